@@ -1,0 +1,12 @@
+// Program entry: the headless build, the page snapshots or the window.
+#include "cli/headless.h"
+#include "cli/modes.h"
+#include "cli/options.h"
+
+int main(int argc, char** argv) {
+  std::vector<std::string> arguments = vlmr::ArgumentList(argc, argv);
+  // The headless build never creates the application object.
+  if (vlmr::HasArgument(arguments, "--cli")) return vlmr::RunHeadlessBuild(arguments);
+  if (vlmr::HasArgument(arguments, "--snapshot")) return vlmr::RunSnapshots(argc, argv, arguments);
+  return vlmr::RunWindowedApplication(argc, argv);
+}

@@ -1,0 +1,86 @@
+#include "cli/options.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "pipeline/text.h"
+#include "platform/bundle.h"
+#include "platform/home.h"
+
+namespace vlmr {
+
+std::vector<std::string> ArgumentList(int argc, char** argv) {
+  std::vector<std::string> arguments;
+  arguments.reserve(static_cast<size_t>(argc));
+  for (int i = 0; i < argc; ++i) {
+    std::string_view argument = argv[i] != nullptr ? argv[i] : "";
+    arguments.emplace_back(IsValidUtf8(argument) ? argument : std::string_view());
+  }
+  return arguments;
+}
+
+std::optional<std::string> ValueForOption(const std::vector<std::string>& arguments,
+                                          std::string_view option) {
+  for (size_t i = 0; i < arguments.size(); ++i) {
+    std::string_view argument = arguments[i];
+    if (argument == option) {
+      if (i + 1 < arguments.size()) return arguments[i + 1];
+      return std::nullopt;
+    }
+    if (argument.size() > option.size() && argument.starts_with(option) &&
+        argument[option.size()] == '=') {
+      return std::string(argument.substr(option.size() + 1));
+    }
+  }
+  return std::nullopt;
+}
+
+bool HasArgument(const std::vector<std::string>& arguments, std::string_view option) {
+  for (const std::string& argument : arguments) {
+    if (argument == option) return true;
+  }
+  return false;
+}
+
+std::string ExpandPath(const std::string& path) {
+  if (path.starts_with("~")) {
+    size_t slash = path.find('/');
+    std::string user = path.substr(1, slash == std::string::npos ? std::string::npos : slash - 1);
+    std::string home = user.empty() ? HomeDirectory() : HomeDirectoryOfUser(user);
+    if (home.empty()) return path;  // unknown user: left as typed
+    if (slash == std::string::npos) return home;
+    return JoinPath(home, path.substr(slash + 1));
+  }
+  if (path.starts_with("/")) return path;
+  char buffer[4096];
+  std::string current = getcwd(buffer, sizeof buffer) != nullptr ? buffer : "";
+  return JoinPath(current, path);
+}
+
+std::string Format(std::string_view format, std::initializer_list<std::string_view> values) {
+  std::string text;
+  auto next = values.begin();
+  for (size_t i = 0; i < format.size(); ++i) {
+    if (format[i] == '%' && i + 1 < format.size() && format[i + 1] == '@') {
+      if (next != values.end()) text += *next++;
+      ++i;
+    } else {
+      text += format[i];
+    }
+  }
+  return text;
+}
+
+void PrintCLI(std::string_view format, std::initializer_list<std::string_view> values) {
+  std::string line = Format(format, values) + "\n";
+  std::fwrite(line.data(), 1, line.size(), stdout);
+  std::fflush(stdout);
+}
+
+void PrintError(const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), stderr);
+  std::fflush(stderr);
+}
+
+}  // namespace vlmr

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vlmr {
+
+/// The process arguments as strings, the program path included; an argument
+/// that is not valid UTF-8 becomes the empty string.
+std::vector<std::string> ArgumentList(int argc, char** argv);
+
+/// The value of `option` in `arguments`: the argument after an exact match, or
+/// the rest of an argument "option=value". The first match decides; nothing
+/// when there is none or the option is the last argument.
+std::optional<std::string> ValueForOption(const std::vector<std::string>& arguments,
+                                          std::string_view option);
+
+/// YES when some argument is exactly `option`.
+bool HasArgument(const std::vector<std::string>& arguments, std::string_view option);
+
+/// A path as typed by the user made absolute: "~" and "~user" expanded, "/..."
+/// unchanged, anything else appended to the current directory.
+std::string ExpandPath(const std::string& path);
+
+/// `format` with each "%@" replaced by the next value.
+std::string Format(std::string_view format, std::initializer_list<std::string_view> values);
+
+/// Prints one formatted line to standard output and flushes at once, so it
+/// comes out before anything a child writes to the same stream.
+void PrintCLI(std::string_view format, std::initializer_list<std::string_view> values);
+
+/// Writes `text` to standard error at once.
+void PrintError(const std::string& text);
+
+}  // namespace vlmr

@@ -1,0 +1,17 @@
+// The snapshot and window modes are not built yet: say so plainly.
+#include "cli/modes.h"
+#include "cli/options.h"
+
+namespace vlmr {
+
+int RunSnapshots(int, char**, const std::vector<std::string>&) {
+  PrintError("error: page snapshots are not available in this build yet\n");
+  return 1;
+}
+
+int RunWindowedApplication(int, char**) {
+  PrintError("error: the installer window is not available in this build yet; use --cli\n");
+  return 1;
+}
+
+}  // namespace vlmr

@@ -1,0 +1,126 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "pipeline/error.h"
+#include "platform/process.h"
+
+namespace vlmr {
+
+/// One run of the build script: locating the bundle's prepared tools,
+/// unpacking the source snapshot, the script's environment and arguments, and
+/// either the synchronous run (command line) or the asynchronous run with live
+/// output, stages and cancellation (window). Owned through a shared pointer;
+/// background work holds it weakly. Not reused for a second build.
+class Pipeline : public std::enable_shared_from_this<Pipeline> {
+ public:
+  using LineCallback = std::function<void(const std::string& line)>;
+  using StageCallback = std::function<void(int64_t number, int64_t total, const std::string& name)>;
+  using FinishCallback = std::function<void(int32_t status)>;
+
+  /// Lines longer than this without a line feed are delivered in pieces, so a
+  /// script that never ends its line cannot exhaust memory.
+  static constexpr size_t kMaxLineBytes = 1024 * 1024;
+
+  /// A new pipeline: nothing set, not cancelled, `exitStatus` 0.
+  static std::shared_ptr<Pipeline> Create();
+
+  Pipeline() = default;
+  ~Pipeline();
+  Pipeline(const Pipeline&) = delete;
+  Pipeline& operator=(const Pipeline&) = delete;
+
+  // Set by the caller.
+  std::optional<std::string> installerPath;
+  std::optional<std::string> stageDir;
+  std::optional<std::string> cacheDir;
+  // Set by the pipeline.
+  std::optional<std::string> srcRoot;
+  std::optional<std::string> toolsDir;
+  std::optional<std::string> sdl3Dir;
+  std::optional<std::string> wheelsDir;
+  std::optional<std::string> logPath;
+  std::optional<std::string> appPath;
+  std::optional<std::string> errorMessage;
+  // Callbacks: `onLine` and `onStage` run on the reader's thread (and on the
+  // main queue for an unterminated last line); `onFinish` on the main queue.
+  LineCallback onLine;
+  StageCallback onStage;
+  FinishCallback onFinish;
+  bool cancelled = false;
+  int32_t exitStatus = 0;
+  std::shared_ptr<Process> task;
+  std::string buffer;
+  int logFile = -1;  // the installer log while a run is in progress, else -1
+
+  /// Points `toolsDir`, `sdl3Dir` and `wheelsDir` at the bundle's resources.
+  void configureBundledTools();
+
+  /// The trimmed UTF-8 text of the bundle resource `name`, or nothing when it
+  /// is missing, undecodable or blank.
+  std::optional<std::string> bundleText(const std::string& name) const;
+
+  /// The bundle's VERSION text, or "dev".
+  std::string bundleVersion() const;
+
+  /// Reuses or unpacks the source snapshot into Application Support and sets
+  /// `srcRoot`. On failure returns false with an installer error (code 1: no
+  /// snapshot in the bundle; code 2: the copy failed).
+  bool prepareSourcesWithError(Error* error);
+
+  /// The script's environment: ours, with HOME ensured, PATH replaced, the
+  /// tool directories named and interfering variables removed.
+  std::map<std::string, std::string> childEnvironment() const;
+
+  /// The arguments for python3: the process-group trampoline, bash, the script
+  /// and its options.
+  std::vector<std::string> scriptArguments() const;
+
+  /// The launch description of the script (python3, arguments, environment,
+  /// stdin the null device, inherited working directory and streams).
+  TaskSpec makeTask() const;
+
+  /// Runs the script with the installer's own standard output and error and
+  /// waits for it. Returns its termination status, or 1 with `error` filled
+  /// when it cannot be launched.
+  int32_t runHeadlessWithError(Error* error);
+
+  /// Opens the log, launches the script with one pipe for its output and
+  /// returns at once; a background reader feeds the output to `consumeData`
+  /// and `onFinish` runs on the main queue at the end. False when the launch
+  /// fails, with `error` filled.
+  bool startWithError(Error* error);
+
+  /// Asks a running script and its process group to stop (SIGTERM now,
+  /// SIGKILL 8 seconds later if it still runs). Does nothing otherwise.
+  void cancel();
+
+  /// Opens the installer log for this run and writes the run header.
+  void openLog();
+
+  /// Splits a chunk of output into lines and emits every complete one.
+  void consumeData(std::string_view chunk);
+
+  /// Emits an unterminated last line, if any.
+  void flushBuffer();
+
+  /// Logs one line (without its line feed), recognises the line protocol and
+  /// hands the line to `onLine`.
+  void emitLineData(std::string_view bytes);
+
+ private:
+  void closeLog();
+  static void ReadOutput(std::weak_ptr<Pipeline> weak, std::shared_ptr<Process> process, int fd);
+  // Output lines of the chunk being consumed, written to the log in one go.
+  std::string pendingLog_;
+  bool batchingLog_ = false;
+};
+
+}  // namespace vlmr

@@ -1,0 +1,85 @@
+// Locating the bundle's resources and unpacking the source snapshot.
+#include <utility>
+
+#include "pipeline/files.h"
+#include "pipeline/host.h"
+#include "pipeline/pipeline.h"
+#include "pipeline/text.h"
+#include "platform/bundle.h"
+#include "platform/system_tools.h"
+
+namespace vlmr {
+
+namespace {
+
+constexpr char kProductFolder[] = "Velmora 3000";
+constexpr char kMarkerName[] = ".vlmr-src-id";
+constexpr char kScriptPath[] = "tools/package_app.sh";
+
+Error InstallerError(int code, std::string message) {
+  return Error{kInstallerErrorDomain, code, std::move(message)};
+}
+
+}  // namespace
+
+std::shared_ptr<Pipeline> Pipeline::Create() { return std::make_shared<Pipeline>(); }
+
+void Pipeline::configureBundledTools() {
+  std::string resources = ResourceDirectory();
+  toolsDir = JoinPath(resources, "tools");
+  sdl3Dir = JoinPath(resources, "sdl3");
+  wheelsDir = JoinPath(resources, "wheels");
+}
+
+std::optional<std::string> Pipeline::bundleText(const std::string& name) const {
+  std::optional<std::string> bytes = ReadFileBytes(JoinPath(ResourceDirectory(), name));
+  // Missing or not UTF-8: the same as empty.
+  if (!bytes || !IsValidUtf8(*bytes)) return std::nullopt;
+  std::string text = Trimmed(*bytes);
+  if (text.empty()) return std::nullopt;
+  return text;
+}
+
+std::string Pipeline::bundleVersion() const { return bundleText("VERSION").value_or("dev"); }
+
+bool Pipeline::prepareSourcesWithError(Error* error) {
+  std::string snapshot = JoinPath(ResourceDirectory(), "src");
+  if (!IsDirectory(snapshot)) {
+    if (error != nullptr) {
+      *error = InstallerError(1, "The installer bundle is damaged (no source snapshot inside).");
+    }
+    return false;
+  }
+
+  std::string version = bundleVersion();
+  std::string snapshotId = bundleText("SRC_ID").value_or(version);
+  std::string sourcesDir = HomePath(std::string("Library/Application Support/") + kProductFolder +
+                                    "/installer-src/" + version);
+  std::string marker = JoinPath(sourcesDir, kMarkerName);
+  std::string script = JoinPath(sourcesDir, kScriptPath);
+
+  std::optional<std::string> markerBytes = ReadFileBytes(marker);
+  std::string markerText =
+      markerBytes && IsValidUtf8(*markerBytes) ? Trimmed(*markerBytes) : std::string();
+  if (markerText == snapshotId && IsFile(script)) {
+    srcRoot = sourcesDir;
+    return true;
+  }
+
+  // Copy afresh. Housekeeping failures are not reported: the checks after the
+  // copy decide.
+  RemoveItem(sourcesDir);
+  CreateDirectories(DeletingLastPathComponent(sourcesDir));
+  int32_t status = RunCapturing(Tools().ditto, {snapshot, sourcesDir});
+  if (status == 0 && IsFile(script)) {
+    WriteFileAtomically(marker, snapshotId);
+    srcRoot = sourcesDir;
+    return true;
+  }
+  if (error != nullptr) {
+    *error = InstallerError(2, "Could not unpack the build sources into Application Support.");
+  }
+  return false;
+}
+
+}  // namespace vlmr

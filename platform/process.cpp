@@ -1,0 +1,161 @@
+#include "platform/process.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+extern char** environ;
+
+namespace vlmr {
+
+namespace {
+
+// Owns the spawn attributes and file actions for the length of one launch.
+struct SpawnSetup {
+  posix_spawn_file_actions_t actions{};
+  posix_spawnattr_t attributes{};
+  SpawnSetup() {
+    posix_spawn_file_actions_init(&actions);
+    posix_spawnattr_init(&attributes);
+  }
+  ~SpawnSetup() {
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
+  }
+};
+
+void PrepareStreams(SpawnSetup& setup, const TaskSpec& spec) {
+  posix_spawn_file_actions_addopen(&setup.actions, 0, "/dev/null", O_RDONLY, 0);
+  if (spec.stdoutFd >= 0) posix_spawn_file_actions_adddup2(&setup.actions, spec.stdoutFd, 1);
+  if (spec.stderrFd >= 0) posix_spawn_file_actions_adddup2(&setup.actions, spec.stderrFd, 2);
+#if defined(__APPLE__)
+  // With POSIX_SPAWN_CLOEXEC_DEFAULT (set below) everything not named here is
+  // closed in the child.
+  for (int fd = 1; fd <= 2; ++fd) posix_spawn_file_actions_addinherit_np(&setup.actions, fd);
+#else
+  // Descriptors the installer itself inherited without close-on-exec must not
+  // leak into the build script either.
+  posix_spawn_file_actions_addclosefrom_np(&setup.actions, 3);
+#endif
+  // The child starts with default signal handling and an empty mask, whatever
+  // the installer's own threads have blocked or ignored.
+  sigset_t all, none;
+  sigfillset(&all);
+  sigemptyset(&none);
+  posix_spawnattr_setsigdefault(&setup.attributes, &all);
+  posix_spawnattr_setsigmask(&setup.attributes, &none);
+  short flags = POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK;
+#if defined(__APPLE__)
+  flags |= POSIX_SPAWN_CLOEXEC_DEFAULT;
+#endif
+  posix_spawnattr_setflags(&setup.attributes, flags);
+}
+
+}  // namespace
+
+bool Process::launch(Error* error) {
+  std::lock_guard lock(mutex_);
+  const TaskSpec& spec = spec_;
+  if (pid_ != 0) {
+    if (error != nullptr) *error = Error{"NSPOSIXErrorDomain", EBUSY, "The process was already launched."};
+    return false;
+  }
+  std::vector<std::string> argvStrings;
+  argvStrings.push_back(spec.executable);
+  argvStrings.insert(argvStrings.end(), spec.arguments.begin(), spec.arguments.end());
+  std::vector<char*> argv;
+  for (std::string& argument : argvStrings) argv.push_back(argument.data());
+  argv.push_back(nullptr);
+
+  std::vector<std::string> envStrings;
+  std::vector<char*> envp;
+  if (spec.environment) {
+    for (const auto& [name, value] : *spec.environment) envStrings.push_back(name + "=" + value);
+    for (std::string& entry : envStrings) envp.push_back(entry.data());
+    envp.push_back(nullptr);
+  }
+
+  SpawnSetup setup;
+  PrepareStreams(setup, spec);
+  pid_t pid = 0;
+  int rc = posix_spawn(&pid, spec.executable.c_str(), &setup.actions, &setup.attributes,
+                       argv.data(), spec.environment ? envp.data() : environ);
+  if (rc != 0) {
+    if (error != nullptr) {
+      *error = Error{"NSPOSIXErrorDomain", rc,
+                     "Could not launch " + spec.executable + ": " + std::strerror(rc) + "."};
+    }
+    return false;
+  }
+  pid_ = pid;
+  return true;
+}
+
+pid_t Process::pid() {
+  std::lock_guard lock(mutex_);
+  return pid_;
+}
+
+int Process::waitUntilExit() {
+  pid_t child = pid();
+  if (child == 0) return -1;
+  // Wait without reaping first, so `signalGroupOrProcess` on another thread
+  // never races with the reap: an exited child stays a zombie (its id cannot
+  // be reused) until we reap it under the lock.
+  siginfo_t info{};
+  while (waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOWAIT) != 0 && errno == EINTR) {
+  }
+  std::lock_guard lock(mutex_);
+  if (!reaped_) {
+    int status = 0;
+    while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+    }
+    status_ = TerminationStatus(status);
+    reaped_ = true;
+  }
+  return status_;
+}
+
+bool Process::isRunning() {
+  std::lock_guard lock(mutex_);
+  if (pid_ == 0 || reaped_) return false;
+  siginfo_t info{};
+  info.si_pid = 0;
+  if (waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOHANG | WNOWAIT) != 0) return false;
+  return info.si_pid == 0;  // no state change yet: still running
+}
+
+void Process::signalGroupOrProcess(int signal) {
+  std::lock_guard lock(mutex_);
+  if (pid_ == 0 || reaped_) return;
+  // An exited child that we have not reaped yet is a zombie: its id is still
+  // ours, so signalling it (or its group) is harmless.
+  if (getpgid(pid_) == pid_) {
+    killpg(pid_, signal);
+  } else {
+    kill(pid_, signal);
+  }
+}
+
+int TerminationStatus(int waitStatus) {
+  if (WIFEXITED(waitStatus)) return WEXITSTATUS(waitStatus);
+  if (WIFSIGNALED(waitStatus)) return WTERMSIG(waitStatus);
+  return waitStatus;
+}
+
+bool MakePipe(int fds[2]) {
+#if defined(__APPLE__)
+  if (pipe(fds) != 0) return false;
+  for (int i = 0; i < 2; ++i) fcntl(fds[i], F_SETFD, FD_CLOEXEC);
+  return true;
+#else
+  return pipe2(fds, O_CLOEXEC) == 0;
+#endif
+}
+
+}  // namespace vlmr

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "pipeline/error.h"
+
+namespace vlmr {
+
+/// What to launch: the executable, its arguments (without the program name),
+/// its environment (unset means the installer's own) and where its standard
+/// output and error go (-1 means inherit the installer's). Standard input is
+/// always the null device; the working directory is inherited.
+struct TaskSpec {
+  std::string executable;
+  std::vector<std::string> arguments;
+  std::optional<std::map<std::string, std::string>> environment;
+  int stdoutFd = -1;
+  int stderrFd = -1;
+};
+
+/// One child process: described, then launched at most once. It may be
+/// waited for on one thread while another asks whether it runs or signals it;
+/// a process we have reaped is never signalled, so a recycled process id
+/// cannot be hit.
+class Process {
+ public:
+  explicit Process(TaskSpec spec) : spec_(std::move(spec)) {}
+  Process(const Process&) = delete;
+  Process& operator=(const Process&) = delete;
+
+  /// What this process runs.
+  const TaskSpec& spec() const { return spec_; }
+
+  /// Starts the child. It inherits only its three standard streams. Returns
+  /// false and fills `error` when it cannot be started (or was started before).
+  bool launch(Error* error);
+
+  /// The child's process id, 0 before a successful launch.
+  pid_t pid();
+
+  /// Blocks until the child has exited, reaps it and returns its termination
+  /// status: the exit code, or the number of the signal that ended it.
+  /// Returns -1 for a process that was never launched.
+  int waitUntilExit();
+
+  /// YES while the launched child has neither exited nor been reaped.
+  bool isRunning();
+
+  /// Sends `signal` to the child's process group when the child leads one,
+  /// else to the child alone; does nothing unless it is running.
+  void signalGroupOrProcess(int signal);
+
+ private:
+  TaskSpec spec_;
+  std::mutex mutex_;  // orders launching and reaping against signalling
+  pid_t pid_ = 0;
+  bool reaped_ = false;
+  int status_ = 0;
+};
+
+/// The termination status of a wait status: exit code or signal number.
+int TerminationStatus(int waitStatus);
+
+/// A pipe whose two ends are close-on-exec. Returns false when it cannot be made.
+bool MakePipe(int fds[2]);
+
+}  // namespace vlmr

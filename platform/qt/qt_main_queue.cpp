@@ -1,0 +1,20 @@
+#include "platform/qt/qt_main_queue.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+namespace vlmr {
+
+void QtMainQueue::async(Work work) {
+  QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(work), Qt::QueuedConnection);
+}
+
+void QtMainQueue::after(std::chrono::nanoseconds delay, Work work) {
+  auto milliseconds = std::chrono::ceil<std::chrono::milliseconds>(delay);
+  // Timers belong to the thread that starts them: start it on the main thread.
+  async([milliseconds, work = std::move(work)]() mutable {
+    QTimer::singleShot(milliseconds, QCoreApplication::instance(), std::move(work));
+  });
+}
+
+}  // namespace vlmr

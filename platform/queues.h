@@ -1,0 +1,36 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+
+namespace vlmr {
+
+/// A unit of work handed to a queue.
+using Work = std::function<void()>;
+
+/// The program's main queue: work runs one item at a time, in order, on the
+/// main thread. The window binds it to Qt's event loop; tests pump it.
+class MainQueue {
+ public:
+  virtual ~MainQueue() = default;
+  /// Runs `work` later on the main thread.
+  virtual void async(Work work) = 0;
+  /// Runs `work` on the main thread once `delay` has passed.
+  virtual void after(std::chrono::nanoseconds delay, Work work) = 0;
+};
+
+/// Installs the main queue binding (not owned; it must outlive its use).
+void SetMainQueue(MainQueue* queue);
+
+/// Runs `work` asynchronously on the main queue.
+void RunOnMain(Work work);
+
+/// Runs `work` on the main queue after `delay`.
+void RunOnMainAfter(std::chrono::nanoseconds delay, Work work);
+
+/// Runs `work` on the background (user-initiated) queue: a pool that starts
+/// another thread whenever none is idle, so a reader blocked for a whole build
+/// never starves other work.
+void RunInBackground(Work work);
+
+}  // namespace vlmr
