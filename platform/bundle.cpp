@@ -1,6 +1,7 @@
 #include "platform/bundle.h"
 
 #include <climits>
+#include <mutex>
 #include <string_view>
 #include <unistd.h>
 
@@ -37,7 +38,23 @@ std::string BundlePath() {
   return bundle;
 }
 
+namespace {
+
+std::mutex gOverrideMutex;
+std::string gResourceOverride;
+
+}  // namespace
+
+void SetResourceDirectoryForTesting(const std::string& directory) {
+  std::lock_guard lock(gOverrideMutex);
+  gResourceOverride = directory;
+}
+
 std::string ResourceDirectory() {
+  {
+    std::lock_guard lock(gOverrideMutex);
+    if (!gResourceOverride.empty()) return gResourceOverride;
+  }
   std::string bundle = BundlePath();
   if (!bundle.empty()) return JoinPath(bundle, "Contents/Resources");
   return DeletingLastPathComponent(ExecutablePath());

@@ -15,6 +15,10 @@ std::string BundlePath();
 /// otherwise the executable's own directory.
 std::string ResourceDirectory();
 
+/// Makes `ResourceDirectory` answer `directory` (tests use a bundle of their
+/// own); an empty string restores the real one.
+void SetResourceDirectoryForTesting(const std::string& directory);
+
 /// The directory of the bundle's helper tools: "X.app/Contents/Helpers" inside a
 /// bundle, otherwise the executable's own directory.
 std::string HelpersDirectory();

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "pipeline/pipeline.h"
+#include "platform/bundle.h"
+#include "platform/system_tools.h"
+#include "tests/core/test_support.h"
+
+namespace vlmr {
+namespace {
+
+using test::ReadFile;
+using test::TempDir;
+using test::WriteFile;
+
+// A bundle of our own and an empty home, with the real ditto stand-in.
+class Preparation : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetResourceDirectoryForTesting(bundle_.path());
+    SetTools(SystemTools::ForPlatform(test::SourceDir() + "/platform/linux"));
+    WriteFile(bundle_ / "src/tools/package_app.sh", "echo build\n", true);
+    WriteFile(bundle_ / "src/data/readme.txt", "snapshot v1");
+  }
+  void TearDown() override {
+    SetResourceDirectoryForTesting("");
+    SetTools(SystemTools::ForPlatform(HelpersDirectory()));
+  }
+  std::string sourcesDir(const std::string& version) const {
+    return home_ / ("Library/Application Support/Velmora 3000/installer-src/" + version);
+  }
+  bool prepare(Error* error = nullptr) {
+    pipeline_ = Pipeline::Create();
+    return pipeline_->prepareSourcesWithError(error);
+  }
+
+  TempDir bundle_, home_;
+  test::ScopedHome scopedHome_{home_.path()};
+  std::shared_ptr<Pipeline> pipeline_;
+};
+
+TEST_F(Preparation, FirstBuildCopiesAndWritesTheMarkerThenReuses) {
+  WriteFile(bundle_ / "VERSION", " 2.1\n");
+  WriteFile(bundle_ / "SRC_ID", "snap-7\n");
+  ASSERT_TRUE(prepare());
+  EXPECT_EQ(pipeline_->srcRoot, sourcesDir("2.1"));
+  EXPECT_EQ(ReadFile(sourcesDir("2.1") + "/.vlmr-src-id"), "snap-7");
+  EXPECT_EQ(ReadFile(sourcesDir("2.1") + "/data/readme.txt"), "snapshot v1");
+
+  // What the script leaves in the copy survives a reuse; nothing is copied.
+  WriteFile(sourcesDir("2.1") + "/left-by-script", "x");
+  WriteFile(bundle_ / "src/data/readme.txt", "snapshot v2");
+  ASSERT_TRUE(prepare());
+  EXPECT_EQ(ReadFile(sourcesDir("2.1") + "/data/readme.txt"), "snapshot v1");
+  EXPECT_TRUE(std::filesystem::exists(sourcesDir("2.1") + "/left-by-script"));
+}
+
+TEST_F(Preparation, MarkerDifferingOnlyByWhitespaceStillMatches) {
+  WriteFile(bundle_ / "SRC_ID", "snap-7");
+  ASSERT_TRUE(prepare());
+  WriteFile(sourcesDir("dev") + "/.vlmr-src-id", "\n  snap-7 \r\n");
+  WriteFile(sourcesDir("dev") + "/left-by-script", "x");
+  ASSERT_TRUE(prepare());
+  EXPECT_TRUE(std::filesystem::exists(sourcesDir("dev") + "/left-by-script"));
+}
+
+TEST_F(Preparation, LostOrBrokenScriptOrNewIdentifierCopiesAfresh) {
+  struct Case {
+    const char* name;
+    void (*damage)(const std::string& sources, const std::string& bundle);
+  } cases[] = {
+      {"script deleted",
+       [](const std::string& s, const std::string&) { std::filesystem::remove(s + "/tools/package_app.sh"); }},
+      {"script is a directory",
+       [](const std::string& s, const std::string&) {
+         std::filesystem::remove(s + "/tools/package_app.sh");
+         std::filesystem::create_directories(s + "/tools/package_app.sh");
+       }},
+      {"new SRC_ID", [](const std::string&, const std::string& b) { WriteFile(b + "/SRC_ID", "snap-8"); }},
+  };
+  for (const Case& c : cases) {
+    WriteFile(bundle_ / "SRC_ID", "snap-7");
+    ASSERT_TRUE(prepare()) << c.name;
+    WriteFile(sourcesDir("dev") + "/stale", "x");
+    c.damage(sourcesDir("dev"), bundle_.path());
+    ASSERT_TRUE(prepare()) << c.name;
+    EXPECT_FALSE(std::filesystem::exists(sourcesDir("dev") + "/stale")) << c.name;
+    EXPECT_TRUE(std::filesystem::is_regular_file(sourcesDir("dev") + "/tools/package_app.sh"))
+        << c.name;
+  }
+}
+
+TEST_F(Preparation, BlankVersionIsDevAndBlankSourceIdIsTheVersion) {
+  WriteFile(bundle_ / "VERSION", "  \n\t\n");
+  WriteFile(bundle_ / "SRC_ID", "\n");
+  EXPECT_EQ(Pipeline::Create()->bundleVersion(), "dev");
+  ASSERT_TRUE(prepare());
+  EXPECT_EQ(ReadFile(sourcesDir("dev") + "/.vlmr-src-id"), "dev");
+
+  WriteFile(bundle_ / "VERSION", "3.0");
+  std::filesystem::remove(bundle_ / "SRC_ID");
+  ASSERT_TRUE(prepare());
+  EXPECT_EQ(ReadFile(sourcesDir("3.0") + "/.vlmr-src-id"), "3.0");
+  EXPECT_TRUE(std::filesystem::exists(sourcesDir("dev")));  // earlier versions stay
+}
+
+TEST_F(Preparation, MissingSnapshotFailsWithCodeOneAndTouchesNothing) {
+  std::filesystem::remove_all(bundle_ / "src");
+  Error error;
+  EXPECT_FALSE(prepare(&error));
+  EXPECT_EQ(error.domain, "VelmoraInstaller");
+  EXPECT_EQ(error.code, 1);
+  EXPECT_EQ(error.message, "The installer bundle is damaged (no source snapshot inside).");
+  EXPECT_FALSE(pipeline_->srcRoot.has_value());
+  EXPECT_TRUE(std::filesystem::is_empty(home_.path()));
+}
+
+TEST_F(Preparation, FailedCopyReportsCodeTwoAndWritesNoMarker) {
+  struct Case {
+    const char* name;
+    std::string ditto;  // replacement copy tool
+  } cases[] = {
+      {"ditto missing", "/nonexistent/ditto"},
+      {"ditto fails", "/bin/false"},
+      {"copy lacks the script", "/bin/true"},
+  };
+  for (const Case& c : cases) {
+    SystemTools tools = SystemTools::ForPlatform(test::SourceDir() + "/platform/linux");
+    tools.ditto = c.ditto;
+    SetTools(tools);
+    Error error;
+    EXPECT_FALSE(prepare(&error)) << c.name;
+    EXPECT_EQ(error.code, 2) << c.name;
+    EXPECT_EQ(error.message, "Could not unpack the build sources into Application Support.");
+    EXPECT_FALSE(std::filesystem::exists(sourcesDir("dev") + "/.vlmr-src-id")) << c.name;
+    EXPECT_FALSE(pipeline_->srcRoot.has_value()) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace vlmr
