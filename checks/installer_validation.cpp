@@ -1,0 +1,120 @@
+#include "checks/installer_validation.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <utility>
+
+#include "checks/known_installers.h"
+#include "pipeline/host.h"
+#include "platform/bundle.h"
+#include "platform/system_tools.h"
+
+namespace vlmr {
+
+namespace {
+
+constexpr char kUnreadable[] = "That file can't be read. Is it still on this Mac?";
+constexpr char kTooSmall[] =
+    "That file is too small to be the GOG installer (it should be about 560 MB).";
+constexpr char kNotExecutable[] = "That isn't a Windows installer (.exe) file.";
+constexpr char kWrongFile[] =
+    "That doesn't look like the GOG SimCity 3000 Unlimited installer. Look for "
+    "setup_simcity_3000_unlimited_2.0.949(a)….exe in your GOG library.";
+
+// The size of the item itself: a final symbolic link is not followed, and an
+// item whose attributes cannot be read counts as empty.
+uint64_t ItemSize(const std::string& path) {
+  struct stat info {};
+  if (lstat(path.c_str(), &info) != 0) return 0;
+  return static_cast<uint64_t>(info.st_size);
+}
+
+// The first two bytes of the file are "MZ", the DOS executable signature that
+// every Windows installer carries.
+bool StartsWithMZ(const std::string& path) {
+  // Non-blocking, so an item swapped for a FIFO since the size test cannot
+  // hold the validation up.
+  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) return false;
+  char bytes[2];
+  size_t got = 0;
+  while (got < sizeof bytes) {
+    ssize_t n = read(fd, bytes + got, sizeof bytes - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    got += static_cast<size_t>(n);
+  }
+  close(fd);
+  return got == 2 && bytes[0] == 'M' && bytes[1] == 'Z';
+}
+
+std::optional<std::string> Sha256Digest(const std::string& path) {
+  const std::string& shasum = Tools().shasum;
+  if (shasum.empty()) return std::nullopt;
+  // A relative path starting with "-" would read as an option.
+  std::string argument = !path.empty() && path.front() == '-' ? "./" + path : path;
+  std::string output;
+  if (RunCapturing(shasum, {"-a", "256", argument}, &output) != 0) return std::nullopt;
+  return DigestFromShasumOutput(output);
+}
+
+// The file name mentions the game: "simcity" and "3000" in any case, anywhere.
+bool NameMentionsGame(const std::string& path) {
+  std::string name = LastPathComponent(path);
+  // Only ASCII letters matter for these two words, so ASCII lower-casing
+  // decides exactly as full Unicode lower-casing would.
+  for (char& c : name) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return name.find("simcity") != std::string::npos && name.find("3000") != std::string::npos;
+}
+
+}  // namespace
+
+std::string HumanSize(uint64_t bytes) {
+  char text[64];
+  if ((bytes >> 30) != 0) {
+    std::snprintf(text, sizeof text, "%.1f GB", static_cast<double>(bytes) / (1ULL << 30));
+  } else {
+    std::snprintf(text, sizeof text, "%llu MB",
+                  static_cast<unsigned long long>((bytes + 1048575) >> 20));
+  }
+  return text;
+}
+
+InstallerValidator::InstallerValidator(std::string knownListPath)
+    : knownListPath_(std::move(knownListPath)) {}
+
+std::string InstallerValidator::knownListPath() const {
+  // Looked up on every validation, like the list itself.
+  return knownListPath_ ? *knownListPath_ : JoinPath(ResourceDirectory(), kKnownInstallersList);
+}
+
+bool InstallerValidator::validateInstaller(const std::string& path, std::string* summary,
+                                           bool* known) const {
+  auto verdict = [summary](bool usable, std::string text) {
+    if (summary != nullptr) *summary = std::move(text);
+    return usable;
+  };
+  if (path.empty() || access(path.c_str(), R_OK) != 0) return verdict(false, kUnreadable);
+  uint64_t size = ItemSize(path);
+  if ((size >> 21) <= 24) return verdict(false, kTooSmall);
+  if (!StartsWithMZ(path)) return verdict(false, kNotExecutable);
+
+  bool isKnown = IsKnownInstallerDigest(knownListPath(), Sha256Digest(path));
+  if (known != nullptr) *known = isKnown;
+  std::string sizeText = HumanSize(size);
+  if (isKnown) return verdict(true, "GOG 2.0.949(a) installer · " + sizeText + " · ready to build");
+  if (NameMentionsGame(path)) {
+    return verdict(true, sizeText +
+                             " · this build is not the known GOG 2.0.949(a) one, so the game "
+                             "files are checked after extraction");
+  }
+  return verdict(false, kWrongFile);
+}
+
+}  // namespace vlmr

@@ -1,0 +1,131 @@
+#include "checks/prerequisites.h"
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "pipeline/host.h"
+#include "pipeline/installer_log.h"
+#include "platform/process.h"
+#include "platform/system_tools.h"
+
+extern char** environ;
+
+namespace vlmr {
+
+namespace {
+
+// An empty tool entry means the platform has no such tool: it fails like one
+// that cannot be launched, without trying to spawn "".
+bool Succeeds(const std::string& tool, const std::vector<std::string>& arguments) {
+  return !tool.empty() && RunCapturing(tool, arguments) == 0;
+}
+
+// The executable test of a tool the probe never runs. A directory with its
+// search bit set is not a tool.
+bool IsExecutableFile(const std::string& path) {
+  return !path.empty() && access(path.c_str(), X_OK) == 0 && IsFile(path);
+}
+
+// Runs `tool` with the installer's own three standard streams (Apple's
+// installer talks to the user, not to us) and waits for it. Returns its
+// termination status, or -1 when it cannot be started.
+int RunOnOwnStreams(const std::string& tool, const std::vector<std::string>& arguments) {
+  if (tool.empty()) return -1;
+  std::vector<std::string> strings{tool};
+  strings.insert(strings.end(), arguments.begin(), arguments.end());
+  std::vector<char*> argv;
+  for (std::string& s : strings) argv.push_back(s.data());
+  argv.push_back(nullptr);
+
+  posix_spawn_file_actions_t actions;
+  posix_spawnattr_t attributes;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawnattr_init(&attributes);
+#if defined(__APPLE__)
+  for (int fd = 0; fd <= 2; ++fd) posix_spawn_file_actions_addinherit_np(&actions, fd);
+  short flags = POSIX_SPAWN_CLOEXEC_DEFAULT;
+#else
+  // Descriptors we inherited without close-on-exec stay ours.
+  posix_spawn_file_actions_addclosefrom_np(&actions, 3);
+  short flags = 0;
+#endif
+  sigset_t all, none;
+  sigfillset(&all);
+  sigemptyset(&none);
+  posix_spawnattr_setsigdefault(&attributes, &all);
+  posix_spawnattr_setsigmask(&attributes, &none);
+  flags |= POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK;
+  posix_spawnattr_setflags(&attributes, flags);
+
+  pid_t pid = 0;
+  int rc = posix_spawn(&pid, tool.c_str(), &actions, &attributes, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  posix_spawnattr_destroy(&attributes);
+  if (rc != 0) return -1;
+  int status = 0;
+  while (waitpid(pid, &status, 0) < 0) {
+    if (errno != EINTR) return -1;
+  }
+  return TerminationStatus(status);
+}
+
+}  // namespace
+
+std::string_view InstallHintText(InstallRequestOutcome outcome) {
+  switch (outcome) {
+    case InstallRequestOutcome::kPromptShown:
+      return "Follow Apple's prompt, then choose Check again when it finishes.";
+    case InstallRequestOutcome::kAlreadyUnderway:
+      return "Apple says the tools may already be installed or being installed. Choose Check "
+             "again.";
+    case InstallRequestOutcome::kNotStarted:
+      break;
+  }
+  return "macOS could not open the installation. Run xcode-select --install in Terminal.";
+}
+
+bool PrerequisiteProbe::hasCommandLineTools() const {
+  return Succeeds(Tools().xcodeSelect, {"-p"});
+}
+
+std::vector<std::string> PrerequisiteProbe::prerequisiteProblems() const {
+  const SystemTools& tools = Tools();
+  bool toolsComplete = hasCommandLineTools() && Succeeds(tools.xcrun, {"-f", "clang"}) &&
+                       IsExecutableFile(tools.installNameTool);
+  bool pythonUsable = Succeeds(tools.python3, {"-c", kPythonProbeScript});
+
+  std::vector<std::string> missing;
+  if (!toolsComplete) missing.emplace_back(kMissingCommandLineTools);
+  if (!pythonUsable) missing.emplace_back(kMissingPython);
+  return missing;
+}
+
+std::string PrerequisitesLogLine(const std::vector<std::string>& missing) {
+  if (missing.empty())
+    return "prerequisites: ok (Xcode Command Line Tools, clang, /usr/bin/python3)";
+  std::string joined;
+  for (const std::string& item : missing) {
+    if (!joined.empty()) joined += ", ";
+    joined += item;
+  }
+  return "prerequisites: missing " + joined;
+}
+
+std::vector<std::string> PrerequisiteProbe::checkPrerequisites() const {
+  std::vector<std::string> missing = prerequisiteProblems();
+  AppendInstallerLog(PrerequisitesLogLine(missing));
+  return missing;
+}
+
+InstallRequestOutcome PrerequisiteProbe::installCommandLineTools() const {
+  int status = RunOnOwnStreams(Tools().xcodeSelect, {"--install"});
+  if (status < 0) return InstallRequestOutcome::kNotStarted;
+  return status == 0 ? InstallRequestOutcome::kPromptShown
+                     : InstallRequestOutcome::kAlreadyUnderway;
+}
+
+}  // namespace vlmr
