@@ -1,4 +1,4 @@
-// The snapshot and window modes are not built yet: say so plainly.
+// The snapshot mode is not built yet: say so plainly.
 #include "cli/modes.h"
 #include "cli/options.h"
 
@@ -6,11 +6,6 @@ namespace vlmr {
 
 int RunSnapshots(int, char**, const std::vector<std::string>&) {
   PrintError("error: page snapshots are not available in this build yet\n");
-  return 1;
-}
-
-int RunWindowedApplication(int, char**) {
-  PrintError("error: the installer window is not available in this build yet; use --cli\n");
   return 1;
 }
 

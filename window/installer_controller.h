@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLabel>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -14,16 +13,18 @@
 
 class QMainWindow;
 class QMenuBar;
-class QPlainTextEdit;
-class QProgressBar;
 class QWidget;
 
 namespace vlmr {
 
 class ButtonBase;
+class Label;
+class LogView;
 class PageView;
-class PrimaryButton;
 class Pipeline;
+class PrimaryButton;
+class ProgressBar;
+class PushButton;
 class StagePillView;
 
 /// The one object behind the windowed application: it owns the window, the
@@ -73,22 +74,23 @@ class InstallerController : public QObject {
   // their page has been replaced, until the next page of that kind is built.
 
   /// Welcome page, something-missing variant: the hint line.
-  QPointer<QLabel> prereqHint;
+  QPointer<Label> prereqHint;
   /// Installer page: name and size of the chosen file.
-  QPointer<QLabel> fileNameLabel;
+  QPointer<Label> fileNameLabel;
   /// Installer page: the validation verdict line.
-  QPointer<QLabel> validationLabel;
+  QPointer<Label> validationLabel;
   /// Installer page: the "Build" button.
   QPointer<ButtonBase> buildButton;
   /// Build page: "Stage %ld of 6".
-  QPointer<QLabel> stageCountLabel;
+  QPointer<Label> stageCountLabel;
   /// Build page: the lead sentence of the current stage.
-  QPointer<QLabel> stageLeadLabel;
+  QPointer<Label> stageLeadLabel;
   /// Build page: the progress bar.
-  QPointer<QProgressBar> progress;
+  QPointer<ProgressBar> progress;
   /// Build page: the build log text.
-  QPointer<QPlainTextEdit> logView;
-  /// Build page: the scrolling area around the log (hidden by the toggle).
+  QPointer<LogView> logView;
+  /// Build page: the scrolling area around the log, hidden by the toggle (the
+  /// log view itself when it scrolls on its own).
   QPointer<QWidget> logScroll;
   /// Build page: shows or hides the log.
   QPointer<ButtonBase> logToggle;
@@ -169,6 +171,9 @@ class InstallerController : public QObject {
   void toggleBuildLog();
   /// "Cancel": stops the running build.
   void cancelBuild();
+  /// Stops a running build's script and its process group before the
+  /// application exits (connected to the application's aboutToQuit).
+  void stopBuildBeforeQuit();
 
   // ---- Build outcome and error page (outcome.cpp) -----------------------
 
@@ -209,16 +214,16 @@ class InstallerController : public QObject {
 
   /// The page header: product icon of `iconSize`, bold 26 title and regular 15
   /// lead at the top of `parent`. Returns the lead label.
-  QLabel* addHeroTo(QWidget* parent, const QString& title, const QString& lead, double iconSize);
+  Label* addHeroTo(QWidget* parent, const QString& title, const QString& lead, double iconSize);
   /// A teal primary button (x, y, width, 36) that runs `action` on a click.
   PrimaryButton* addPrimaryButtonTo(QWidget* parent, const QString& title, Action action, double x,
                                     double y, double width);
   /// A standard push button (x, y, width, 36) that runs `action` on a click.
-  ButtonBase* addSecondaryButtonTo(QWidget* parent, const QString& title, Action action, double x,
+  PushButton* addSecondaryButtonTo(QWidget* parent, const QString& title, Action action, double x,
                                    double y, double width);
   /// One checklist row: a green (ok) or amber dot and "label  value". Returns the text label.
-  QLabel* addStatusRowTo(QWidget* parent, double x, double y, const QString& label,
-                         const QString& value, bool ok);
+  Label* addStatusRowTo(QWidget* parent, double x, double y, const QString& label,
+                        const QString& value, bool ok);
 
  private:
   // Deletes the pages that have left the window and hold no referenced element.
