@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "checks/app_install.h"
+#include "pipeline/host.h"
+#include "tests/checks/checks_support.h"
+
+namespace vlmr {
+namespace {
+
+using checks_test::FakeTools;
+using checks_test::ReadFile;
+using checks_test::ScopedHome;
+using checks_test::TempDir;
+using checks_test::TreeListing;
+using checks_test::WriteFile;
+
+std::string InfoPlist(const std::string& identifier) {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+         "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+         "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+         "<plist version=\"1.0\"><dict>\n"
+         "  <key>CFBundleIdentifier</key><string>" +
+         identifier + "</string>\n</dict></plist>\n";
+}
+
+// An app bundle with an Info.plist and one file that tells copies apart.
+void MakeApp(const std::string& path, const std::string& identifier, const std::string& mark) {
+  WriteFile(path + "/Contents/Info.plist", InfoPlist(identifier));
+  WriteFile(path + "/Contents/MacOS/mark", mark);
+}
+
+// The real PlistBuddy and ditto of the platform: Apple's on macOS, our
+// stand-ins on Linux.
+std::string PlatformTool(const std::string& name) {
+#if defined(__APPLE__)
+  return name == "ditto" ? SystemTools::MacOS().ditto : SystemTools::MacOS().plistBuddy;
+#else
+  return checks_test::SourceDir() + "/platform/linux/" + name;
+#endif
+}
+
+class Installing : public testing::Test {
+ protected:
+  void SetUp() override {
+    source_ = dir_ / "build/out/Velmora 3000.app";
+    MakeApp(source_, kGameBundleIdentifier, "new build");
+    applications_ = dir_ / "Applications";
+    destination_ = applications_ + "/Velmora 3000.app";
+    fakes_.table().plistBuddy = PlatformTool("PlistBuddy");
+    fakes_.table().ditto = fakes_.make("ditto", "exec '" + PlatformTool("ditto") + "' \"$@\"");
+    fakes_.install();
+  }
+
+  std::optional<std::string> Install() const {
+    return AppInstaller().installBuiltAppFrom(source_, destination_);
+  }
+
+  void ExpectNewCopyInPlace() const {
+    EXPECT_EQ(ReadFile(destination_ + "/Contents/MacOS/mark"), "new build");
+    EXPECT_EQ(TreeListing(destination_), TreeListing(source_));
+    EXPECT_FALSE(IsFile(destination_ + ".installing") || IsDirectory(destination_ + ".installing"));
+    EXPECT_EQ(ReadFile(source_ + "/Contents/MacOS/mark"), "new build");
+  }
+
+  TempDir dir_;
+  FakeTools fakes_;
+  std::string source_, applications_, destination_;
+};
+
+TEST_F(Installing, CopiesIntoPlaceEvenWhereNamesHoldQuotesBackslashesAndAccents) {
+  for (std::string folder : {"Applications", "Apps \"quoted\" \\ slash ünïcode"}) {
+    SCOPED_TRACE(folder);
+    applications_ = dir_ / folder;
+    destination_ = applications_ + "/Velmora 3000.app";
+    EXPECT_EQ(Install(), std::nullopt);
+    ExpectNewCopyInPlace();
+  }
+}
+
+TEST_F(Installing, ReplacesOnlyItsOwnEarlierCopyAndDropsAStaleTemporary) {
+  MakeApp(destination_, kGameBundleIdentifier, "old build");
+  WriteFile(destination_ + "/Contents/Resources/only-in-old", "x");
+  WriteFile(destination_ + ".installing/junk", "left by an earlier run");
+  EXPECT_EQ(Install(), std::nullopt);
+  ExpectNewCopyInPlace();
+}
+
+TEST_F(Installing, RefusesAnythingItDidNotMakeAndChangesNothing) {
+  struct Row {
+    const char* what;
+    void (*make)(const std::string& path);
+  };
+  const Row rows[] = {
+      {"another app", [](const std::string& p) { MakeApp(p, "com.example.other", "theirs"); }},
+      {"a plain folder", [](const std::string& p) { WriteFile(p + "/notes.txt", "mine"); }},
+      {"a file", [](const std::string& p) { WriteFile(p, "just a file"); }},
+      {"an Info.plist that is not a plist",
+       [](const std::string& p) { WriteFile(p + "/Contents/Info.plist", "\x01garbage<plist"); }},
+      {"an identifier that differs in case",
+       [](const std::string& p) { MakeApp(p, "ORG.VELMORA.VELMORA3000", "theirs"); }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    TempDir scratch;
+    applications_ = scratch / "Applications";
+    destination_ = applications_ + "/Velmora 3000.app";
+    row.make(destination_);
+    std::vector<std::string> before = TreeListing(applications_);
+    EXPECT_EQ(Install(), destination_ +
+                             " already exists and wasn't made by this installer. Move or rename "
+                             "it first.");
+    EXPECT_EQ(TreeListing(applications_), before);
+  }
+}
+
+TEST_F(Installing, FailedCopyLeavesNeitherAppNorTemporary) {
+  struct Row {
+    const char* what;
+    bool dittoExists;
+  };
+  for (const Row row : {Row{"copy tool fails half way", true}, Row{"copy tool missing", false}}) {
+    SCOPED_TRACE(row.what);
+    MakeApp(destination_, kGameBundleIdentifier, "old build");
+    // Half a copy, then a failure, as a full disk would leave it.
+    fakes_.table().ditto = row.dittoExists
+                               ? fakes_.make("ditto", "mkdir -p \"$2/Contents\"; exit 1")
+                               : fakes_.missing();
+    fakes_.install();
+    EXPECT_EQ(Install(), "Copying the app failed. Is the disk full?");
+    EXPECT_EQ(TreeListing(applications_), std::vector<std::string>{});
+    EXPECT_EQ(ReadFile(source_ + "/Contents/MacOS/mark"), "new build");
+  }
+}
+
+TEST_F(Installing, NeverMovesOverAnItemThatAppearedDuringTheCopy) {
+  fakes_.table().ditto = fakes_.make(
+      "ditto", "'" + PlatformTool("ditto") + "' \"$@\" && mkdir -p \"${2%.installing}/theirs\"");
+  fakes_.install();
+  EXPECT_EQ(Install(), "The app was copied but couldn't be put in place.");
+  EXPECT_EQ(TreeListing(applications_),
+            (std::vector<std::string>{"Velmora 3000.app dir", "Velmora 3000.app/theirs dir"}));
+}
+
+TEST_F(Installing, SourceAlreadyAtTheDestinationIsKeptNotDeleted) {
+  destination_ = source_;
+  EXPECT_EQ(Install(), std::nullopt);
+  EXPECT_EQ(ReadFile(source_ + "/Contents/MacOS/mark"), "new build");
+}
+
+TEST(ApplicationsFolder, SystemFolderWhenWritableElsePerUserFolder) {
+  TempDir home, system;
+  ScopedHome scopedHome(home.path());
+  EXPECT_EQ(AppInstaller(system.path()).destination(), system.path() + "/Velmora 3000.app");
+  EXPECT_EQ(AppInstaller(system / "absent").destination(),
+            home.path() + "/Applications/Velmora 3000.app");
+}
+
+TEST(AppPaths, CurrentAppIsTheInstalledOneUnlessItIsEmpty) {
+  using Path = std::optional<std::string>;
+  struct Row {
+    Path installed, built, current;
+  };
+  const Row rows[] = {
+      {"/A/V.app", "/b/V.app", "/A/V.app"},
+      {"", "/b/V.app", "/b/V.app"},
+      {std::nullopt, "/b/V.app", "/b/V.app"},
+      {"", std::nullopt, std::nullopt},
+  };
+  for (const Row& row : rows)
+    EXPECT_EQ((AppPaths{row.built, row.installed}.currentAppPath()), row.current);
+
+  AppPaths paths{"/b/V.app", std::nullopt};
+  EXPECT_TRUE(paths.canMove());
+  paths.moved("/A/V.app");
+  EXPECT_FALSE(paths.canMove());
+  EXPECT_EQ(paths.currentAppPath(), "/A/V.app");
+  EXPECT_FALSE((AppPaths{"", std::nullopt}.canMove()));
+}
+
+TEST_F(Installing, BackgroundMoveReportsOnTheMainThread) {
+  fakes_.table().ditto = fakes_.missing();
+  fakes_.install();
+  std::optional<std::optional<std::string>> result;
+  std::thread::id ranOn;
+  MoveAppInBackground(AppInstaller(), source_, destination_,
+                      [&](std::optional<std::string> failure) {
+                        result = failure;
+                        ranOn = std::this_thread::get_id();
+                      });
+  ASSERT_TRUE(checks_test::MainQueue().pumpFor([&] { return result.has_value(); },
+                                               std::chrono::seconds(20)));
+  EXPECT_EQ(*result, "Copying the app failed. Is the disk full?");
+  EXPECT_EQ(ranOn, std::this_thread::get_id());
+}
+
+}  // namespace
+}  // namespace vlmr

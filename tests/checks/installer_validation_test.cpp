@@ -1,0 +1,254 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "checks/installer_validation.h"
+#include "pipeline/host.h"
+#include "tests/checks/checks_support.h"
+
+namespace vlmr {
+namespace {
+
+using checks_test::FakeTools;
+using checks_test::TempDir;
+using checks_test::WriteFile;
+using checks_test::WriteSparseFile;
+
+constexpr uint64_t kEnough = 52428800;
+const std::string kUnreadable = "That file can't be read. Is it still on this Mac?";
+const std::string kTooSmall =
+    "That file is too small to be the GOG installer (it should be about 560 MB).";
+const std::string kNotExe = "That isn't a Windows installer (.exe) file.";
+const std::string kKnown = "GOG 2.0.949(a) installer · 50 MB · ready to build";
+const std::string kByName =
+    "50 MB · this build is not the known GOG 2.0.949(a) one, so the game files are checked "
+    "after extraction";
+const std::string kWrongFile =
+    "That doesn't look like the GOG SimCity 3000 Unlimited installer. Look for "
+    "setup_simcity_3000_unlimited_2.0.949(a)….exe in your GOG library.";
+
+// What the candidate is. kListed is a hard link to one file whose digest the
+// lists below may carry ("{D}"; "{U}" is the same digest in upper case).
+enum class Item { kListed, kOther, kMissing, kDanglingLink, kDirectory, kFifo };
+
+struct Case {
+  const char* fault;
+  const char* name;  // under the candidate folder
+  Item item;
+  const char* list;  // nullptr: no list file
+  bool shasumWorks;
+  bool usable;
+  std::string summary;
+  std::optional<bool> known;  // unset: must stay as the caller preset it
+  uint64_t size = kEnough;
+  const char* head = "MZ\x01";
+};
+
+const char* const kList = "# known builds\n{D}  setup_simcity_3000_unlimited_2.0.949(a).exe\n";
+
+const Case kCases[] = {
+    {"missing file is unreadable", "gone.exe", Item::kMissing, kList, true, false, kUnreadable, {}},
+    {"dangling link is unreadable",
+     "SimCity 3000.exe",
+     Item::kDanglingLink,
+     kList,
+     true,
+     false,
+     kUnreadable,
+     {}},
+    {"one byte under 50 MiB is too small",
+     "SimCity 3000.exe",
+     Item::kOther,
+     kList,
+     true,
+     false,
+     kTooSmall,
+     {},
+     kEnough - 1},
+    {"a directory is too small",
+     "SimCity 3000.exe",
+     Item::kDirectory,
+     kList,
+     true,
+     false,
+     kTooSmall,
+     {}},
+    {"a FIFO neither hangs nor passes",
+     "SimCity 3000.exe",
+     Item::kFifo,
+     kList,
+     true,
+     false,
+     kTooSmall,
+     {}},
+    {"ZM is not a signature",
+     "SimCity 3000.exe",
+     Item::kOther,
+     kList,
+     true,
+     false,
+     kNotExe,
+     {},
+     kEnough,
+     "ZM"},
+    {"mz is not a signature",
+     "SimCity 3000.exe",
+     Item::kOther,
+     kList,
+     true,
+     false,
+     kNotExe,
+     {},
+     kEnough,
+     "mz"},
+    {"known digest accepted under any name", "game.exe", Item::kListed, kList, true, true, kKnown,
+     true},
+    {"exactly 50 MiB with a good name passes", "setup_simcity_3000_unlimited_2.0.949(a).exe",
+     Item::kOther, kList, true, true, kByName, false},
+    {"name test ignores case", "SimCity3000.EXE", Item::kOther, kList, true, true, kByName, false},
+    {"simcity alone is not enough", "simcity.exe", Item::kOther, kList, true, false, kWrongFile,
+     false},
+    {"3000 alone is not enough", "3000.exe", Item::kOther, kList, true, false, kWrongFile, false},
+    {"indented comment is ignored", "game.exe", Item::kListed, "   # {D}\n", true, false,
+     kWrongFile, false},
+    {"blank lines do not end the list", "game.exe", Item::kListed, "\n   \n\n{D}\n", true, true,
+     kKnown, true},
+    {"upper-case entry never matches", "game.exe", Item::kListed, "{U}  game.exe\n", true, false,
+     kWrongFile, false},
+    {"tab does not separate fields", "game.exe", Item::kListed, "{D}\tgame.exe\n", true, false,
+     kWrongFile, false},
+    {"CRLF line matches after others", "game.exe", Item::kListed,
+     "0000000000000000000000000000000000000000000000000000000000000000  old.exe\r\n{D}  "
+     "game.exe\r\n",
+     true, true, kKnown, true},
+    {"missing list: accepted by name, not known", "SimCity 3000.exe", Item::kListed, nullptr, true,
+     true, kByName, false},
+    {"failing shasum: accepted by name, not known", "SimCity 3000.exe", Item::kListed, kList, false,
+     true, kByName, false},
+    {"failing shasum: bad name rejected", "game.exe", Item::kListed, kList, false, false,
+     kWrongFile, false},
+    {"backslash in the folder does not hide the digest", "a\\b/game.exe", Item::kListed, kList,
+     true, true, kKnown, true},
+    {"quotes, spaces and accents are only a name", "\"Sïm\" földer/SimCity 3000 «ü».exe",
+     Item::kOther, kList, true, true, kByName, false},
+};
+
+class InstallerValidation : public testing::TestWithParam<Case> {
+ protected:
+  static void SetUpTestSuite() {
+    listed_ = new TempDir;
+    listedFile_ = *listed_ / "listed.exe";
+    WriteSparseFile(listedFile_, kEnough, "MZ");
+    // Another implementation than the one under test, so a shared slip cannot hide.
+    std::string output;
+    ASSERT_EQ(RunCapturing("/usr/bin/sha256sum", {listedFile_}, &output), 0);
+    digest_ = output.substr(0, 64);
+  }
+  static void TearDownTestSuite() { delete listed_; }
+
+  static std::string Expand(std::string list) {
+    std::string upper = digest_;
+    std::transform(upper.begin(), upper.end(), upper.begin(), ::toupper);
+    for (auto [key, value] : {std::pair{"{D}", digest_}, std::pair{"{U}", upper}}) {
+      for (size_t at; (at = list.find(key)) != std::string::npos;) list.replace(at, 3, value);
+    }
+    return list;
+  }
+
+  // Makes the candidate of `c` and returns its path.
+  static std::string MakeCandidate(const TempDir& dir, const Case& c) {
+    std::string path = dir / ("candidates/" + std::string(c.name));
+    WriteFile(path, "");
+    unlink(path.c_str());
+    switch (c.item) {
+      case Item::kListed:
+        EXPECT_EQ(link(listedFile_.c_str(), path.c_str()), 0);
+        break;
+      case Item::kOther:
+        WriteSparseFile(path, c.size, c.head);
+        break;
+      case Item::kMissing:
+        break;
+      case Item::kDanglingLink:
+        EXPECT_EQ(symlink("/nonexistent/x", path.c_str()), 0);
+        break;
+      case Item::kDirectory:
+        mkdir(path.c_str(), 0755);
+        break;
+      case Item::kFifo:
+        mkfifo(path.c_str(), 0644);
+        break;
+    }
+    return path;
+  }
+
+  static TempDir* listed_;
+  static std::string listedFile_;
+  static std::string digest_;
+};
+
+TempDir* InstallerValidation::listed_ = nullptr;
+std::string InstallerValidation::listedFile_;
+std::string InstallerValidation::digest_;
+
+TEST_P(InstallerValidation, VerdictSummaryAndKnownFlagFollowTheChecksInOrder) {
+  const Case& c = GetParam();
+  TempDir dir;
+  std::string listPath = dir / "known_installers.sha256";
+  if (c.list != nullptr) WriteFile(listPath, Expand(c.list));
+  FakeTools fakes;
+  fakes.table().shasum =
+      fakes.make("shasum", c.shasumWorks ? "exec /usr/bin/shasum \"$@\"" : "echo broken; exit 2");
+  fakes.install();
+  std::string path = MakeCandidate(dir, c);
+
+  // Preset to the opposite of what must come back, so an unwritten flag shows;
+  // the early rejections must leave either preset alone.
+  bool earlyRejection = !c.known.has_value();
+  for (bool preset :
+       earlyRejection ? std::vector<bool>{false, true} : std::vector<bool>{!*c.known}) {
+    std::string summary = "unset";
+    bool known = preset;
+    bool usable = InstallerValidator(listPath).validateInstaller(path, &summary, &known);
+    EXPECT_EQ(usable, c.usable);
+    EXPECT_EQ(summary, c.summary);
+    EXPECT_EQ(known, c.known.value_or(preset));
+  }
+  // The full-file hash runs only after the cheap checks have passed.
+  EXPECT_EQ(fakes.runs(), earlyRejection ? std::vector<std::string>{}
+                                         : std::vector<std::string>{"shasum -a 256 " + path});
+}
+
+std::string CaseName(const testing::TestParamInfo<Case>& info) {
+  std::string name;
+  for (const char* p = info.param.fault; *p != 0; ++p)
+    name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
+  return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, InstallerValidation, testing::ValuesIn(kCases), CaseName);
+
+TEST(HumanSize, RoundsMegabytesUpAndSwitchesToGigabytesAt2To30) {
+  const std::pair<uint64_t, std::string> rows[] = {
+      {0, "0 MB"},
+      {1, "1 MB"},
+      {1048576, "1 MB"},
+      {1048577, "2 MB"},
+      {600000000, "573 MB"},
+      {1073741823, "1024 MB"},
+      {1073741824, "1.0 GB"},
+      {1610612736, "1.5 GB"},
+      {UINT64_MAX, "17179869184.0 GB"},
+  };
+  for (const auto& [bytes, text] : rows) EXPECT_EQ(HumanSize(bytes), text) << bytes;
+}
+
+}  // namespace
+}  // namespace vlmr
