@@ -1,9 +1,12 @@
 // The asynchronous run: launch, background reader, completion and cancellation.
+#include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <vector>
 
 #include "pipeline/pipeline.h"
 #include "platform/queues.h"
@@ -26,6 +29,11 @@ bool Pipeline::startWithError(Error* error) {
     if (error != nullptr) *error = Error{"NSPOSIXErrorDomain", errno, "Could not create a pipe."};
     return false;
   }
+#if defined(F_SETPIPE_SZ)
+  // A roomier pipe lets a chatty script run ahead of the reader's small
+  // chunks instead of blocking on every few kilobytes.
+  fcntl(fds[0], F_SETPIPE_SZ, 1 << 20);
+#endif
   TaskSpec spec = makeTask();
   spec.stdoutFd = fds[1];
   spec.stderrFd = fds[1];
@@ -45,15 +53,20 @@ bool Pipeline::startWithError(Error* error) {
 }
 
 void Pipeline::ReadOutput(std::weak_ptr<Pipeline> weak, std::shared_ptr<Process> process, int fd) {
-  char chunk[kChunkBytes];
+  // One read takes whatever the pipe holds (up to 64 KiB); the line handling
+  // still receives it in chunks of at most 4096 bytes.
+  std::vector<char> block(16 * kChunkBytes);
   for (;;) {
-    ssize_t n = read(fd, chunk, sizeof chunk);
+    ssize_t n = read(fd, block.data(), block.size());
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) break;
     // The pipeline may be gone; keep draining so the script never blocks on
     // a full pipe.
     if (std::shared_ptr<Pipeline> pipeline = weak.lock()) {
-      pipeline->consumeData(std::string_view(chunk, static_cast<size_t>(n)));
+      for (ssize_t at = 0; at < n; at += kChunkBytes) {
+        size_t size = std::min<size_t>(kChunkBytes, static_cast<size_t>(n - at));
+        pipeline->consumeData(std::string_view(block.data() + at, size));
+      }
     }
   }
   close(fd);

@@ -1,5 +1,8 @@
 #include "pipeline/text.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace vlmr {
 
 namespace {
@@ -38,7 +41,14 @@ size_t SequenceLength(std::string_view bytes, size_t i) {
 bool IsValidUtf8(std::string_view bytes) {
   size_t i = 0;
   while (i < bytes.size()) {
-    // Plain ASCII runs dominate build output; step over them quickly.
+    // Plain ASCII runs dominate build output; step over them a word at a time.
+    while (i + 8 <= bytes.size()) {
+      uint64_t word;
+      std::memcpy(&word, bytes.data() + i, 8);
+      if ((word & 0x8080808080808080ull) != 0) break;
+      i += 8;
+    }
+    if (i >= bytes.size()) break;
     if (static_cast<unsigned char>(bytes[i]) < 0x80) {
       ++i;
       continue;

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build, the demo and the tests need,
+# skipping what is already there. Runs apt-get as root, or through sudo.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config        # compiler and build
+  clang patchelf python3 python3-venv perl procps     # the tools the installer probes and runs
+  qt6-base-dev qt6-image-formats-plugins libgl-dev    # the window (and .icns reading)
+  libgtest-dev googletest                             # tests
+  fonts-inter fonts-dejavu-core                       # the interface and log fonts
+)
+if [ "${1:-}" = "--with-display-tools" ]; then
+  packages+=(xvfb xdotool imagemagick)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+    missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"

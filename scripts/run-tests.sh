@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the whole suite in a normal build and under
+# AddressSanitizer + UndefinedBehaviorSanitizer, and the threaded tests under
+# ThreadSanitizer. Ends with CTest's summary of the normal build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+status=0
+for preset in asan tsan default; do
+  echo "==== $preset"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+  ctest --preset "$preset" || status=1
+done
+exit $status
