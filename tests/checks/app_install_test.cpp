@@ -141,12 +141,12 @@ TEST_F(Installing, FailedCopyLeavesNeitherAppNorTemporary) {
 }
 
 TEST_F(Installing, NeverMovesOverAnItemThatAppearedDuringTheCopy) {
-  fakes_.table().ditto = fakes_.make(
-      "ditto", "'" + PlatformTool("ditto") + "' \"$@\" && mkdir -p \"${2%.installing}/theirs\"");
+  // An empty folder: a plain rename would silently replace it.
+  fakes_.table().ditto =
+      fakes_.make("ditto", "'" + PlatformTool("ditto") + "' \"$@\" && mkdir \"${2%.installing}\"");
   fakes_.install();
   EXPECT_EQ(Install(), "The app was copied but couldn't be put in place.");
-  EXPECT_EQ(TreeListing(applications_),
-            (std::vector<std::string>{"Velmora 3000.app dir", "Velmora 3000.app/theirs dir"}));
+  EXPECT_EQ(TreeListing(applications_), std::vector<std::string>{"Velmora 3000.app dir"});
 }
 
 TEST_F(Installing, SourceAlreadyAtTheDestinationIsKeptNotDeleted) {

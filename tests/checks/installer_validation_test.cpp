@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstdint>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,11 @@ struct Case {
   uint64_t size = kEnough;
   const char* head = "MZ\x01";
 };
+
+// Test names and failure messages show the case by the fault it guards.
+void PrintTo(const Case& c, std::ostream* os) {
+  *os << c.fault;
+}
 
 const char* const kList = "# known builds\n{D}  setup_simcity_3000_unlimited_2.0.949(a).exe\n";
 
