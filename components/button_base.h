@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QList>
+#include <QString>
+
+class QPainter;
+class QPainterPath;
+class QShortcut;
+
+namespace vlmr {
+
+/// What the installer's self-drawn buttons share: a title, a key equivalent and the focus ring.
+class ButtonBase : public QAbstractButton {
+  Q_OBJECT
+ public:
+  explicit ButtonBase(const QString& title, QWidget* parent = nullptr);
+
+  /// The button's title (its text).
+  QString title() const { return text(); }
+  /// Sets the title and redraws.
+  void setTitle(const QString& title) { setText(title); }
+
+  /// The key that clicks the button anywhere in its window ("\r" for Return), or "".
+  QString keyEquivalent() const { return keyEquivalent_; }
+  /// Sets the key equivalent: "\r" is Return (and Enter); other strings are key sequences
+  /// such as "Ctrl+O". An empty string removes it. A disabled or hidden button ignores it.
+  void setKeyEquivalent(const QString& key);
+
+ protected:
+  /// Draws the keyboard focus ring around `shape` while the button has the focus.
+  void drawFocusRing(QPainter& painter, const QPainterPath& shape) const;
+
+ private:
+  void activateFromKey();
+
+  QString keyEquivalent_;
+  QList<QShortcut*> shortcuts_;
+};
+
+}  // namespace vlmr

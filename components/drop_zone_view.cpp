@@ -1,0 +1,104 @@
+#include "components/drop_zone_view.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "components/frame.h"
+#include "components/palette.h"
+
+namespace vlmr {
+namespace {
+
+// The extension as the Mac sees it: what follows the last dot of the last path component,
+// trailing slashes ignored; a name that only starts with a dot has none.
+QString PathExtension(QString path) {
+  while (path.size() > 1 && path.endsWith(QLatin1Char('/'))) path.chop(1);
+  const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+  const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+  if (dot <= 0) return QString();
+  return name.mid(dot + 1);
+}
+
+}  // namespace
+
+DropZoneView::DropZoneView(const QRectF& frame, QWidget* parent) : QWidget(parent) {
+  setAcceptDrops(true);
+  SetFrame(this, frame);
+}
+
+void DropZoneView::setHighlighted(bool highlighted) {
+  if (highlighted == highlighted_) return;
+  highlighted_ = highlighted;
+  update();
+}
+
+QUrl DropZoneView::fileUrlFromDrag(const QMimeData* data) {
+  if (data == nullptr || !data->hasUrls()) return QUrl();
+  for (const QUrl& url : data->urls()) {
+    if (!url.isLocalFile()) continue;  // file URLs only: no web links, no text
+    if (PathExtension(url.toLocalFile()).toLower() == QLatin1String("exe")) return url;
+  }
+  return QUrl();
+}
+
+void DropZoneView::dragEnterEvent(QDragEnterEvent* event) {
+  setHighlighted(!fileUrlFromDrag(event->mimeData()).isEmpty());
+  if (highlighted_) {
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void DropZoneView::dragMoveEvent(QDragMoveEvent* event) {
+  // The answer given on entering holds while the drag moves inside the zone.
+  if (highlighted_) {
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void DropZoneView::dragLeaveEvent(QDragLeaveEvent*) {
+  setHighlighted(false);
+}
+
+void DropZoneView::dropEvent(QDropEvent* event) {
+  const QUrl url = fileUrlFromDrag(event->mimeData());
+  // Back to idle before the callback runs: it may replace the page this zone is on.
+  setHighlighted(false);
+  if (url.isEmpty()) {
+    event->ignore();
+    return;
+  }
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+  // Called through a copy: the callback may replace it, or the page with this zone.
+  const DropHandler handler = onDrop_;
+  if (handler) handler(url);
+}
+
+void DropZoneView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  QPainterPath box;
+  box.addRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 14, 14);
+
+  const DynColor fill = Blend(StatusColor(), TealColor(), highlighted_ ? 0.35 : 0.0);
+  painter.fillPath(box, fill.resolve(this));
+
+  const DynColor stroke = highlighted_ ? TealColor() : WithAlpha(TealColor(), 0.55);
+  QPen pen(stroke.resolve(this), 2.0);
+  // Qt measures dashes in pen widths: 7 points on, 5 off at width 2.
+  pen.setDashPattern({7.0 / 2.0, 5.0 / 2.0});
+  pen.setDashOffset(0);
+  pen.setCapStyle(Qt::FlatCap);
+  painter.strokePath(box, pen);
+}
+
+}  // namespace vlmr

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QRectF>
+#include <QStringList>
+#include <QTimer>
+
+namespace vlmr {
+
+/// The build log: a read-only, selectable, monospaced text view that wraps long lines, draws no
+/// background and scrolls with a thin overlay scroller. It keeps every line it is given.
+/// Lines appended in quick succession are inserted together on the next turn of the event loop
+/// (or at flush()), so a build printing many lines stays fast.
+class LogView : public QPlainTextEdit {
+  Q_OBJECT
+ public:
+  explicit LogView(const QRectF& frame = QRectF(), QWidget* parent = nullptr);
+
+  /// Replaces the whole log by `lines`.
+  void setLines(const QStringList& lines);
+  /// Adds `line` (without its line feed) as the last line and keeps the end in view.
+  void appendLine(const QString& line);
+  /// Inserts the lines still waiting and scrolls to the end.
+  void flush();
+
+  /// The number of lines, waiting ones included.
+  qsizetype lineCount() const { return lineCount_ + pending_.size(); }
+  /// All lines, joined with line feeds (waiting ones are inserted first).
+  QString text();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void syncColours();
+
+  QStringList pending_;
+  qsizetype lineCount_ = 0;
+  QTimer flushTimer_;
+};
+
+}  // namespace vlmr

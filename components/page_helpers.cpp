@@ -1,0 +1,122 @@
+#include "components/page_helpers.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImageReader>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+#include "components/frame.h"
+#include "components/palette.h"
+
+namespace vlmr {
+namespace {
+
+constexpr const char* kIconName = "Velmora3000.icns";
+
+// Joins path components as the Mac does: one "/" between them, ".." left for the file system.
+QString Join(const QString& base, const QString& component) {
+  if (base.isEmpty()) return component;
+  return base.endsWith(QLatin1Char('/')) ? base + component : base + QLatin1Char('/') + component;
+}
+
+// Every image in the file, so the icon stays sharp at each size it is drawn.
+QIcon LoadIcon(const QString& path) {
+  QIcon icon;
+  QImageReader reader(path);
+  reader.setDecideFormatFromContent(true);
+  // Bounded, in case a reader keeps claiming there is another image.
+  for (int i = 0; i < 64; ++i) {
+    const QImage image = reader.read();
+    if (image.isNull()) break;
+    icon.addPixmap(QPixmap::fromImage(image));
+    if (!reader.jumpToNextImage()) break;
+  }
+  return icon;
+}
+
+// A plain teal rounded square, for an application that has no icon of its own.
+QIcon DrawnApplicationIcon() {
+  QPixmap pixmap(128, 128);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  QPainterPath body;
+  body.addRoundedRect(QRectF(12, 12, 104, 104), 24, 24);
+  painter.fillPath(body, TealColor().light);
+  painter.end();
+  return QIcon(pixmap);
+}
+
+}  // namespace
+
+Label* MakeLabel(const QString& text, bool bold, std::optional<DynColor> color, double x, double y,
+                 double width, double height, double size) {
+  return MakeRichLabel(
+      RichText(text.isNull() ? QString("") : text, color, bold ? QFont::Bold : QFont::Normal, size),
+      x, y, width, height);
+}
+
+AttributedText RichText(const QString& text, std::optional<DynColor> color, QFont::Weight weight,
+                        double size) {
+  return {TextRun{text, color.value_or(LabelColor()), weight, size}};
+}
+
+void AppendRich(AttributedText& target, const QString& text, std::optional<DynColor> color,
+                QFont::Weight weight, double size) {
+  const AttributedText run = RichText(text, color, weight, size);
+  target.insert(target.end(), run.begin(), run.end());
+}
+
+Label* MakeRichLabel(const AttributedText& text, double x, double y, double width, double height) {
+  auto* label = new Label;
+  label->setAttributedText(text);
+  label->setLineBreakMode(Label::LineBreakMode::WordWrap);
+  SetFrame(label, x, y, width, height);
+  return label;
+}
+
+QStringList InstallerIconCandidates(const QString& executableDir, const QString& currentDir) {
+  // Inside "X.app/Contents/MacOS/" the bundle is X.app and its resources sit in
+  // "Contents/Resources"; a bare executable is its own bundle and resource directory.
+  QString bundle = executableDir;
+  QString resources = executableDir;
+  const QString macos = QStringLiteral(".app/Contents/MacOS");
+  QString dir = executableDir;
+  while (dir.size() > 1 && dir.endsWith(QLatin1Char('/'))) dir.chop(1);
+  if (dir.endsWith(macos)) {
+    bundle =
+        dir.left(dir.size() - static_cast<qsizetype>(QStringLiteral("/Contents/MacOS").size()));
+    resources = Join(bundle, QStringLiteral("Contents/Resources"));
+  }
+  QStringList candidates;
+  if (!resources.isEmpty()) candidates << Join(resources, kIconName);
+  if (!bundle.isEmpty()) {
+    candidates << Join(bundle, QStringLiteral("Contents/Resources/Velmora3000.icns"))
+               << Join(bundle, QStringLiteral("../Resources/Velmora3000.icns"));
+  }
+  candidates << Join(currentDir, QStringLiteral("assets/Velmora3000.icns"))
+             << Join(currentDir, QStringLiteral("docs/images/Velmora3000-256.png"));
+  return candidates;
+}
+
+QIcon InstallerIconFrom(const QStringList& candidates) {
+  for (const QString& path : candidates) {
+    if (path.isEmpty()) continue;
+    const QIcon icon = LoadIcon(path);
+    if (!icon.isNull()) return icon;
+  }
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
+    const QIcon own = QGuiApplication::windowIcon();
+    if (!own.isNull()) return own;
+  }
+  return DrawnApplicationIcon();
+}
+
+QIcon InstallerIcon() {
+  return InstallerIconFrom(
+      InstallerIconCandidates(QCoreApplication::applicationDirPath(), QDir::currentPath()));
+}
+
+}  // namespace vlmr

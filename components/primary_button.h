@@ -1,0 +1,20 @@
+#pragma once
+
+#include "components/button_base.h"
+
+namespace vlmr {
+
+/// The accent-coloured main action button. It draws itself completely: a teal rounded body
+/// (darkened while pressed, grey when disabled) with its title centred in semibold 13.
+class PrimaryButton : public ButtonBase {
+  Q_OBJECT
+ public:
+  explicit PrimaryButton(const QString& title = QString(), QWidget* parent = nullptr);
+
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace vlmr

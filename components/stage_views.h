@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QRectF>
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+
+namespace vlmr {
+
+/// One keyboard key or key combination drawn as a rounded cap with its text centred.
+class KeycapView : public QWidget {
+  Q_OBJECT
+ public:
+  /// A key cap at `frame` (bottom-left based) showing `text`.
+  KeycapView(const QRectF& frame, const QString& text, QWidget* parent = nullptr);
+
+  /// The text on the cap.
+  QString text() const { return text_; }
+  /// Sets the text on the cap and redraws.
+  void setText(const QString& text);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QString text_;
+};
+
+/// The states of a stage pill; any value other than Done and Active draws as Pending.
+constexpr std::int64_t StageStatePending = 0;
+constexpr std::int64_t StageStateDone = 1;
+constexpr std::int64_t StageStateActive = 2;
+
+/// One row of the build's stage checklist: a rounded pill with a state glyph and the stage name.
+class StagePillView : public QWidget {
+  Q_OBJECT
+ public:
+  /// A pending pill at `frame` (bottom-left based) named `name`.
+  StagePillView(const QRectF& frame, const QString& name, QWidget* parent = nullptr);
+
+  /// The stage name shown in the pill.
+  QString stageName() const { return stageName_; }
+  /// Sets the stage name and redraws.
+  void setStageName(const QString& name);
+
+  /// The stage state (StageStatePending, StageStateDone or StageStateActive).
+  std::int64_t stageState() const { return stageState_; }
+  /// Stores a new state and redraws; setting the state the pill already has does nothing.
+  void setStageState(std::int64_t state);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QString stageName_;
+  std::int64_t stageState_ = StageStatePending;
+};
+
+}  // namespace vlmr

@@ -1,0 +1,143 @@
+#include "components/standard_buttons.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+
+#include "components/fonts.h"
+#include "components/palette.h"
+
+namespace vlmr {
+namespace {
+
+// The push button's bezel colours, as the platform draws them in each appearance.
+DynColor BezelFill() {
+  return Dyn(Srgb(1, 1, 1), Srgb(1, 1, 1, 0.25));
+}
+DynColor BezelPressedFill() {
+  return Dyn(Srgb(0.86, 0.86, 0.86), Srgb(1, 1, 1, 0.36));
+}
+DynColor BezelEdge() {
+  return Dyn(Srgb(0, 0, 0, 0.16), Srgb(1, 1, 1, 0.06));
+}
+DynColor BezelShadow() {
+  return Dyn(Srgb(0, 0, 0, 0.10), Srgb(0, 0, 0, 0.30));
+}
+DynColor BezelHighlight() {
+  return Dyn(Srgb(1, 1, 1, 0), Srgb(1, 1, 1, 0.14));
+}
+
+// The badge's faint capsule fill.
+DynColor BadgeFill() {
+  return Dyn(Srgb(0, 0, 0, 0.06), Srgb(1, 1, 1, 0.10));
+}
+DynColor BadgePressedFill() {
+  return Dyn(Srgb(0, 0, 0, 0.14), Srgb(1, 1, 1, 0.20));
+}
+
+QSize TitleSizeHint(const QWidget* button, const QString& title, int padding, int height) {
+  const QFontMetricsF metrics(button->font());
+  return QSize(static_cast<int>(metrics.horizontalAdvance(title)) + padding, height);
+}
+
+}  // namespace
+
+PushButton::PushButton(const QString& title, QWidget* parent) : ButtonBase(title, parent) {
+  setFont(SystemFont(13));
+}
+
+QSize PushButton::sizeHint() const {
+  return TitleSizeHint(this, text(), 40, 32);
+}
+
+void PushButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  // The bezel keeps the platform's height and sits in the middle of a taller frame, with the
+  // frame's usual 6-point margin on the left and right.
+  const double h = std::min<double>(kBezelHeight, height() - 2);
+  const QRectF bezel(6, (height() - h) / 2.0, std::max(0, width() - 12), h);
+  const double radius = 6;
+  const double opacity = isEnabled() ? 1.0 : 0.5;
+
+  QPainterPath shadow;
+  shadow.addRoundedRect(bezel.translated(0, 0.5).adjusted(-0.5, -0.5, 0.5, 0.5), radius + 0.5,
+                        radius + 0.5);
+  QPainterPath edge;
+  edge.addRoundedRect(bezel.adjusted(-0.5, -0.5, 0.5, 0.5), radius + 0.5, radius + 0.5);
+  QPainterPath body;
+  body.addRoundedRect(bezel, radius, radius);
+
+  painter.setOpacity(opacity);
+  painter.fillPath(shadow, BezelShadow().resolve(this));
+  painter.fillPath(edge, BezelEdge().resolve(this));
+  painter.fillPath(body, (isDown() ? BezelPressedFill() : BezelFill()).resolve(this));
+  // A faint top highlight, as dark bezels have.
+  painter.save();
+  painter.setClipPath(body);
+  painter.fillRect(QRectF(bezel.x(), bezel.y(), bezel.width(), 1), BezelHighlight().resolve(this));
+  painter.restore();
+  painter.setOpacity(1.0);
+  drawFocusRing(painter, body);
+
+  const DynColor titleColor = isEnabled() ? ControlTextColor() : DisabledControlTextColor();
+  DrawCentredText(painter, bezel, text(), font(), titleColor.resolve(this));
+}
+
+BadgeButton::BadgeButton(const QString& title, QWidget* parent)
+    : ButtonBase(title, parent), tint_(LabelColor()) {
+  setFont(SystemFont(12.5, QFont::DemiBold));
+}
+
+QSize BadgeButton::sizeHint() const {
+  return TitleSizeHint(this, text(), 24, 24);
+}
+
+void BadgeButton::setContentTintColor(const DynColor& color) {
+  tint_ = color;
+  update();
+}
+
+void BadgeButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const double h = std::min<double>(height() - 2, 20);
+  const QRectF capsule(0.5, (height() - h) / 2.0, width() - 1.0, h);
+  QPainterPath body;
+  body.addRoundedRect(capsule, h / 2.0, h / 2.0);
+  painter.fillPath(body, (isDown() ? BadgePressedFill() : BadgeFill()).resolve(this));
+  drawFocusRing(painter, body);
+
+  const DynColor titleColor = isEnabled() ? tint_ : DisabledControlTextColor();
+  DrawCentredText(painter, capsule, text(), font(), titleColor.resolve(this));
+}
+
+BorderlessButton::BorderlessButton(const QString& title, QWidget* parent)
+    : ButtonBase(title, parent), tint_(ControlTextColor()) {
+  setFont(SystemFont(13));
+}
+
+QSize BorderlessButton::sizeHint() const {
+  return TitleSizeHint(this, text(), 12, 24);
+}
+
+void BorderlessButton::setContentTintColor(const DynColor& color) {
+  tint_ = color;
+  update();
+}
+
+void BorderlessButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  QColor color = (isEnabled() ? tint_ : DisabledControlTextColor()).resolve(this);
+  if (isDown()) color = WithAlpha(color, color.alphaF() * 0.55);
+  DrawCentredText(painter, rect(), text(), font(), color);
+  if (hasFocus()) {
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 4, 4);
+    drawFocusRing(painter, outline);
+  }
+}
+
+}  // namespace vlmr

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <optional>
+
+#include "components/appearance.h"
+#include "components/button_base.h"
+
+namespace vlmr {
+
+// The platform's standard buttons, drawn by us so they look right in light and dark. Each one
+// draws its title in its QWidget::font(), set to the Mac default in the constructor.
+
+/// The standard rounded push button (bezel style 1): a small white (dark: grey) rounded bezel of
+/// the platform's fixed height, centred in its frame, with the title in regular 13.
+class PushButton : public ButtonBase {
+  Q_OBJECT
+ public:
+  explicit PushButton(const QString& title = QString(), QWidget* parent = nullptr);
+  QSize sizeHint() const override;
+
+  /// The height of the visible bezel; the rest of the frame stays empty.
+  static constexpr double kBezelHeight = 22;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+/// A small capsule button (badge bezel style 15) with a faint fill, such as the "Hide"/"Show"
+/// toggle of a log panel. Its title is semibold 12.5 in the content tint (labelColor).
+class BadgeButton : public ButtonBase {
+  Q_OBJECT
+ public:
+  explicit BadgeButton(const QString& title = QString(), QWidget* parent = nullptr);
+  QSize sizeHint() const override;
+
+  /// The title colour.
+  DynColor contentTintColor() const { return tint_; }
+  /// Sets the title colour and redraws.
+  void setContentTintColor(const DynColor& color);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  DynColor tint_;
+};
+
+/// A borderless button: only its title, in the content tint (controlTextColor unless set),
+/// centred in the frame; dimmed while pressed.
+class BorderlessButton : public ButtonBase {
+  Q_OBJECT
+ public:
+  explicit BorderlessButton(const QString& title = QString(), QWidget* parent = nullptr);
+  QSize sizeHint() const override;
+
+  /// The title colour.
+  DynColor contentTintColor() const { return tint_; }
+  /// Sets the title colour and redraws.
+  void setContentTintColor(const DynColor& color);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  DynColor tint_;
+};
+
+}  // namespace vlmr

@@ -1,0 +1,218 @@
+// Drawing and state of the custom-drawn views and controls.
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "components/components.h"
+#include "test_support.h"
+
+using namespace vlmr;
+
+Q_DECLARE_METATYPE(vlmr::Appearance)
+
+namespace {
+
+class CountingPill : public StagePillView {
+ public:
+  using StagePillView::StagePillView;
+  int paints = 0;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    ++paints;
+    StagePillView::paintEvent(event);
+  }
+};
+
+}  // namespace
+
+class ViewsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void cleanup() { SetApplicationAppearance(Appearance::Unset); }
+
+  void primaryButtonFillFollowsState_data() {
+    QTest::addColumn<Appearance>("appearance");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("pressed");
+    QTest::addColumn<QColor>("expected");
+    for (const Appearance a : {Appearance::Light, Appearance::Dark}) {
+      const char* name = a == Appearance::Light ? "light" : "dark";
+      const QColor teal = TealColor().resolve(a);
+      QTest::addRow("%s enabled", name) << a << true << false << teal;
+      QTest::addRow("%s pressed: 18%% toward black", name)
+          << a << true << true << Blend(teal, Srgb(0, 0, 0), 0.18);
+      QTest::addRow("%s disabled", name)
+          << a << false << false << DisabledControlTextColor().resolve(a);
+    }
+  }
+  void primaryButtonFillFollowsState() {
+    QFETCH(Appearance, appearance);
+    QFETCH(bool, enabled);
+    QFETCH(bool, pressed);
+    QFETCH(QColor, expected);
+    PrimaryButton button("Build");
+    button.resize(120, 36);
+    SetViewAppearance(&button, appearance);
+    button.setEnabled(enabled);
+    button.setDown(pressed);
+    const QColor background = Qt::white;
+    const QImage image = test::Render(&button, background);
+    // Centre-left: inside the body, clear of the title.
+    VLMR_COMPARE_COLOR(image.pixelColor(6, 18), test::Over(expected, background), 2);
+  }
+
+  void stagePillRedrawsOnlyWhenStateChanges() {
+    CountingPill pill(QRectF(0, 0, 328, 34), "Compile the game");
+    pill.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pill));
+    QCoreApplication::processEvents();
+    pill.paints = 0;
+    pill.setStageState(StageStatePending);
+    QTest::qWait(30);
+    QCOMPARE(pill.paints, 0);
+    pill.setStageState(StageStateActive);
+    QTRY_VERIFY(pill.paints > 0);
+    QCOMPARE(pill.stageState(), StageStateActive);
+  }
+
+  void unknownStagesDrawAsPending_data() {
+    QTest::addColumn<qint64>("state");
+    QTest::newRow("3") << qint64(3);
+    QTest::newRow("-1") << qint64(-1);
+  }
+  void unknownStagesDrawAsPending() {
+    QFETCH(qint64, state);
+    StagePillView pending(QRectF(0, 0, 200, 34), "Sign for this Mac");
+    StagePillView odd(QRectF(0, 0, 200, 34), "Sign for this Mac");
+    odd.setStageState(state);
+    QCOMPARE(test::Render(&odd), test::Render(&pending));
+    StagePillView done(QRectF(0, 0, 200, 34), "Sign for this Mac");
+    done.setStageState(StageStateDone);
+    QVERIFY(test::Render(&done) != test::Render(&pending));
+  }
+
+  void panelOutlineIsOptional_data() {
+    QTest::addColumn<bool>("outlined");
+    QTest::addColumn<double>("radius");
+    QTest::addColumn<QPoint>("probe");
+    QTest::addColumn<bool>("expectLine");
+    QTest::newRow("outline on the edge") << true << 10.0 << QPoint(0, 40) << true;
+    QTest::newRow("no outline: fill reaches the edge") << false << 10.0 << QPoint(0, 40) << false;
+    QTest::newRow("radius 0: square corner is filled") << false << 0.0 << QPoint(1, 1) << false;
+  }
+  void panelOutlineIsOptional() {
+    QFETCH(bool, outlined);
+    QFETCH(double, radius);
+    QFETCH(QPoint, probe);
+    QFETCH(bool, expectLine);
+    const DynColor fill = Dyn(Srgb(0, 1, 0), Srgb(0, 1, 0));
+    const DynColor line = Dyn(Srgb(1, 0, 0), Srgb(1, 0, 0));
+    PanelView panel(QRectF(0, 0, 100, 80));
+    panel.setFillColor(fill);
+    panel.setLineColor(outlined ? std::optional<DynColor>(line) : std::nullopt);
+    panel.setRadius(radius);
+    const QColor pixel = test::Render(&panel, Qt::white).pixelColor(probe);
+    // Half of the 1-point line and half of the fill share the edge pixel column.
+    if (expectLine) {
+      QVERIFY2(pixel.red() > 100 && pixel.green() < 160, qPrintable(test::Describe(pixel)));
+    } else {
+      QVERIFY2(pixel.red() < 140 && pixel.green() > 120, qPrintable(test::Describe(pixel)));
+    }
+  }
+
+  void framesAreBottomLeftBasedAlsoWhenAddedLater_data() {
+    QTest::addColumn<QRectF>("frame");
+    QTest::addColumn<bool>("parentFirst");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("hero icon") << QRectF(36, 526, 68, 68) << true << QRect(36, 36, 68, 68);
+    QTest::newRow("label added after")
+        << QRectF(36, 452, 668, 56) << false << QRect(36, 122, 668, 56);
+    QTest::newRow("bottom edge") << QRectF(0, 0, 740, 10) << false << QRect(0, 620, 740, 10);
+  }
+  void framesAreBottomLeftBasedAlsoWhenAddedLater() {
+    QFETCH(QRectF, frame);
+    QFETCH(bool, parentFirst);
+    QFETCH(QRect, geometry);
+    PageView page;
+    auto* child = new QWidget(parentFirst ? &page : nullptr);
+    SetFrame(child, frame);
+    if (!parentFirst) AddSubview(&page, child);
+    QCOMPARE(child->geometry(), geometry);
+    QCOMPARE(FrameOf(child), frame);
+  }
+
+  void richLabelDrawsEachRunInItsOwnColour() {
+    AttributedText text = RichText("RRRRRR", Dyn(Srgb(1, 0, 0), Srgb(1, 0, 0)), QFont::Bold, 16);
+    AppendRich(text, "BBBBBB", Dyn(Srgb(0, 0, 1), Srgb(0, 0, 1)), QFont::Normal, 16);
+    Label* label = MakeRichLabel(text, 0, 0, 300, 24);
+    const QImage image = test::Render(label, Qt::white);
+    int lastRed = -1;
+    int firstBlue = image.width();
+    for (int x = 0; x < image.width(); ++x) {
+      for (int y = 0; y < image.height(); ++y) {
+        const QColor c = image.pixelColor(x, y);
+        if (c.red() > 200 && c.blue() < 80 && c.green() < 80) lastRed = x;
+        if (c.blue() > 200 && c.red() < 80 && c.green() < 80) firstBlue = std::min(firstBlue, x);
+      }
+    }
+    QVERIFY(lastRed >= 0);
+    QVERIFY(firstBlue < image.width());
+    QVERIFY(lastRed < firstBlue);
+    delete label;
+  }
+
+  void logKeepsEveryLineOnItsOwnLine() {
+    LogView log(QRectF(0, 0, 666, 180));
+    log.setLines({"Checking…", "Game files verified."});
+    const int count = 200000;
+    for (int i = 0; i < count; ++i) log.appendLine(QString("line %1").arg(i));
+    QCOMPARE(log.lineCount(), count + 2);
+    const QString text = log.text();
+    QCOMPARE(log.document()->blockCount(), count + 2);
+    QVERIFY(text.startsWith("Checking…\nGame files verified.\nline 0\n"));
+    QVERIFY(text.endsWith(QString("\nline %1").arg(count - 1)));
+  }
+
+  void logStaysScrolledToTheEnd() {
+    LogView log(QRectF(0, 0, 300, 100));
+    log.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&log));
+    for (int i = 0; i < 500; ++i) log.appendLine(QString("output %1").arg(i));
+    QTRY_COMPARE(log.lineCount(), 500);
+    log.flush();
+    QVERIFY(log.verticalScrollBar()->maximum() > 0);
+    QCOMPARE(log.verticalScrollBar()->value(), log.verticalScrollBar()->maximum());
+  }
+
+  void returnKeyClicksOnlyAnEnabledButton() {
+    QWidget window;
+    window.resize(200, 100);
+    auto* button = new PrimaryButton("Continue", &window);
+    button->setKeyEquivalent("\r");
+    QSignalSpy clicks(button, &QAbstractButton::clicked);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_Return);
+    QCOMPARE(clicks.count(), 1);
+    button->setEnabled(false);
+    QTest::keyClick(&window, Qt::Key_Return);
+    QCOMPARE(clicks.count(), 1);
+  }
+
+  void progressBarFillsItsFraction() {
+    ProgressBar bar(QRectF(0, 0, 200, 10));
+    bar.setValue(0.5);
+    SetViewAppearance(&bar, Appearance::Light);
+    const QImage image = test::Render(&bar, Qt::white);
+    VLMR_COMPARE_COLOR(image.pixelColor(50, 5), TealColor().light, 2);
+    QVERIFY(test::Near(image.pixelColor(150, 5), TealColor().light, 40) == false);
+  }
+};
+
+QTEST_MAIN(ViewsTest)
+#include "views_test.moc"
