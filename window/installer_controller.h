@@ -236,7 +236,7 @@ class InstallerController : public QObject {
   // Counts selections, so a check's result is applied only to its own
   // selection: a later one, even of the same file, wins.
   uint64_t selectionGeneration_ = 0;
-  QMenuBar* menuBar_ = nullptr;
+  QPointer<QMenuBar> menuBar_;
 };
 
 }  // namespace vlmr

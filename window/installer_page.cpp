@@ -1,7 +1,8 @@
 // The installer page: the drop zone, the file dialog and the background check
 // of each selection.
+#include <sys/stat.h>
+#include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMainWindow>
 #include <QRectF>
 
@@ -32,11 +33,13 @@ QString SelectionName(const QUrl& url) {
 }
 
 // The selection's size for people, or "" when its attributes cannot be read.
+// Like the check, it describes the item itself: a final symbolic link is not
+// followed.
 QString SelectionSize(const QUrl& url) {
   if (url.isEmpty()) return QString("");
-  QFileInfo info(url.toLocalFile());
-  if (!info.exists()) return QString("");
-  return FromStd(HumanSize(static_cast<uint64_t>(info.size())));
+  struct stat info {};
+  if (lstat(QFile::encodeName(url.toLocalFile()).constData(), &info) != 0) return QString("");
+  return FromStd(HumanSize(static_cast<uint64_t>(info.st_size)));
 }
 
 QString NameAndSize(const QString& name, const QString& size) {

@@ -55,8 +55,9 @@ InstallerController::InstallerController(QObject* parent) : QObject(parent) {}
 InstallerController::~InstallerController() {
   for (QPointer<QWidget>& page : retiredPages_) delete page.data();
   delete window.data();
-  // A menu bar that never went into a window (the Mac's global one) is ours.
-  if (menuBar_ != nullptr && menuBar_->parent() == nullptr) delete menuBar_;
+  // A menu bar that never went into a window (the Mac's global one) is ours;
+  // one inside the window went with it.
+  delete menuBar_.data();
 }
 
 QString InstallerController::windowTitle() {

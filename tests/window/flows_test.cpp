@@ -1,0 +1,394 @@
+// Flows through the window, offscreen: launch, Continue, drops and choices of
+// installer files with their background checks, keyboard activation.
+
+#include <unistd.h>
+#include <QApplication>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QMainWindow>
+#include <QMimeData>
+#include <QTest>
+#include <QTimer>
+
+#include "components/drop_zone_view.h"
+#include "components/palette.h"
+#include "components/surfaces.h"
+#include "window/installer_controller.h"
+#include "window_support.h"
+
+using namespace vlmr;
+using vlmr::test::FindByText;
+using vlmr::test::PagesIn;
+
+namespace {
+
+constexpr qint64 kMiB = 1 << 20;
+constexpr char kUnreadable[] = "That file can't be read. Is it still on this Mac?";
+constexpr char kTooSmall[] =
+    "That file is too small to be the GOG installer (it should be about 560 MB).";
+constexpr char kNotExe[] = "That isn't a Windows installer (.exe) file.";
+
+QString NameCheckVerdict(const QString& size) {
+  return size +
+         " · this build is not the known GOG 2.0.949(a) one, so the game files are checked after "
+         "extraction";
+}
+
+// Drops `files` on the page's drop zone as the platform would deliver them.
+void DropFiles(QWidget* page, const QStringList& files) {
+  auto* zone = page->findChild<DropZoneView*>();
+  QVERIFY(zone != nullptr);
+  QMimeData data;
+  QList<QUrl> urls;
+  for (const QString& file : files) urls << QUrl::fromLocalFile(file);
+  data.setUrls(urls);
+  const QPointF at(zone->width() / 2.0, zone->height() / 2.0);
+  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(zone, &enter);
+  QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(zone, &drop);
+}
+
+QWidget* OnlyPage(InstallerController& controller) {
+  const QList<QWidget*> pages = PagesIn(controller.content);
+  return pages.size() == 1 ? pages.first() : nullptr;
+}
+
+int CountStarting(const QStringList& events, const QString& prefix) {
+  int count = 0;
+  for (const QString& event : events) count += event.startsWith(prefix) ? 1 : 0;
+  return count;
+}
+
+// A controller launched into its window, on the installer page.
+void LaunchToInstallerPage(InstallerController& controller) {
+  controller.applicationDidFinishLaunching();
+  QVERIFY(QTest::qWaitForWindowExposed(controller.window));
+  controller.continueToDrop();
+}
+
+}  // namespace
+
+class FlowsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void launchLogsBeforeCheckingAndShowsTheRightWelcome_data() {
+    QTest::addColumn<QString>("xcodeSelect");
+    QTest::addColumn<QString>("python");
+    QTest::addColumn<QString>("prerequisites");
+    QTest::addColumn<QString>("primary");
+    QTest::newRow("all present")
+        << "exit 0"
+        << "exit 0"
+        << "prerequisites: ok (Xcode Command Line Tools, clang, /usr/bin/python3)"
+        << "Continue";
+    QTest::newRow("tools missing")
+        << "exit 2"
+        << "exit 0"
+        << "prerequisites: missing Xcode Command Line Tools (clang, install_name_tool)"
+        << "Install Command Line Tools";
+    QTest::newRow("only python lacks venv")
+        << "exit 0"
+        << "case \"$2\" in *venv*) exit 1;; esac; exit 0"
+        << "prerequisites: missing the Python 3 that comes with the Xcode Command Line Tools"
+        << "Install Command Line Tools";
+  }
+  void launchLogsBeforeCheckingAndShowsTheRightWelcome() {
+    QFETCH(QString, xcodeSelect);
+    QFETCH(QString, python);
+    QFETCH(QString, prerequisites);
+    QFETCH(QString, primary);
+    test::ToolScript tools;
+    tools.xcodeSelect = xcodeSelect.toStdString();
+    tools.python3 = python.toStdString();
+    test::Sandbox sandbox(tools);
+    InstallerController controller;
+    controller.applicationDidFinishLaunching();
+
+    const QStringList events = sandbox.logEvents();
+    QCOMPARE(events.size(), 3);
+    QVERIFY2(events[0].startsWith("launch: Velmora 3000 Installer (bundle "),
+             qPrintable(events[0]));
+    QCOMPARE(events[1], "window: 740x630 content, title 'Velmora 3000 Installer'");
+    QCOMPARE(events[2], prerequisites);
+
+    QCOMPARE(controller.window->windowTitle(), "Velmora 3000 Installer");
+    QVERIFY(controller.window->isVisible());
+    QCOMPARE(controller.content->size(), QSize(740, 630));
+    // Not resizable: the window's smallest and largest sizes are its size.
+    QCOMPARE(controller.window->minimumSize(), controller.window->maximumSize());
+    QVERIFY(!(controller.window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QWidget* page = OnlyPage(controller);
+    QVERIFY(page != nullptr);
+    QCOMPARE(page->geometry(), controller.content->rect());
+    QVERIFY(FindByText<ButtonBase>(page, primary) != nullptr);
+  }
+
+  // Return presses the page's primary button: Continue leads to the installer page.
+  void returnContinuesToTheInstallerPage() {
+    test::Sandbox sandbox;
+    InstallerController controller;
+    controller.applicationDidFinishLaunching();
+    QVERIFY(QTest::qWaitForWindowActive(controller.window));
+    QPointer<QWidget> welcome = OnlyPage(controller);
+    QTest::keyClick(controller.window, Qt::Key_Return);
+
+    QWidget* page = OnlyPage(controller);
+    QVERIFY(page != nullptr && page != welcome);
+    QCOMPARE(controller.fileNameLabel->text(), "No file chosen yet");
+    QCOMPARE(controller.validationLabel->text(), "");
+    QVERIFY(!controller.buildButton->isEnabled());
+    // The welcome page, no longer referenced, goes away.
+    QTRY_VERIFY(welcome == nullptr);
+  }
+
+  void installHintTellsHowTheRequestWent_data() {
+    QTest::addColumn<QString>("install");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("prompt shown") << "exit 0"
+                                  << "Follow Apple's prompt, then choose Check again when it "
+                                     "finishes.";
+    QTest::newRow("already underway")
+        << "exit 1"
+        << "Apple says the tools may already be installed or being installed. Choose Check again.";
+    QTest::newRow("could not start")
+        << ""
+        << "macOS could not open the installation. Run xcode-select --install in Terminal.";
+  }
+  void installHintTellsHowTheRequestWent() {
+    QFETCH(QString, install);
+    QFETCH(QString, hint);
+    test::ToolScript tools;
+    tools.xcodeSelect = "[ \"$1\" = -p ] && exit 2; " + install.toStdString();
+    test::Sandbox sandbox(tools);
+    InstallerController controller;
+    controller.applicationDidFinishLaunching();
+    if (install.isEmpty()) {
+      SystemTools table = Tools();
+      table.xcodeSelect = sandbox.path("tools/absent").toStdString();
+      SetTools(table);
+    }
+    FindByText<ButtonBase>(OnlyPage(controller), "Install Command Line Tools")->click();
+    QCOMPARE(controller.prereqHint->text(), hint);
+
+    // "Check again" rebuilds the page with the hint back at its default.
+    FindByText<ButtonBase>(OnlyPage(controller), "Check again")->click();
+    QCOMPARE(controller.prereqHint->text(),
+             "After Apple's installer finishes, choose Check again.");
+    QCOMPARE(CountStarting(sandbox.logEvents(), "prerequisites: missing"), 2);
+  }
+
+  // A drop shows the file and "Checking…" at once, then the verdict of the background check.
+  void dropShowsCheckingThenTheVerdict_data() {
+    QTest::addColumn<QString>("file");  // created by kind below
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("chip");
+    QTest::addColumn<QString>("verdict");
+    QTest::addColumn<bool>("usable");
+    QTest::newRow("usable by its name")
+        << "setup_simcity_3000_unlimited.exe"
+        << "installer"
+        << "setup_simcity_3000_unlimited.exe · 60 MB" << NameCheckVerdict("60 MB") << true;
+    QTest::newRow("upper-case EXE, wrong name")
+        << "SETUP.EXE"
+        << "installer"
+        << "SETUP.EXE · 60 MB"
+        << "That doesn't look like the GOG SimCity 3000 Unlimited installer. Look for "
+           "setup_simcity_3000_unlimited_2.0.949(a)….exe in your GOG library."
+        << false;
+    QTest::newRow("too small") << "x.exe"
+                               << "small"
+                               << "x.exe · 1 MB" << kTooSmall << false;
+    QTest::newRow("not MZ") << "simcity3000.exe"
+                            << "zm"
+                            << "simcity3000.exe · 60 MB" << kNotExe << false;
+    QTest::newRow("directory named x.exe") << "x.exe"
+                                           << "directory"
+                                           << "x.exe · 1 MB" << kTooSmall << false;
+    QTest::newRow("vanished file") << "gone.exe"
+                                   << "missing"
+                                   << "gone.exe · " << kUnreadable << false;
+    QTest::newRow("dangling link") << "link.exe"
+                                   << "dangling"
+                                   << "link.exe · 1 MB" << kUnreadable << false;
+    if (geteuid() != 0) {
+      QTest::newRow("unreadable file") << "locked.exe"
+                                       << "unreadable"
+                                       << "locked.exe · 60 MB" << kUnreadable << false;
+    }
+  }
+  void dropShowsCheckingThenTheVerdict() {
+    QFETCH(QString, file);
+    QFETCH(QString, kind);
+    QFETCH(QString, chip);
+    QFETCH(QString, verdict);
+    QFETCH(bool, usable);
+    test::Sandbox sandbox;
+    const QString path = sandbox.path(file);
+    if (kind == "installer" || kind == "unreadable") test::WriteSparseFile(path, 60 * kMiB, "MZ");
+    if (kind == "unreadable") QFile::setPermissions(path, QFileDevice::Permissions());
+    if (kind == "small") test::WriteSparseFile(path, 1000, "MZ");
+    if (kind == "zm") test::WriteSparseFile(path, 60 * kMiB, "ZM");
+    if (kind == "directory") QDir().mkpath(path);
+    if (kind == "dangling") QFile::link(sandbox.path("nowhere"), path);
+
+    InstallerController controller;
+    LaunchToInstallerPage(controller);
+    DropFiles(OnlyPage(controller), {path});
+
+    QCOMPARE(controller.installerURL, QUrl::fromLocalFile(path));
+    QCOMPARE(controller.fileNameLabel->text(), chip);
+    QVERIFY(controller.fileNameLabel->textColor() == LabelColor());
+    QCOMPARE(controller.validationLabel->text(), "Checking " + file + "…");
+    QVERIFY(!controller.buildButton->isEnabled());
+
+    QTRY_COMPARE(controller.validationLabel->text(), verdict);
+    QVERIFY(controller.validationLabel->textColor() ==
+            (usable ? SecondaryLabelColor() : SystemRedColor()));
+    QCOMPARE(controller.buildButton->isEnabled(), usable);
+    const QStringList events = sandbox.logEvents();
+    QCOMPARE(
+        events.mid(events.size() - 2),
+        QStringList(
+            {"installer chosen: " + path,
+             QString("installer check: %1 (%2)").arg(usable ? "usable" : "rejected", verdict)}));
+  }
+
+  // Only the latest selection's verdict is shown and logged, whichever check ends first;
+  // the earlier check still runs to its end.
+  void onlyTheLatestSelectionIsApplied_data() {
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::newRow("first check slower") << "simcity3000_slow.exe"
+                                        << "simcity3000_b.exe";
+    QTest::newRow("second check slower") << "simcity3000_a.exe"
+                                         << "simcity3000_slow.exe";
+    QTest::newRow("same file twice") << "simcity3000_slow.exe"
+                                     << "simcity3000_slow.exe";
+  }
+  void onlyTheLatestSelectionIsApplied() {
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    test::ToolScript tools;
+    test::Sandbox sandbox(tools);
+    // Hashing takes longer for "slow" files; every finished hash leaves a mark.
+    const std::string marks = sandbox.path("hashes").toStdString();
+    sandbox.setTool("shasum",
+                    "case \"$3\" in *slow*) sleep 0.6;; esac; /usr/bin/shasum \"$@\"; "
+                    "rc=$?; echo >> '" +
+                        marks + "'; exit $rc");
+    test::WriteSparseFile(sandbox.path(first), 60 * kMiB, "MZ");
+    if (second != first) test::WriteSparseFile(sandbox.path(second), 70 * kMiB, "MZ");
+    const QString expected = NameCheckVerdict(second == first ? "60 MB" : "70 MB");
+
+    InstallerController controller;
+    LaunchToInstallerPage(controller);
+    controller.useInstallerAtURL(QUrl::fromLocalFile(sandbox.path(first)));
+    DropFiles(OnlyPage(controller), {sandbox.path(second)});
+
+    QTRY_COMPARE(QFile(QString::fromStdString(marks)).size(), 2);
+    QTest::qWait(100);  // both results have reached the main queue
+    QCOMPARE(controller.validationLabel->text(), expected);
+    QVERIFY(controller.buildButton->isEnabled());
+    const QStringList events = sandbox.logEvents();
+    QCOMPARE(CountStarting(events, "installer chosen: "), 2);
+    QCOMPARE(CountStarting(events, "installer check: "), 1);
+    QCOMPARE(events.last(), "installer check: usable (" + expected + ")");
+  }
+
+  // A drag without an ".exe" file changes nothing.
+  void dropWithoutAnExeChangesNothing() {
+    test::Sandbox sandbox;
+    test::WriteSparseFile(sandbox.path("notes.txt"), 60 * kMiB, "MZ");
+    test::WriteSparseFile(sandbox.path("setup.exe.zip"), 60 * kMiB, "MZ");
+    InstallerController controller;
+    LaunchToInstallerPage(controller);
+    const int before = sandbox.logEvents().size();
+    DropFiles(OnlyPage(controller), {sandbox.path("notes.txt"), sandbox.path("setup.exe.zip")});
+    QTest::qWait(50);
+    QVERIFY(controller.installerURL.isEmpty());
+    QCOMPARE(controller.fileNameLabel->text(), "No file chosen yet");
+    QCOMPARE(sandbox.logEvents().size(), before);
+  }
+
+  // Return while "Build" is disabled starts nothing, even with a (rejected) file chosen.
+  void returnOnDisabledBuildDoesNothing() {
+    test::Sandbox sandbox;
+    test::WriteSparseFile(sandbox.path("x.exe"), 1000, "MZ");
+    InstallerController controller;
+    LaunchToInstallerPage(controller);
+    QVERIFY(QTest::qWaitForWindowActive(controller.window));
+    DropFiles(OnlyPage(controller), {sandbox.path("x.exe")});
+    QTRY_COMPARE(controller.validationLabel->text(), kTooSmall);
+    QWidget* page = OnlyPage(controller);
+
+    QTest::keyClick(controller.window, Qt::Key_Return);
+    QTest::qWait(50);
+    QCOMPARE(OnlyPage(controller), page);
+    QVERIFY(controller.pipeline == nullptr);
+  }
+
+  // A replaced installer page stays readable through the references: the page rebuilt from
+  // it carries over the verdict and the button state (the cancelled-build path), then the old
+  // one goes away.
+  void rebuiltInstallerPageCarriesTheVerdictOver() {
+    test::Sandbox sandbox;
+    test::WriteSparseFile(sandbox.path("simcity3000.exe"), 60 * kMiB, "MZ");
+    InstallerController controller;
+    LaunchToInstallerPage(controller);
+    controller.useInstallerAtURL(QUrl::fromLocalFile(sandbox.path("simcity3000.exe")));
+    QTRY_VERIFY(controller.buildButton->isEnabled());
+    QPointer<QWidget> old = OnlyPage(controller);
+
+    controller.showPage(new PageView);  // the build page's place
+    QTest::qWait(20);
+    QVERIFY(old != nullptr);
+    controller.validationLabel->setText("Build cancelled. You can try again.");
+    controller.showDropPage();
+
+    QVERIFY(OnlyPage(controller) != old);
+    QCOMPARE(controller.fileNameLabel->text(), "simcity3000.exe · 60 MB");
+    QCOMPARE(controller.validationLabel->text(), "Build cancelled. You can try again.");
+    QVERIFY(controller.validationLabel->textColor() == SecondaryLabelColor());
+    QVERIFY(controller.buildButton->isEnabled());
+    QTRY_VERIFY(old == nullptr);
+  }
+
+  void chooserOffersExeFilesAndUsesTheChoice_data() {
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("accepted") << true;
+    QTest::newRow("cancelled") << false;
+  }
+  void chooserOffersExeFilesAndUsesTheChoice() {
+    QFETCH(bool, accept);
+    test::Sandbox sandbox;
+    const QString path = sandbox.path("simcity3000.exe");
+    test::WriteSparseFile(path, 60 * kMiB, "MZ");
+    InstallerController controller;
+    LaunchToInstallerPage(controller);
+
+    QString message, acceptLabel;
+    QStringList filters;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return;
+      message = dialog->windowTitle();
+      acceptLabel = dialog->labelText(QFileDialog::Accept);
+      filters = dialog->nameFilters();
+      if (!accept) return dialog->reject();
+      dialog->selectFile(path);
+      QMetaObject::invokeMethod(dialog, "accept");
+    });
+    controller.chooseInstaller();
+
+    QCOMPARE(message, "Choose your GOG SimCity 3000 Unlimited installer");
+    QCOMPARE(acceptLabel, "Use this installer");
+    QCOMPARE(filters.size(), 1);
+    QVERIFY(filters.first().contains("*.exe"));
+    QCOMPARE(controller.installerURL, accept ? QUrl::fromLocalFile(path) : QUrl());
+  }
+};
+
+QTEST_MAIN(FlowsTest)
+#include "flows_test.moc"

@@ -1,0 +1,74 @@
+#include "window_support.h"
+
+#include <QFileDevice>
+#include <QTextStream>
+
+#include "platform/bundle.h"
+#include "platform/queues.h"
+
+namespace vlmr::test {
+
+Sandbox::Sandbox(const ToolScript& script) : savedHome_(qgetenv("HOME")), savedTools_(Tools()) {
+  QDir(root_.path()).mkpath("home");
+  QDir(root_.path()).mkpath("tools");
+  QDir(root_.path()).mkpath("bundle");
+  qputenv("HOME", path("home").toUtf8());
+  // An empty bundle: no known-installer list, so only the file name can make a file usable.
+  SetResourceDirectoryForTesting(path("bundle").toStdString());
+
+  tools_ = savedTools_;
+  tools_.shasum = path("tools/shasum").toStdString();
+  tools_.xcodeSelect = path("tools/xcode-select").toStdString();
+  tools_.xcrun = path("tools/xcrun").toStdString();
+  tools_.python3 = path("tools/python3").toStdString();
+  tools_.installNameTool = path("tools/install_name_tool").toStdString();
+  setTool("shasum", script.shasum);
+  setTool("xcode-select", script.xcodeSelect);
+  setTool("xcrun", script.xcrun);
+  setTool("python3", script.python3);
+  setTool("install_name_tool", "exit 0");
+  SetTools(tools_);
+  // Bound for the whole process: a check may still finish after its test.
+  static auto* queue = new QtMainQueue;
+  SetMainQueue(queue);
+}
+
+Sandbox::~Sandbox() {
+  SetTools(savedTools_);
+  SetResourceDirectoryForTesting("");
+  qputenv("HOME", savedHome_);
+}
+
+void Sandbox::setTool(const std::string& name, const std::string& body) {
+  QFile file(path(QString::fromStdString("tools/" + name)));
+  file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+  file.write(QByteArray("#!/bin/sh\n") + QByteArray::fromStdString(body) + "\n");
+  file.close();
+  file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                      QFileDevice::ReadGroup | QFileDevice::ExeGroup);
+}
+
+QStringList Sandbox::logEvents() const {
+  QFile file(path("home/Library/Logs/Velmora 3000/installer.log"));
+  QStringList events;
+  if (!file.open(QIODevice::ReadOnly)) return events;
+  const QString marker = QStringLiteral(" [installer] ");
+  for (const QString& line : QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)) {
+    const qsizetype at = line.indexOf(marker);
+    events << (at < 0 ? line : line.mid(at + marker.size()));
+  }
+  return events;
+}
+
+void WriteSparseFile(const QString& path, qint64 size, const QByteArray& head) {
+  QFile file(path);
+  file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+  file.write(head);
+  file.resize(size);
+}
+
+QList<QWidget*> PagesIn(QWidget* content) {
+  return content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+}
+
+}  // namespace vlmr::test

@@ -1,0 +1,80 @@
+#pragma once
+
+// A sandbox for window tests: a temporary home (so the installer log is ours),
+// an empty bundle, fake tools, and the main queue bound to Qt's loop.
+
+#include <QDir>
+#include <QFile>
+#include <QRectF>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <optional>
+
+#include "components/appearance.h"
+#include "components/button_base.h"
+#include "components/frame.h"
+#include "components/label.h"
+#include "platform/qt/qt_main_queue.h"
+#include "platform/system_tools.h"
+
+namespace vlmr::test {
+
+/// How the fake tools behave. Each field is a shell snippet run by the tool.
+struct ToolScript {
+  std::string xcodeSelect = "exit 0";
+  std::string xcrun = "exit 0";
+  // Exit status 1 when the script imports venv: a Python 3.9+ without venv.
+  std::string python3 = "exit 0";
+  std::string shasum = "exec /usr/bin/shasum \"$@\"";
+};
+
+class Sandbox {
+ public:
+  explicit Sandbox(const ToolScript& script = ToolScript());
+  ~Sandbox();
+  Sandbox(const Sandbox&) = delete;
+  Sandbox& operator=(const Sandbox&) = delete;
+
+  /// A path inside the sandbox's scratch folder.
+  QString path(const QString& relative) const { return root_.filePath(relative); }
+  /// The installer log's lines, without their time stamps ("[installer] " stripped).
+  QStringList logEvents() const;
+  /// Replaces one fake tool; `name` as in the tool table's file names ("python3").
+  void setTool(const std::string& name, const std::string& body);
+
+ private:
+  QTemporaryDir root_;
+  QByteArray savedHome_;
+  SystemTools savedTools_;
+  SystemTools tools_;
+};
+
+/// Writes a sparse file of `size` bytes starting with `head`.
+void WriteSparseFile(const QString& path, qint64 size, const QByteArray& head);
+
+/// The first widget of type T under `root` whose text (label) or title (button) is `text`.
+template <class T>
+T* FindByText(QWidget* root, const QString& text) {
+  for (T* widget : root->findChildren<T*>()) {
+    if (widget->text() == text) return widget;
+  }
+  return nullptr;
+}
+
+/// The widget of type T under `root` at `frame` (bottom-left based) in a parent at `parentFrame`.
+template <class T>
+T* FindByFrame(QWidget* root, const QRectF& frame, const QRectF& parentFrame) {
+  for (T* widget : root->findChildren<T*>()) {
+    if (FrameOf(widget) == frame && widget->parentWidget() != nullptr &&
+        FrameOf(widget->parentWidget()) == parentFrame) {
+      return widget;
+    }
+  }
+  return nullptr;
+}
+
+/// The pages now in the window's content.
+QList<QWidget*> PagesIn(QWidget* content);
+
+}  // namespace vlmr::test
