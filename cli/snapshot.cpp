@@ -1,0 +1,156 @@
+// Page snapshots: every page of the window, with fixed sample data, rendered
+// in the light and the dark appearance to PNG files of exactly 740 x 630
+// pixels. No window is shown, the event loop never runs, nothing is built or
+// checked beyond what the page builders themselves do.
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSaveFile>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "cli/modes.h"
+#include "cli/options.h"
+#include "components/appearance.h"
+#include "components/surfaces.h"
+#include "pipeline/files.h"
+#include "pipeline/installer_log.h"
+#include "platform/bundle.h"
+#include "platform/qt/qt_main_queue.h"
+#include "platform/queues.h"
+#include "window/installer_controller.h"
+
+namespace vlmr {
+namespace {
+
+constexpr int kPageWidth = 740;
+constexpr int kPageHeight = 630;
+
+struct SnapshotPage {
+  const char* name;
+  std::function<QWidget*(InstallerController&)> build;
+};
+
+// The six pages with their sample data, in the order the files are written.
+const std::vector<SnapshotPage>& SnapshotPages() {
+  static const std::vector<SnapshotPage> pages = {
+      {"welcome", [](InstallerController& c) { return c.welcomePageMissing(false); }},
+      {"missing", [](InstallerController& c) { return c.welcomePageMissing(true); }},
+      {"drop",
+       [](InstallerController& c) {
+         return c.dropPageWithName(
+             QStringLiteral("setup_simcity_3000_unlimited_2.0.949(a).exe"),
+             QStringLiteral("650 MB"),
+             QStringLiteral("GOG 2.0.949(a) installer · 650 MB · ready to build"), true);
+       }},
+      {"building",
+       [](InstallerController& c) {
+         return c.buildPageAtStage(3, {QStringLiteral("Checking GOG release 2.0.949(a)…"),
+                                       QStringLiteral("Game files verified."),
+                                       QStringLiteral("Configuring native arm64 build…"),
+                                       QStringLiteral("Compiling Velmora 3000 · 63%")});
+       }},
+      {"done",
+       [](InstallerController& c) {
+         return c.donePageWithAppPath(QStringLiteral("/Applications/Velmora 3000.app"), false);
+       }},
+      {"error",
+       [](InstallerController& c) {
+         return c.errorPageTitle(
+             QStringLiteral("That doesn't look like the GOG offline installer."),
+             QStringLiteral("Choose SimCity 3000 Unlimited version 2.0.949(a), then try again. "
+                            "Your build log can help if the problem continues."));
+       }},
+  };
+  return pages;
+}
+
+// Snapshots need no display: Qt's offscreen platform, unless the caller chose one.
+void PreferOffscreenPlatform(int argc, char** argv) {
+  if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return;
+  for (int i = 1; i < argc; ++i) {
+    const std::string argument = argv[i];
+    if (argument == "-platform" || argument == "--platform" || argument.starts_with("-platform=") ||
+        argument.starts_with("--platform=")) {
+      return;
+    }
+  }
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// The page drawn at the screen's pixel density, then brought to exactly
+// 740 x 630 pixels.
+QImage RenderPage(QWidget* page) {
+  const qreal ratio = qApp->devicePixelRatio();
+  QImage image(QSize(kPageWidth, kPageHeight) * ratio, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
+  image.fill(Qt::transparent);
+  page->render(&image);
+  if (image.width() != kPageWidth || image.height() != kPageHeight) {
+    image = image.scaled(kPageWidth, kPageHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
+  image.setDevicePixelRatio(1);
+  return image;
+}
+
+// Readers of `path` see the old file or the whole new one, never a part.
+bool WritePng(const QImage& image, const QString& path) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (!image.save(&file, "PNG")) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+}  // namespace
+
+int RunSnapshots(int argc, char** argv, const std::vector<std::string>& arguments) {
+  const std::optional<std::string> value = ValueForOption(arguments, "--snapshot");
+  if (!value || value->empty()) {
+    PrintError("usage: VelmoraInstaller --snapshot <dir>\n");
+    return 2;
+  }
+  const std::string directory = ExpandPath(*value);
+  CreateDirectories(directory);  // a failure shows up as failed files
+
+  PreferOffscreenPlatform(argc, argv);
+  QApplication app(argc, argv);
+  // Bound so page code may queue work; the loop never runs, so none of it does.
+  static QtMainQueue mainQueue;
+  SetMainQueue(&mainQueue);
+
+  int failures = 0;
+  {
+    InstallerController controller;
+    controller.logPath = InstallerLogPath();
+    const struct {
+      Appearance appearance;
+      const char* suffix;
+    } appearances[] = {{Appearance::Light, "light"}, {Appearance::Dark, "dark"}};
+    for (const auto& [appearance, suffix] : appearances) {
+      SetApplicationAppearance(appearance);
+      std::vector<std::unique_ptr<QWidget>> pages;
+      for (const SnapshotPage& page : SnapshotPages()) pages.emplace_back(page.build(controller));
+      for (size_t i = 0; i < pages.size(); ++i) {
+        QWidget* page = pages[i].get();
+        SetViewAppearance(page, appearance);
+        const std::string path =
+            JoinPath(directory, std::string(SnapshotPages()[i].name) + "-" + suffix + ".png");
+        page->setGeometry(0, 0, kPageWidth, kPageHeight);
+        if (WritePng(RenderPage(page), QString::fromStdString(path))) {
+          PrintCLI("snapshot %@", {path});
+        } else {
+          PrintError("snapshot failed: " + path + "\n");
+          ++failures;
+        }
+      }
+    }
+  }
+  SetMainQueue(nullptr);
+  return failures != 0 ? 1 : 0;
+}
+
+}  // namespace vlmr
