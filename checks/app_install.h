@@ -19,7 +19,9 @@ inline constexpr char kSystemApplicationsFolder[] = "/Applications";
 /// The two app paths the done page acts on. At most one is set at a time; a
 /// successful move turns the built app into the installed one.
 struct AppPaths {
+  /// The app the last build produced, until it is moved.
   std::optional<std::string> builtAppPath;
+  /// The copy in an Applications folder, once there is one.
   std::optional<std::string> installedAppPath;
 
   /// The app that "Open" and "Show in Finder" act on: the installed app when
