@@ -14,6 +14,7 @@ namespace vlmr {
 class ButtonBase : public QAbstractButton {
   Q_OBJECT
  public:
+  /// A button titled `title`, focusable from the keyboard only.
   explicit ButtonBase(const QString& title, QWidget* parent = nullptr);
 
   /// The button's title (its text).

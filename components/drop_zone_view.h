@@ -18,6 +18,7 @@ class DropZoneView : public QWidget {
   /// Called with the dropped file's URL, synchronously inside the drop.
   using DropHandler = std::function<void(const QUrl& url)>;
 
+  /// An idle drop zone at `frame` (bottom-left based) with no callback.
   explicit DropZoneView(const QRectF& frame = QRectF(), QWidget* parent = nullptr);
 
   /// Whether an acceptable file hovers over the zone.

@@ -2,29 +2,17 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 #include <cmath>
 
 namespace vlmr {
 namespace {
 
-// Qt only takes whole pixel sizes; a fractional size (12.5) is given in points, converted with
-// the logical resolution fonts are resolved against, so it still comes out in pixels.
+// Sizes are points, and a point is a pixel at scale 1. Qt's font engines only load whole pixel
+// sizes, so a fractional size such as 12.5 is rounded (to 13) rather than given in points,
+// which would make it depend on the screen's logical resolution.
 void SetSize(QFont& font, double size) {
-  if (size <= 0) size = 13;
-  if (std::floor(size) == size) {
-    font.setPixelSize(static_cast<int>(size));
-    return;
-  }
-  double dpi = 96.0;
-  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-      dpi = screen->logicalDotsPerInchY();
-    }
-  }
-  font.setPointSizeF(size * 72.0 / dpi);
+  font.setPixelSize(size > 0 ? static_cast<int>(std::lround(size)) : 13);
 }
 
 QStringList SystemFamilies() {

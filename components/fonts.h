@@ -10,7 +10,8 @@ class QPainter;
 
 namespace vlmr {
 
-/// The system font of `size` points (1 point = 1 pixel at scale 1) and `weight`.
+/// The system font of `size` points (1 point = 1 pixel at scale 1, rounded to whole pixels)
+/// and `weight`.
 /// Semibold is QFont::DemiBold, bold QFont::Bold, regular QFont::Normal.
 QFont SystemFont(double size, QFont::Weight weight = QFont::Normal);
 

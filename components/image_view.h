@@ -10,9 +10,11 @@ namespace vlmr {
 class ImageView : public QWidget {
   Q_OBJECT
  public:
+  /// An image view at `frame` (bottom-left based) showing `image`.
   explicit ImageView(const QRectF& frame = QRectF(), const QIcon& image = QIcon(),
                      QWidget* parent = nullptr);
 
+  /// The image shown.
   QIcon image() const { return image_; }
   /// Sets the image and redraws.
   void setImage(const QIcon& image);

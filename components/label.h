@@ -11,10 +11,10 @@ namespace vlmr {
 
 /// One run of styled text: its characters, colour, system font weight and size in points.
 struct TextRun {
-  QString text;
-  DynColor color;
-  QFont::Weight weight = QFont::Normal;
-  double size = 13;
+  QString text;                          ///< the characters
+  DynColor color;                        ///< the text colour
+  QFont::Weight weight = QFont::Normal;  ///< QFont::DemiBold is semibold
+  double size = 13;                      ///< in points
 
   /// The system font of this run.
   QFont font() const;
@@ -37,6 +37,7 @@ class Label : public QWidget {
     TruncateMiddle,  ///< one line, "…" in the middle
   };
 
+  /// An empty label; MakeLabel and MakeRichLabel make filled ones.
   explicit Label(QWidget* parent = nullptr);
 
   /// The runs shown.
@@ -64,6 +65,7 @@ class Label : public QWidget {
   /// Sets the line break mode and redraws.
   void setLineBreakMode(LineBreakMode mode);
 
+  /// The text's size on one line.
   QSize sizeHint() const override;
 
  protected:

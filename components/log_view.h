@@ -14,6 +14,7 @@ namespace vlmr {
 class LogView : public QPlainTextEdit {
   Q_OBJECT
  public:
+  /// An empty log at `frame` (bottom-left based).
   explicit LogView(const QRectF& frame = QRectF(), QWidget* parent = nullptr);
 
   /// Replaces the whole log by `lines`.

@@ -9,8 +9,10 @@ namespace vlmr {
 class PrimaryButton : public ButtonBase {
   Q_OBJECT
  public:
+  /// A primary button titled `title`; place it with SetFrame (36 points high).
   explicit PrimaryButton(const QString& title = QString(), QWidget* parent = nullptr);
 
+  /// The title's width plus padding, 36 points high.
   QSize sizeHint() const override;
 
  protected:

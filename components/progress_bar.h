@@ -13,10 +13,14 @@ class ProgressBar : public QWidget {
   /// The control sizes the platform offers; they set the bar's thickness.
   enum class ControlSize { Regular, Small };
 
+  /// A bar at `frame` (bottom-left based) running from 0 to 1, empty, small.
   explicit ProgressBar(const QRectF& frame = QRectF(), QWidget* parent = nullptr);
 
+  /// The value at which the bar is empty.
   double minimum() const { return minimum_; }
+  /// The value at which the bar is full.
   double maximum() const { return maximum_; }
+  /// The current value.
   double value() const { return value_; }
   /// Sets the lower end of the range and redraws.
   void setMinimum(double minimum);
@@ -25,6 +29,7 @@ class ProgressBar : public QWidget {
   /// Sets the value (drawn clamped to the range); redraws when it changes.
   void setValue(double value);
 
+  /// The control size.
   ControlSize controlSize() const { return controlSize_; }
   /// Sets the control size (Small by default) and redraws.
   void setControlSize(ControlSize size);

@@ -15,7 +15,9 @@ namespace vlmr {
 class PushButton : public ButtonBase {
   Q_OBJECT
  public:
+  /// A push button titled `title`; place it with SetFrame.
   explicit PushButton(const QString& title = QString(), QWidget* parent = nullptr);
+  /// The title's width plus padding, at the control's usual height.
   QSize sizeHint() const override;
 
   /// The height of the visible bezel; the rest of the frame stays empty.
@@ -30,7 +32,9 @@ class PushButton : public ButtonBase {
 class BadgeButton : public ButtonBase {
   Q_OBJECT
  public:
+  /// A badge button titled `title`; place it with SetFrame.
   explicit BadgeButton(const QString& title = QString(), QWidget* parent = nullptr);
+  /// The title's width plus padding, at the control's usual height.
   QSize sizeHint() const override;
 
   /// The title colour.
@@ -50,7 +54,9 @@ class BadgeButton : public ButtonBase {
 class BorderlessButton : public ButtonBase {
   Q_OBJECT
  public:
+  /// A borderless button titled `title`; place it with SetFrame.
   explicit BorderlessButton(const QString& title = QString(), QWidget* parent = nullptr);
+  /// The title's width plus padding, at the control's usual height.
   QSize sizeHint() const override;
 
   /// The title colour.
