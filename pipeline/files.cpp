@@ -56,8 +56,10 @@ bool CreateDirectories(const std::string& path) {
 }
 
 bool RemoveItem(const std::string& path) {
-  std::error_code ignored;
-  return fs::remove_all(path, ignored) > 0;
+  std::error_code error;
+  // On failure remove_all answers (uintmax_t)-1, which is not a removal.
+  std::uintmax_t removed = fs::remove_all(path, error);
+  return !error && removed > 0;
 }
 
 void CreateEmptyFileIfMissing(const std::string& path) {
