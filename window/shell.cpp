@@ -13,6 +13,7 @@
 #include "components/button_base.h"
 #include "components/label.h"
 #include "components/log_view.h"
+#include "components/page_helpers.h"
 #include "components/progress_bar.h"
 #include "components/stage_views.h"
 
@@ -106,6 +107,7 @@ void InstallerController::buildWindow() {
       new QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   main->setWindowTitle(windowTitle());
+  main->setWindowIcon(InstallerIcon());
   auto* host = new PageHost;
   main->setCentralWidget(host);
 #ifndef Q_OS_MACOS

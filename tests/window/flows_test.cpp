@@ -6,6 +6,8 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QTest>
 #include <QTimer>
@@ -123,6 +125,16 @@ class FlowsTest : public QObject {
     QVERIFY(page != nullptr);
     QCOMPARE(page->geometry(), controller.content->rect());
     QVERIFY(FindByText<ButtonBase>(page, primary) != nullptr);
+
+    // One menu: About, a separator, Quit on the platform's Quit shortcut.
+    const QList<QAction*> menus = controller.window->menuBar()->actions();
+    QCOMPARE(menus.size(), 1);
+    const QList<QAction*> items = menus.first()->menu()->actions();
+    QCOMPARE(items.size(), 3);
+    QCOMPARE(items[0]->text(), "About Velmora 3000 Installer");
+    QVERIFY(items[1]->isSeparator());
+    QCOMPARE(items[2]->text(), "Quit Velmora 3000 Installer");
+    QCOMPARE(items[2]->shortcut(), QKeySequence(QKeySequence::Quit));
   }
 
   // Return presses the page's primary button: Continue leads to the installer page.

@@ -1,0 +1,72 @@
+// Developer tool: renders the welcome and installer pages in light and dark
+// to PNG files, to look at them. Usage: velmora_window_render DIR
+#include <QApplication>
+#include <QImage>
+#include <cstdio>
+#include <memory>
+
+#include "components/appearance.h"
+#include "components/palette.h"
+#include "components/surfaces.h"
+#include "window/installer_controller.h"
+#include "window_support.h"
+
+using namespace vlmr;
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: %s DIR\n", argv[0]);
+    return 2;
+  }
+  // No display needed unless one was chosen.
+  if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  const QString dir = QString::fromLocal8Bit(argv[1]);
+  test::Sandbox sandbox;
+  InstallerController controller;
+
+  struct Sample {
+    const char* name;
+    std::function<PageView*()> build;
+  };
+  const QString name = "setup_simcity_3000_unlimited_2.0.949(a).exe";
+  const std::vector<Sample> samples = {
+      {"welcome-ready", [&] { return controller.welcomePageMissing(false); }},
+      {"welcome-missing", [&] { return controller.welcomePageMissing(true); }},
+      {"installer-empty", [&] { return controller.dropPageWithName("", "", "", false); }},
+      {"installer-checking",
+       [&] {
+         return controller.dropPageWithName(name, "535 MB", "Checking " + name + "…", false);
+       }},
+      {"installer-usable",
+       [&] {
+         return controller.dropPageWithName(
+             name, "535 MB", "GOG 2.0.949(a) installer · 535 MB · ready to build", true);
+       }},
+      {"installer-rejected",
+       [&] {
+         PageView* page = controller.dropPageWithName(
+             "a-very-long-file-name-for-something-else-entirely-that-keeps-going-on-and-on.exe",
+             "1 MB", "That file is too small to be the GOG installer (it should be about 560 MB).",
+             false);
+         controller.validationLabel->setTextColor(SystemRedColor());
+         return page;
+       }},
+  };
+  int failures = 0;
+  for (Appearance appearance : {Appearance::Light, Appearance::Dark}) {
+    SetApplicationAppearance(appearance);
+    for (const Sample& sample : samples) {
+      std::unique_ptr<PageView> page(sample.build());
+      QImage image(page->size(), QImage::Format_ARGB32);
+      page->render(&image);
+      const QString file =
+          QString("%1/%2-%3.png")
+              .arg(dir, sample.name, appearance == Appearance::Light ? "light" : "dark");
+      const bool saved = image.save(file);
+      failures += saved ? 0 : 1;
+      std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(file));
+    }
+  }
+  return failures == 0 ? 0 : 1;
+}
