@@ -30,14 +30,14 @@ struct Result {
 class Cli : public ::testing::Test {
  protected:
   void SetUp() override {
-    fs::create_directories(bundle_ / "Contents/MacOS");
+    fs::create_directories(in("Contents/MacOS"));
     fs::copy_file(VLMR_TEST_EXECUTABLE, executable());
-    fs::create_directory_symlink(test::SourceDir() + "/platform/linux", bundle_ / "Contents/Helpers");
+    fs::create_directory_symlink(test::SourceDir() + "/platform/linux", in("Contents/Helpers"));
     WriteFile(resources("VERSION"), "9.9");
     WriteFile(installer_, "MZ fake");
   }
-  std::string executable() const { return bundle_ / "Contents/MacOS/VelmoraInstaller"; }
-  std::string resources(const std::string& name) const { return bundle_ / ("Contents/Resources/" + name); }
+  std::string executable() const { return in("Contents/MacOS/VelmoraInstaller"); }
+  std::string resources(const std::string& name) const { return in("Contents/Resources/" + name); }
   void script(const std::string& body) {
     WriteFile(resources("src/tools/package_app.sh"), body, true);
   }
@@ -55,6 +55,7 @@ class Cli : public ::testing::Test {
 
   TempDir bundleRoot_, home_, work_;
   std::string bundle_ = bundleRoot_ / "Test Installer.app";
+  std::string in(const std::string& relative) const { return bundle_ + "/" + relative; }
   std::string installer_ = work_ / "setup.exe";
 };
 
