@@ -1,0 +1,159 @@
+// The build page: the mapping of the script's stages onto the page's six, the
+// page's elements, stage updates and the live log.
+
+#include <QScrollBar>
+#include <QTest>
+#include <limits>
+
+#include "components/label.h"
+#include "components/log_view.h"
+#include "components/progress_bar.h"
+#include "components/stage_views.h"
+#include "components/standard_buttons.h"
+#include "components/surfaces.h"
+#include "window/installer_controller.h"
+#include "window/stage_mapping.h"
+#include "window_support.h"
+
+using namespace vlmr;
+
+namespace {
+
+constexpr qint64 kMax = std::numeric_limits<qint64>::max();
+constexpr qint64 kMin = std::numeric_limits<qint64>::min();
+
+const QStringList kSampleLines = {"Checking GOG release 2.0.949(a)…", "Game files verified.",
+                                  "Configuring native arm64 build…",
+                                  "Compiling Velmora 3000 · 63%"};
+
+// Everything the page shows about its stage, for comparing before and after.
+struct StageView {
+  QString counter, lead;
+  double progress;
+  QList<int64_t> pills;
+  bool operator==(const StageView&) const = default;
+};
+
+StageView Observe(const InstallerController& controller) {
+  StageView view{controller.stageCountLabel->text(),
+                 controller.stageLeadLabel->text(),
+                 controller.progress->value(),
+                 {}};
+  for (const QPointer<StagePillView>& pill : controller.pills) view.pills << pill->stageState();
+  return view;
+}
+
+}  // namespace
+
+class BuildPageTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void scriptStagesMapOntoTheSixPageStages_data() {
+    QTest::addColumn<qint64>("number");
+    QTest::addColumn<qint64>("total");
+    QTest::addColumn<qint64>("index");
+    // The table of the four usual totals, N = 1..9.
+    const qint64 nine[] = {0, 0, 0, 1, 2, 3, 4, 5, 5};
+    const qint64 six[] = {0, 1, 2, 3, 4, 5, 5, 5, 5};
+    const qint64 twelve[] = {0, 0, 1, 1, 2, 2, 3, 3, 4};
+    const qint64 three[] = {0, 2, 4, 5, 5, 5, 5, 5, 5};
+    for (qint64 n = 1; n <= 9; ++n) {
+      QTest::addRow("%lld/9", static_cast<long long>(n)) << n << qint64(9) << nine[n - 1];
+      QTest::addRow("%lld/6", static_cast<long long>(n)) << n << qint64(6) << six[n - 1];
+      QTest::addRow("%lld/12", static_cast<long long>(n)) << n << qint64(12) << twelve[n - 1];
+      QTest::addRow("%lld/3", static_cast<long long>(n)) << n << qint64(3) << three[n - 1];
+    }
+    QTest::newRow("total 0") << qint64(3) << qint64(0) << qint64(0);
+    QTest::newRow("negative total") << qint64(3) << qint64(-4) << qint64(0);
+    QTest::newRow("past the end") << qint64(20) << qint64(6) << qint64(5);
+    QTest::newRow("stage 0") << qint64(0) << qint64(6) << qint64(0);
+    QTest::newRow("negative stage") << qint64(-7) << qint64(6) << qint64(0);
+    QTest::newRow("negative stage of 9") << qint64(-7) << qint64(9) << qint64(0);
+    QTest::newRow("huge stage of 9") << kMax << qint64(9) << qint64(5);
+    // 6 × (N − 1) would overflow 64 bits in these.
+    QTest::newRow("largest total, last stage") << kMax << kMax << qint64(5);
+    QTest::newRow("largest total, early stage") << qint64(2) << kMax << qint64(0);
+    QTest::newRow("largest total, 3/4 of the way")
+        << qint64(3'000'000'000'000'000'000) << qint64(4'000'000'000'000'000'000) << qint64(4);
+    QTest::newRow("smallest stage") << kMin << qint64(6) << qint64(0);
+    QTest::newRow("largest stage") << kMax << qint64(6) << qint64(5);
+  }
+  void scriptStagesMapOntoTheSixPageStages() {
+    QFETCH(qint64, number);
+    QFETCH(qint64, total);
+    QFETCH(qint64, index);
+    QCOMPARE(BuildStageIndex(number, total), index);
+  }
+
+  // The snapshot's sample page: stage 3 with four lines.
+  void samplePageShowsItsStageAndLines() {
+    InstallerController controller;
+    std::unique_ptr<PageView> page(controller.buildPageAtStage(3, kSampleLines));
+    QCOMPARE(page->size(), QSize(740, 630));
+    const StageView view = Observe(controller);
+    QCOMPARE(view.counter, "Stage 4 of 6");
+    QCOMPARE(view.lead, "Compiling the native Mac app. This usually takes about 3 minutes.");
+    QCOMPARE(view.progress, 3.5 / 6);
+    QCOMPARE(view.pills, (QList<int64_t>{1, 1, 1, 2, 0, 0}));
+    QCOMPARE(controller.logView->text(), kSampleLines.join('\n'));
+    QCOMPARE(controller.logToggle->title(), "Hide");
+    QVERIFY(controller.logScroll->isVisibleTo(page.get()));
+    QVERIFY(controller.cancelButton->isEnabled());
+    // Every element lies on the page, in the order of the rows: the pills' two columns.
+    QCOMPARE(FrameOf(controller.pills[4]), QRectF(36, 376, 328, 34));
+    QCOMPARE(FrameOf(controller.pills[5]), QRectF(376, 376, 328, 34));
+    QCOMPARE(FrameOf(controller.logToggle), QRectF(588, 191, 66, 24));
+    QCOMPARE(FrameOf(controller.cancelButton), QRectF(594, 92, 110, 36));
+  }
+
+  // Out-of-range stages change nothing; a lower stage moves the page back.
+  void setBuildStageIgnoresOutOfRangeAndMovesBack() {
+    InstallerController controller;
+    std::unique_ptr<PageView> page(controller.buildPageAtStage(3, {}));
+    const StageView before = Observe(controller);
+    controller.setBuildStage(6);
+    controller.setBuildStage(-1);
+    QVERIFY(Observe(controller) == before);
+
+    controller.setBuildStage(1);
+    const StageView back = Observe(controller);
+    QCOMPARE(back.counter, "Stage 2 of 6");
+    QCOMPARE(back.lead, "Unpacking the game files from your GOG installer.");
+    QCOMPARE(back.progress, 1.5 / 6);
+    QCOMPARE(back.pills, (QList<int64_t>{1, 2, 0, 0, 0, 0}));
+    controller.setBuildStage(5);
+    QCOMPARE(Observe(controller).lead, "Signing the app for this Mac.");
+  }
+
+  // The log keeps every line in order, each on a line of its own (also after
+  // the page's first lines), while hidden too, and shows the end.
+  void logKeepsEveryLineInOrderAndShowsTheEnd() {
+    InstallerController controller;
+    std::unique_ptr<PageView> page(controller.buildPageAtStage(0, kSampleLines));
+    page->show();
+    QStringList expected = kSampleLines;
+    for (int i = 0; i < 20000; ++i) {
+      const QString line = QStringLiteral("line %1").arg(i);
+      controller.appendLogLine(line);
+      expected << line;
+      if (i == 10000) {
+        controller.toggleBuildLog();
+        QCOMPARE(controller.logToggle->title(), "Show");
+        QVERIFY(!controller.logScroll->isVisible());
+      }
+    }
+    QCoreApplication::processEvents();
+    controller.toggleBuildLog();
+    QCOMPARE(controller.logToggle->title(), "Hide");
+    QVERIFY(controller.logScroll->isVisible());
+    QTRY_COMPARE(controller.logView->document()->blockCount(), expected.size());
+    QCOMPARE(controller.logView->text(), expected.join('\n'));
+    QScrollBar* bar = controller.logView->verticalScrollBar();
+    QVERIFY(bar->maximum() > 0);
+    QTRY_COMPARE(bar->value(), bar->maximum());
+  }
+};
+
+QTEST_MAIN(BuildPageTest)
+#include "build_page_test.moc"

@@ -1,0 +1,103 @@
+#include "build_support.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QProcess>
+
+#include "components/drop_zone_view.h"
+#include "platform/bundle.h"
+#include "platform/system_tools.h"
+
+namespace vlmr::test {
+namespace {
+
+ToolScript BuildTools() {
+  ToolScript tools;
+  // The probe's python checks pass; the build's trampoline runs for real.
+  tools.python3 = "case \"$2\" in *setpgrp*) exec /usr/bin/python3 \"$@\";; esac; exit 0";
+  return tools;
+}
+
+QString DemoResources() {
+  return QStringLiteral(VLMR_TEST_APP_DIR "/Contents/Resources");
+}
+
+bool CopyTree(const QString& from, const QString& to) {
+  return QProcess::execute(QStringLiteral("/bin/cp"), {"-a", "-T", from, to}) == 0;
+}
+
+}  // namespace
+
+BuildSandbox::BuildSandbox() : sandbox_(BuildTools()) {
+  SetResourceDirectoryForTesting(DemoResources().toStdString());
+  SystemTools tools = Tools();
+  const std::string helpers = VLMR_TEST_APP_DIR "/Contents/Helpers/";
+  tools.ditto = helpers + "ditto";
+  tools.plistBuddy = helpers + "PlistBuddy";
+  tools.osascript.clear();  // no Finder here: the window takes its fallback
+  SetTools(tools);
+}
+
+BuildSandbox::~BuildSandbox() = default;
+
+QString BuildSandbox::home(const QString& relative) const {
+  return path(QStringLiteral("home/") + relative);
+}
+
+QString BuildSandbox::logText() const {
+  QFile file(home("Library/Logs/Velmora 3000/installer.log"));
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void BuildSandbox::useScript(const QString& script) {
+  const QString resources = path("resources");
+  QDir(resources).removeRecursively();
+  CopyTree(DemoResources(), resources);
+  QFile file(resources + "/src/tools/package_app.sh");
+  file.remove();
+  file.open(QIODevice::WriteOnly);
+  file.write(script.toUtf8());
+  file.close();
+  file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  // A snapshot id of its own, so an unpacked demo snapshot is not reused.
+  QFile id(resources + "/SRC_ID");
+  id.open(QIODevice::WriteOnly | QIODevice::Truncate);
+  id.write(QByteArray::number(qHash(script)));
+  SetResourceDirectoryForTesting(resources.toStdString());
+}
+
+bool MakeSampleInstaller(const QString& path) {
+  return QProcess::execute(QStringLiteral("/usr/bin/python3"),
+                           {QStringLiteral(VLMR_TEST_SAMPLE_GENERATOR), path}) == 0;
+}
+
+void DropFile(QWidget* page, const QString& file) {
+  auto* zone = page->findChild<DropZoneView*>();
+  if (zone == nullptr) return;
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(file)});
+  const QPointF at(zone->width() / 2.0, zone->height() / 2.0);
+  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(zone, &enter);
+  QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(zone, &drop);
+}
+
+QWidget* CurrentPage(InstallerController& controller) {
+  const QList<QWidget*> pages = PagesIn(controller.content);
+  return pages.size() == 1 ? pages.first() : nullptr;
+}
+
+OpenedUrls::OpenedUrls() {
+  QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "record");
+}
+
+OpenedUrls::~OpenedUrls() {
+  QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+}
+
+}  // namespace vlmr::test

@@ -1,0 +1,66 @@
+#pragma once
+
+// What the build, outcome and done page tests share: a sandbox that runs real
+// builds with the demo bundle (or a bundle of the test's own), and a recorder
+// for what the window asks the desktop to open.
+
+#include <QObject>
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+#include <memory>
+
+#include "window/installer_controller.h"
+#include "window_support.h"
+
+namespace vlmr::test {
+
+/// A window test sandbox (temporary home, fake probe tools) in which builds
+/// really run: python3 passes the build's process-group trampoline on to the
+/// real interpreter, the copy and plist tools are the Linux stand-ins, and the
+/// bundle resources are the demo bundle's unless a test writes its own.
+class BuildSandbox {
+ public:
+  BuildSandbox();
+  ~BuildSandbox();
+
+  /// A path inside the sandbox's scratch folder.
+  QString path(const QString& relative) const { return sandbox_.path(relative); }
+  /// A path under the temporary home.
+  QString home(const QString& relative) const;
+  /// The installer log's event lines, without their time stamps.
+  QStringList logEvents() const { return sandbox_.logEvents(); }
+  /// The whole installer log.
+  QString logText() const;
+
+  /// Makes the bundle's resources a copy of the demo's with `script` as the
+  /// build script.
+  void useScript(const QString& script);
+
+ private:
+  Sandbox sandbox_;
+};
+
+/// Writes the demo's sample installer (60 MiB, known to the demo bundle) to `path`.
+bool MakeSampleInstaller(const QString& path);
+
+/// Drops `file` on the page's drop zone as the platform would deliver it.
+void DropFile(QWidget* page, const QString& file);
+
+/// The single page in the controller's window, or null.
+QWidget* CurrentPage(InstallerController& controller);
+
+/// Records what the window asks the desktop to open with a file URL, instead
+/// of opening it, for as long as it exists.
+class OpenedUrls : public QObject {
+  Q_OBJECT
+ public:
+  OpenedUrls();
+  ~OpenedUrls() override;
+  QList<QUrl> urls;
+
+ public slots:
+  void record(const QUrl& url) { urls << url; }
+};
+
+}  // namespace vlmr::test

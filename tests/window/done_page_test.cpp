@@ -1,0 +1,221 @@
+// The done page and what its three buttons do: moving the app into
+// Applications (and the alert when that fails), opening it, showing it.
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include "build_support.h"
+#include "components/label.h"
+#include "components/primary_button.h"
+#include "components/stage_views.h"
+#include "components/surfaces.h"
+#include "window/installer_controller.h"
+
+using namespace vlmr;
+using test::BuildSandbox;
+using test::FindByText;
+
+namespace {
+
+void WriteText(const QString& path, const QString& text, bool executable = false) {
+  QDir().mkpath(QFileInfo(path).path());
+  QFile file(path);
+  file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+  file.write(text.toUtf8());
+  file.close();
+  if (executable) file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+}
+
+// An app bundle whose Info.plist names `executable`; that program, when run,
+// leaves a mark at `mark`.
+void WriteApp(const QString& app, const QString& executable, const QString& mark) {
+  WriteText(app + "/Contents/Info.plist",
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
+            "<key>CFBundleExecutable</key><string>" +
+                executable + "</string></dict></plist>\n");
+  WriteText(app + "/Contents/MacOS/Velmora 3000", "#!/bin/sh\necho ran > '" + mark + "'\n", true);
+}
+
+}  // namespace
+
+class DonePageTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // The flag alone decides the move button and which of the two paths is set.
+  void donePageFollowsTheInstalledFlag_data() {
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("built") << false << "Move to Applications";
+    QTest::newRow("installed") << true << "Moved ✓";
+  }
+  void donePageFollowsTheInstalledFlag() {
+    QFETCH(bool, installed);
+    QFETCH(QString, title);
+    InstallerController controller;
+    controller.builtAppPath = "/old/built.app";
+    controller.installedAppPath = "/old/installed.app";
+    const QString path = "/Applications/Velmora 3000.app";
+    std::unique_ptr<PageView> page(controller.donePageWithAppPath(path, installed));
+    QCOMPARE(controller.moveButton->title(), title);
+    QCOMPARE(controller.moveButton->isEnabled(), !installed);
+    QCOMPARE(controller.moveButton->keyEquivalent(), "\r");
+    QVERIFY(qobject_cast<PrimaryButton*>(controller.moveButton.data()) != nullptr);
+    QCOMPARE(controller.builtAppPath, installed ? std::nullopt : std::optional(path.toStdString()));
+    QCOMPARE(controller.installedAppPath,
+             installed ? std::optional(path.toStdString()) : std::nullopt);
+    if (installed) {
+      // With an installed app there is nothing left to move.
+      controller.moveToApplications();
+      QCOMPARE(controller.moveButton->title(), title);
+    }
+  }
+
+  // Key caps fit their text (at least 24 wide); the description starts 8
+  // points after the cap, 2 higher, and the row ends at its width.
+  void shortcutRowsFitTheirKeysAndDescriptions() {
+    InstallerController controller;
+    PanelView card(QRectF(0, 0, 668, 224));
+    const QString longText =
+        "Settings: resolution, scaling, text, camera, autosave, speed keys and simulation options";
+    controller.addShortcutRowTo(&card, 22, 114, "P", "Pause or resume", 260);
+    controller.addShortcutRowTo(&card, 22, 152, "⌘ Return", "Fullscreen", 260);
+    controller.addShortcutRowTo(&card, 344, 158, "⌘ ,", longText, 290);
+    const QList<KeycapView*> caps = card.findChildren<KeycapView*>();
+    QCOMPARE(caps.size(), 3);
+    QCOMPARE(FrameOf(caps[0]), QRectF(22, 114, 24, 20));
+    QVERIFY(FrameOf(caps[1]).width() > 40);
+    const struct {
+      KeycapView* cap;
+      QString text;
+      double rowWidth, height;
+    } rows[] = {{caps[0], "Pause or resume", 260, 18},
+                {caps[1], "Fullscreen", 260, 18},
+                {caps[2], longText, 290, 40}};
+    for (const auto& row : rows) {
+      const QRectF cap = FrameOf(row.cap);
+      const QRectF label = FrameOf(FindByText<Label>(&card, row.text));
+      QCOMPARE(label.left(), cap.right() + 8);
+      QCOMPARE(label.right(), cap.left() + row.rowWidth);
+      // Frames are bottom-left based: the planned label starts 2 points above
+      // the cap's bottom. A text set wider than planned may only make the
+      // label taller, downward, its top staying where it was planned.
+      QCOMPARE(label.y() + label.height(), cap.y() + 2 + row.height);
+      QVERIFY(label.height() >= row.height);
+      if (row.height == 18) QCOMPARE(label.height(), 18.0);
+    }
+  }
+
+  // The accent bar keeps the colour of the appearance it was built in.
+  void accentBarColourIsTakenOnceWhenBuilt() {
+    InstallerController controller;
+    SetApplicationAppearance(Appearance::Dark);
+    std::unique_ptr<PageView> page(controller.donePageWithAppPath("/a.app", false));
+    SetApplicationAppearance(Appearance::Light);
+    QWidget* bar = nullptr;
+    for (QWidget* child : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (FrameOf(child) == QRectF(37, 130, 3, 48)) bar = child;
+    }
+    QVERIFY(bar != nullptr);
+    QCOMPARE(bar->palette().color(QPalette::Window), Srgb(0.247, 0.714, 0.741));
+    SetApplicationAppearance(Appearance::Unset);
+  }
+
+  // A failed move: the alert with the sentence, the button ready again and
+  // the built app still current.
+  void failedMoveShowsTheAlertAndAllowsAnotherTry() {
+    if (access("/Applications", W_OK) == 0) QSKIP("/Applications is writable here");
+    BuildSandbox sandbox;
+    const QString built = sandbox.path("stage/Velmora 3000.app");
+    WriteApp(built, "Velmora 3000", sandbox.path("ran"));
+    const QString destination = sandbox.home("Applications/Velmora 3000.app");
+    QDir().mkpath(destination);  // someone else's folder by that name
+    InstallerController controller;
+    controller.buildWindow();
+    controller.showPage(controller.donePageWithAppPath(built, false));
+
+    QString message, informative;
+    QTimer watcher;
+    connect(&watcher, &QTimer::timeout, [&] {
+      if (auto* alert = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        message = alert->text();
+        informative = alert->informativeText();
+        alert->accept();
+      }
+    });
+    watcher.start(20);
+    controller.moveButton->click();
+    QCOMPARE(controller.moveButton->title(), "Moving…");
+    QTRY_COMPARE_WITH_TIMEOUT(message, "Couldn't move the app", 20000);
+    QCOMPARE(informative, destination +
+                              " already exists and wasn't made by this installer. Move or rename "
+                              "it first.");
+    QCOMPARE(controller.moveButton->title(), "Move to Applications");
+    QVERIFY(controller.moveButton->isEnabled());
+    QCOMPARE(controller.builtAppPath, built.toStdString());
+    QVERIFY(!controller.installedAppPath);
+    QVERIFY(QDir(destination).isEmpty());
+  }
+
+  // "Open" starts the executable the app's Info.plist names; an app without
+  // a usable one is opened as a folder, and nothing outside the app is run.
+  void openStartsTheAppsExecutable_data() {
+    QTest::addColumn<QString>("executable");
+    QTest::addColumn<bool>("runs");
+    QTest::newRow("named executable") << "Velmora 3000" << true;
+    QTest::newRow("no such executable") << "Missing" << false;
+    QTest::newRow("leaves the bundle") << "../../../outside" << false;
+  }
+  void openStartsTheAppsExecutable() {
+    QFETCH(QString, executable);
+    QFETCH(bool, runs);
+    BuildSandbox sandbox;
+    test::OpenedUrls opened;
+    const QString app = sandbox.path("stage/Velmora 3000.app");
+    WriteApp(app, executable, sandbox.path("ran"));
+    WriteText(sandbox.path("stage/outside"),
+              "#!/bin/sh\necho ran > '" + sandbox.path("ran") + "'\n", true);
+    InstallerController controller;
+    controller.openApp();  // no app yet: nothing
+    QVERIFY(opened.urls.isEmpty());
+    controller.builtAppPath = app.toStdString();
+    controller.openApp();
+    if (runs) {
+      QTRY_VERIFY(QFile::exists(sandbox.path("ran")));
+      QVERIFY(opened.urls.isEmpty());
+    } else {
+      QCOMPARE(opened.urls, QList<QUrl>{QUrl::fromLocalFile(app)});
+      QTest::qWait(200);
+      QVERIFY(!QFile::exists(sandbox.path("ran")));
+    }
+  }
+
+  // "Show in Finder" fills the Move to Applications folder with links to the
+  // current app and to Applications, and opens it; again from scratch.
+  void showInFinderPreparesAndOpensTheFolder() {
+    BuildSandbox sandbox;
+    test::OpenedUrls opened;
+    InstallerController controller;
+    controller.revealInFinder();  // no app: nothing
+    QVERIFY(opened.urls.isEmpty());
+    const QString app = sandbox.path("stage/Velmora 3000.app");
+    QDir().mkpath(app);
+    controller.builtAppPath = app.toStdString();
+    const QString folder =
+        sandbox.home("Library/Application Support/Velmora 3000/Move to Applications");
+    controller.revealInFinder();
+    controller.revealInFinder();
+    QCOMPARE(opened.urls, (QList<QUrl>{QUrl::fromLocalFile(folder), QUrl::fromLocalFile(folder)}));
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+             (QStringList{"Applications", "Velmora 3000.app"}));
+    QCOMPARE(QFileInfo(folder + "/Velmora 3000.app").symLinkTarget(), app);
+  }
+};
+
+QTEST_MAIN(DonePageTest)
+#include "done_page_test.moc"

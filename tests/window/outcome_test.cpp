@@ -1,0 +1,261 @@
+// How a build ends in the window, and the error page: the advice table, the
+// three outcomes, the log line and the log actions.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QTest>
+#include <QTimer>
+
+#include "build_support.h"
+#include "components/label.h"
+#include "components/standard_buttons.h"
+#include "components/surfaces.h"
+#include "pipeline/pipeline.h"
+#include "window/installer_controller.h"
+
+using namespace vlmr;
+using test::BuildSandbox;
+using test::CurrentPage;
+using test::FindByText;
+
+namespace {
+
+constexpr char kToolsAdvice[] =
+    "The Xcode Command Line Tools got out of date or incomplete. Run xcode-select --install, then "
+    "reopen this installer.";
+constexpr char kDiskAdvice[] = "The disk is full. Free about 5 GB and try again.";
+constexpr char kSomethingWrong[] = "Something went wrong while building the app.";
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+  QDir().mkpath(QFileInfo(path).path());
+  QFile file(path);
+  file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+  file.write(bytes);
+}
+
+}  // namespace
+
+class OutcomeTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void friendlyMessageForKnownCauses_data() {
+    QTest::addColumn<QString>("raw");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("no game files")
+        << "The installer does not contain Apps/SC3U.exe."
+        << "That installer doesn't contain the SimCity 3000 Unlimited game files. Use the GOG "
+           "offline backup installer for SimCity 3000 Unlimited.";
+    QTest::newRow("wrong release")
+        << "Apps/SC3U.exe is not GOG 2.0.949(a) (build 1.0)"
+        << "The game files in that installer aren't version 2.0.949(a), which is the release this "
+           "project can build. Update it from GOG and try again.";
+    QTest::newRow("tools") << "xcrun: the Command Line Tools are broken" << kToolsAdvice;
+    QTest::newRow("no space") << "write failed: No space left on device" << kDiskAdvice;
+    QTest::newRow("disk full") << "the disk is full" << kDiskAdvice;
+    QTest::newRow("tools before disk") << "disk is full; Command Line Tools" << kToolsAdvice;
+    QTest::newRow("lower-case words") << "no space left, the command line tools, DISK IS FULL"
+                                      << "no space left, the command line tools, DISK IS FULL";
+    QTest::newRow("empty") << "" << kSomethingWrong;
+    QTest::newRow("null") << QString() << kSomethingWrong;
+    QTest::newRow("anything else") << "Could not start the build."
+                                   << "Could not start the build.";
+  }
+  void friendlyMessageForKnownCauses() {
+    QFETCH(QString, raw);
+    QFETCH(QString, shown);
+    QCOMPARE(InstallerController::friendlyMessageFor(raw), shown);
+  }
+
+  // Done page only for status 0 with an existing app folder, checked before a
+  // cancellation; the installer page after a cancel; the error page otherwise.
+  void buildFinishedChoosesThePage_data() {
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("app");  // "dir", "file", "missing" or "" for no ##done
+    QTest::addColumn<bool>("cancelled");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("shows");  // a text on the page that follows
+    QTest::newRow("built") << 0 << "dir" << false << ""
+                           << "Velmora 3000 is ready";
+    QTest::newRow("built though cancelled") << 0 << "dir" << true << ""
+                                            << "Velmora 3000 is ready";
+    QTest::newRow("app but failed") << 1 << "dir" << false << "" << kSomethingWrong;
+    QTest::newRow("no ##done") << 0 << "" << false << "" << kSomethingWrong;
+    QTest::newRow("##done names a file") << 0 << "file" << false << "No space left" << kDiskAdvice;
+    QTest::newRow("##done names nothing") << 0 << "missing" << false << "" << kSomethingWrong;
+    QTest::newRow("cancelled") << 143 << "" << true << ""
+                               << "Build cancelled. You can try again.";
+    QTest::newRow("failed") << 1 << "" << false << "Command Line Tools" << kToolsAdvice;
+  }
+  void buildFinishedChoosesThePage() {
+    QFETCH(int, status);
+    QFETCH(QString, app);
+    QFETCH(bool, cancelled);
+    QFETCH(QString, error);
+    QFETCH(QString, shows);
+    BuildSandbox sandbox;
+    const QString installer = sandbox.path("setup.exe");
+    test::WriteSparseFile(installer, 1000, "MZ");
+    InstallerController controller;
+    controller.buildWindow();
+    controller.installerURL = QUrl::fromLocalFile(installer);
+    controller.showDropPage();
+    controller.buildButton->setEnabled(true);  // as after a usable verdict
+
+    auto build = Pipeline::Create();
+    const QString appPath = sandbox.path("Velmora 3000.app");
+    if (app == "dir") QDir().mkpath(appPath);
+    if (app == "file") WriteBytes(appPath, "x");
+    if (!app.isEmpty()) build->appPath = appPath.toStdString();
+    if (!error.isEmpty()) build->errorMessage = error.toStdString();
+    build->cancelled = cancelled;
+    controller.pipeline = build;
+    controller.buildFinished(status);
+
+    QVERIFY(controller.pipeline == nullptr);
+    QVERIFY(FindByText<Label>(CurrentPage(controller), shows) != nullptr);
+    const bool done = shows == "Velmora 3000 is ready";
+    QCOMPARE(controller.builtAppPath, done ? std::optional(appPath.toStdString()) : std::nullopt);
+    if (cancelled && !done) {
+      QCOMPARE(controller.validationLabel->text(), shows);
+      QVERIFY(controller.buildButton->isEnabled());
+    }
+  }
+
+  // The early failures: the given text, else the pipeline's error, else the fallback.
+  void buildFailedExplainsTheFirstTextThereIs() {
+    BuildSandbox sandbox;
+    InstallerController controller;
+    controller.buildWindow();
+    auto build = Pipeline::Create();
+    build->errorMessage = "disk is full";
+    controller.pipeline = build;
+    controller.buildFailedWithMessage("Could not prepare the sources.");
+    QVERIFY(controller.pipeline == nullptr);
+    QVERIFY(FindByText<Label>(CurrentPage(controller), "Could not prepare the sources.") !=
+            nullptr);
+
+    controller.pipeline = build;
+    controller.buildFailedWithMessage(QString());
+    QVERIFY(FindByText<Label>(CurrentPage(controller), kDiskAdvice) != nullptr);
+    // The hero's lead and the card's second line both say the installer is unchanged.
+    int unchanged = 0;
+    for (Label* label : CurrentPage(controller)->findChildren<Label*>()) {
+      unchanged += label->text() == "Your original game installer hasn't been changed." ? 1 : 0;
+    }
+    QCOMPARE(unchanged, 2);
+  }
+
+  // "Log: …" shows the home folder as "~" only where the path starts in it.
+  void errorPageShowsTheLogPath_data() {
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QString>("log");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("default log") << "/home/al"
+                                 << ""
+                                 << "~/Library/Logs/Velmora 3000/installer.log";
+    QTest::newRow("home with a slash") << "/home/al/"
+                                       << "/home/al/x.log"
+                                       << "~/x.log";
+    QTest::newRow("same letters, other folder") << "/home/al"
+                                                << "/home/alice/x.log"
+                                                << "/home/alice/x.log";
+    QTest::newRow("home inside the path") << "/h"
+                                          << "/h/a/h/b.log"
+                                          << "~/a/h/b.log";
+    QTest::newRow("home is the root") << "/"
+                                      << "/Library/x.log"
+                                      << "/Library/x.log";
+  }
+  void errorPageShowsTheLogPath() {
+    QFETCH(QString, home);
+    QFETCH(QString, log);
+    QFETCH(QString, shown);
+    const QByteArray savedHome = qgetenv("HOME");
+    qputenv("HOME", home.toUtf8());
+    InstallerController controller;
+    if (!log.isEmpty()) controller.logPath = log.toStdString();
+    std::unique_ptr<PageView> page(controller.errorPageTitle("Title", ""));
+    qputenv("HOME", savedHome);
+    Label* label = FindByText<Label>(page.get(), "Log: " + shown);
+    QVERIFY(label != nullptr);
+    QCOMPARE(label->lineBreakMode(), Label::LineBreakMode::TruncateMiddle);
+    QVERIFY(FindByText<Label>(page.get(),
+                              "Choose SimCity 3000 Unlimited version 2.0.949(a), then try again. "
+                              "Your build log can help if the problem continues.") != nullptr);
+  }
+
+  // The log's text when there is some, else its path.
+  void copyLogCopiesTheTextOrThePath_data() {
+    QTest::addColumn<QByteArray>("contents");  // "-" for no file
+    QTest::addColumn<bool>("textCopied");
+    QTest::newRow("log") << QByteArray("2026-01-01 10:00:00 [installer] launch\nline ü\n") << true;
+    QTest::newRow("no log") << QByteArray("-") << false;
+    QTest::newRow("empty log") << QByteArray() << false;
+    QTest::newRow("not UTF-8") << QByteArray("bad \xff\xfe bytes") << false;
+  }
+  void copyLogCopiesTheTextOrThePath() {
+    QFETCH(QByteArray, contents);
+    QFETCH(bool, textCopied);
+    BuildSandbox sandbox;
+    const QString log = sandbox.home("Library/Logs/Velmora 3000/installer.log");
+    if (contents != "-") WriteBytes(log, contents);
+    InstallerController controller;  // no log path recorded: the default one
+    QGuiApplication::clipboard()->setText("before");
+    std::unique_ptr<PageView> page(controller.errorPageTitle("Title", "Body"));
+    FindByText<ButtonBase>(page.get(), "Copy log")->click();
+    QCOMPARE(QGuiApplication::clipboard()->text(), textCopied ? QString::fromUtf8(contents) : log);
+  }
+
+  // "Show log in Finder" opens the log's folder here (no file manager offers
+  // selecting it), and nothing at all without a log file.
+  void revealLogOpensItsFolderOnlyWhenThereIsALog() {
+    BuildSandbox sandbox;
+    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    test::OpenedUrls opened;
+    InstallerController controller;
+    const QString log = sandbox.path("logs/installer.log");
+    controller.logPath = log.toStdString();
+    controller.revealLog();
+    QVERIFY(opened.urls.isEmpty());
+    QDir().mkpath(log);  // a folder is no log file either
+    controller.revealLog();
+    QVERIFY(opened.urls.isEmpty());
+    QDir().rmdir(log);
+    WriteBytes(log, "x\n");
+    std::unique_ptr<PageView> page(controller.errorPageTitle("Title", "Body"));
+    FindByText<ButtonBase>(page.get(), "Show log in Finder")->click();
+    QCOMPARE(opened.urls, QList<QUrl>{QUrl::fromLocalFile(sandbox.path("logs"))});
+  }
+
+  // "Choose another installer": the installer page with the previous file
+  // and verdict is already behind the file dialog.
+  void chooseAnotherInstallerShowsThePreviousChoiceBehindTheDialog() {
+    BuildSandbox sandbox;
+    const QString installer = sandbox.path("setup.exe");
+    test::WriteSparseFile(installer, 1000, "MZ");
+    InstallerController controller;
+    controller.buildWindow();
+    controller.installerURL = QUrl::fromLocalFile(installer);
+    controller.showDropPage();
+    controller.validationLabel->setText("verdict");
+    controller.showPage(controller.errorPageTitle("Title", "Body"));
+
+    QString behind;
+    QTimer::singleShot(0, [&] {
+      behind = controller.fileNameLabel->text() + " | " + controller.validationLabel->text();
+      if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+        dialog->reject();
+      }
+    });
+    FindByText<ButtonBase>(CurrentPage(controller), "Choose another installer")->click();
+    QCOMPARE(behind, "setup.exe · 1 MB | verdict");
+    QVERIFY(FindByText<Label>(CurrentPage(controller), "Bring your GOG installer") != nullptr);
+  }
+};
+
+QTEST_MAIN(OutcomeTest)
+#include "outcome_test.moc"
