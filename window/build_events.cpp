@@ -1,5 +1,7 @@
 #include "window/build_events.h"
 
+#include <algorithm>
+
 #include "platform/queues.h"
 
 namespace vlmr {
@@ -16,29 +18,57 @@ void BuildEventRelay::pushStage(int64_t stage) {
   push(BuildEvent{BuildEvent::Kind::Stage, std::string(), stage});
 }
 
+void BuildEventRelay::pushFinish(int32_t status) {
+  push(BuildEvent{BuildEvent::Kind::Finish, std::string(), status});
+}
+
 void BuildEventRelay::push(BuildEvent event) {
-  bool schedule = false;
+  bool first = false;
   {
     std::lock_guard lock(mutex_);
     events_.push_back(std::move(event));
-    schedule = !scheduled_;
+    first = !scheduled_;
     scheduled_ = true;
   }
-  // Whatever the pipeline queues on the main queue after this report (its
-  // finish above all) comes after this drain, so no report is overtaken.
-  if (schedule) {
-    RunOnMain([relay = shared_from_this()] { relay->drain(); });
-  }
+  if (first) schedule();
+}
+
+void BuildEventRelay::schedule() {
+  RunOnMain([relay = shared_from_this()] { relay->drain(); });
 }
 
 void BuildEventRelay::drain() {
   std::vector<BuildEvent> batch;
+  bool more = false;
   {
     std::lock_guard lock(mutex_);
-    batch.swap(events_);
-    scheduled_ = false;
+    size_t bytes = 0;
+    while (!events_.empty() && batch.size() < batchLimit_ && bytes < kMaxBytesPerBatch) {
+      bytes += events_.front().line.size();
+      batch.push_back(std::move(events_.front()));
+      events_.pop_front();
+    }
+    more = !events_.empty();
+    scheduled_ = more;
   }
-  if (!batch.empty() && deliver_) deliver_(batch);
+  // The rest waits behind whatever else the main queue has to do.
+  if (more) schedule();
+  if (batch.empty() || !deliver_) return;
+  const auto start = std::chrono::steady_clock::now();
+  const size_t size = batch.size();
+  deliver_(batch);
+  const auto took = std::chrono::steady_clock::now() - start;
+  // Aim the next share at the turn budget: smaller after a slow hand-over,
+  // back up to the full share once they are quick again.
+  if (took > kTurnBudget) {
+    batchLimit_ =
+        std::max(kMinEventsPerBatch,
+                 size * kTurnBudget.count() /
+                     static_cast<size_t>(std::max<int64_t>(
+                         1, std::chrono::duration_cast<std::chrono::milliseconds>(took).count())));
+  } else if (took < kTurnBudget / 2 && size >= batchLimit_) {
+    batchLimit_ = std::min(kMaxEventsPerBatch, batchLimit_ * 2);
+  }
 }
 
 }  // namespace vlmr

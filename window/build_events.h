@@ -1,6 +1,9 @@
 #pragma once
 
+#include <chrono>
+#include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -9,22 +12,33 @@
 
 namespace vlmr {
 
-/// What the running build reports to the page: an output line or a stage change.
+/// What a running build reports to the page: an output line, a stage change,
+/// or the end of the script.
 struct BuildEvent {
-  enum class Kind { Line, Stage };
+  enum class Kind { Line, Stage, Finish };
   Kind kind = Kind::Line;
   std::string line;   ///< the output line, for Kind::Line
-  int64_t stage = 0;  ///< the page's stage index, for Kind::Stage
+  int64_t value = 0;  ///< the page's stage index (Kind::Stage) or the exit status (Kind::Finish)
 };
 
-/// Carries a build's line and stage reports from the pipeline's reader thread to
-/// the main queue, in the order they were made. Reports that arrive while a
-/// hand-over is already queued ride along with it, so a script printing many
-/// lines costs one main-queue item per batch instead of one per line.
+/// Carries a build's reports from the pipeline's threads to the main queue in
+/// the order they were made. Reports that arrive while a hand-over is queued
+/// ride along with it, and each hand-over takes at most a bounded share, so a
+/// script printing a flood of lines costs few main-queue items and never
+/// holds up the main thread for long; the end of the script is handed over
+/// after the last line before it.
 class BuildEventRelay : public std::enable_shared_from_this<BuildEventRelay> {
  public:
   /// Receives each batch on the main queue, oldest report first.
   using Deliver = std::function<void(std::vector<BuildEvent>& batch)>;
+
+  /// At most this many reports, or this many bytes of lines, per hand-over.
+  static constexpr size_t kMaxEventsPerBatch = 5000;
+  static constexpr size_t kMaxBytesPerBatch = 512 * 1024;
+  /// The share shrinks (down to this many reports) while handing one over
+  /// takes longer than the turn budget, as on a machine busy with the build.
+  static constexpr size_t kMinEventsPerBatch = 200;
+  static constexpr std::chrono::milliseconds kTurnBudget{20};
 
   /// A relay handing its batches to `deliver`.
   static std::shared_ptr<BuildEventRelay> Create(Deliver deliver);
@@ -33,18 +47,23 @@ class BuildEventRelay : public std::enable_shared_from_this<BuildEventRelay> {
   void pushLine(std::string line);
   /// Queues a stage change to the page's `stage`; callable from any thread.
   void pushStage(int64_t stage);
+  /// Queues the end of the script with its exit `status`; callable from any thread.
+  void pushFinish(int32_t status);
 
-  /// Delivers everything queued so far, now, on the calling (main) thread.
+  /// Hands over the next batch now, on the calling (main) thread, and queues
+  /// another hand-over when reports are left.
   void drain();
 
  private:
   explicit BuildEventRelay(Deliver deliver) : deliver_(std::move(deliver)) {}
   void push(BuildEvent event);
+  void schedule();
 
   Deliver deliver_;
   std::mutex mutex_;
-  std::vector<BuildEvent> events_;
-  bool scheduled_ = false;  // a drain is queued on the main queue
+  std::deque<BuildEvent> events_;
+  bool scheduled_ = false;                  // a drain is queued on the main queue
+  size_t batchLimit_ = kMinEventsPerBatch;  // main thread only; grows while hand-overs are quick
 };
 
 }  // namespace vlmr

@@ -69,28 +69,36 @@ void InstallerController::beginBuild() {
   logPath = InstallerLogPath();
 
   QPointer<InstallerController> weak(this);
+  std::weak_ptr<Pipeline> owner = build;
   std::shared_ptr<BuildEventRelay> relay =
-      BuildEventRelay::Create([weak](std::vector<BuildEvent>& batch) {
+      BuildEventRelay::Create([weak, owner](std::vector<BuildEvent>& batch) {
         for (BuildEvent& event : batch) {
           if (weak == nullptr) return;
-          if (event.kind == BuildEvent::Kind::Line) {
-            weak->appendLogLine(QString::fromStdString(event.line));
-          } else {
-            weak->setBuildStage(event.stage);
+          switch (event.kind) {
+            case BuildEvent::Kind::Line:
+              weak->appendLogLine(QString::fromStdString(event.line));
+              break;
+            case BuildEvent::Kind::Stage:
+              weak->setBuildStage(event.value);
+              break;
+            case BuildEvent::Kind::Finish:
+              // The lines before the end are in the view before the page changes.
+              if (weak->logView != nullptr) weak->logView->flush();
+              if (std::shared_ptr<Pipeline> finished = owner.lock();
+                  finished && weak->pipeline == finished) {
+                weak->buildFinished(static_cast<int32_t>(event.value));
+              }
+              break;
           }
         }
+        // One insertion per batch keeps a flood of output from holding up the window.
+        if (weak != nullptr && weak->logView != nullptr) weak->logView->flush();
       });
   build->onLine = [relay](const std::string& line) { relay->pushLine(line); };
   build->onStage = [relay](int64_t number, int64_t total, const std::string&) {
     relay->pushStage(BuildStageIndex(number, total));
   };
-  std::weak_ptr<Pipeline> owner = build;
-  build->onFinish = [weak, owner](int32_t status) {
-    RunOnMain([weak, status, owner] {
-      std::shared_ptr<Pipeline> finished = owner.lock();
-      if (weak != nullptr && finished && weak->pipeline == finished) weak->buildFinished(status);
-    });
-  };
+  build->onFinish = [relay](int32_t status) { relay->pushFinish(status); };
   if (QCoreApplication* app = QCoreApplication::instance()) {
     connect(app, &QCoreApplication::aboutToQuit, this, &InstallerController::stopBuildBeforeQuit,
             Qt::UniqueConnection);

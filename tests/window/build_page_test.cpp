@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <limits>
+#include <thread>
 
 #include "components/label.h"
 #include "components/log_view.h"
@@ -11,6 +12,9 @@
 #include "components/stage_views.h"
 #include "components/standard_buttons.h"
 #include "components/surfaces.h"
+#include "platform/qt/qt_main_queue.h"
+#include "platform/queues.h"
+#include "window/build_events.h"
 #include "window/installer_controller.h"
 #include "window/stage_mapping.h"
 #include "window_support.h"
@@ -152,6 +156,40 @@ class BuildPageTest : public QObject {
     QScrollBar* bar = controller.logView->verticalScrollBar();
     QVERIFY(bar->maximum() > 0);
     QTRY_COMPARE(bar->value(), bar->maximum());
+  }
+
+  // Reports made on another thread reach the main thread in order, in
+  // bounded batches, with the end of the script after its last line.
+  void relayKeepsTheOrderAndHandsTheEndOverLast() {
+    static QtMainQueue queue;
+    SetMainQueue(&queue);
+    std::vector<BuildEvent> received;
+    size_t largest = 0;
+    auto relay = BuildEventRelay::Create([&](std::vector<BuildEvent>& batch) {
+      largest = std::max(largest, batch.size());
+      for (BuildEvent& event : batch) received.push_back(std::move(event));
+    });
+    constexpr int kCount = 30000;
+    std::thread reader([relay] {
+      for (int i = 0; i < kCount; ++i) {
+        if (i % 1000 == 0) relay->pushStage(i / 1000);
+        relay->pushLine(std::to_string(i));
+      }
+    });
+    reader.join();
+    relay->pushFinish(7);  // as the pipeline does: on the main thread, after the reader
+    QTRY_VERIFY(!received.empty() && received.back().kind == BuildEvent::Kind::Finish);
+    QCOMPARE(received.size(), size_t(kCount + kCount / 1000 + 1));
+    QCOMPARE(received.back().value, 7);
+    int next = 0;
+    for (size_t i = 0; i + 1 < received.size(); ++i) {
+      if (received[i].kind == BuildEvent::Kind::Stage) {
+        QCOMPARE(received[i].value, next / 1000);
+        continue;
+      }
+      QCOMPARE(received[i].line, std::to_string(next++));
+    }
+    QVERIFY(largest <= BuildEventRelay::kMaxEventsPerBatch);
   }
 };
 
