@@ -4,32 +4,18 @@
 #include <string>
 #include <vector>
 
-#include "platform/pumped_queue.h"
 #include "platform/system_tools.h"
+#include "tests/core/test_support.h"
 
 namespace vlmr::checks_test {
 
-/// A fresh empty directory under the system's temporary folder, removed with
-/// everything in it when the object goes away.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  const std::string& path() const { return path_; }
-  /// `path()` joined with `relative`.
-  std::string operator/(const std::string& relative) const { return path_ + "/" + relative; }
-
- private:
-  std::string path_;
-};
-
-/// Writes `text` to `path`, creating parent folders; `executable` sets mode 0755.
-void WriteFile(const std::string& path, const std::string& text, bool executable = false);
-
-/// The whole file, or "" when it cannot be read.
-std::string ReadFile(const std::string& path);
+// The shared helpers, under the names these tests use.
+using test::MainQueue;
+using test::ReadFile;
+using test::ScopedHome;
+using test::SourceDir;
+using test::TempDir;
+using test::WriteFile;
 
 /// A sparse file of `size` bytes that starts with `head`.
 void WriteSparseFile(const std::string& path, uint64_t size, const std::string& head);
@@ -37,17 +23,6 @@ void WriteSparseFile(const std::string& path, uint64_t size, const std::string& 
 /// Every item under `root` as "relative-path kind [contents or link target]",
 /// sorted: two equal listings mean nothing on disk changed.
 std::vector<std::string> TreeListing(const std::string& root);
-
-/// Sets HOME for the life of the object and restores it afterwards.
-class ScopedHome {
- public:
-  explicit ScopedHome(const std::string& home);
-  ~ScopedHome();
-
- private:
-  std::string saved_;
-  bool hadHome_;
-};
 
 /// Fake tools as small shell scripts, installed as the process-wide tool table
 /// for the life of the object. Every fake appends "name arguments..." to one
@@ -76,11 +51,5 @@ class FakeTools {
   SystemTools saved_;
   SystemTools table_;
 };
-
-/// The main queue these tests pump themselves (installed by their main()).
-PumpedMainQueue& MainQueue();
-
-/// The source tree (for the Linux stand-ins).
-std::string SourceDir();
 
 }  // namespace vlmr::checks_test
