@@ -25,11 +25,12 @@ constexpr char kWrongFile[] =
     "That doesn't look like the GOG SimCity 3000 Unlimited installer. Look for "
     "setup_simcity_3000_unlimited_2.0.949(a)….exe in your GOG library.";
 
-// The size of the item itself: a final symbolic link is not followed, and an
-// item whose attributes cannot be read counts as empty.
+// The size of the file the path leads to; an item whose attributes cannot be
+// read counts as empty. A final symbolic link is followed, as the later checks
+// follow it: the link's own few bytes would call the real installer too small.
 uint64_t ItemSize(const std::string& path) {
   struct stat info {};
-  if (lstat(path.c_str(), &info) != 0) return 0;
+  if (stat(path.c_str(), &info) != 0) return 0;
   return static_cast<uint64_t>(info.st_size);
 }
 

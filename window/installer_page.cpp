@@ -33,12 +33,11 @@ QString SelectionName(const QUrl& url) {
 }
 
 // The selection's size for people, or "" when its attributes cannot be read.
-// Like the check, it describes the item itself: a final symbolic link is not
-// followed.
+// Like the check, it follows a final symbolic link to the file itself.
 QString SelectionSize(const QUrl& url) {
   if (url.isEmpty()) return QString("");
   struct stat info {};
-  if (lstat(QFile::encodeName(url.toLocalFile()).constData(), &info) != 0) return QString("");
+  if (stat(QFile::encodeName(url.toLocalFile()).constData(), &info) != 0) return QString("");
   return FromStd(HumanSize(static_cast<uint64_t>(info.st_size)));
 }
 

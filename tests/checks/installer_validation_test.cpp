@@ -37,7 +37,7 @@ const std::string kWrongFile =
 
 // What the candidate is. kListed is a hard link to one file whose digest the
 // lists below may carry ("{D}"; "{U}" is the same digest in upper case).
-enum class Item { kListed, kOther, kMissing, kDanglingLink, kDirectory, kFifo };
+enum class Item { kListed, kLinkToListed, kOther, kMissing, kDanglingLink, kDirectory, kFifo };
 
 struct Case {
   const char* fault;
@@ -116,6 +116,8 @@ const Case kCases[] = {
      "mz"},
     {"known digest accepted under any name", "game.exe", Item::kListed, kList, true, true, kKnown,
      true},
+    {"a symbolic link to the installer is judged by the file, not the link", "link.exe",
+     Item::kLinkToListed, kList, true, true, kKnown, true},
     {"exactly 50 MiB with a good name passes", "setup_simcity_3000_unlimited_2.0.949(a).exe",
      Item::kOther, kList, true, true, kByName, false},
     {"name test ignores case", "SimCity3000.EXE", Item::kOther, kList, true, true, kByName, false},
@@ -176,6 +178,9 @@ class InstallerValidation : public testing::TestWithParam<Case> {
     switch (c.item) {
       case Item::kListed:
         EXPECT_EQ(link(listedFile_.c_str(), path.c_str()), 0);
+        break;
+      case Item::kLinkToListed:
+        EXPECT_EQ(symlink(listedFile_.c_str(), path.c_str()), 0);
         break;
       case Item::kOther:
         WriteSparseFile(path, c.size, c.head);
