@@ -21,13 +21,20 @@ QString Join(const QString& base, const QString& component) {
   return base.endsWith(QLatin1Char('/')) ? base + component : base + QLatin1Char('/') + component;
 }
 
-// Every image in the file, so the icon stays sharp at each size it is drawn.
+// Every image in the file, so the icon stays sharp at each size it is drawn,
+// except the 1024-pixel artwork of an icon file: no page draws anywhere near
+// that size, and decoding it on every page is most of the cost of a page.
 QIcon LoadIcon(const QString& path) {
   QIcon icon;
   QImageReader reader(path);
   reader.setDecideFormatFromContent(true);
   // Bounded, in case a reader keeps claiming there is another image.
   for (int i = 0; i < 64; ++i) {
+    const QByteArray type = reader.subType();  // the entry's type in an icon file
+    if ((type == "ic10" || type == "ic14") && !icon.isNull()) {
+      if (!reader.jumpToNextImage()) break;
+      continue;
+    }
     const QImage image = reader.read();
     if (image.isNull()) break;
     icon.addPixmap(QPixmap::fromImage(image));
