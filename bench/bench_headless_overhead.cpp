@@ -60,10 +60,15 @@ int main() {
   std::ofstream(scratch / "setup.exe") << "MZ";
   setenv("HOME", scratch.path().c_str(), 1);
 
-  std::vector<std::string> cli = {bundle + "/Contents/MacOS/VelmoraInstaller", "--cli",
-                                  "--installer", scratch / "setup.exe", "--out", scratch / "out"};
+  std::vector<std::string> cli = {bundle + "/Contents/MacOS/VelmoraInstaller",
+                                  "--cli",
+                                  "--installer",
+                                  scratch / "setup.exe",
+                                  "--out",
+                                  scratch / "out"};
   RunSampled(cli, nullptr);  // first run unpacks the sources
-  std::string unpacked = scratch / "Library/Application Support/Velmora 3000/installer-src/dev/tools/package_app.sh";
+  std::string unpacked =
+      scratch / "Library/Application Support/Velmora 3000/installer-src/dev/tools/package_app.sh";
   std::vector<double> ours, direct;
   for (int i = 0; i < 5; ++i) {
     ours.push_back(RunSampled(cli, nullptr));
@@ -74,11 +79,13 @@ int main() {
 
   // Peak memory of the installer process itself on the real demo bundle.
   std::string sample = scratch / "setup_simcity_3000_unlimited_2.0.949(a).exe";
-  Shell("python3 " + Quote(VLMR_BENCH_SOURCE_DIR "/demo/make-sample-installer.py") + " " + Quote(sample));
+  Shell("python3 " + Quote(VLMR_BENCH_SOURCE_DIR "/demo/make-sample-installer.py") + " " +
+        Quote(sample));
   setenv("VLMR_DEMO_FAST", "1", 1);
   long peakKiB = 0;
   RunSampled({executable, "--cli", "--installer", sample, "--out", scratch / "demo-out"}, &peakKiB);
-  std::printf("peak resident memory of a --cli demo run: %.1f MB (goal <= 20 MB)\n", peakKiB / 1024.0);
+  std::printf("peak resident memory of a --cli demo run: %.1f MB (goal <= 20 MB)\n",
+              peakKiB / 1024.0);
   PrintRatio(ratio, 1.06);
   return 0;
 }

@@ -18,9 +18,10 @@ int main() {
     std::ofstream out(output, std::ios::binary);
     char line[160];
     for (int i = 0; i < 2000000; ++i) {
-      int n = std::snprintf(line, sizeof line,
-                            "[%7d/2000000] Building CXX object src/engine/CMakeFiles/obj%d.dir/unit%d.cpp.o\n",
-                            i + 1, i % 97, i);
+      int n = std::snprintf(
+          line, sizeof line,
+          "[%7d/2000000] Building CXX object src/engine/CMakeFiles/obj%d.dir/unit%d.cpp.o\n", i + 1,
+          i % 97, i);
       out.write(line, n);
     }
   }
@@ -59,7 +60,8 @@ int main() {
   std::printf("through the pipeline %.3f s, cat through a pipe %.3f s (medians of 3)\n",
               Median(ours), Median(reference));
   std::printf("resident memory at start %.1f MB; peak %.1f MB; growth %.1f MB (goal < 16 MB)\n",
-              rssBefore / 1024.0, peakAfter / 1024.0, (peakAfter - std::max(rssBefore, peakBefore)) / 1024.0);
+              rssBefore / 1024.0, peakAfter / 1024.0,
+              (peakAfter - std::max(rssBefore, peakBefore)) / 1024.0);
   PrintRatio(Median(ours) / Median(reference), 3);
   return 0;
 }

@@ -47,7 +47,8 @@ int main() {
     reuses.push_back(Seconds([] { vlmr::Pipeline::Create()->prepareSourcesWithError(nullptr); }));
     std::filesystem::remove_all(scratch / "cp-copy");
     Shell("sync");
-    cps.push_back(Seconds([&] { Shell("cp -a " + Quote(resources + "/src") + " " + Quote(scratch / "cp-copy")); }));
+    cps.push_back(Seconds(
+        [&] { Shell("cp -a " + Quote(resources + "/src") + " " + Quote(scratch / "cp-copy")); }));
   }
   double copy = Median(copies), reuse = Median(reuses), cp = Median(cps);
   std::printf("first copy %.3f s, reuse %.5f s, cp -a %.3f s (medians of 3)\n", copy, reuse, cp);

@@ -63,7 +63,7 @@ bool RemoveItem(const std::string& path) {
 }
 
 void CreateEmptyFileIfMissing(const std::string& path) {
-  struct stat info{};
+  struct stat info {};
   if (lstat(path.c_str(), &info) == 0) return;
   int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
   if (fd >= 0) close(fd);

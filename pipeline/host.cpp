@@ -5,10 +5,10 @@
 
 #include <cerrno>
 
+#include "pipeline/text.h"
 #include "platform/bundle.h"
 #include "platform/home.h"
 #include "platform/process.h"
-#include "pipeline/text.h"
 
 namespace vlmr {
 
@@ -16,9 +16,20 @@ namespace {
 
 bool IsTrimmable(char32_t c) {
   switch (c) {
-    case 0x09: case 0x0A: case 0x0B: case 0x0C: case 0x0D:
-    case 0x20: case 0x85: case 0xA0: case 0x1680:
-    case 0x2028: case 0x2029: case 0x202F: case 0x205F: case 0x3000:
+    case 0x09:
+    case 0x0A:
+    case 0x0B:
+    case 0x0C:
+    case 0x0D:
+    case 0x20:
+    case 0x85:
+    case 0xA0:
+    case 0x1680:
+    case 0x2028:
+    case 0x2029:
+    case 0x202F:
+    case 0x205F:
+    case 0x3000:
       return true;
     default:
       return c >= 0x2000 && c <= 0x200A;
@@ -62,16 +73,18 @@ std::string Trimmed(const std::string& text) {
 }
 
 bool IsDirectory(const std::optional<std::string>& path) {
-  struct stat info{};
+  struct stat info {};
   return path && stat(path->c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 bool IsFile(const std::optional<std::string>& path) {
-  struct stat info{};
+  struct stat info {};
   return path && stat(path->c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
-std::string HomePath(const std::string& relative) { return JoinPath(HomeDirectory(), relative); }
+std::string HomePath(const std::string& relative) {
+  return JoinPath(HomeDirectory(), relative);
+}
 
 int32_t RunCapturing(const std::string& tool, const std::vector<std::string>& arguments,
                      std::string* output) {

@@ -12,7 +12,9 @@
 
 namespace vlmr {
 
-std::string InstallerLogPath() { return HomePath("Library/Logs/Velmora 3000/installer.log"); }
+std::string InstallerLogPath() {
+  return HomePath("Library/Logs/Velmora 3000/installer.log");
+}
 
 std::string LogTimestamp() {
   std::time_t now = std::time(nullptr);

@@ -21,7 +21,9 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
   }
 }
 
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsSpace(char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 }  // namespace
 

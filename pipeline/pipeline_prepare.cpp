@@ -22,7 +22,9 @@ Error InstallerError(int code, std::string message) {
 
 }  // namespace
 
-std::shared_ptr<Pipeline> Pipeline::Create() { return std::make_shared<Pipeline>(); }
+std::shared_ptr<Pipeline> Pipeline::Create() {
+  return std::make_shared<Pipeline>();
+}
 
 void Pipeline::configureBundledTools() {
   std::string resources = ResourceDirectory();
@@ -40,7 +42,9 @@ std::optional<std::string> Pipeline::bundleText(const std::string& name) const {
   return text;
 }
 
-std::string Pipeline::bundleVersion() const { return bundleText("VERSION").value_or("dev"); }
+std::string Pipeline::bundleVersion() const {
+  return bundleText("VERSION").value_or("dev");
+}
 
 bool Pipeline::prepareSourcesWithError(Error* error) {
   std::string snapshot = JoinPath(ResourceDirectory(), "src");

@@ -20,7 +20,9 @@ constexpr auto kKillDelay = std::chrono::seconds(8);
 
 }  // namespace
 
-Pipeline::~Pipeline() { closeLog(); }
+Pipeline::~Pipeline() {
+  closeLog();
+}
 
 bool Pipeline::startWithError(Error* error) {
   openLog();

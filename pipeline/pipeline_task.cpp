@@ -28,7 +28,8 @@ std::map<std::string, std::string> Pipeline::childEnvironment() const {
     const char* equals = std::strchr(*entry, '=');
     if (equals == nullptr) continue;
     // The first definition wins, as getenv sees it.
-    environment.emplace(std::string(*entry, static_cast<size_t>(equals - *entry)), std::string(equals + 1));
+    environment.emplace(std::string(*entry, static_cast<size_t>(equals - *entry)),
+                        std::string(equals + 1));
   }
   auto home = environment.find("HOME");
   if (home == environment.end() || home->second.empty()) environment["HOME"] = HomeDirectory();
@@ -44,14 +45,10 @@ std::map<std::string, std::string> Pipeline::childEnvironment() const {
 
 std::vector<std::string> Pipeline::scriptArguments() const {
   std::vector<std::string> arguments = {
-      "-c",
-      kTrampoline,
-      Tools().bash,
-      JoinPath(srcRoot.value_or(""), "tools/package_app.sh"),
-      "--installer",
-      installerPath.value_or(""),
-      "--out",
-      stageDir.value_or(""),
+      "-c",          kTrampoline,
+      Tools().bash,  JoinPath(srcRoot.value_or(""), "tools/package_app.sh"),
+      "--installer", installerPath.value_or(""),
+      "--out",       stageDir.value_or(""),
   };
   if (cacheDir && !cacheDir->empty()) {
     arguments.push_back("--cache");

@@ -1,9 +1,9 @@
 #include "platform/bundle.h"
 
+#include <unistd.h>
 #include <climits>
 #include <mutex>
 #include <string_view>
-#include <unistd.h>
 
 #if defined(__APPLE__)
 #include <mach-o/dyld.h>

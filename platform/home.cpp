@@ -31,6 +31,8 @@ std::string HomeDirectory() {
   return fromDatabase.empty() ? "/" : fromDatabase;
 }
 
-std::string HomeDirectoryOfUser(const std::string& user) { return HomeFromPasswd(true, user); }
+std::string HomeDirectoryOfUser(const std::string& user) {
+  return HomeFromPasswd(true, user);
+}
 
 }  // namespace vlmr

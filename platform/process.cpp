@@ -62,7 +62,8 @@ bool Process::launch(Error* error) {
   std::lock_guard lock(mutex_);
   const TaskSpec& spec = spec_;
   if (pid_ != 0) {
-    if (error != nullptr) *error = Error{"NSPOSIXErrorDomain", EBUSY, "The process was already launched."};
+    if (error != nullptr)
+      *error = Error{"NSPOSIXErrorDomain", EBUSY, "The process was already launched."};
     return false;
   }
   std::vector<std::string> argvStrings;

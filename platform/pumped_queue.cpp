@@ -4,7 +4,9 @@
 
 namespace vlmr {
 
-void PumpedMainQueue::async(Work work) { after(std::chrono::nanoseconds(0), std::move(work)); }
+void PumpedMainQueue::async(Work work) {
+  after(std::chrono::nanoseconds(0), std::move(work));
+}
 
 void PumpedMainQueue::after(std::chrono::nanoseconds delay, Work work) {
   {

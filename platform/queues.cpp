@@ -83,14 +83,20 @@ BackgroundPool& Pool() {
 
 }  // namespace
 
-void SetMainQueue(MainQueue* queue) { gMainQueue.store(queue, std::memory_order_release); }
+void SetMainQueue(MainQueue* queue) {
+  gMainQueue.store(queue, std::memory_order_release);
+}
 
-void RunOnMain(Work work) { BoundMainQueue().async(std::move(work)); }
+void RunOnMain(Work work) {
+  BoundMainQueue().async(std::move(work));
+}
 
 void RunOnMainAfter(std::chrono::nanoseconds delay, Work work) {
   BoundMainQueue().after(delay, std::move(work));
 }
 
-void RunInBackground(Work work) { Pool().submit(std::move(work)); }
+void RunInBackground(Work work) {
+  Pool().submit(std::move(work));
+}
 
 }  // namespace vlmr

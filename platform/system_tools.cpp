@@ -32,7 +32,7 @@ constexpr Entry kEntries[] = {
 };
 
 bool Exists(const std::string& path) {
-  struct stat info{};
+  struct stat info {};
   return stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 

@@ -54,7 +54,8 @@ TEST(ChildEnvironment, ReplacesPathEnsuresHomeAndDropsInterferingVariables) {
   env.set("HOME", "");
   env.set("PATH", "/evil/bin:/usr/bin");
   env.set("VLMR_KEEP_ME", "kept");
-  for (const char* name : {"CMAKE_PREFIX_PATH", "SDL3_DIR", "PYTHONHOME", "PYTHONPATH", "VIRTUAL_ENV"}) {
+  for (const char* name :
+       {"CMAKE_PREFIX_PATH", "SDL3_DIR", "PYTHONHOME", "PYTHONPATH", "VIRTUAL_ENV"}) {
     env.set(name, "/somewhere");
   }
   auto environment = Configured()->childEnvironment();
@@ -65,7 +66,8 @@ TEST(ChildEnvironment, ReplacesPathEnsuresHomeAndDropsInterferingVariables) {
   EXPECT_EQ(environment["VLMR_SDL3_DIR"], "/B/sdl3");
   EXPECT_EQ(environment["VLMR_WHEELS_DIR"], "/B/wheels");
   EXPECT_EQ(environment["VLMR_KEEP_ME"], "kept");
-  for (const char* name : {"CMAKE_PREFIX_PATH", "SDL3_DIR", "PYTHONHOME", "PYTHONPATH", "VIRTUAL_ENV"}) {
+  for (const char* name :
+       {"CMAKE_PREFIX_PATH", "SDL3_DIR", "PYTHONHOME", "PYTHONPATH", "VIRTUAL_ENV"}) {
     EXPECT_EQ(environment.count(name), 0u) << name;
   }
   env.set("HOME", "/custom/home");
@@ -75,8 +77,10 @@ TEST(ChildEnvironment, ReplacesPathEnsuresHomeAndDropsInterferingVariables) {
 TEST(ScriptArguments, TrampolineThenBashThenOptionsWithCacheOnlyWhenNonEmpty) {
   SetTools(SystemTools::ForPlatform(HelpersDirectory()));
   std::vector<std::string> base = {
-      "-c", "import os,sys; os.setpgrp(); os.execv(sys.argv[1], sys.argv[1:])",
-      "/bin/bash", "/S/tools/package_app.sh", "--installer", "/I/setup.exe", "--out", "/O"};
+      "-c",          "import os,sys; os.setpgrp(); os.execv(sys.argv[1], sys.argv[1:])",
+      "/bin/bash",   "/S/tools/package_app.sh",
+      "--installer", "/I/setup.exe",
+      "--out",       "/O"};
   auto pipeline = Configured();
   EXPECT_EQ(pipeline->scriptArguments(), base);
   pipeline->cacheDir = "";

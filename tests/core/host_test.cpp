@@ -21,7 +21,7 @@ TEST(Trimmed, RemovesTheWholeUnicodeWhitespaceClassAtBothEndsOnly) {
       {"\t\v\f\r\nx\r\n", "x"},
       {"\u00a0\u2028x y\u2029\u0085\u3000", "x y"},
       {"\u2000\u200a\u202f\u205f\u1680id", "id"},
-      {"a\u00a0b", "a\u00a0b"},  // inside stays
+      {"a\u00a0b", "a\u00a0b"},                              // inside stays
       {"\u200bzero-width\u200b", "\u200bzero-width\u200b"},  // not whitespace
       {"", ""},
   };
@@ -39,8 +39,8 @@ TEST(FileTests, FollowAFinalSymlinkAndTreatADanglingOneAsNothing) {
   struct Case {
     const char* name;
     bool isFile, isDirectory;
-  } cases[] = {{"file", true, false},     {"folder", false, true},   {"to-folder", false, true},
-               {"to-file", true, false},  {"dangling", false, false}, {"fifo", true, false},
+  } cases[] = {{"file", true, false},    {"folder", false, true},    {"to-folder", false, true},
+               {"to-file", true, false}, {"dangling", false, false}, {"fifo", true, false},
                {"missing", false, false}};
   for (const Case& c : cases) {
     EXPECT_EQ(IsFile(dir / c.name), c.isFile) << c.name;

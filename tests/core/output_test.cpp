@@ -29,7 +29,8 @@ Seen Feed(const std::vector<std::string>& chunks, bool flush = true) {
     seen.events.push_back("line:" + line);
   };
   pipeline->onStage = [&](int64_t n, int64_t m, const std::string& name) {
-    seen.events.push_back("stage:" + std::to_string(n) + "/" + std::to_string(m) + "[" + name + "]");
+    seen.events.push_back("stage:" + std::to_string(n) + "/" + std::to_string(m) + "[" + name +
+                          "]");
   };
   for (const std::string& chunk : chunks) pipeline->consumeData(chunk);
   if (flush) pipeline->flushBuffer();
@@ -114,7 +115,8 @@ TEST(LineSplitting, OnlyLineFeedsEndLinesWhateverTheChunking) {
 
 TEST(LineSplitting, StageCallComesBeforeItsLine) {
   Seen seen = Feed({"##stage 1/9 Unpack\n"});
-  EXPECT_EQ(seen.events, (std::vector<std::string>{"stage:1/9[Unpack]", "line:##stage 1/9 Unpack"}));
+  EXPECT_EQ(seen.events,
+            (std::vector<std::string>{"stage:1/9[Unpack]", "line:##stage 1/9 Unpack"}));
 }
 
 TEST(LineSplitting, UnterminatedFloodIsCutAtACharacterBoundaryInsteadOfGrowing) {

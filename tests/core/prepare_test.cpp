@@ -72,13 +72,16 @@ TEST_F(Preparation, LostOrBrokenScriptOrNewIdentifierCopiesAfresh) {
     void (*damage)(const std::string& sources, const std::string& bundle);
   } cases[] = {
       {"script deleted",
-       [](const std::string& s, const std::string&) { std::filesystem::remove(s + "/tools/package_app.sh"); }},
+       [](const std::string& s, const std::string&) {
+         std::filesystem::remove(s + "/tools/package_app.sh");
+       }},
       {"script is a directory",
        [](const std::string& s, const std::string&) {
          std::filesystem::remove(s + "/tools/package_app.sh");
          std::filesystem::create_directories(s + "/tools/package_app.sh");
        }},
-      {"new SRC_ID", [](const std::string&, const std::string& b) { WriteFile(b + "/SRC_ID", "snap-8"); }},
+      {"new SRC_ID",
+       [](const std::string&, const std::string& b) { WriteFile(b + "/SRC_ID", "snap-8"); }},
   };
   for (const Case& c : cases) {
     WriteFile(bundle_ / "SRC_ID", "snap-7");

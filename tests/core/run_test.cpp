@@ -160,8 +160,8 @@ TEST_F(Run, BackgroundChildHoldingTheOutputDelaysTheEnd) {
 
 TEST_F(Run, ReleasedPipelineCallsNothingWhileTheScriptRunsToItsEnd) {
   std::string marker = sources_ / "ran-to-end";
-  auto pipeline = make("sleep 0.5; head -c 300000 /dev/zero | tr '\\0' 'x'; echo; touch '" +
-                       marker + "'\n");
+  auto pipeline =
+      make("sleep 0.5; head -c 300000 /dev/zero | tr '\\0' 'x'; echo; touch '" + marker + "'\n");
   ASSERT_TRUE(pipeline->startWithError(nullptr));
   std::weak_ptr<Pipeline> weak = pipeline;
   pipeline.reset();

@@ -28,13 +28,16 @@ TempDir::~TempDir() {
   // Tests make folders read-only on purpose; give write access back first.
   for (auto& entry : std::filesystem::recursive_directory_iterator(
            path_, std::filesystem::directory_options::skip_permission_denied, ignored)) {
-    if (entry.is_directory(ignored) && !entry.is_symlink(ignored)) chmod(entry.path().c_str(), 0755);
+    if (entry.is_directory(ignored) && !entry.is_symlink(ignored))
+      chmod(entry.path().c_str(), 0755);
   }
   chmod(path_.c_str(), 0755);
   std::filesystem::remove_all(path_, ignored);
 }
 
-std::string TempDir::operator/(const std::string& relative) const { return path_ + "/" + relative; }
+std::string TempDir::operator/(const std::string& relative) const {
+  return path_ + "/" + relative;
+}
 
 void WriteFile(const std::string& path, const std::string& text, bool executable) {
   std::filesystem::create_directories(std::filesystem::path(path).parent_path());
@@ -64,7 +67,11 @@ ScopedHome::~ScopedHome() {
   }
 }
 
-std::string SourceDir() { return VLMR_TEST_SOURCE_DIR; }
-std::string BinaryDir() { return VLMR_TEST_BINARY_DIR; }
+std::string SourceDir() {
+  return VLMR_TEST_SOURCE_DIR;
+}
+std::string BinaryDir() {
+  return VLMR_TEST_BINARY_DIR;
+}
 
 }  // namespace vlmr::test

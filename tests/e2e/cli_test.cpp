@@ -95,18 +95,17 @@ TEST_F(Cli, PrintsFiveInstallerLinesBeforeTheScriptAndPassesItsStatusThrough) {
       "echo to-stderr >&2\n"
       "exit 3\n");
   // Relative installer, "~" output, cache joined by "=", and --snapshot ignored.
-  Result result = run("--snapshot /snap --out '~/stage' --cli --installer setup.exe --cache=c",
-                      work_.path());
+  Result result =
+      run("--snapshot /snap --out '~/stage' --cli --installer setup.exe --cache=c", work_.path());
   EXPECT_EQ(result.status, 3);
   std::string tools = resources("tools");
   std::string sources = home_ / "Library/Application Support/Velmora 3000/installer-src/9.9";
-  std::string expected = "[installer] bundled tools: " + tools + "\n" +
-                         "[installer] SDL3: " + resources("sdl3") + "\n" +
-                         "[installer] wheels: " + resources("wheels") + "\n" +
-                         "[installer] output: " + home_ / "stage" + "\n" +
-                         "[installer] build sources: " + sources + "\n" +
-                         "args:--installer " + installer_ + " --out " + home_ / "stage" +
-                         " --cache " + work_ / "c" + "\n";
+  std::string expected =
+      "[installer] bundled tools: " + tools + "\n" + "[installer] SDL3: " + resources("sdl3") +
+      "\n" + "[installer] wheels: " + resources("wheels") + "\n" +
+      "[installer] output: " + home_ / "stage" + "\n" + "[installer] build sources: " + sources +
+      "\n" + "args:--installer " + installer_ + " --out " + home_ / "stage" + " --cache " +
+      work_ / "c" + "\n";
   ASSERT_EQ(result.out.substr(0, expected.size()), expected) << result.out;
   std::string rest = result.out.substr(expected.size());
   std::string pid = rest.substr(rest.find("pid:") + 4, rest.find('\n') - rest.find("pid:") - 4);
@@ -129,7 +128,8 @@ TEST_F(Cli, PreparationAndLaunchFailuresGiveStatusOneAndOneLine) {
   result = run("--cli --installer " + Quote(installer_) + " --out /o");
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err, "error: Could not unpack the build sources into Application Support.\n");
-  EXPECT_FALSE(fs::exists(home_ / "Library/Application Support/Velmora 3000/installer-src/9.9/.vlmr-src-id"));
+  EXPECT_FALSE(fs::exists(
+      home_ / "Library/Application Support/Velmora 3000/installer-src/9.9/.vlmr-src-id"));
 
   // python3 cannot be launched.
   script("exit 0\n");
@@ -138,8 +138,10 @@ TEST_F(Cli, PreparationAndLaunchFailuresGiveStatusOneAndOneLine) {
   std::string command = "VLMR_TOOLS_OVERRIDE=" + Quote(tools.path()) + " " + Quote(executable()) +
                         " --cli --installer " + Quote(installer_) + " --out /o";
   std::string output;
-  EXPECT_EQ(RunCapturing("/bin/bash", {"-c", "HOME=" + Quote(home_.path()) + " " + command}, &output), 1);
-  EXPECT_NE(output.find("error: Could not launch " + tools / "python3"), std::string::npos) << output;
+  EXPECT_EQ(
+      RunCapturing("/bin/bash", {"-c", "HOME=" + Quote(home_.path()) + " " + command}, &output), 1);
+  EXPECT_NE(output.find("error: Could not launch " + tools / "python3"), std::string::npos)
+      << output;
 }
 
 TEST_F(Cli, NonUtf8ArgumentCountsAsEmpty) {
@@ -154,7 +156,9 @@ TEST(CliDemo, DemoBundleBuildsTheAppFromTheSampleInstaller) {
   std::string executable = VLMR_TEST_EXECUTABLE;
   TempDir home, work;
   std::string sample = work / "setup_simcity_3000_unlimited_2.0.949(a).exe";
-  ASSERT_EQ(RunCapturing("/usr/bin/python3", {test::SourceDir() + "/demo/make-sample-installer.py", sample}), 0);
+  ASSERT_EQ(RunCapturing("/usr/bin/python3",
+                         {test::SourceDir() + "/demo/make-sample-installer.py", sample}),
+            0);
   std::string output;
   std::string command = "HOME=" + Quote(home.path()) + " VLMR_DEMO_FAST=1 " + Quote(executable) +
                         " --cli --installer " + Quote(sample) + " --out " + Quote(work / "out");
