@@ -36,10 +36,10 @@ bool Pipeline::startWithError(Error* error) {
   // chunks instead of blocking on every few kilobytes.
   fcntl(fds[0], F_SETPIPE_SZ, 1 << 20);
 #endif
-  TaskSpec spec = makeTask();
-  spec.stdoutFd = fds[1];
-  spec.stderrFd = fds[1];
-  task = std::make_shared<Process>(std::move(spec));
+  TaskSpec launch = makeTask();
+  launch.stdoutFd = fds[1];
+  launch.stderrFd = fds[1];
+  task = std::make_shared<Process>(std::move(launch));
   bool launched = task->launch(error);
   close(fds[1]);  // the script and its descendants hold the writing end now
   if (!launched) {

@@ -58,11 +58,11 @@ std::vector<std::string> Pipeline::scriptArguments() const {
 }
 
 TaskSpec Pipeline::makeTask() const {
-  TaskSpec spec;
-  spec.executable = Tools().python3;
-  spec.arguments = scriptArguments();
-  spec.environment = childEnvironment();
-  return spec;
+  TaskSpec launch;
+  launch.executable = Tools().python3;
+  launch.arguments = scriptArguments();
+  launch.environment = childEnvironment();
+  return launch;
 }
 
 int32_t Pipeline::runHeadlessWithError(Error* error) {

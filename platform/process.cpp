@@ -29,10 +29,10 @@ struct SpawnSetup {
   }
 };
 
-void PrepareStreams(SpawnSetup& setup, const TaskSpec& spec) {
+void PrepareStreams(SpawnSetup& setup, const TaskSpec& launch) {
   posix_spawn_file_actions_addopen(&setup.actions, 0, "/dev/null", O_RDONLY, 0);
-  if (spec.stdoutFd >= 0) posix_spawn_file_actions_adddup2(&setup.actions, spec.stdoutFd, 1);
-  if (spec.stderrFd >= 0) posix_spawn_file_actions_adddup2(&setup.actions, spec.stderrFd, 2);
+  if (launch.stdoutFd >= 0) posix_spawn_file_actions_adddup2(&setup.actions, launch.stdoutFd, 1);
+  if (launch.stderrFd >= 0) posix_spawn_file_actions_adddup2(&setup.actions, launch.stderrFd, 2);
 #if defined(__APPLE__)
   // With POSIX_SPAWN_CLOEXEC_DEFAULT (set below) everything not named here is
   // closed in the child.
@@ -60,36 +60,35 @@ void PrepareStreams(SpawnSetup& setup, const TaskSpec& spec) {
 
 bool Process::launch(Error* error) {
   std::lock_guard lock(mutex_);
-  const TaskSpec& spec = spec_;
   if (pid_ != 0) {
     if (error != nullptr)
       *error = Error{"NSPOSIXErrorDomain", EBUSY, "The process was already launched."};
     return false;
   }
   std::vector<std::string> argvStrings;
-  argvStrings.push_back(spec.executable);
-  argvStrings.insert(argvStrings.end(), spec.arguments.begin(), spec.arguments.end());
+  argvStrings.push_back(launch_.executable);
+  argvStrings.insert(argvStrings.end(), launch_.arguments.begin(), launch_.arguments.end());
   std::vector<char*> argv;
   for (std::string& argument : argvStrings) argv.push_back(argument.data());
   argv.push_back(nullptr);
 
   std::vector<std::string> envStrings;
   std::vector<char*> envp;
-  if (spec.environment) {
-    for (const auto& [name, value] : *spec.environment) envStrings.push_back(name + "=" + value);
+  if (launch_.environment) {
+    for (const auto& [name, value] : *launch_.environment) envStrings.push_back(name + "=" + value);
     for (std::string& entry : envStrings) envp.push_back(entry.data());
     envp.push_back(nullptr);
   }
 
   SpawnSetup setup;
-  PrepareStreams(setup, spec);
+  PrepareStreams(setup, launch_);
   pid_t pid = 0;
-  int rc = posix_spawn(&pid, spec.executable.c_str(), &setup.actions, &setup.attributes,
-                       argv.data(), spec.environment ? envp.data() : environ);
+  int rc = posix_spawn(&pid, launch_.executable.c_str(), &setup.actions, &setup.attributes,
+                       argv.data(), launch_.environment ? envp.data() : environ);
   if (rc != 0) {
     if (error != nullptr) {
       *error = Error{"NSPOSIXErrorDomain", rc,
-                     "Could not launch " + spec.executable + ": " + std::strerror(rc) + "."};
+                     "Could not launch " + launch_.executable + ": " + std::strerror(rc) + "."};
     }
     return false;
   }

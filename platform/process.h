@@ -31,12 +31,12 @@ struct TaskSpec {
 /// cannot be hit.
 class Process {
  public:
-  explicit Process(TaskSpec spec) : spec_(std::move(spec)) {}
+  explicit Process(TaskSpec description) : launch_(std::move(description)) {}
   Process(const Process&) = delete;
   Process& operator=(const Process&) = delete;
 
   /// What this process runs.
-  const TaskSpec& spec() const { return spec_; }
+  const TaskSpec& description() const { return launch_; }
 
   /// Starts the child. It inherits only its three standard streams. Returns
   /// false and fills `error` when it cannot be started (or was started before).
@@ -58,7 +58,7 @@ class Process {
   void signalGroupOrProcess(int signal);
 
  private:
-  TaskSpec spec_;
+  TaskSpec launch_;
   std::mutex mutex_;  // orders launching and reaping against signalling
   pid_t pid_ = 0;
   bool reaped_ = false;

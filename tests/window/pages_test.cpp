@@ -62,13 +62,13 @@ struct RowSpec {
   bool ok;
 };
 
-// Collects every difference between the page and the specs, so one run shows them all.
+// Collects every difference between the page and the expected, so one run shows them all.
 class Checker {
  public:
   explicit Checker(QWidget* page) : page_(page) {}
 
-  void labels(const std::vector<LabelSpec>& specs) {
-    for (const LabelSpec& s : specs) {
+  void labels(const std::vector<LabelSpec>& expected) {
+    for (const LabelSpec& s : expected) {
       Label* label = FindByText<Label>(page_, s.text);
       if (label == nullptr) {
         fail(s.text, "missing");
@@ -85,8 +85,8 @@ class Checker {
     }
   }
 
-  void buttons(const std::vector<ButtonSpec>& specs) {
-    for (const ButtonSpec& s : specs) {
+  void buttons(const std::vector<ButtonSpec>& expected) {
+    for (const ButtonSpec& s : expected) {
       ButtonBase* button = FindByText<ButtonBase>(page_, s.title);
       if (button == nullptr) {
         fail(s.title, "missing");
@@ -104,8 +104,8 @@ class Checker {
     }
   }
 
-  void panels(const std::vector<PanelSpec>& specs) {
-    for (const PanelSpec& s : specs) {
+  void panels(const std::vector<PanelSpec>& expected) {
+    for (const PanelSpec& s : expected) {
       auto* panel = FindByFrame<PanelView>(page_, s.frame, s.parent);
       if (panel == nullptr) {
         fail(Describe(s.frame), "no panel there");
@@ -119,8 +119,8 @@ class Checker {
   }
 
   // A checklist row: the dot at (x, y), the two-run text beside it to the parent's right edge.
-  void rows(const std::vector<RowSpec>& specs) {
-    for (const RowSpec& s : specs) {
+  void rows(const std::vector<RowSpec>& expected) {
+    for (const RowSpec& s : expected) {
       auto* dot = FindByFrame<Label>(page_, QRectF(s.x, s.y, 18, 18), s.parent);
       if (dot == nullptr || dot->text() != "●") {
         fail(s.label, "no dot");
