@@ -1,18 +1,13 @@
 #include "checks/prerequisites.h"
 
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
+#include <utility>
 
 #include "pipeline/host.h"
 #include "pipeline/installer_log.h"
 #include "platform/process.h"
 #include "platform/system_tools.h"
-
-extern char** environ;
 
 namespace vlmr {
 
@@ -35,42 +30,13 @@ bool IsExecutableFile(const std::string& path) {
 // termination status, or -1 when it cannot be started.
 int RunOnOwnStreams(const std::string& tool, const std::vector<std::string>& arguments) {
   if (tool.empty()) return -1;
-  std::vector<std::string> strings{tool};
-  strings.insert(strings.end(), arguments.begin(), arguments.end());
-  std::vector<char*> argv;
-  for (std::string& s : strings) argv.push_back(s.data());
-  argv.push_back(nullptr);
-
-  posix_spawn_file_actions_t actions;
-  posix_spawnattr_t attributes;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawnattr_init(&attributes);
-#if defined(__APPLE__)
-  for (int fd = 0; fd <= 2; ++fd) posix_spawn_file_actions_addinherit_np(&actions, fd);
-  short flags = POSIX_SPAWN_CLOEXEC_DEFAULT;
-#else
-  // Descriptors we inherited without close-on-exec stay ours.
-  posix_spawn_file_actions_addclosefrom_np(&actions, 3);
-  short flags = 0;
-#endif
-  sigset_t all, none;
-  sigfillset(&all);
-  sigemptyset(&none);
-  posix_spawnattr_setsigdefault(&attributes, &all);
-  posix_spawnattr_setsigmask(&attributes, &none);
-  flags |= POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK;
-  posix_spawnattr_setflags(&attributes, flags);
-
-  pid_t pid = 0;
-  int rc = posix_spawn(&pid, tool.c_str(), &actions, &attributes, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  posix_spawnattr_destroy(&attributes);
-  if (rc != 0) return -1;
-  int status = 0;
-  while (waitpid(pid, &status, 0) < 0) {
-    if (errno != EINTR) return -1;
-  }
-  return TerminationStatus(status);
+  TaskSpec launch;
+  launch.executable = tool;
+  launch.arguments = arguments;
+  launch.inheritStdin = true;
+  Process process(std::move(launch));
+  if (!process.launch(nullptr)) return -1;
+  return process.waitUntilExit();
 }
 
 }  // namespace

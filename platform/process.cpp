@@ -30,13 +30,17 @@ struct SpawnSetup {
 };
 
 void PrepareStreams(SpawnSetup& setup, const TaskSpec& launch) {
-  posix_spawn_file_actions_addopen(&setup.actions, 0, "/dev/null", O_RDONLY, 0);
+  if (!launch.inheritStdin) {
+    posix_spawn_file_actions_addopen(&setup.actions, 0, "/dev/null", O_RDONLY, 0);
+  }
   if (launch.stdoutFd >= 0) posix_spawn_file_actions_adddup2(&setup.actions, launch.stdoutFd, 1);
   if (launch.stderrFd >= 0) posix_spawn_file_actions_adddup2(&setup.actions, launch.stderrFd, 2);
 #if defined(__APPLE__)
   // With POSIX_SPAWN_CLOEXEC_DEFAULT (set below) everything not named here is
   // closed in the child.
-  for (int fd = 1; fd <= 2; ++fd) posix_spawn_file_actions_addinherit_np(&setup.actions, fd);
+  for (int fd = launch.inheritStdin ? 0 : 1; fd <= 2; ++fd) {
+    posix_spawn_file_actions_addinherit_np(&setup.actions, fd);
+  }
 #else
   // Descriptors the installer itself inherited without close-on-exec must not
   // leak into the build script either.

@@ -16,13 +16,15 @@ namespace vlmr {
 /// What to launch: the executable, its arguments (without the program name),
 /// its environment (unset means the installer's own) and where its standard
 /// output and error go (-1 means inherit the installer's). Standard input is
-/// always the null device; the working directory is inherited.
+/// the null device unless `inheritStdin` is set; the working directory is
+/// inherited.
 struct TaskSpec {
   std::string executable;
   std::vector<std::string> arguments;
   std::optional<std::map<std::string, std::string>> environment;
   int stdoutFd = -1;
   int stderrFd = -1;
+  bool inheritStdin = false;
 };
 
 /// One child process: described, then launched at most once. It may be

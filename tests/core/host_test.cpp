@@ -4,6 +4,7 @@
 
 #include "pipeline/host.h"
 #include "pipeline/text.h"
+#include "platform/process.h"
 #include "tests/core/test_support.h"
 
 namespace vlmr {
@@ -105,6 +106,31 @@ TEST(RunCapturing, ChildDoesNotInheritOurOtherDescriptors) {
   EXPECT_EQ(RunCapturing("/bin/bash", {"-c", probe}, &output), 0);
   close(leaky);
   EXPECT_EQ(output, "0 1 2");
+}
+
+TEST(Process, StandardInputIsTheNullDeviceUnlessInherited) {
+  TempDir dir;
+  // Our own standard input for the length of the test: a pipe holding a line.
+  int fds[2];
+  ASSERT_EQ(pipe(fds), 0);
+  ASSERT_EQ(write(fds[1], "typed\ntyped\n", 12), 12);
+  close(fds[1]);
+  int saved = dup(0);
+  dup2(fds[0], 0);
+  close(fds[0]);
+  for (bool inherit : {false, true}) {
+    std::string out = dir / (inherit ? "inherited" : "null");
+    TaskSpec launch;
+    launch.executable = "/bin/bash";
+    launch.arguments = {"-c", "read -r x; printf '%s' \"$x\" > '" + out + "'"};
+    launch.inheritStdin = inherit;
+    Process process(std::move(launch));
+    ASSERT_TRUE(process.launch(nullptr));
+    process.waitUntilExit();
+    EXPECT_EQ(test::ReadFile(out), inherit ? "typed" : "") << inherit;
+  }
+  dup2(saved, 0);
+  close(saved);
 }
 
 TEST(Utf8, ValidationAndBoundaries) {
