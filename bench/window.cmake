@@ -2,7 +2,7 @@
 # snapshot mode.
 add_executable(bench_log_flood ${CMAKE_CURRENT_LIST_DIR}/bench_log_flood.cpp)
 target_include_directories(bench_log_flood PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_libraries(bench_log_flood PRIVATE velmora_ui velmora_warnings)
+target_link_libraries(bench_log_flood PRIVATE velmora_window velmora_warnings)
 target_compile_definitions(bench_log_flood PRIVATE VLMR_BENCH_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 add_executable(bench_snapshot ${CMAKE_CURRENT_LIST_DIR}/bench_snapshot.cpp)
 target_include_directories(bench_snapshot PRIVATE ${CMAKE_SOURCE_DIR})

@@ -8,20 +8,16 @@
 #include <cstdio>
 #include <utility>
 
-#include "pipeline/files.h"
+#include "base/files.h"
+#include "base/paths.h"
+#include "base/text.h"
 #include "pipeline/host.h"
-#include "platform/bundle.h"
 #include "platform/queues.h"
 #include "platform/system_tools.h"
 
 namespace vlmr {
 
 namespace {
-
-bool Exists(const std::string& path) {
-  struct stat info {};
-  return lstat(path.c_str(), &info) == 0;
-}
 
 // YES when `destination` itself (not what it may link to) is the item that
 // `source` names: replacing it would delete the app we are asked to copy.
@@ -43,7 +39,7 @@ bool MoveIntoPlace(const std::string& from, const std::string& to) {
   if (errno != EINVAL && errno != ENOSYS) return false;
 #endif
   // A file system without an exclusive rename: test, then rename.
-  return !Exists(to) && rename(from.c_str(), to.c_str()) == 0;
+  return !ItemExists(to) && rename(from.c_str(), to.c_str()) == 0;
 }
 
 }  // namespace
@@ -96,7 +92,8 @@ std::optional<std::string> AppInstaller::installBuiltAppFrom(const std::string& 
     }
     RemoveItem(destination);
     // Judged by what is left: a partly removed app still counts as a failure.
-    if (Exists(destination)) return destination + " couldn't be replaced. Check its permissions.";
+    if (ItemExists(destination))
+      return destination + " couldn't be replaced. Check its permissions.";
   }
 
   std::string temporary = destination + ".installing";

@@ -2,10 +2,10 @@
 
 #include <unistd.h>
 
+#include "base/files.h"
+#include "base/paths.h"
 #include "checks/app_install.h"
-#include "pipeline/files.h"
 #include "pipeline/host.h"
-#include "platform/bundle.h"
 #include "platform/system_tools.h"
 
 namespace vlmr {

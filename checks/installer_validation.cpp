@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "base/paths.h"
 #include "checks/known_installers.h"
 #include "pipeline/host.h"
 #include "platform/bundle.h"

@@ -1,8 +1,7 @@
 #include "checks/known_installers.h"
 
-#include "pipeline/files.h"
-#include "pipeline/host.h"
-#include "pipeline/text.h"
+#include "base/files.h"
+#include "base/text.h"
 
 namespace vlmr {
 

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "base/files.h"
 #include "pipeline/host.h"
 #include "pipeline/installer_log.h"
 #include "platform/process.h"

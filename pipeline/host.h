@@ -1,23 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace vlmr {
-
-/// The text without the whitespace and line-end characters (the Unicode space
-/// separators, tab, LF, VT, FF, CR, U+0085, U+2028, U+2029) at either end.
-std::string Trimmed(const std::string& text);
-
-/// YES when something exists at `path` and it is a directory (a final symbolic
-/// link is followed). NO for an unset path.
-bool IsDirectory(const std::optional<std::string>& path);
-
-/// YES when something exists at `path` and it is not a directory (a final
-/// symbolic link is followed; a dangling link is nothing). NO for an unset path.
-bool IsFile(const std::optional<std::string>& path);
 
 /// The user's home directory with `relative` appended as path components.
 std::string HomePath(const std::string& relative);

@@ -3,12 +3,11 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <ctime>
 
-#include "pipeline/files.h"
+#include "base/files.h"
+#include "base/paths.h"
 #include "pipeline/host.h"
-#include "platform/bundle.h"
 
 namespace vlmr {
 
@@ -39,17 +38,6 @@ int OpenInstallerLog(std::string* path) {
   // Append mode: the run's handle and the window's event lines share the file,
   // and neither may write over what the other appended.
   return open(logPath.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
-}
-
-void WriteAll(int fd, const std::string& bytes) {
-  if (fd < 0) return;
-  size_t written = 0;
-  while (written < bytes.size()) {
-    ssize_t n = write(fd, bytes.data() + written, bytes.size() - written);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return;
-    written += static_cast<size_t>(n);
-  }
 }
 
 void AppendInstallerLog(const std::string& message) {

@@ -20,9 +20,6 @@ std::string RunHeader(const std::optional<std::string>& installerPath,
 /// when missing. Returns the descriptor, or -1 when it cannot be opened.
 int OpenInstallerLog(std::string* path = nullptr);
 
-/// Writes all of `bytes` to `fd` (a no-op for -1); failures are ignored.
-void WriteAll(int fd, const std::string& bytes);
-
 /// Appends one time-stamped event line "<date> [installer] <message>" to the
 /// installer log, opening and closing it on every call. Failures are silent.
 void AppendInstallerLog(const std::string& message);

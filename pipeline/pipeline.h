@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "pipeline/error.h"
+#include "base/error.h"
 #include "platform/process.h"
 
 namespace vlmr {

@@ -1,11 +1,11 @@
 // Splitting the script's output into lines, the line protocol and the run's log.
 #include <unistd.h>
 
-#include "pipeline/host.h"
+#include "base/files.h"
+#include "base/text.h"
 #include "pipeline/installer_log.h"
 #include "pipeline/line_protocol.h"
 #include "pipeline/pipeline.h"
-#include "pipeline/text.h"
 
 namespace vlmr {
 

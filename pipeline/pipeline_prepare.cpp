@@ -1,10 +1,11 @@
 // Locating the bundle's resources and unpacking the source snapshot.
 #include <utility>
 
-#include "pipeline/files.h"
+#include "base/files.h"
+#include "base/paths.h"
+#include "base/text.h"
 #include "pipeline/host.h"
 #include "pipeline/pipeline.h"
-#include "pipeline/text.h"
 #include "platform/bundle.h"
 #include "platform/system_tools.h"
 

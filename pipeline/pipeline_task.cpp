@@ -1,8 +1,8 @@
 // The script's environment, argument list and the synchronous run.
 #include <cstring>
 
+#include "base/paths.h"
 #include "pipeline/pipeline.h"
-#include "platform/bundle.h"
 #include "platform/home.h"
 #include "platform/system_tools.h"
 

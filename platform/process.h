@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "pipeline/error.h"
+#include "base/error.h"
 
 namespace vlmr {
 

@@ -1,12 +1,12 @@
 #include "platform/system_tools.h"
 
-#include <sys/stat.h>
-
 #include <cstdlib>
 #include <deque>
 #include <mutex>
 #include <utility>
 
+#include "base/files.h"
+#include "base/paths.h"
 #include "platform/bundle.h"
 
 namespace vlmr {
@@ -30,11 +30,6 @@ constexpr Entry kEntries[] = {
     {"PlistBuddy", &SystemTools::plistBuddy},
     {"osascript", &SystemTools::osascript},
 };
-
-bool Exists(const std::string& path) {
-  struct stat info {};
-  return stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
-}
 
 std::mutex gToolsMutex;
 // Every table ever installed stays alive (a deque never moves its elements):
@@ -79,7 +74,7 @@ void SystemTools::overrideFrom(const std::string& dir) {
   if (dir.empty()) return;
   for (const Entry& entry : kEntries) {
     std::string candidate = JoinPath(dir, entry.name);
-    if (Exists(candidate)) this->*entry.field = candidate;
+    if (IsFile(candidate)) this->*entry.field = candidate;
   }
 }
 

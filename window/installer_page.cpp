@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QRectF>
 
+#include "base/paths.h"
 #include "checks/installer_validation.h"
 #include "components/drop_zone_view.h"
 #include "components/frame.h"
@@ -15,7 +16,6 @@
 #include "components/standard_buttons.h"
 #include "components/surfaces.h"
 #include "pipeline/installer_log.h"
-#include "platform/bundle.h"
 #include "platform/queues.h"
 #include "window/installer_controller.h"
 

@@ -8,13 +8,13 @@
 #include <utility>
 #include <vector>
 
+#include "base/files.h"
 #include "components/frame.h"
 #include "components/page_helpers.h"
 #include "components/palette.h"
 #include "components/primary_button.h"
 #include "components/standard_buttons.h"
 #include "components/surfaces.h"
-#include "pipeline/host.h"
 #include "pipeline/installer_log.h"
 #include "pipeline/pipeline.h"
 #include "platform/home.h"

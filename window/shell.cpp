@@ -10,6 +10,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 
+#include "base/paths.h"
 #include "components/button_base.h"
 #include "components/label.h"
 #include "components/log_view.h"

@@ -8,8 +8,8 @@
 #include <thread>
 #include <vector>
 
+#include "base/files.h"
 #include "checks/app_install.h"
-#include "pipeline/host.h"
 #include "tests/checks/checks_support.h"
 
 namespace vlmr {

@@ -2,8 +2,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "base/files.h"
+#include "base/text.h"
 #include "pipeline/host.h"
-#include "pipeline/text.h"
 #include "platform/process.h"
 #include "tests/core/test_support.h"
 

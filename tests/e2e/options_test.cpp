@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "cli/options.h"
+#include "modes/options.h"
 #include "platform/home.h"
 #include "tests/core/test_support.h"
 

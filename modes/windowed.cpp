@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <mutex>
 
-#include "cli/modes.h"
+#include "modes/windowed.h"
 #include "platform/qt/qt_main_queue.h"
 #include "platform/queues.h"
 #include "window/installer_controller.h"

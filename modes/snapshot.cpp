@@ -10,13 +10,13 @@
 #include <memory>
 #include <vector>
 
-#include "cli/modes.h"
-#include "cli/options.h"
+#include "base/files.h"
+#include "base/paths.h"
 #include "components/appearance.h"
 #include "components/surfaces.h"
-#include "pipeline/files.h"
+#include "modes/options.h"
+#include "modes/snapshot.h"
 #include "pipeline/installer_log.h"
-#include "platform/bundle.h"
 #include "platform/qt/qt_main_queue.h"
 #include "platform/queues.h"
 #include "window/installer_controller.h"

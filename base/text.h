@@ -20,4 +20,8 @@ std::string DecodeUtf8OrLatin1(std::string_view bytes);
 /// UTF-8 sequence in two.
 size_t Utf8BoundaryAtOrBefore(std::string_view bytes, size_t limit);
 
+/// The text without the whitespace and line-end characters (the Unicode space
+/// separators, tab, LF, VT, FF, CR, U+0085, U+2028, U+2029) at either end.
+std::string Trimmed(const std::string& text);
+
 }  // namespace vlmr

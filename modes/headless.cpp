@@ -1,7 +1,7 @@
-#include "cli/headless.h"
+#include "modes/headless.h"
 
-#include "cli/options.h"
-#include "pipeline/host.h"
+#include "base/files.h"
+#include "modes/options.h"
 #include "pipeline/pipeline.h"
 
 namespace vlmr {

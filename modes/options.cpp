@@ -1,11 +1,11 @@
-#include "cli/options.h"
+#include "modes/options.h"
 
 #include <unistd.h>
 
 #include <cstdio>
 
-#include "pipeline/text.h"
-#include "platform/bundle.h"
+#include "base/paths.h"
+#include "base/text.h"
 #include "platform/home.h"
 
 namespace vlmr {

@@ -1,4 +1,4 @@
-#include "pipeline/text.h"
+#include "base/text.h"
 
 #include <cstdint>
 #include <cstring>
@@ -34,6 +34,40 @@ size_t SequenceLength(std::string_view bytes, size_t i) {
     if ((at(i + k) & 0xC0) != 0x80) return 0;
   }
   return length;
+}
+
+// Decodes the well-formed character starting at `i` into `c`; returns its
+// length, 0 when the bytes there are not one.
+size_t DecodeAt(std::string_view bytes, size_t i, char32_t& c) {
+  size_t length = SequenceLength(bytes, i);
+  if (length == 0) return 0;
+  auto lead = static_cast<unsigned char>(bytes[i]);
+  c = length == 1 ? lead : lead & (0xFF >> (length + 1));
+  for (size_t k = 1; k < length; ++k)
+    c = (c << 6) | (static_cast<unsigned char>(bytes[i + k]) & 0x3F);
+  return length;
+}
+
+bool IsTrimmable(char32_t c) {
+  switch (c) {
+    case 0x09:
+    case 0x0A:
+    case 0x0B:
+    case 0x0C:
+    case 0x0D:
+    case 0x20:
+    case 0x85:
+    case 0xA0:
+    case 0x1680:
+    case 0x2028:
+    case 0x2029:
+    case 0x202F:
+    case 0x205F:
+    case 0x3000:
+      return true;
+    default:
+      return c >= 0x2000 && c <= 0x200A;
+  }
 }
 
 }  // namespace
@@ -90,6 +124,26 @@ size_t Utf8BoundaryAtOrBefore(std::string_view bytes, size_t limit) {
   }
   if ((static_cast<unsigned char>(bytes[cut]) & 0xC0) == 0x80) return limit;  // not UTF-8 anyway
   return cut == 0 ? limit : cut;
+}
+
+std::string Trimmed(const std::string& text) {
+  size_t begin = 0;
+  char32_t c = 0;
+  while (begin < text.size()) {
+    size_t length = DecodeAt(text, begin, c);
+    if (length == 0 || !IsTrimmable(c)) break;
+    begin += length;
+  }
+  size_t end = text.size();
+  while (end > begin) {
+    // Walk back to the start of the last character.
+    size_t start = end - 1;
+    while (start > begin && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80) --start;
+    size_t length = DecodeAt(text, start, c);
+    if (length != end - start || !IsTrimmable(c)) break;
+    end = start;
+  }
+  return text.substr(begin, end - begin);
 }
 
 }  // namespace vlmr

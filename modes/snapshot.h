@@ -9,7 +9,4 @@ namespace vlmr {
 /// directory given after "--snapshot". Returns 0, 1 (a file not written) or 2.
 int RunSnapshots(int argc, char** argv, const std::vector<std::string>& arguments);
 
-/// Runs the windowed application until it quits. Returns 0.
-int RunWindowedApplication(int argc, char** argv);
-
 }  // namespace vlmr

@@ -1,7 +1,8 @@
 // Program entry: the headless build, the page snapshots or the window.
-#include "cli/headless.h"
-#include "cli/modes.h"
-#include "cli/options.h"
+#include "modes/headless.h"
+#include "modes/options.h"
+#include "modes/snapshot.h"
+#include "modes/windowed.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string> arguments = vlmr::ArgumentList(argc, argv);
