@@ -3,9 +3,9 @@
 // pixels. No window is shown, the event loop never runs, nothing is built or
 // checked beyond what the page builders themselves do.
 #include <QApplication>
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -95,14 +95,12 @@ QImage RenderPage(QWidget* page) {
 }
 
 // Readers of `path` see the old file or the whole new one, never a part.
-bool WritePng(const QImage& image, const QString& path) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (!image.save(&file, "PNG")) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+bool WritePng(const QImage& image, const std::string& path) {
+  QByteArray png;
+  QBuffer buffer(&png);
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return false;
+  return WriteFileAtomically(path,
+                             std::string_view(png.constData(), static_cast<size_t>(png.size())));
 }
 
 }  // namespace
@@ -140,7 +138,7 @@ int RunSnapshots(int argc, char** argv, const std::vector<std::string>& argument
         const std::string path =
             JoinPath(directory, std::string(SnapshotPages()[i].name) + "-" + suffix + ".png");
         page->setGeometry(0, 0, kPageWidth, kPageHeight);
-        if (WritePng(RenderPage(page), QString::fromStdString(path))) {
+        if (WritePng(RenderPage(page), path)) {
           PrintCLI("snapshot %@", {path});
         } else {
           PrintError("snapshot failed: " + path + "\n");
