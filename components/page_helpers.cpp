@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include "base/paths.h"
 #include "components/frame.h"
 #include "components/palette.h"
 
@@ -15,10 +16,8 @@ namespace {
 
 constexpr const char* kIconName = "Velmora3000.icns";
 
-// Joins path components as the Mac does: one "/" between them, ".." left for the file system.
 QString Join(const QString& base, const QString& component) {
-  if (base.isEmpty()) return component;
-  return base.endsWith(QLatin1Char('/')) ? base + component : base + QLatin1Char('/') + component;
+  return QString::fromStdString(JoinPath(base.toStdString(), component.toStdString()));
 }
 
 // Every image in the file, so the icon stays sharp at each size it is drawn,
