@@ -40,13 +40,15 @@ TEST(FileTests, FollowAFinalSymlinkAndTreatADanglingOneAsNothing) {
   mkfifo((dir / "fifo").c_str(), 0644);
   struct Case {
     const char* name;
-    bool isFile, isDirectory;
-  } cases[] = {{"file", true, false},    {"folder", false, true},    {"to-folder", false, true},
-               {"to-file", true, false}, {"dangling", false, false}, {"fifo", true, false},
-               {"missing", false, false}};
+    bool isFile, isDirectory, exists;
+  } cases[] = {{"file", true, false, true},      {"folder", false, true, true},
+               {"to-folder", false, true, true}, {"to-file", true, false, true},
+               {"dangling", false, false, true}, {"fifo", true, false, true},
+               {"missing", false, false, false}};
   for (const Case& c : cases) {
     EXPECT_EQ(IsFile(dir / c.name), c.isFile) << c.name;
     EXPECT_EQ(IsDirectory(dir / c.name), c.isDirectory) << c.name;
+    EXPECT_EQ(ItemExists(dir / c.name), c.exists) << c.name;  // the link itself counts
   }
   EXPECT_FALSE(IsFile(std::nullopt));
   EXPECT_FALSE(IsDirectory(std::nullopt));
