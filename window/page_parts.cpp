@@ -1,6 +1,7 @@
-// The builders of the recurring page elements whose buttons talk to the
-// controller: the page header, the two kinds of action button and the
-// checklist rows.
+// The builders of the recurring page elements: the page header, the two kinds
+// of action button and the checklist rows.
+#include "window/page_parts.h"
+
 #include <QRectF>
 
 #include "components/frame.h"
@@ -9,7 +10,6 @@
 #include "components/palette.h"
 #include "components/primary_button.h"
 #include "components/standard_buttons.h"
-#include "window/installer_controller.h"
 
 namespace vlmr {
 namespace {
@@ -19,8 +19,7 @@ constexpr double kButtonHeight = 36;
 
 }  // namespace
 
-Label* InstallerController::addHeroTo(QWidget* parent, const QString& title, const QString& lead,
-                                      double iconSize) {
+Label* AddHeroTo(QWidget* parent, const QString& title, const QString& lead, double iconSize) {
   auto* icon = new ImageView(QRectF(36, 594 - iconSize, iconSize, iconSize), InstallerIcon());
   AddSubview(parent, icon);
   Label* titleLabel =
@@ -32,28 +31,24 @@ Label* InstallerController::addHeroTo(QWidget* parent, const QString& title, con
   return leadLabel;
 }
 
-PrimaryButton* InstallerController::addPrimaryButtonTo(QWidget* parent, const QString& title,
-                                                       Action action, double x, double y,
-                                                       double width) {
+PrimaryButton* AddPrimaryButtonTo(QWidget* parent, const QString& title, double x, double y,
+                                  double width) {
   auto* button = new PrimaryButton(title);
   SetFrame(button, x, y, width, kButtonHeight);
-  connect(button, &QAbstractButton::clicked, this, [this, action] { (this->*action)(); });
   AddSubview(parent, button);
   return button;
 }
 
-PushButton* InstallerController::addSecondaryButtonTo(QWidget* parent, const QString& title,
-                                                      Action action, double x, double y,
-                                                      double width) {
+PushButton* AddSecondaryButtonTo(QWidget* parent, const QString& title, double x, double y,
+                                 double width) {
   auto* button = new PushButton(title);
   SetFrame(button, x, y, width, kButtonHeight);
-  connect(button, &QAbstractButton::clicked, this, [this, action] { (this->*action)(); });
   AddSubview(parent, button);
   return button;
 }
 
-Label* InstallerController::addStatusRowTo(QWidget* parent, double x, double y,
-                                           const QString& label, const QString& value, bool ok) {
+Label* AddStatusRowTo(QWidget* parent, double x, double y, const QString& label,
+                      const QString& value, bool ok) {
   const DynColor amber = Dyn(Srgb(0.780, 0.506, 0.075), Srgb(0.949, 0.675, 0.224));
   AddSubview(parent,
              MakeLabel(QStringLiteral("●"), false, ok ? GreenDotColor() : amber, x, y, 18, 18, 12));
