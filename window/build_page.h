@@ -51,7 +51,7 @@ class BuildPage : public PageView {
   const Label* counterLabel() const { return counter_; }
   const Label* leadLabel() const { return lead_; }
   const ProgressBar* progressBar() const { return progress_; }
-  const LogView* logView() const { return log_; }
+  LogView* logView() const { return log_; }
   const StagePillView* pill(int64_t index) const { return pills_.at(static_cast<size_t>(index)); }
   ButtonBase* logToggle() const { return toggle_; }
   ButtonBase* cancelButton() const { return cancel_; }
