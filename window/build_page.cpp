@@ -38,8 +38,8 @@ BuildPage::BuildPage(const BuildPageState& state) : PageView(QRectF(0, 0, 740, 6
   counter_->setAlignment(Qt::AlignRight);
   AddSubview(this, counter_);
 
-  lead_ = MakeLabel(QString::fromUtf8(BuildStageLead(stage)), false, SecondaryLabelColor(), 36,
-                    534, 668, 22, 14);
+  lead_ = MakeLabel(QString::fromUtf8(BuildStageLead(stage)), false, SecondaryLabelColor(), 36, 534,
+                    668, 22, 14);
   AddSubview(this, lead_);
 
   progress_ = new ProgressBar(QRectF(36, 506, 668, 10));

@@ -33,8 +33,8 @@ ErrorPage::ErrorPage(const ErrorPageState& state) : PageView(QRectF(0, 0, 740, 6
   AddSubview(panel, MakeLabel(state.body.isEmpty() ? QString::fromUtf8(kDefaultBody) : state.body,
                               false, SecondaryLabelColor(), 18, 16, 632, 52, 12));
 
-  Label* log = MakeLabel(QStringLiteral("Log: ") + state.logShown, false, SecondaryLabelColor(),
-                         36, 368, 668, 20, 11);
+  Label* log = MakeLabel(QStringLiteral("Log: ") + state.logShown, false, SecondaryLabelColor(), 36,
+                         368, 668, 20, 11);
   log->setLineBreakMode(Label::LineBreakMode::TruncateMiddle);
   AddSubview(this, log);
 

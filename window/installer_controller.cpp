@@ -84,10 +84,7 @@ InstallerPage* InstallerController::installerPage(const InstallerPageState& stat
   auto* page = new InstallerPage(state);
   connect(page, &InstallerPage::chooseRequested, this, &InstallerController::chooseInstaller);
   connect(page, &InstallerPage::buildRequested, this, &InstallerController::beginBuild);
-  QPointer<InstallerController> weak(this);
-  connect(page, &InstallerPage::installerDropped, this, [weak](const QUrl& url) {
-    if (weak != nullptr) weak->useInstallerAtURL(url);
-  });
+  connect(page, &InstallerPage::installerDropped, this, &InstallerController::useInstallerAtURL);
   return page;
 }
 
@@ -97,10 +94,9 @@ void InstallerController::showDropPage() {
     showPage(installerPage({}));
     return;
   }
-  showPage(installerPage({SelectionName(selection.path), SelectionSize(selection.path),
-                          FromStd(selection.verdict),
-                          selection.verdictIsError ? VerdictTone::Error : VerdictTone::Plain,
-                          selection.usable}));
+  showPage(installerPage(
+      {SelectionName(selection.path), SelectionSize(selection.path), FromStd(selection.verdict),
+       selection.verdictIsError ? VerdictTone::Error : VerdictTone::Plain, selection.usable}));
 }
 
 void InstallerController::chooseInstaller() {

@@ -52,8 +52,9 @@ InstallerPage::InstallerPage(const InstallerPageState& state) : PageView(QRectF(
   chip->setRadius(8);
   AddSubview(zone, chip);
   const bool named = !state.name.isEmpty();
-  file_ = MakeLabel(named ? NameAndSize(state.name, state.size) : QStringLiteral("No file chosen yet"),
-                    false, named ? LabelColor() : TertiaryLabelColor(), 10, 7, 360, 20, 12);
+  file_ =
+      MakeLabel(named ? NameAndSize(state.name, state.size) : QStringLiteral("No file chosen yet"),
+                false, named ? LabelColor() : TertiaryLabelColor(), 10, 7, 360, 20, 12);
   file_->setAlignment(Qt::AlignHCenter);
   file_->setLineBreakMode(Label::LineBreakMode::TruncateMiddle);
   AddSubview(chip, file_);

@@ -53,7 +53,8 @@ void InstallerController::buildFinished(int32_t status, const BuildResult& resul
       showDropPage();
       return;
     case BuildOutcome::Kind::Failed:
-      showPage(errorPageTitle(QString::fromStdString(outcome.advice), QString::fromUtf8(kUnchanged)));
+      showPage(
+          errorPageTitle(QString::fromStdString(outcome.advice), QString::fromUtf8(kUnchanged)));
       return;
   }
 }

@@ -44,7 +44,8 @@ void RevealInFileManager(const QString& path) {
     return;
   }
   QDBusMessage call = QDBusMessage::createMethodCall(
-      QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
+      QStringLiteral("org.freedesktop.FileManager1"),
+      QStringLiteral("/org/freedesktop/FileManager1"),
       QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
   call << QStringList{QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded)} << QString();
   // The answer comes back through the event loop: a file manager that is slow

@@ -36,8 +36,8 @@ Seen Shows(std::string verdict, bool error, bool usable, BuildPhase phase = Buil
 }
 
 Seen Look(const InstallerSession& session) {
-  return {session.selection().verdict,      session.selection().verdictIsError,
-          session.selection().usable,       session.buildPhase(),
+  return {session.selection().verdict,     session.selection().verdictIsError,
+          session.selection().usable,      session.buildPhase(),
           session.appPaths().builtAppPath, session.appPaths().installedAppPath};
 }
 
@@ -72,14 +72,16 @@ TEST(InstallerSessionTest, TransitionsLeaveTheWindowInTheRightState) {
       {"nothing chosen", {}, Shows("", false, false)},
       {"checking", {Select("/d/setup.exe")}, Shows("Checking setup.exe…", false, false)},
       {"usable", {Select("/d/a.exe"), Verdict(0, "ok", true)}, Shows("ok", false, true)},
-      {"rejected", {Select("/d/a.exe"), Verdict(0, "too small", false)},
+      {"rejected",
+       {Select("/d/a.exe"), Verdict(0, "too small", false)},
        Shows("too small", true, false)},
       // The line keeps its red while the next file is checked.
       {"rejected, then a new selection",
        {Select("/d/a.exe"), Verdict(0, "too small", false), Select("/d/b.exe")},
        Shows("Checking b.exe…", true, false)},
       {"earlier check ends last: refused",
-       {Select("/d/a.exe"), Select("/d/b.exe"), Verdict(0, "b ok", true), Verdict(1, "a bad", false)},
+       {Select("/d/a.exe"), Select("/d/b.exe"), Verdict(0, "b ok", true),
+        Verdict(1, "a bad", false)},
        Shows("b ok", false, true)},
       {"same file twice: the first verdict is stale",
        {Select("/d/a.exe"), Select("/d/a.exe"), Verdict(1, "first", true)},
@@ -102,13 +104,15 @@ TEST(InstallerSessionTest, TransitionsLeaveTheWindowInTheRightState) {
        {Select("/d/a.exe"), Verdict(0, "ok", true), Start(),
         Finish(1, {std::nullopt, false, false, "boom"})},
        Shows("ok", false, true)},
-      {"moved", {Finish(0, {app, true, false, ""}), [](InstallerSession& s) { s.moved("/A/V.app"); }},
+      {"moved",
+       {Finish(0, {app, true, false, ""}), [](InstallerSession& s) { s.moved("/A/V.app"); }},
        {"", false, false, BuildPhase::Idle, {}, std::string("/A/V.app")}},
       {"a new selection forgets the app",
        {Finish(0, {app, true, false, ""}), Select("/d/b.exe")},
        Shows("Checking b.exe…", false, false)},
       {"done page for an installed copy",
-       {Finish(0, {app, true, false, ""}), [](InstallerSession& s) { s.showingApp("/A/V.app", true); }},
+       {Finish(0, {app, true, false, ""}),
+        [](InstallerSession& s) { s.showingApp("/A/V.app", true); }},
        {"", false, false, BuildPhase::Idle, {}, std::string("/A/V.app")}},
   };
   for (const FlowRow& row : rows) {
@@ -134,11 +138,23 @@ TEST(InstallerSessionTest, BuildEndLeadsToTheRightPage) {
       {"built though cancelled", 0, {app, true, true, ""}, {Kind::Done, app, ""}},
       {"app but failed", 1, {app, true, false, ""}, {Kind::Failed, "", kSomethingWrong}},
       {"no ##done", 0, {std::nullopt, false, false, ""}, {Kind::Failed, "", kSomethingWrong}},
-      {"##done names a file", 0, {app, false, false, "No space left"}, {Kind::Failed, "", kDiskAdvice}},
-      {"##done names nothing", 0, {std::string(), false, false, ""}, {Kind::Failed, "", kSomethingWrong}},
+      {"##done names a file",
+       0,
+       {app, false, false, "No space left"},
+       {Kind::Failed, "", kDiskAdvice}},
+      {"##done names nothing",
+       0,
+       {std::string(), false, false, ""},
+       {Kind::Failed, "", kSomethingWrong}},
       {"cancelled", 143, {std::nullopt, false, true, ""}, {Kind::Cancelled, "", ""}},
-      {"cancelled before the script started", -1, {std::nullopt, false, true, ""}, {Kind::Cancelled, "", ""}},
-      {"failed", 1, {std::nullopt, false, false, "Command Line Tools"}, {Kind::Failed, "", kToolsAdvice}},
+      {"cancelled before the script started",
+       -1,
+       {std::nullopt, false, true, ""},
+       {Kind::Cancelled, "", ""}},
+      {"failed",
+       1,
+       {std::nullopt, false, false, "Command Line Tools"},
+       {Kind::Failed, "", kToolsAdvice}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -155,8 +171,9 @@ TEST(InstallerSessionTest, BuildEndLeadsToTheRightPage) {
 TEST(InstallerSessionTest, EarlyFailureExplainsTheFirstTextThereIs) {
   InstallerSession session;
   session.buildStarted("/l");
-  EXPECT_EQ(session.buildFailed("Could not prepare the sources.", {std::nullopt, false, false,
-                                                                   "disk is full"})
+  EXPECT_EQ(session
+                .buildFailed("Could not prepare the sources.",
+                             {std::nullopt, false, false, "disk is full"})
                 .advice,
             "Could not prepare the sources.");
   EXPECT_EQ(session.buildFailed("", {std::nullopt, false, false, "disk is full"}).advice,

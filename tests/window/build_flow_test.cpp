@@ -99,7 +99,8 @@ class BuildFlowTest : public QObject {
     QCOMPARE(PageOf<BuildPage>(controller)->counterLabel()->text(), "Stage 1 of 6");
     QCOMPARE(PageOf<BuildPage>(controller)->progressBar()->value(), 0.0);
     QCOMPARE(sandbox.logEvents().last(), "build start: out " + stageDir);
-    if (build != nullptr) build->click();  // gone with its page; a running build ignores Build anyway
+    if (build != nullptr)
+      build->click();  // gone with its page; a running build ignores Build anyway
     controller.beginBuild();
     QCOMPARE(sandbox.logEvents().last(), "build start: out " + stageDir);
 
@@ -134,7 +135,8 @@ class BuildFlowTest : public QObject {
     PageOf<DonePage>(controller)->moveButton()->click();
     QCOMPARE(PageOf<DonePage>(controller)->moveButton()->title(), "Moving…");
     QVERIFY(!PageOf<DonePage>(controller)->moveButton()->isEnabled());
-    QTRY_COMPARE_WITH_TIMEOUT(PageOf<DonePage>(controller)->moveButton()->title(), "Moved ✓", 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(PageOf<DonePage>(controller)->moveButton()->title(), "Moved ✓",
+                              20000);
     QVERIFY(!PageOf<DonePage>(controller)->moveButton()->isEnabled());
     const QString installed = sandbox.home("Applications/Velmora 3000.app");
     QCOMPARE(controller.session().appPaths().installedAppPath, installed.toStdString());
@@ -152,7 +154,8 @@ class BuildFlowTest : public QObject {
     ReachReadyInstallerPage(controller, sample_);
     PageOf<InstallerPage>(controller)->buildButton()->click();
     // Stage 4 of the script is the page's second stage: the page follows live.
-    QTRY_COMPARE_WITH_TIMEOUT(PageOf<BuildPage>(controller)->counterLabel()->text(), "Stage 2 of 6", 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(PageOf<BuildPage>(controller)->counterLabel()->text(), "Stage 2 of 6",
+                              20000);
     QCOMPARE(PillStates(PageOf<BuildPage>(controller)), (QList<int64_t>{1, 2, 0, 0, 0, 0}));
 
     PageOf<BuildPage>(controller)->cancelButton()->click();
@@ -225,7 +228,8 @@ class BuildFlowTest : public QObject {
     InstallerController controller;
     ReachReadyInstallerPage(controller, sample_);
     PageOf<InstallerPage>(controller)->buildButton()->click();
-    QTRY_VERIFY_WITH_TIMEOUT(PageOf<BuildPage>(controller)->logView()->text().contains("stubborn child started"), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        PageOf<BuildPage>(controller)->logView()->text().contains("stubborn child started"), 20000);
     const pid_t group = controller.buildRun()->pipeline().task->pid();
     QTRY_COMPARE(ProcessesInGroup(group).size(), 3);  // bash, sleep and the stubborn sleep
 

@@ -39,8 +39,8 @@ struct StageView {
 };
 
 StageView Observe(const BuildPage& page) {
-  StageView view{page.counterLabel()->text(), page.leadLabel()->text(),
-                 page.progressBar()->value(), {}};
+  StageView view{
+      page.counterLabel()->text(), page.leadLabel()->text(), page.progressBar()->value(), {}};
   for (int64_t i = 0; i < kBuildStageCount; ++i) view.pills << page.pill(i)->stageState();
   return view;
 }

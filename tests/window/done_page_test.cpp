@@ -68,7 +68,8 @@ class DonePageTest : public QObject {
     QCOMPARE(page->moveButton()->isEnabled(), !installed);
     QCOMPARE(page->moveButton()->keyEquivalent(), "\r");
     QVERIFY(qobject_cast<PrimaryButton*>(page->moveButton()) != nullptr);
-    QCOMPARE(controller.session().appPaths().builtAppPath, installed ? std::nullopt : std::optional(path.toStdString()));
+    QCOMPARE(controller.session().appPaths().builtAppPath,
+             installed ? std::nullopt : std::optional(path.toStdString()));
     QCOMPARE(controller.session().appPaths().installedAppPath,
              installed ? std::optional(path.toStdString()) : std::nullopt);
     if (installed) {

@@ -220,7 +220,8 @@ class OutcomeTest : public QObject {
 
     QString behind;
     QTimer::singleShot(0, [&] {
-      behind = PageOf<InstallerPage>(controller)->fileLabel()->text() + " | " + PageOf<InstallerPage>(controller)->verdictLabel()->text();
+      behind = PageOf<InstallerPage>(controller)->fileLabel()->text() + " | " +
+               PageOf<InstallerPage>(controller)->verdictLabel()->text();
       if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
         dialog->reject();
       }
