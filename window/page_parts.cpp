@@ -17,6 +17,14 @@ namespace {
 // Every action button is this high, whatever the caller plans.
 constexpr double kButtonHeight = 36;
 
+template <class Button>
+Button* AddButtonTo(QWidget* parent, const QString& title, double x, double y, double width) {
+  auto* button = new Button(title);
+  SetFrame(button, x, y, width, kButtonHeight);
+  AddSubview(parent, button);
+  return button;
+}
+
 }  // namespace
 
 Label* AddHeroTo(QWidget* parent, const QString& title, const QString& lead, double iconSize) {
@@ -33,18 +41,12 @@ Label* AddHeroTo(QWidget* parent, const QString& title, const QString& lead, dou
 
 PrimaryButton* AddPrimaryButtonTo(QWidget* parent, const QString& title, double x, double y,
                                   double width) {
-  auto* button = new PrimaryButton(title);
-  SetFrame(button, x, y, width, kButtonHeight);
-  AddSubview(parent, button);
-  return button;
+  return AddButtonTo<PrimaryButton>(parent, title, x, y, width);
 }
 
 PushButton* AddSecondaryButtonTo(QWidget* parent, const QString& title, double x, double y,
                                  double width) {
-  auto* button = new PushButton(title);
-  SetFrame(button, x, y, width, kButtonHeight);
-  AddSubview(parent, button);
-  return button;
+  return AddButtonTo<PushButton>(parent, title, x, y, width);
 }
 
 Label* AddStatusRowTo(QWidget* parent, double x, double y, const QString& label,

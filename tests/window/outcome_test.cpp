@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "build_support.h"
+#include "checks/build_advice.h"
 #include "components/label.h"
 #include "components/standard_buttons.h"
 #include "components/surfaces.h"
@@ -23,11 +24,13 @@ using test::PageOf;
 
 namespace {
 
-constexpr char kToolsAdvice[] =
-    "The Xcode Command Line Tools got out of date or incomplete. Run xcode-select --install, then "
-    "reopen this installer.";
-constexpr char kDiskAdvice[] = "The disk is full. Free about 5 GB and try again.";
-constexpr char kSomethingWrong[] = "Something went wrong while building the app.";
+// The advice table is the session's (tested there); the pages show its sentences.
+QString Advice(const char* raw) {
+  return QString::fromStdString(FriendlyMessageFor(raw));
+}
+const QString kToolsAdvice = Advice("Command Line Tools");
+const QString kDiskAdvice = Advice("disk is full");
+const QString kSomethingWrong = Advice("");
 
 void WriteBytes(const QString& path, const QByteArray& bytes) {
   QDir().mkpath(QFileInfo(path).path());
