@@ -1,18 +1,17 @@
 #include "checks/build_advice.h"
 
-#include <vector>
-
 namespace vlmr {
 namespace {
 
 constexpr char kSomethingWrong[] = "Something went wrong while building the app.";
 
 // Known technical causes and the advice shown for them, tried in order.
+// Constant-initialised, so it is ready for callers running before main.
 struct Advice {
-  std::vector<const char*> causes;
+  const char* causes[2];  // the second may be null
   const char* text;
 };
-const Advice kAdvice[] = {
+constexpr Advice kAdvice[] = {
     {{"does not contain Apps/SC3U.exe"},
      "That installer doesn't contain the SimCity 3000 Unlimited game files. Use the GOG offline "
      "backup installer for SimCity 3000 Unlimited."},
@@ -31,6 +30,7 @@ std::string FriendlyMessageFor(const std::string& raw) {
   const std::string text = raw.empty() ? std::string(kSomethingWrong) : raw;
   for (const Advice& advice : kAdvice) {
     for (const char* cause : advice.causes) {
+      if (cause == nullptr) continue;
       // Case matters: the causes are the script's and the tools' own words.
       if (text.find(cause) != std::string::npos) return advice.text;
     }
