@@ -133,15 +133,16 @@ int main(int argc, char** argv) {
   {
     InstallerController controller;
     controller.buildWindow();
-    controller.installerURL = QUrl::fromLocalFile(QString::fromStdString(scratch / "setup.exe"));
+    controller.session().select(scratch / "setup.exe");
     controller.beginBuild();
-    QPointer<LogView> view = controller.logView;
+    auto* page = qobject_cast<BuildPage*>(controller.currentPage());
+    QPointer<LogView> view = page != nullptr ? page->logView() : nullptr;
     // One line of our own ("[installer] sources: …") comes before the script's.
     ours = RunUntil([&] {
       return view->document()->blockCount() == kLines + 1 &&
              view->document()->lastBlock().text() == last;
     });
-    RunUntil([&] { return controller.pipeline == nullptr; });
+    RunUntil([&] { return controller.buildRun() == nullptr; });
     ours.heldMB = (RssKiB() - before) / 1024.0;
   }
 

@@ -59,6 +59,10 @@ bool PrerequisiteProbe::hasCommandLineTools() const {
   return Succeeds(Tools().xcodeSelect, {"-p"});
 }
 
+bool PrerequisiteProbe::pythonVersionReady() const {
+  return Succeeds(Tools().python3, {"-c", kPythonVersionScript});
+}
+
 std::vector<std::string> PrerequisiteProbe::prerequisiteProblems() const {
   const SystemTools& tools = Tools();
   bool toolsComplete = hasCommandLineTools() && Succeeds(tools.xcrun, {"-f", "clang"}) &&

@@ -17,6 +17,9 @@ inline constexpr char kMissingPython[] =
 inline constexpr char kPythonProbeScript[] =
     "import sys, venv; sys.exit(sys.version_info < (3, 9))";
 
+/// The welcome page's Python test: the version only.
+inline constexpr char kPythonVersionScript[] = "import sys; sys.exit(sys.version_info < (3, 9))";
+
 /// How a request to install the Command Line Tools went.
 enum class InstallRequestOutcome {
   kPromptShown,      ///< `xcode-select --install` exited with status 0.
@@ -46,6 +49,10 @@ class PrerequisiteProbe {
   /// event line about them appended to the installer log. The window stores
   /// the list and shows the welcome page's missing variant when it is not empty.
   std::vector<std::string> checkPrerequisites() const;
+
+  /// The welcome page's own, lighter Python test: YES when /usr/bin/python3 is
+  /// 3.9 or later, without asking for venv (which prerequisiteProblems does).
+  bool pythonVersionReady() const;
 
   /// Runs `xcode-select --install` on the installer's own standard streams,
   /// waits for it and says how it went (`InstallHintText` gives the hint).

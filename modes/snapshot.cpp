@@ -123,7 +123,7 @@ int RunSnapshots(int argc, char** argv, const std::vector<std::string>& argument
   int failures = 0;
   {
     InstallerController controller;
-    controller.logPath = InstallerLogPath();
+    controller.session().setLogPath(InstallerLogPath());
     const struct {
       Appearance appearance;
       const char* suffix;

@@ -1,22 +1,19 @@
-// Running a build from the window: the start, the background preparation, the
-// hand-over of the script's reports to the page, Cancel, and stopping the
-// build when the application quits.
+// Running a build from the window: the background preparation, the start on
+// the main thread, the hand-over of the script's reports, Cancel, and
+// stopping the build when the application quits.
+#include "window/build_run.h"
+
 #include <QCoreApplication>
+#include <QPointer>
 #include <QThread>
 #include <chrono>
 #include <csignal>
 
-#include "components/label.h"
-#include "components/log_view.h"
-#include "components/progress_bar.h"
-#include "components/standard_buttons.h"
-#include "components/surfaces.h"
+#include "base/files.h"
 #include "pipeline/host.h"
-#include "pipeline/installer_log.h"
 #include "pipeline/pipeline.h"
 #include "platform/queues.h"
 #include "window/build_events.h"
-#include "window/installer_controller.h"
 #include "window/stage_mapping.h"
 
 namespace vlmr {
@@ -33,124 +30,139 @@ QString Describe(const Error& error, const char* fallback) {
                                : QString::fromStdString(error.message);
 }
 
-// The main-queue half of the background step: the sources are ready, so the
-// script starts here, on the main thread, where Cancel also looks at it.
-void StartPreparedBuild(InstallerController& controller, const std::shared_ptr<Pipeline>& build) {
-  if (controller.pipeline != build) return;  // this build has already ended
-  controller.appendLogLine(QStringLiteral("[installer] sources: ") +
-                           QString::fromStdString(build->srcRoot.value_or("")));
-  // Cancel was pressed while the sources were being prepared: the build ends
-  // as cancelled and the script is never started.
-  if (build->cancelled) {
-    controller.buildFinished(kNeverStarted);
-    return;
-  }
-  Error error;
-  if (!build->startWithError(&error)) {
-    controller.buildFailedWithMessage(Describe(error, "Could not start the build."));
+}  // namespace
+
+BuildRun::BuildRun(const std::string& installerPath, const std::string& stageDir, QObject* parent)
+    : QObject(parent), pipeline_(Pipeline::Create()) {
+  pipeline_->configureBundledTools();
+  pipeline_->installerPath = installerPath;
+  pipeline_->stageDir = stageDir;
+  if (QCoreApplication* app = QCoreApplication::instance()) {
+    connect(app, &QCoreApplication::aboutToQuit, this, &BuildRun::stopBeforeQuit);
   }
 }
 
-}  // namespace
+BuildRun::~BuildRun() = default;
 
-void InstallerController::beginBuild() {
-  if (installerURL.isEmpty() || pipeline) return;
-  const std::string stageDir = HomePath("Library/Application Support/Velmora 3000/installer-stage");
-  std::shared_ptr<Pipeline> build = Pipeline::Create();
-  build->configureBundledTools();
-  build->installerPath = installerURL.toLocalFile().toStdString();
-  build->stageDir = stageDir;
-  pipeline = build;
-  AppendInstallerLog("build start: out " + stageDir);
-
-  showPage(buildPageAtStage(0, {}));
-  // The page shows the middle of the first stage; a starting build shows an empty bar.
-  if (progress != nullptr) progress->setValue(0);
-  logPath = InstallerLogPath();
-
-  QPointer<InstallerController> weak(this);
-  std::weak_ptr<Pipeline> owner = build;
+void BuildRun::start() {
+  QPointer<BuildRun> weak(this);
   std::shared_ptr<BuildEventRelay> relay =
-      BuildEventRelay::Create([weak, owner](std::vector<BuildEvent>& batch) {
+      BuildEventRelay::Create([weak](std::vector<BuildEvent>& batch) {
+        QStringList lines;
+        auto deliverLines = [&] {
+          if (weak != nullptr && !lines.isEmpty()) emit weak->linesArrived(lines);
+          lines.clear();
+        };
         for (BuildEvent& event : batch) {
           if (weak == nullptr) return;
           switch (event.kind) {
             case BuildEvent::Kind::Line:
-              weak->appendLogLine(QString::fromStdString(event.line));
+              lines << QString::fromStdString(event.line);
               break;
             case BuildEvent::Kind::Stage:
-              weak->setBuildStage(event.value);
+              deliverLines();
+              emit weak->stageReached(event.value);
               break;
             case BuildEvent::Kind::Finish:
               // The lines before the end are in the view before the page changes.
-              if (weak->logView != nullptr) weak->logView->flush();
-              if (std::shared_ptr<Pipeline> finished = owner.lock();
-                  finished && weak->pipeline == finished) {
-                weak->buildFinished(static_cast<int32_t>(event.value));
-              }
+              deliverLines();
+              if (weak != nullptr) emit weak->batchDelivered();
+              if (weak != nullptr) weak->end(static_cast<int32_t>(event.value));
               break;
           }
         }
         // One insertion per batch keeps a flood of output from holding up the window.
-        if (weak != nullptr && weak->logView != nullptr) weak->logView->flush();
+        deliverLines();
+        if (weak != nullptr) emit weak->batchDelivered();
       });
-  build->onLine = [relay](const std::string& line) { relay->pushLine(line); };
-  build->onStage = [relay](int64_t number, int64_t total, const std::string&) {
+  pipeline_->onLine = [relay](const std::string& line) { relay->pushLine(line); };
+  pipeline_->onStage = [relay](int64_t number, int64_t total, const std::string&) {
     relay->pushStage(BuildStageIndex(number, total));
   };
-  build->onFinish = [relay](int32_t status) { relay->pushFinish(status); };
-  if (QCoreApplication* app = QCoreApplication::instance()) {
-    connect(app, &QCoreApplication::aboutToQuit, this, &InstallerController::stopBuildBeforeQuit,
-            Qt::UniqueConnection);
-  }
+  pipeline_->onFinish = [relay](int32_t status) { relay->pushFinish(status); };
 
+  std::shared_ptr<Pipeline> build = pipeline_;
   RunInBackground([build, weak] {
     Error error;
     if (!build->prepareSourcesWithError(&error)) {
       QString message = Describe(error, "Could not prepare the sources.");
       RunOnMain([weak, build, message] {
-        if (weak == nullptr || weak->pipeline != build) return;
+        if (weak == nullptr) return;
         if (build->cancelled) {
-          weak->buildFinished(kNeverStarted);
+          weak->end(kNeverStarted);
         } else {
-          weak->buildFailedWithMessage(message);
+          weak->fail(message);
         }
       });
       return;
     }
-    RunOnMain([weak, build] {
-      if (weak != nullptr) StartPreparedBuild(*weak, build);
+    RunOnMain([weak] {
+      if (weak != nullptr) weak->startPrepared();
     });
   });
 }
 
-void InstallerController::cancelBuild() {
-  if (!pipeline) return;
-  if (cancelButton != nullptr) cancelButton->setEnabled(false);
-  if (stageLeadLabel != nullptr) stageLeadLabel->setText(QStringLiteral("Cancelling…"));
-  pipeline->cancel();
-  // Before its script has started a build has nothing to stop yet; the request
-  // is kept so the script is not started at all.
-  if (!pipeline->task) pipeline->cancelled = true;
+// The main-queue half of the background step: the sources are ready, so the
+// script starts here, on the main thread, where Cancel also looks at it.
+void BuildRun::startPrepared() {
+  if (ended_) return;
+  emit linesArrived({QStringLiteral("[installer] sources: ") +
+                     QString::fromStdString(pipeline_->srcRoot.value_or(""))});
+  // Cancel was pressed while the sources were being prepared: the build ends
+  // as cancelled and the script is never started.
+  if (pipeline_->cancelled) {
+    end(kNeverStarted);
+    return;
+  }
+  Error error;
+  if (!pipeline_->startWithError(&error)) fail(Describe(error, "Could not start the build."));
 }
 
-void InstallerController::stopBuildBeforeQuit() {
-  std::shared_ptr<Pipeline> running = pipeline;
-  if (!running) return;
-  if (!running->task) {
-    running->cancelled = true;
+void BuildRun::cancel() {
+  if (ended_) return;
+  pipeline_->cancel();
+  // Before its script has started a build has nothing to stop yet; the request
+  // is kept so the script is not started at all.
+  if (!pipeline_->task) pipeline_->cancelled = true;
+}
+
+void BuildRun::stopBeforeQuit() {
+  if (ended_) return;
+  if (!pipeline_->task) {
+    pipeline_->cancelled = true;
     return;
   }
   // As Cancel does, but without waiting eight seconds: the installer is about
   // to exit and must not leave a compiler behind.
-  running->cancel();
+  pipeline_->cancel();
   const auto deadline = std::chrono::steady_clock::now() + kQuitGrace;
-  while (running->task->isRunning() && std::chrono::steady_clock::now() < deadline) {
+  while (pipeline_->task->isRunning() && std::chrono::steady_clock::now() < deadline) {
     QThread::msleep(10);
   }
   // Whatever is left of the script's process group goes now. Until the output
   // has ended the script is not reaped, so its group is still ours to signal.
-  running->task->signalGroupOrProcess(SIGKILL);
+  pipeline_->task->signalGroupOrProcess(SIGKILL);
+}
+
+BuildResult BuildRun::result() const {
+  BuildResult result;
+  result.appPath = pipeline_->appPath;
+  result.appIsFolder = IsDirectory(pipeline_->appPath);
+  result.cancelled = pipeline_->cancelled;
+  result.errorMessage = pipeline_->errorMessage.value_or("");
+  return result;
+}
+
+void BuildRun::end(int32_t status) {
+  if (ended_) return;
+  ended_ = true;
+  emit finished(status, result());
+}
+
+void BuildRun::fail(const QString& message) {
+  if (ended_) return;
+  ended_ = true;
+  emit failed(message, result());
 }
 
 }  // namespace vlmr

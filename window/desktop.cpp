@@ -1,59 +1,13 @@
 #include "window/desktop.h"
 
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
-#include <QUrl>
 
 #include "pipeline/host.h"
+#include "platform/qt/desktop_services.h"
 #include "platform/system_tools.h"
 
 namespace vlmr {
-namespace {
-
-// How long the file manager gets to answer a request to select a file.
-constexpr int kFileManagerTimeoutMs = 3000;
-
-#ifndef Q_OS_MACOS
-// Freedesktop's file-manager interface selects files; without a session bus
-// or a file manager offering it the call fails and the caller falls back.
-bool SelectInFreedesktopFileManager(const QString& path) {
-  const QString dbusSend = QStandardPaths::findExecutable(QStringLiteral("dbus-send"));
-  if (dbusSend.isEmpty() || qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) return false;
-  QProcess call;
-  call.start(dbusSend, {QStringLiteral("--session"), QStringLiteral("--print-reply"),
-                        QStringLiteral("--reply-timeout=%1").arg(kFileManagerTimeoutMs),
-                        QStringLiteral("--dest=org.freedesktop.FileManager1"),
-                        QStringLiteral("/org/freedesktop/FileManager1"),
-                        QStringLiteral("org.freedesktop.FileManager1.ShowItems"),
-                        QStringLiteral("array:string:") +
-                            QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded),
-                        QStringLiteral("string:")});
-  if (!call.waitForFinished(kFileManagerTimeoutMs + 500)) {
-    call.kill();
-    call.waitForFinished();
-    return false;
-  }
-  return call.exitStatus() == QProcess::NormalExit && call.exitCode() == 0;
-}
-#endif
-
-}  // namespace
-
-void OpenWithDesktop(const QString& path) {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
-
-void RevealInFileManager(const QString& path) {
-#ifdef Q_OS_MACOS
-  if (QProcess::startDetached(QStringLiteral("/usr/bin/open"), {QStringLiteral("-R"), path}))
-    return;
-#else
-  if (SelectInFreedesktopFileManager(path)) return;
-#endif
-  OpenWithDesktop(QFileInfo(path).absolutePath());
-}
 
 QString AppBundleExecutable(const QString& appPath) {
   const std::string& plistBuddy = Tools().plistBuddy;

@@ -11,15 +11,9 @@
 #include <QScreen>
 
 #include "base/paths.h"
-#include "components/button_base.h"
-#include "components/label.h"
-#include "components/log_view.h"
 #include "components/page_helpers.h"
-#include "components/progress_bar.h"
-#include "components/stage_views.h"
 
 #include "pipeline/installer_log.h"
-#include "pipeline/pipeline.h"
 #include "platform/bundle.h"
 #include "window/installer_controller.h"
 
@@ -55,8 +49,7 @@ std::string ApplicationLocation() {
 InstallerController::InstallerController(QObject* parent) : QObject(parent) {}
 
 InstallerController::~InstallerController() {
-  for (QPointer<QWidget>& page : retiredPages_) delete page.data();
-  delete window.data();
+  delete window_.data();
   // A menu bar that never went into a window (the Mac's global one) is ours;
   // one inside the window went with it.
   delete menuBar_.data();
@@ -73,8 +66,8 @@ void InstallerController::applicationDidFinishLaunching() {
                      ApplicationLocation() + ")");
   AppendInstallerLog("window: 740x630 content, title 'Velmora 3000 Installer'");
   checkPrerequisites();
-  window->raise();
-  window->activateWindow();
+  window_->raise();
+  window_->activateWindow();
 }
 
 void InstallerController::buildMenu() {
@@ -90,7 +83,7 @@ void InstallerController::buildMenu() {
     if (!QCoreApplication::applicationVersion().isEmpty()) {
       text += QStringLiteral("<br>Version ") + QCoreApplication::applicationVersion();
     }
-    QMessageBox::about(window, QStringLiteral("About Velmora 3000 Installer"), text);
+    QMessageBox::about(window_, QStringLiteral("About Velmora 3000 Installer"), text);
   });
 
   menu->addSeparator();
@@ -115,8 +108,8 @@ void InstallerController::buildWindow() {
   if (menuBar_ != nullptr) main->setMenuBar(menuBar_);
 #endif
   main->setFixedSize(main->sizeHint());
-  window = main;
-  content = host;
+  window_ = main;
+  content_ = host;
 
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     QRect frame = main->frameGeometry();
@@ -127,45 +120,18 @@ void InstallerController::buildWindow() {
 }
 
 void InstallerController::showPage(QWidget* page) {
-  if (content == nullptr || page == nullptr) return;
-  for (QWidget* old : content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+  if (content_ == nullptr || page == nullptr) return;
+  for (QWidget* old : content_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     if (old == page) continue;
-    // The old page leaves the window but lives on while a reference points into it.
     old->hide();
     old->setParent(nullptr);
-    retiredPages_.emplace_back(old);
-  }
-  std::erase(retiredPages_, QPointer<QWidget>(page));
-  page->setParent(content);
-  page->setGeometry(content->rect());
-  page->show();
-  releaseUnusedPages();
-}
-
-bool InstallerController::pageIsReferenced(const QWidget* page) const {
-  auto inside = [page](const QWidget* element) {
-    return element != nullptr && (element == page || page->isAncestorOf(element));
-  };
-  const QWidget* elements[] = {prereqHint,      fileNameLabel,  validationLabel, buildButton,
-                               stageCountLabel, stageLeadLabel, progress,        logView,
-                               logScroll,       logToggle,      cancelButton,    moveButton};
-  for (const QWidget* element : elements) {
-    if (inside(element)) return true;
-  }
-  for (const QPointer<StagePillView>& pill : pills) {
-    if (inside(pill)) return true;
-  }
-  return false;
-}
-
-void InstallerController::releaseUnusedPages() {
-  std::erase_if(retiredPages_, [this](const QPointer<QWidget>& page) {
-    if (page == nullptr) return true;
-    if (pageIsReferenced(page)) return false;
     // Later: the page may hold the button whose click brought us here.
-    page->deleteLater();
-    return true;
-  });
+    old->deleteLater();
+  }
+  page->setParent(content_);
+  page->setGeometry(content_->rect());
+  page->show();
+  page_ = page;
 }
 
 }  // namespace vlmr

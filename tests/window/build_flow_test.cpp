@@ -19,12 +19,14 @@
 #include "components/progress_bar.h"
 #include "components/stage_views.h"
 #include "pipeline/pipeline.h"
+#include "window/build_run.h"
 #include "window/installer_controller.h"
 
 using namespace vlmr;
 using test::BuildSandbox;
 using test::CurrentPage;
 using test::FindByText;
+using test::PageOf;
 
 namespace {
 
@@ -35,17 +37,17 @@ constexpr char kCancelled[] = "Build cancelled. You can try again.";
 // returns once "Build" is enabled.
 void ReachReadyInstallerPage(InstallerController& controller, const QString& installer) {
   controller.applicationDidFinishLaunching();
-  QVERIFY(QTest::qWaitForWindowExposed(controller.window));
+  QVERIFY(QTest::qWaitForWindowExposed(controller.window()));
   ButtonBase* proceed = FindByText<ButtonBase>(CurrentPage(controller), "Continue");
   QVERIFY(proceed != nullptr);
   proceed->click();
   test::DropFile(CurrentPage(controller), installer);
-  QTRY_VERIFY_WITH_TIMEOUT(controller.buildButton->isEnabled(), 20000);
+  QTRY_VERIFY_WITH_TIMEOUT(PageOf<InstallerPage>(controller)->buildButton()->isEnabled(), 20000);
 }
 
-QList<int64_t> PillStates(const InstallerController& controller) {
+QList<int64_t> PillStates(const BuildPage* page) {
   QList<int64_t> states;
-  for (const QPointer<StagePillView>& pill : controller.pills) states << pill->stageState();
+  for (int64_t i = 0; i < kBuildStageCount; ++i) states << page->pill(i)->stageState();
   return states;
 }
 
@@ -86,29 +88,42 @@ class BuildFlowTest : public QObject {
     BuildSandbox sandbox;
     InstallerController controller;
     ReachReadyInstallerPage(controller, sample_);
-    QCOMPARE(controller.validationLabel->text(),
+    QCOMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(),
              "GOG 2.0.949(a) installer · 60 MB · ready to build");
 
-    controller.buildButton->click();
+    QPointer<ButtonBase> build = PageOf<InstallerPage>(controller)->buildButton();
+    build->click();
     const QString stageDir =
         sandbox.home("Library/Application Support/Velmora 3000/installer-stage");
-    QVERIFY(controller.pipeline != nullptr);
-    QCOMPARE(controller.stageCountLabel->text(), "Stage 1 of 6");
-    QCOMPARE(controller.progress->value(), 0.0);
+    QVERIFY(controller.buildRun() != nullptr);
+    QCOMPARE(PageOf<BuildPage>(controller)->counterLabel()->text(), "Stage 1 of 6");
+    QCOMPARE(PageOf<BuildPage>(controller)->progressBar()->value(), 0.0);
     QCOMPARE(sandbox.logEvents().last(), "build start: out " + stageDir);
-    controller.buildButton->click();  // gone with its page; a running build ignores Build anyway
+    if (build != nullptr)
+      build->click();  // gone with its page; a running build ignores Build anyway
     controller.beginBuild();
     QCOMPARE(sandbox.logEvents().last(), "build start: out " + stageDir);
 
-    QTRY_VERIFY_WITH_TIMEOUT(controller.moveButton != nullptr, 30000);
+    // What the build page shows when the build ends, before the page changes.
+    QString counter, log;
+    QList<int64_t> pills;
+    QPointer<BuildPage> buildPage = PageOf<BuildPage>(controller);
+    connect(controller.buildRun(), &BuildRun::finished, this, [&] {
+      if (buildPage == nullptr) return;
+      counter = buildPage->counterLabel()->text();
+      pills = PillStates(buildPage);
+      log = buildPage->logView()->text();
+    });
+
+    QTRY_VERIFY_WITH_TIMEOUT(PageOf<DonePage>(controller) != nullptr, 30000);
     const QString app = stageDir + "/Velmora 3000.app";
     QVERIFY(FindByText<Label>(CurrentPage(controller), "Velmora 3000 is ready") != nullptr);
-    QCOMPARE(controller.builtAppPath, app.toStdString());
-    QVERIFY(controller.pipeline == nullptr);
+    QCOMPARE(controller.session().appPaths().builtAppPath, app.toStdString());
+    QVERIFY(controller.buildRun() == nullptr);
     // The build page was left at the last stage, with the whole output in order.
-    QCOMPARE(controller.stageCountLabel->text(), "Stage 6 of 6");
-    QCOMPARE(PillStates(controller), (QList<int64_t>{1, 1, 1, 1, 1, 2}));
-    const QStringList lines = controller.logView->text().split('\n');
+    QCOMPARE(counter, "Stage 6 of 6");
+    QCOMPARE(pills, (QList<int64_t>{1, 1, 1, 1, 1, 2}));
+    const QStringList lines = log.split('\n');
     QVERIFY2(lines.first().startsWith("[installer] sources: " +
                                       sandbox.home("Library/Application Support/Velmora 3000/")),
              qPrintable(lines.first()));
@@ -116,15 +131,16 @@ class BuildFlowTest : public QObject {
             lines.indexOf("##stage 9/9 Verify signature"));
     QCOMPARE(lines.last(), "##done " + app);
 
-    QCOMPARE(controller.moveButton->title(), "Move to Applications");
-    controller.moveButton->click();
-    QCOMPARE(controller.moveButton->title(), "Moving…");
-    QVERIFY(!controller.moveButton->isEnabled());
-    QTRY_COMPARE_WITH_TIMEOUT(controller.moveButton->title(), "Moved ✓", 20000);
-    QVERIFY(!controller.moveButton->isEnabled());
+    QCOMPARE(PageOf<DonePage>(controller)->moveButton()->title(), "Move to Applications");
+    PageOf<DonePage>(controller)->moveButton()->click();
+    QCOMPARE(PageOf<DonePage>(controller)->moveButton()->title(), "Moving…");
+    QVERIFY(!PageOf<DonePage>(controller)->moveButton()->isEnabled());
+    QTRY_COMPARE_WITH_TIMEOUT(PageOf<DonePage>(controller)->moveButton()->title(), "Moved ✓",
+                              20000);
+    QVERIFY(!PageOf<DonePage>(controller)->moveButton()->isEnabled());
     const QString installed = sandbox.home("Applications/Velmora 3000.app");
-    QCOMPARE(controller.installedAppPath, installed.toStdString());
-    QVERIFY(!controller.builtAppPath);
+    QCOMPARE(controller.session().appPaths().installedAppPath, installed.toStdString());
+    QVERIFY(!controller.session().appPaths().builtAppPath);
     QVERIFY(QFileInfo(installed + "/Contents/Info.plist").isFile());
     QVERIFY(QFileInfo(app).isDir());  // the built app stays where the build put it
   }
@@ -136,18 +152,19 @@ class BuildFlowTest : public QObject {
     BuildSandbox sandbox;
     InstallerController controller;
     ReachReadyInstallerPage(controller, sample_);
-    controller.buildButton->click();
+    PageOf<InstallerPage>(controller)->buildButton()->click();
     // Stage 4 of the script is the page's second stage: the page follows live.
-    QTRY_COMPARE_WITH_TIMEOUT(controller.stageCountLabel->text(), "Stage 2 of 6", 20000);
-    QCOMPARE(PillStates(controller), (QList<int64_t>{1, 2, 0, 0, 0, 0}));
+    QTRY_COMPARE_WITH_TIMEOUT(PageOf<BuildPage>(controller)->counterLabel()->text(), "Stage 2 of 6",
+                              20000);
+    QCOMPARE(PillStates(PageOf<BuildPage>(controller)), (QList<int64_t>{1, 2, 0, 0, 0, 0}));
 
-    controller.cancelButton->click();
-    QVERIFY(!controller.cancelButton->isEnabled());
-    QCOMPARE(controller.stageLeadLabel->text(), "Cancelling…");
-    QTRY_VERIFY_WITH_TIMEOUT(controller.pipeline == nullptr, 20000);
-    QCOMPARE(controller.validationLabel->text(), kCancelled);
-    QVERIFY(controller.buildButton->isEnabled());
-    QVERIFY(controller.fileNameLabel->text().startsWith(kSampleName));
+    PageOf<BuildPage>(controller)->cancelButton()->click();
+    QVERIFY(!PageOf<BuildPage>(controller)->cancelButton()->isEnabled());
+    QCOMPARE(PageOf<BuildPage>(controller)->leadLabel()->text(), "Cancelling…");
+    QTRY_VERIFY_WITH_TIMEOUT(controller.buildRun() == nullptr, 20000);
+    QCOMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(), kCancelled);
+    QVERIFY(PageOf<InstallerPage>(controller)->buildButton()->isEnabled());
+    QVERIFY(PageOf<InstallerPage>(controller)->fileLabel()->text().startsWith(kSampleName));
     QVERIFY(!QFileInfo::exists(
         sandbox.home("Library/Application Support/Velmora 3000/installer-stage/Velmora 3000.app")));
   }
@@ -158,17 +175,17 @@ class BuildFlowTest : public QObject {
     BuildSandbox sandbox;
     InstallerController controller;
     ReachReadyInstallerPage(controller, sample_);
-    controller.buildButton->click();
+    PageOf<InstallerPage>(controller)->buildButton()->click();
     controller.cancelBuild();  // the sources are still being prepared
-    QVERIFY(controller.pipeline != nullptr);
-    QCOMPARE(controller.stageLeadLabel->text(), "Cancelling…");
+    QVERIFY(controller.buildRun() != nullptr);
+    QCOMPARE(PageOf<BuildPage>(controller)->leadLabel()->text(), "Cancelling…");
 
-    QTRY_VERIFY_WITH_TIMEOUT(controller.pipeline == nullptr, 20000);
-    QCOMPARE(controller.validationLabel->text(), kCancelled);
-    QVERIFY(controller.buildButton->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(controller.buildRun() == nullptr, 20000);
+    QCOMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(), kCancelled);
+    QVERIFY(PageOf<InstallerPage>(controller)->buildButton()->isEnabled());
     QTest::qWait(200);
     QVERIFY2(!sandbox.logText().contains("===="), qPrintable(sandbox.logText()));
-    QVERIFY(controller.builtAppPath == std::nullopt);
+    QVERIFY(controller.session().appPaths().builtAppPath == std::nullopt);
   }
 
   // A script that fails ends on the error page with the advice for its
@@ -180,9 +197,9 @@ class BuildFlowTest : public QObject {
     test::WriteSparseFile(installer, 60 << 20, "MZ");
     InstallerController controller;
     ReachReadyInstallerPage(controller, installer);
-    controller.buildButton->click();
+    PageOf<InstallerPage>(controller)->buildButton()->click();
 
-    QTRY_VERIFY_WITH_TIMEOUT(controller.pipeline == nullptr, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(controller.buildRun() == nullptr, 30000);
     QWidget* page = CurrentPage(controller);
     QVERIFY(FindByText<Label>(page, "The build didn't finish") != nullptr);
     QVERIFY(FindByText<Label>(page,
@@ -190,7 +207,7 @@ class BuildFlowTest : public QObject {
                               "files. Use the GOG offline backup installer for SimCity 3000 "
                               "Unlimited.") != nullptr);
     QVERIFY(FindByText<Label>(page, "Log: ~/Library/Logs/Velmora 3000/installer.log") != nullptr);
-    QVERIFY(controller.builtAppPath == std::nullopt);
+    QVERIFY(controller.session().appPaths().builtAppPath == std::nullopt);
 
     FindByText<ButtonBase>(page, "Copy log")->click();
     const QString copied = QGuiApplication::clipboard()->text();
@@ -210,13 +227,14 @@ class BuildFlowTest : public QObject {
         "sleep 60\n");
     InstallerController controller;
     ReachReadyInstallerPage(controller, sample_);
-    controller.buildButton->click();
-    QTRY_VERIFY_WITH_TIMEOUT(controller.logView->text().contains("stubborn child started"), 20000);
-    const pid_t group = controller.pipeline->task->pid();
+    PageOf<InstallerPage>(controller)->buildButton()->click();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        PageOf<BuildPage>(controller)->logView()->text().contains("stubborn child started"), 20000);
+    const pid_t group = controller.buildRun()->pipeline().task->pid();
     QTRY_COMPARE(ProcessesInGroup(group).size(), 3);  // bash, sleep and the stubborn sleep
 
     // Closing the last window quits the application.
-    QTimer::singleShot(0, controller.window, [&controller] { controller.window->close(); });
+    QTimer::singleShot(0, controller.window(), [&controller] { controller.window()->close(); });
     QElapsedTimer timer;
     timer.start();
     QApplication::exec();

@@ -38,12 +38,10 @@ struct StageView {
   bool operator==(const StageView&) const = default;
 };
 
-StageView Observe(const InstallerController& controller) {
-  StageView view{controller.stageCountLabel->text(),
-                 controller.stageLeadLabel->text(),
-                 controller.progress->value(),
-                 {}};
-  for (const QPointer<StagePillView>& pill : controller.pills) view.pills << pill->stageState();
+StageView Observe(const BuildPage& page) {
+  StageView view{
+      page.counterLabel()->text(), page.leadLabel()->text(), page.progressBar()->value(), {}};
+  for (int64_t i = 0; i < kBuildStageCount; ++i) view.pills << page.pill(i)->stageState();
   return view;
 }
 
@@ -93,67 +91,67 @@ class BuildPageTest : public QObject {
   // The snapshot's sample page: stage 3 with four lines.
   void samplePageShowsItsStageAndLines() {
     InstallerController controller;
-    std::unique_ptr<PageView> page(controller.buildPageAtStage(3, kSampleLines));
+    std::unique_ptr<BuildPage> page(controller.buildPageAtStage(3, kSampleLines));
     QCOMPARE(page->size(), QSize(740, 630));
-    const StageView view = Observe(controller);
+    const StageView view = Observe(*page);
     QCOMPARE(view.counter, "Stage 4 of 6");
     QCOMPARE(view.lead, "Compiling the native Mac app. This usually takes about 3 minutes.");
     QCOMPARE(view.progress, 3.5 / 6);
     QCOMPARE(view.pills, (QList<int64_t>{1, 1, 1, 2, 0, 0}));
-    QCOMPARE(controller.logView->text(), kSampleLines.join('\n'));
-    QCOMPARE(controller.logToggle->title(), "Hide");
-    QVERIFY(controller.logScroll->isVisibleTo(page.get()));
-    QVERIFY(controller.cancelButton->isEnabled());
+    QCOMPARE(page->logView()->text(), kSampleLines.join('\n'));
+    QCOMPARE(page->logToggle()->title(), "Hide");
+    QVERIFY(page->logView()->isVisibleTo(page.get()));
+    QVERIFY(page->cancelButton()->isEnabled());
     // Every element lies on the page, in the order of the rows: the pills' two columns.
-    QCOMPARE(FrameOf(controller.pills[4]), QRectF(36, 376, 328, 34));
-    QCOMPARE(FrameOf(controller.pills[5]), QRectF(376, 376, 328, 34));
-    QCOMPARE(FrameOf(controller.logToggle), QRectF(588, 191, 66, 24));
-    QCOMPARE(FrameOf(controller.cancelButton), QRectF(594, 92, 110, 36));
+    QCOMPARE(FrameOf(page->pill(4)), QRectF(36, 376, 328, 34));
+    QCOMPARE(FrameOf(page->pill(5)), QRectF(376, 376, 328, 34));
+    QCOMPARE(FrameOf(page->logToggle()), QRectF(588, 191, 66, 24));
+    QCOMPARE(FrameOf(page->cancelButton()), QRectF(594, 92, 110, 36));
   }
 
   // Out-of-range stages change nothing; a lower stage moves the page back.
   void setBuildStageIgnoresOutOfRangeAndMovesBack() {
     InstallerController controller;
-    std::unique_ptr<PageView> page(controller.buildPageAtStage(3, {}));
-    const StageView before = Observe(controller);
-    controller.setBuildStage(6);
-    controller.setBuildStage(-1);
-    QVERIFY(Observe(controller) == before);
+    std::unique_ptr<BuildPage> page(controller.buildPageAtStage(3, {}));
+    const StageView before = Observe(*page);
+    page->setStage(6);
+    page->setStage(-1);
+    QVERIFY(Observe(*page) == before);
 
-    controller.setBuildStage(1);
-    const StageView back = Observe(controller);
+    page->setStage(1);
+    const StageView back = Observe(*page);
     QCOMPARE(back.counter, "Stage 2 of 6");
     QCOMPARE(back.lead, "Unpacking the game files from your GOG installer.");
     QCOMPARE(back.progress, 1.5 / 6);
     QCOMPARE(back.pills, (QList<int64_t>{1, 2, 0, 0, 0, 0}));
-    controller.setBuildStage(5);
-    QCOMPARE(Observe(controller).lead, "Signing the app for this Mac.");
+    page->setStage(5);
+    QCOMPARE(Observe(*page).lead, "Signing the app for this Mac.");
   }
 
   // The log keeps every line in order, each on a line of its own (also after
   // the page's first lines), while hidden too, and shows the end.
   void logKeepsEveryLineInOrderAndShowsTheEnd() {
     InstallerController controller;
-    std::unique_ptr<PageView> page(controller.buildPageAtStage(0, kSampleLines));
+    std::unique_ptr<BuildPage> page(controller.buildPageAtStage(0, kSampleLines));
     page->show();
     QStringList expected = kSampleLines;
     for (int i = 0; i < 20000; ++i) {
       const QString line = QStringLiteral("line %1").arg(i);
-      controller.appendLogLine(line);
+      page->appendLines({line});
       expected << line;
       if (i == 10000) {
-        controller.toggleBuildLog();
-        QCOMPARE(controller.logToggle->title(), "Show");
-        QVERIFY(!controller.logScroll->isVisible());
+        page->toggleLog();
+        QCOMPARE(page->logToggle()->title(), "Show");
+        QVERIFY(!page->logView()->isVisible());
       }
     }
     QCoreApplication::processEvents();
-    controller.toggleBuildLog();
-    QCOMPARE(controller.logToggle->title(), "Hide");
-    QVERIFY(controller.logScroll->isVisible());
-    QTRY_COMPARE(controller.logView->document()->blockCount(), expected.size());
-    QCOMPARE(controller.logView->text(), expected.join('\n'));
-    QScrollBar* bar = controller.logView->verticalScrollBar();
+    page->toggleLog();
+    QCOMPARE(page->logToggle()->title(), "Hide");
+    QVERIFY(page->logView()->isVisible());
+    QTRY_COMPARE(page->logView()->document()->blockCount(), expected.size());
+    QCOMPARE(page->logView()->text(), expected.join('\n'));
+    QScrollBar* bar = page->logView()->verticalScrollBar();
     QVERIFY(bar->maximum() > 0);
     QTRY_COMPARE(bar->value(), bar->maximum());
   }

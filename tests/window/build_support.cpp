@@ -88,7 +88,7 @@ void DropFile(QWidget* page, const QString& file) {
 }
 
 QWidget* CurrentPage(InstallerController& controller) {
-  const QList<QWidget*> pages = PagesIn(controller.content);
+  const QList<QWidget*> pages = PagesIn(controller.content());
   return pages.size() == 1 ? pages.first() : nullptr;
 }
 

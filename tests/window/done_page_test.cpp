@@ -19,6 +19,7 @@
 using namespace vlmr;
 using test::BuildSandbox;
 using test::FindByText;
+using test::PageOf;
 
 namespace {
 
@@ -58,21 +59,23 @@ class DonePageTest : public QObject {
     QFETCH(bool, installed);
     QFETCH(QString, title);
     InstallerController controller;
-    controller.builtAppPath = "/old/built.app";
-    controller.installedAppPath = "/old/installed.app";
+    // The other path was set before: the page forgets it.
+    controller.session().showingApp(installed ? "/old/built.app" : "/old/installed.app",
+                                    !installed);
     const QString path = "/Applications/Velmora 3000.app";
-    std::unique_ptr<PageView> page(controller.donePageWithAppPath(path, installed));
-    QCOMPARE(controller.moveButton->title(), title);
-    QCOMPARE(controller.moveButton->isEnabled(), !installed);
-    QCOMPARE(controller.moveButton->keyEquivalent(), "\r");
-    QVERIFY(qobject_cast<PrimaryButton*>(controller.moveButton.data()) != nullptr);
-    QCOMPARE(controller.builtAppPath, installed ? std::nullopt : std::optional(path.toStdString()));
-    QCOMPARE(controller.installedAppPath,
+    std::unique_ptr<DonePage> page(controller.donePageWithAppPath(path, installed));
+    QCOMPARE(page->moveButton()->title(), title);
+    QCOMPARE(page->moveButton()->isEnabled(), !installed);
+    QCOMPARE(page->moveButton()->keyEquivalent(), "\r");
+    QVERIFY(qobject_cast<PrimaryButton*>(page->moveButton()) != nullptr);
+    QCOMPARE(controller.session().appPaths().builtAppPath,
+             installed ? std::nullopt : std::optional(path.toStdString()));
+    QCOMPARE(controller.session().appPaths().installedAppPath,
              installed ? std::optional(path.toStdString()) : std::nullopt);
     if (installed) {
       // With an installed app there is nothing left to move.
       controller.moveToApplications();
-      QCOMPARE(controller.moveButton->title(), title);
+      QCOMPARE(page->moveButton()->title(), title);
     }
   }
 
@@ -83,9 +86,9 @@ class DonePageTest : public QObject {
     PanelView card(QRectF(0, 0, 668, 224));
     const QString longText =
         "Settings: resolution, scaling, text, camera, autosave, speed keys and simulation options";
-    controller.addShortcutRowTo(&card, 22, 114, "P", "Pause or resume", 260);
-    controller.addShortcutRowTo(&card, 22, 152, "⌘ Return", "Fullscreen", 260);
-    controller.addShortcutRowTo(&card, 344, 158, "⌘ ,", longText, 290);
+    DonePage::addShortcutRowTo(&card, 22, 114, "P", "Pause or resume", 260);
+    DonePage::addShortcutRowTo(&card, 22, 152, "⌘ Return", "Fullscreen", 260);
+    DonePage::addShortcutRowTo(&card, 344, 158, "⌘ ,", longText, 290);
     const QList<KeycapView*> caps = card.findChildren<KeycapView*>();
     QCOMPARE(caps.size(), 3);
     QCOMPARE(FrameOf(caps[0]), QRectF(22, 114, 24, 20));
@@ -149,16 +152,16 @@ class DonePageTest : public QObject {
       }
     });
     watcher.start(20);
-    controller.moveButton->click();
-    QCOMPARE(controller.moveButton->title(), "Moving…");
+    PageOf<DonePage>(controller)->moveButton()->click();
+    QCOMPARE(PageOf<DonePage>(controller)->moveButton()->title(), "Moving…");
     QTRY_COMPARE_WITH_TIMEOUT(message, "Couldn't move the app", 20000);
     QCOMPARE(informative, destination +
                               " already exists and wasn't made by this installer. Move or rename "
                               "it first.");
-    QCOMPARE(controller.moveButton->title(), "Move to Applications");
-    QVERIFY(controller.moveButton->isEnabled());
-    QCOMPARE(controller.builtAppPath, built.toStdString());
-    QVERIFY(!controller.installedAppPath);
+    QCOMPARE(PageOf<DonePage>(controller)->moveButton()->title(), "Move to Applications");
+    QVERIFY(PageOf<DonePage>(controller)->moveButton()->isEnabled());
+    QCOMPARE(controller.session().appPaths().builtAppPath, built.toStdString());
+    QVERIFY(!controller.session().appPaths().installedAppPath);
     QVERIFY(QDir(destination).isEmpty());
   }
 
@@ -183,7 +186,7 @@ class DonePageTest : public QObject {
     InstallerController controller;
     controller.openApp();  // no app yet: nothing
     QVERIFY(opened.urls.isEmpty());
-    controller.builtAppPath = app.toStdString();
+    controller.session().showingApp(app.toStdString(), false);
     controller.openApp();
     if (runs) {
       QTRY_VERIFY(QFile::exists(sandbox.path("ran")));
@@ -205,7 +208,7 @@ class DonePageTest : public QObject {
     QVERIFY(opened.urls.isEmpty());
     const QString app = sandbox.path("stage/Velmora 3000.app");
     QDir().mkpath(app);
-    controller.builtAppPath = app.toStdString();
+    controller.session().showingApp(app.toStdString(), false);
     const QString folder =
         sandbox.home("Library/Application Support/Velmora 3000/Move to Applications");
     controller.revealInFinder();

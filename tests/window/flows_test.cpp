@@ -20,6 +20,7 @@
 
 using namespace vlmr;
 using vlmr::test::FindByText;
+using vlmr::test::PageOf;
 using vlmr::test::PagesIn;
 
 namespace {
@@ -52,7 +53,7 @@ void DropFiles(QWidget* page, const QStringList& files) {
 }
 
 QWidget* OnlyPage(InstallerController& controller) {
-  const QList<QWidget*> pages = PagesIn(controller.content);
+  const QList<QWidget*> pages = PagesIn(controller.content());
   return pages.size() == 1 ? pages.first() : nullptr;
 }
 
@@ -65,7 +66,7 @@ int CountStarting(const QStringList& events, const QString& prefix) {
 // A controller launched into its window, on the installer page.
 void LaunchToInstallerPage(InstallerController& controller) {
   controller.applicationDidFinishLaunching();
-  QVERIFY(QTest::qWaitForWindowExposed(controller.window));
+  QVERIFY(QTest::qWaitForWindowExposed(controller.window()));
   controller.continueToDrop();
 }
 
@@ -115,19 +116,19 @@ class FlowsTest : public QObject {
     QCOMPARE(events[1], "window: 740x630 content, title 'Velmora 3000 Installer'");
     QCOMPARE(events[2], prerequisites);
 
-    QCOMPARE(controller.window->windowTitle(), "Velmora 3000 Installer");
-    QVERIFY(controller.window->isVisible());
-    QCOMPARE(controller.content->size(), QSize(740, 630));
+    QCOMPARE(controller.window()->windowTitle(), "Velmora 3000 Installer");
+    QVERIFY(controller.window()->isVisible());
+    QCOMPARE(controller.content()->size(), QSize(740, 630));
     // Not resizable: the window's smallest and largest sizes are its size.
-    QCOMPARE(controller.window->minimumSize(), controller.window->maximumSize());
-    QVERIFY(!(controller.window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(controller.window()->minimumSize(), controller.window()->maximumSize());
+    QVERIFY(!(controller.window()->windowFlags() & Qt::WindowMaximizeButtonHint));
     QWidget* page = OnlyPage(controller);
     QVERIFY(page != nullptr);
-    QCOMPARE(page->geometry(), controller.content->rect());
+    QCOMPARE(page->geometry(), controller.content()->rect());
     QVERIFY(FindByText<ButtonBase>(page, primary) != nullptr);
 
     // One menu: About, a separator, Quit on the platform's Quit shortcut.
-    const QList<QAction*> menus = controller.window->menuBar()->actions();
+    const QList<QAction*> menus = controller.window()->menuBar()->actions();
     QCOMPARE(menus.size(), 1);
     const QList<QAction*> items = menus.first()->menu()->actions();
     QCOMPARE(items.size(), 3);
@@ -142,16 +143,16 @@ class FlowsTest : public QObject {
     test::Sandbox sandbox;
     InstallerController controller;
     controller.applicationDidFinishLaunching();
-    QVERIFY(QTest::qWaitForWindowActive(controller.window));
+    QVERIFY(QTest::qWaitForWindowActive(controller.window()));
     QPointer<QWidget> welcome = OnlyPage(controller);
-    QTest::keyClick(controller.window, Qt::Key_Return);
+    QTest::keyClick(controller.window(), Qt::Key_Return);
 
     QWidget* page = OnlyPage(controller);
     QVERIFY(page != nullptr && page != welcome);
-    QCOMPARE(controller.fileNameLabel->text(), "No file chosen yet");
-    QCOMPARE(controller.validationLabel->text(), "");
-    QVERIFY(!controller.buildButton->isEnabled());
-    // The welcome page, no longer referenced, goes away.
+    QCOMPARE(PageOf<InstallerPage>(controller)->fileLabel()->text(), "No file chosen yet");
+    QCOMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(), "");
+    QVERIFY(!PageOf<InstallerPage>(controller)->buildButton()->isEnabled());
+    // The welcome page, replaced, goes away.
     QTRY_VERIFY(welcome == nullptr);
   }
 
@@ -182,11 +183,11 @@ class FlowsTest : public QObject {
       SetTools(table);
     }
     FindByText<ButtonBase>(OnlyPage(controller), "Install Command Line Tools")->click();
-    QCOMPARE(controller.prereqHint->text(), hint);
+    QCOMPARE(PageOf<WelcomePage>(controller)->hint(), hint);
 
     // "Check again" rebuilds the page with the hint back at its default.
     FindByText<ButtonBase>(OnlyPage(controller), "Check again")->click();
-    QCOMPARE(controller.prereqHint->text(),
+    QCOMPARE(PageOf<WelcomePage>(controller)->hint(),
              "After Apple's installer finishes, choose Check again.");
     QCOMPARE(CountStarting(sandbox.logEvents(), "prerequisites: missing"), 2);
   }
@@ -249,16 +250,16 @@ class FlowsTest : public QObject {
     LaunchToInstallerPage(controller);
     DropFiles(OnlyPage(controller), {path});
 
-    QCOMPARE(controller.installerURL, QUrl::fromLocalFile(path));
-    QCOMPARE(controller.fileNameLabel->text(), chip);
-    QVERIFY(controller.fileNameLabel->textColor() == LabelColor());
-    QCOMPARE(controller.validationLabel->text(), "Checking " + file + "…");
-    QVERIFY(!controller.buildButton->isEnabled());
+    QCOMPARE(controller.session().selection().path, path.toStdString());
+    QCOMPARE(PageOf<InstallerPage>(controller)->fileLabel()->text(), chip);
+    QVERIFY(PageOf<InstallerPage>(controller)->fileLabel()->textColor() == LabelColor());
+    QCOMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(), "Checking " + file + "…");
+    QVERIFY(!PageOf<InstallerPage>(controller)->buildButton()->isEnabled());
 
-    QTRY_COMPARE(controller.validationLabel->text(), verdict);
-    QVERIFY(controller.validationLabel->textColor() ==
+    QTRY_COMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(), verdict);
+    QVERIFY(PageOf<InstallerPage>(controller)->verdictLabel()->textColor() ==
             (usable ? SecondaryLabelColor() : SystemRedColor()));
-    QCOMPARE(controller.buildButton->isEnabled(), usable);
+    QCOMPARE(PageOf<InstallerPage>(controller)->buildButton()->isEnabled(), usable);
     const QStringList events = sandbox.logEvents();
     QCOMPARE(
         events.mid(events.size() - 2),
@@ -301,8 +302,8 @@ class FlowsTest : public QObject {
 
     QTRY_COMPARE(QFile(QString::fromStdString(marks)).size(), 2);
     QTest::qWait(100);  // both results have reached the main queue
-    QCOMPARE(controller.validationLabel->text(), expected);
-    QVERIFY(controller.buildButton->isEnabled());
+    QCOMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(), expected);
+    QVERIFY(PageOf<InstallerPage>(controller)->buildButton()->isEnabled());
     const QStringList events = sandbox.logEvents();
     QCOMPARE(CountStarting(events, "installer chosen: "), 2);
     QCOMPARE(CountStarting(events, "installer check: "), 1);
@@ -319,8 +320,8 @@ class FlowsTest : public QObject {
     const int before = sandbox.logEvents().size();
     DropFiles(OnlyPage(controller), {sandbox.path("notes.txt"), sandbox.path("setup.exe.zip")});
     QTest::qWait(50);
-    QVERIFY(controller.installerURL.isEmpty());
-    QCOMPARE(controller.fileNameLabel->text(), "No file chosen yet");
+    QVERIFY(controller.session().selection().path.empty());
+    QCOMPARE(PageOf<InstallerPage>(controller)->fileLabel()->text(), "No file chosen yet");
     QCOMPARE(sandbox.logEvents().size(), before);
   }
 
@@ -330,41 +331,53 @@ class FlowsTest : public QObject {
     test::WriteSparseFile(sandbox.path("x.exe"), 1000, "MZ");
     InstallerController controller;
     LaunchToInstallerPage(controller);
-    QVERIFY(QTest::qWaitForWindowActive(controller.window));
+    QVERIFY(QTest::qWaitForWindowActive(controller.window()));
     DropFiles(OnlyPage(controller), {sandbox.path("x.exe")});
-    QTRY_COMPARE(controller.validationLabel->text(), kTooSmall);
+    QTRY_COMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(), kTooSmall);
     QWidget* page = OnlyPage(controller);
 
-    QTest::keyClick(controller.window, Qt::Key_Return);
+    QTest::keyClick(controller.window(), Qt::Key_Return);
     QTest::qWait(50);
     QCOMPARE(OnlyPage(controller), page);
-    QVERIFY(controller.pipeline == nullptr);
+    QVERIFY(controller.buildRun() == nullptr);
   }
 
-  // A replaced installer page stays readable through the references: the page rebuilt from
-  // it carries over the verdict and the button state (the cancelled-build path), then the old
-  // one goes away.
+  // The installer page is rebuilt from the session: coming back to it (after
+  // a cancelled build, from the error page) shows the file, its verdict and
+  // "Build" as they were, while the page that was replaced goes away.
   void rebuiltInstallerPageCarriesTheVerdictOver() {
     test::Sandbox sandbox;
     test::WriteSparseFile(sandbox.path("simcity3000.exe"), 60 * kMiB, "MZ");
     InstallerController controller;
     LaunchToInstallerPage(controller);
     controller.useInstallerAtURL(QUrl::fromLocalFile(sandbox.path("simcity3000.exe")));
-    QTRY_VERIFY(controller.buildButton->isEnabled());
+    QTRY_VERIFY(PageOf<InstallerPage>(controller)->buildButton()->isEnabled());
+    const QString verdict = PageOf<InstallerPage>(controller)->verdictLabel()->text();
     QPointer<QWidget> old = OnlyPage(controller);
 
     controller.showPage(new PageView);  // the build page's place
-    QTest::qWait(20);
-    QVERIFY(old != nullptr);
-    controller.validationLabel->setText("Build cancelled. You can try again.");
+    QTRY_VERIFY(old == nullptr);
     controller.showDropPage();
 
-    QVERIFY(OnlyPage(controller) != old);
-    QCOMPARE(controller.fileNameLabel->text(), "simcity3000.exe · 60 MB");
-    QCOMPARE(controller.validationLabel->text(), "Build cancelled. You can try again.");
-    QVERIFY(controller.validationLabel->textColor() == SecondaryLabelColor());
-    QVERIFY(controller.buildButton->isEnabled());
-    QTRY_VERIFY(old == nullptr);
+    QCOMPARE(PageOf<InstallerPage>(controller)->fileLabel()->text(), "simcity3000.exe · 60 MB");
+    QCOMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(), verdict);
+    QVERIFY(PageOf<InstallerPage>(controller)->verdictLabel()->textColor() ==
+            SecondaryLabelColor());
+    QVERIFY(PageOf<InstallerPage>(controller)->buildButton()->isEnabled());
+  }
+
+  // A rejected verdict is shown in red again when the page is rebuilt.
+  void rebuiltInstallerPageKeepsARejectionRed() {
+    test::Sandbox sandbox;
+    test::WriteSparseFile(sandbox.path("x.exe"), 1000, "MZ");
+    InstallerController controller;
+    LaunchToInstallerPage(controller);
+    controller.useInstallerAtURL(QUrl::fromLocalFile(sandbox.path("x.exe")));
+    QTRY_COMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(), kTooSmall);
+    controller.showDropPage();
+    QCOMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(), kTooSmall);
+    QVERIFY(PageOf<InstallerPage>(controller)->verdictLabel()->textColor() == SystemRedColor());
+    QVERIFY(!PageOf<InstallerPage>(controller)->buildButton()->isEnabled());
   }
 
   void chooserOffersExeFilesAndUsesTheChoice_data() {
@@ -398,7 +411,7 @@ class FlowsTest : public QObject {
     QCOMPARE(acceptLabel, "Use this installer");
     QCOMPARE(filters.size(), 1);
     QVERIFY(filters.first().contains("*.exe"));
-    QCOMPARE(controller.installerURL, accept ? QUrl::fromLocalFile(path) : QUrl());
+    QCOMPARE(controller.session().selection().path, accept ? path.toStdString() : std::string());
   }
 };
 

@@ -10,24 +10,27 @@
 #include <QTimer>
 
 #include "build_support.h"
+#include "checks/build_advice.h"
 #include "components/label.h"
 #include "components/standard_buttons.h"
 #include "components/surfaces.h"
-#include "pipeline/pipeline.h"
 #include "window/installer_controller.h"
 
 using namespace vlmr;
 using test::BuildSandbox;
 using test::CurrentPage;
 using test::FindByText;
+using test::PageOf;
 
 namespace {
 
-constexpr char kToolsAdvice[] =
-    "The Xcode Command Line Tools got out of date or incomplete. Run xcode-select --install, then "
-    "reopen this installer.";
-constexpr char kDiskAdvice[] = "The disk is full. Free about 5 GB and try again.";
-constexpr char kSomethingWrong[] = "Something went wrong while building the app.";
+// The advice table is the session's (tested there); the pages show its sentences.
+QString Advice(const char* raw) {
+  return QString::fromStdString(FriendlyMessageFor(raw));
+}
+const QString kToolsAdvice = Advice("Command Line Tools");
+const QString kDiskAdvice = Advice("disk is full");
+const QString kSomethingWrong = Advice("");
 
 void WriteBytes(const QString& path, const QByteArray& bytes) {
   QDir().mkpath(QFileInfo(path).path());
@@ -42,34 +45,6 @@ class OutcomeTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void friendlyMessageForKnownCauses_data() {
-    QTest::addColumn<QString>("raw");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("no game files")
-        << "The installer does not contain Apps/SC3U.exe."
-        << "That installer doesn't contain the SimCity 3000 Unlimited game files. Use the GOG "
-           "offline backup installer for SimCity 3000 Unlimited.";
-    QTest::newRow("wrong release")
-        << "Apps/SC3U.exe is not GOG 2.0.949(a) (build 1.0)"
-        << "The game files in that installer aren't version 2.0.949(a), which is the release this "
-           "project can build. Update it from GOG and try again.";
-    QTest::newRow("tools") << "xcrun: the Command Line Tools are broken" << kToolsAdvice;
-    QTest::newRow("no space") << "write failed: No space left on device" << kDiskAdvice;
-    QTest::newRow("disk full") << "the disk is full" << kDiskAdvice;
-    QTest::newRow("tools before disk") << "disk is full; Command Line Tools" << kToolsAdvice;
-    QTest::newRow("lower-case words") << "no space left, the command line tools, DISK IS FULL"
-                                      << "no space left, the command line tools, DISK IS FULL";
-    QTest::newRow("empty") << "" << kSomethingWrong;
-    QTest::newRow("null") << QString() << kSomethingWrong;
-    QTest::newRow("anything else") << "Could not start the build."
-                                   << "Could not start the build.";
-  }
-  void friendlyMessageForKnownCauses() {
-    QFETCH(QString, raw);
-    QFETCH(QString, shown);
-    QCOMPARE(InstallerController::friendlyMessageFor(raw), shown);
-  }
-
   // Done page only for status 0 with an existing app folder, checked before a
   // cancellation; the installer page after a cancel; the error page otherwise.
   void buildFinishedChoosesThePage_data() {
@@ -101,27 +76,30 @@ class OutcomeTest : public QObject {
     test::WriteSparseFile(installer, 1000, "MZ");
     InstallerController controller;
     controller.buildWindow();
-    controller.installerURL = QUrl::fromLocalFile(installer);
+    InstallerSession& session = controller.session();
+    // As after a usable verdict.
+    session.applyVerdict(session.select(installer.toStdString()), "ok", true);
     controller.showDropPage();
-    controller.buildButton->setEnabled(true);  // as after a usable verdict
+    session.buildStarted(session.logPath().value_or(""));
 
-    auto build = Pipeline::Create();
+    BuildResult result;
     const QString appPath = sandbox.path("Velmora 3000.app");
     if (app == "dir") QDir().mkpath(appPath);
     if (app == "file") WriteBytes(appPath, "x");
-    if (!app.isEmpty()) build->appPath = appPath.toStdString();
-    if (!error.isEmpty()) build->errorMessage = error.toStdString();
-    build->cancelled = cancelled;
-    controller.pipeline = build;
-    controller.buildFinished(status);
+    if (!app.isEmpty()) result.appPath = appPath.toStdString();
+    result.appIsFolder = QFileInfo(appPath).isDir();
+    result.errorMessage = error.toStdString();
+    result.cancelled = cancelled;
+    controller.buildFinished(status, result);
 
-    QVERIFY(controller.pipeline == nullptr);
+    QCOMPARE(session.buildPhase(), BuildPhase::Idle);
     QVERIFY(FindByText<Label>(CurrentPage(controller), shows) != nullptr);
     const bool done = shows == "Velmora 3000 is ready";
-    QCOMPARE(controller.builtAppPath, done ? std::optional(appPath.toStdString()) : std::nullopt);
+    QCOMPARE(session.appPaths().builtAppPath,
+             done ? std::optional(appPath.toStdString()) : std::nullopt);
     if (cancelled && !done) {
-      QCOMPARE(controller.validationLabel->text(), shows);
-      QVERIFY(controller.buildButton->isEnabled());
+      QCOMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(), shows);
+      QVERIFY(PageOf<InstallerPage>(controller)->buildButton()->isEnabled());
     }
   }
 
@@ -130,16 +108,15 @@ class OutcomeTest : public QObject {
     BuildSandbox sandbox;
     InstallerController controller;
     controller.buildWindow();
-    auto build = Pipeline::Create();
-    build->errorMessage = "disk is full";
-    controller.pipeline = build;
-    controller.buildFailedWithMessage("Could not prepare the sources.");
-    QVERIFY(controller.pipeline == nullptr);
+    BuildResult result;
+    result.errorMessage = "disk is full";
+    controller.session().buildStarted("");
+    controller.buildFailedWithMessage("Could not prepare the sources.", result);
+    QCOMPARE(controller.session().buildPhase(), BuildPhase::Idle);
     QVERIFY(FindByText<Label>(CurrentPage(controller), "Could not prepare the sources.") !=
             nullptr);
 
-    controller.pipeline = build;
-    controller.buildFailedWithMessage(QString());
+    controller.buildFailedWithMessage(QString(), result);
     QVERIFY(FindByText<Label>(CurrentPage(controller), kDiskAdvice) != nullptr);
     // The hero's lead and the card's second line both say the installer is unchanged.
     int unchanged = 0;
@@ -177,8 +154,8 @@ class OutcomeTest : public QObject {
     const QByteArray savedHome = qgetenv("HOME");
     qputenv("HOME", home.toUtf8());
     InstallerController controller;
-    if (!log.isEmpty()) controller.logPath = log.toStdString();
-    std::unique_ptr<PageView> page(controller.errorPageTitle("Title", ""));
+    if (!log.isEmpty()) controller.session().setLogPath(log.toStdString());
+    std::unique_ptr<ErrorPage> page(controller.errorPageTitle("Title", ""));
     qputenv("HOME", savedHome);
     Label* label = FindByText<Label>(page.get(), "Log: " + shown);
     QVERIFY(label != nullptr);
@@ -205,7 +182,7 @@ class OutcomeTest : public QObject {
     if (contents != "-") WriteBytes(log, contents);
     InstallerController controller;  // no log path recorded: the default one
     QGuiApplication::clipboard()->setText("before");
-    std::unique_ptr<PageView> page(controller.errorPageTitle("Title", "Body"));
+    std::unique_ptr<ErrorPage> page(controller.errorPageTitle("Title", "Body"));
     FindByText<ButtonBase>(page.get(), "Copy log")->click();
     QCOMPARE(QGuiApplication::clipboard()->text(), textCopied ? QString::fromUtf8(contents) : log);
   }
@@ -218,7 +195,7 @@ class OutcomeTest : public QObject {
     test::OpenedUrls opened;
     InstallerController controller;
     const QString log = sandbox.path("logs/installer.log");
-    controller.logPath = log.toStdString();
+    controller.session().setLogPath(log.toStdString());
     controller.revealLog();
     QVERIFY(opened.urls.isEmpty());
     QDir().mkpath(log);  // a folder is no log file either
@@ -226,7 +203,7 @@ class OutcomeTest : public QObject {
     QVERIFY(opened.urls.isEmpty());
     QDir().rmdir(log);
     WriteBytes(log, "x\n");
-    std::unique_ptr<PageView> page(controller.errorPageTitle("Title", "Body"));
+    std::unique_ptr<ErrorPage> page(controller.errorPageTitle("Title", "Body"));
     FindByText<ButtonBase>(page.get(), "Show log in Finder")->click();
     QCOMPARE(opened.urls, QList<QUrl>{QUrl::fromLocalFile(sandbox.path("logs"))});
   }
@@ -239,14 +216,15 @@ class OutcomeTest : public QObject {
     test::WriteSparseFile(installer, 1000, "MZ");
     InstallerController controller;
     controller.buildWindow();
-    controller.installerURL = QUrl::fromLocalFile(installer);
+    InstallerSession& session = controller.session();
+    session.applyVerdict(session.select(installer.toStdString()), "verdict", true);
     controller.showDropPage();
-    controller.validationLabel->setText("verdict");
     controller.showPage(controller.errorPageTitle("Title", "Body"));
 
     QString behind;
     QTimer::singleShot(0, [&] {
-      behind = controller.fileNameLabel->text() + " | " + controller.validationLabel->text();
+      behind = PageOf<InstallerPage>(controller)->fileLabel()->text() + " | " +
+               PageOf<InstallerPage>(controller)->verdictLabel()->text();
       if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
         dialog->reject();
       }

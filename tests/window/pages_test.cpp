@@ -171,7 +171,7 @@ class PagesTest : public QObject {
   void welcomeMissingVariantFollowsItsTable() {
     test::Sandbox sandbox;
     InstallerController controller;
-    std::unique_ptr<PageView> page(controller.welcomePageMissing(true));
+    std::unique_ptr<WelcomePage> page(controller.welcomePageMissing(true));
     QCOMPARE(FrameOf(page.get()), kPage);
 
     const QRectF panel(36, 254, 668, 186);
@@ -198,17 +198,14 @@ class PagesTest : public QObject {
     });
     QVERIFY2(check.report().isEmpty(), qPrintable(check.report()));
     QVERIFY(FindByFrame<SeparatorLine>(page.get(), QRectF(22, 40, 624, 1), panel) != nullptr);
-    QCOMPARE(
-        controller.prereqHint.data(),
-        FindByText<Label>(page.get(), "After Apple's installer finishes, choose Check again."));
+    page->setHint("hint");
+    QVERIFY(FindByFrame<Label>(page.get(), QRectF(22, 12, 624, 20), panel)->text() == "hint");
   }
 
   void welcomeAllPresentVariantFollowsItsTable() {
     test::Sandbox sandbox;
     InstallerController controller;
-    Label earlierHint;
-    controller.prereqHint = &earlierHint;
-    std::unique_ptr<PageView> page(controller.welcomePageMissing(false));
+    std::unique_ptr<WelcomePage> page(controller.welcomePageMissing(false));
 
     const QRectF banner(36, 470, 668, 32);
     const QRectF card(36, 268, 668, 184);
@@ -230,8 +227,10 @@ class PagesTest : public QObject {
     });
     check.buttons({{"Continue", QRectF(584, 190, 120, 36), true, true, "\r"}});
     QVERIFY2(check.report().isEmpty(), qPrintable(check.report()));
-    // Only the missing variant has a hint line; this one leaves the reference alone.
-    QCOMPARE(controller.prereqHint.data(), &earlierHint);
+    // Only the missing variant has a hint line.
+    page->setHint("hint");
+    QVERIFY(page->hint().isEmpty());
+    QVERIFY(FindByText<Label>(page.get(), "hint") == nullptr);
   }
 
   // The page's Python row has its own test, without venv: a Python lacking venv
@@ -264,7 +263,7 @@ class PagesTest : public QObject {
       sandbox.setTool("python3", python.toStdString());
     }
     InstallerController controller;
-    std::unique_ptr<PageView> page(controller.welcomePageMissing(missing));
+    std::unique_ptr<WelcomePage> page(controller.welcomePageMissing(missing));
     const QRectF parent = missing ? QRectF(36, 254, 668, 186) : QRectF(36, 268, 668, 184);
     Checker check(page.get());
     check.rows({{parent, 22, missing ? 94.0 : 92.0, "Python 3", value, ok}});
@@ -276,7 +275,7 @@ class PagesTest : public QObject {
     InstallerController controller;
     const QString name = "setup_simcity_3000_unlimited_2.0.949(a).exe";
     const QString verdict = "GOG 2.0.949(a) installer · 535 MB · ready to build";
-    std::unique_ptr<PageView> page(controller.dropPageWithName(name, "535 MB", verdict, true));
+    std::unique_ptr<InstallerPage> page(controller.dropPageWithName(name, "535 MB", verdict, true));
 
     const QRectF zone(36, 244, 668, 244);
     const QRectF chip(144, 62, 380, 34);
@@ -305,11 +304,11 @@ class PagesTest : public QObject {
     QVERIFY2(check.report().isEmpty(), qPrintable(check.report()));
     QVERIFY(FindByFrame<DropZoneView>(page.get(), zone, kPage) != nullptr);
 
-    // The references point at this page's elements.
-    QCOMPARE(controller.fileNameLabel.data(), FindByText<Label>(page.get(), name + " · 535 MB"));
-    QCOMPARE(controller.fileNameLabel->lineBreakMode(), Label::LineBreakMode::TruncateMiddle);
-    QCOMPARE(controller.validationLabel.data(), FindByText<Label>(page.get(), verdict));
-    QCOMPARE(controller.buildButton.data(), FindByText<ButtonBase>(page.get(), "Build"));
+    // The page's read side names its own elements.
+    QCOMPARE(page->fileLabel(), FindByText<Label>(page.get(), name + " · 535 MB"));
+    QCOMPARE(page->fileLabel()->lineBreakMode(), Label::LineBreakMode::TruncateMiddle);
+    QCOMPARE(page->verdictLabel(), FindByText<Label>(page.get(), verdict));
+    QCOMPARE(page->buildButton(), FindByText<ButtonBase>(page.get(), "Build"));
   }
 
   void installerPageShowsItsState_data() {
@@ -340,12 +339,11 @@ class PagesTest : public QObject {
     QFETCH(bool, chipTertiary);
     test::Sandbox sandbox;
     InstallerController controller;
-    std::unique_ptr<PageView> page(controller.dropPageWithName(name, size, status, enabled));
-    QCOMPARE(controller.fileNameLabel->text(), chipText);
-    QVERIFY(controller.fileNameLabel->textColor() ==
-            (chipTertiary ? TertiaryLabelColor() : LabelColor()));
-    QCOMPARE(controller.validationLabel->text(), status);
-    QCOMPARE(controller.buildButton->isEnabled(), enabled);
+    std::unique_ptr<InstallerPage> page(controller.dropPageWithName(name, size, status, enabled));
+    QCOMPARE(page->fileLabel()->text(), chipText);
+    QVERIFY(page->fileLabel()->textColor() == (chipTertiary ? TertiaryLabelColor() : LabelColor()));
+    QCOMPARE(page->verdictLabel()->text(), status);
+    QCOMPARE(page->buildButton()->isEnabled(), enabled);
   }
 };
 

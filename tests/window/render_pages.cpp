@@ -45,11 +45,12 @@ int main(int argc, char** argv) {
        }},
       {"installer-rejected",
        [&] {
-         PageView* page = controller.dropPageWithName(
+         const QString verdict =
+             "That file is too small to be the GOG installer (it should be about 560 MB).";
+         InstallerPage* page = controller.dropPageWithName(
              "a-very-long-file-name-for-something-else-entirely-that-keeps-going-on-and-on.exe",
-             "1 MB", "That file is too small to be the GOG installer (it should be about 560 MB).",
-             false);
-         controller.validationLabel->setTextColor(SystemRedColor());
+             "1 MB", verdict, false);
+         page->setVerdict(verdict, VerdictTone::Error);
          return page;
        }},
   };

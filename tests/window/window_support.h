@@ -17,6 +17,7 @@
 #include "components/label.h"
 #include "platform/qt/qt_main_queue.h"
 #include "platform/system_tools.h"
+#include "window/installer_controller.h"
 
 namespace vlmr::test {
 
@@ -72,6 +73,12 @@ T* FindByFrame(QWidget* root, const QRectF& frame, const QRectF& parentFrame) {
     }
   }
   return nullptr;
+}
+
+/// The controller's page on screen when it is a `Page`, else null.
+template <class Page>
+Page* PageOf(const InstallerController& controller) {
+  return qobject_cast<Page*>(controller.currentPage());
 }
 
 /// The pages now in the window's content.

@@ -1,0 +1,117 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "checks/app_install.h"
+
+namespace vlmr {
+
+/// The installer file last dropped or chosen and what is known about it.
+struct InstallerSelection {
+  /// The file's path; empty until the first selection. Kept when rejected.
+  std::string path;
+  /// Counts selections, so a check's verdict reaches only its own selection.
+  uint64_t generation = 0;
+  /// The verdict line: "Checking …", the check's summary, or the cancel notice.
+  std::string verdict;
+  /// The verdict line tells of a rejected file (drawn in red).
+  bool verdictIsError = false;
+  /// The file may be built: "Build" is enabled exactly when this is set.
+  bool usable = false;
+};
+
+/// Where the build is.
+enum class BuildPhase {
+  Idle,        ///< no build runs; one may start
+  Running,     ///< a build runs
+  Cancelling,  ///< Cancel was pressed; the build has not ended yet
+};
+
+/// What a run knows when it ends, gathered from its pipeline.
+struct BuildResult {
+  /// The app folder the script named in "##done", if any.
+  std::optional<std::string> appPath;
+  /// That path is an existing folder (looked at when the run ended).
+  bool appIsFolder = false;
+  /// Cancel reached the run.
+  bool cancelled = false;
+  /// The script's "##error" text, or the run's own failure; may be empty.
+  std::string errorMessage;
+};
+
+/// Which page a finished build leads to, with what it shows.
+struct BuildOutcome {
+  enum class Kind {
+    Done,       ///< the done page for `appPath`
+    Cancelled,  ///< back to the installer page with the cancel notice
+    Failed,     ///< the error page titled `advice`
+  };
+  Kind kind = Kind::Failed;
+  std::string appPath;
+  std::string advice;
+  bool operator==(const BuildOutcome&) const = default;
+};
+
+/// The verdict line after a cancelled build.
+inline constexpr char kBuildCancelledNotice[] = "Build cancelled. You can try again.";
+
+/// Everything the installer window knows apart from its widgets: the missing
+/// prerequisites, the selection with its verdict, the build phase, the app
+/// paths and the log path. Each step of the flow is a method, so the window
+/// only shows what the session says; plain C++, used on the main thread.
+class InstallerSession {
+ public:
+  /// The user-facing names of the missing prerequisites, from the last check.
+  const std::vector<std::string>& missingItems() const { return missingItems_; }
+  /// Records the outcome of a prerequisite check.
+  void setMissingItems(std::vector<std::string> items) { missingItems_ = std::move(items); }
+
+  /// The current selection.
+  const InstallerSelection& selection() const { return selection_; }
+  /// A new selection of `path`: it forgets the previous build's app, shows
+  /// "Checking <name>…" (the line keeps its colour until the verdict) and
+  /// disables "Build". Returns the generation to hand back with the verdict.
+  uint64_t select(const std::string& path);
+  /// The check of selection `generation` ended. A stale verdict (a later
+  /// selection, even of the same file, has been made) is refused: false.
+  bool applyVerdict(uint64_t generation, const std::string& summary, bool usable);
+
+  /// The build phase.
+  BuildPhase buildPhase() const { return phase_; }
+  /// A build may start: a file is selected and none runs.
+  bool canStartBuild() const { return !selection_.path.empty() && phase_ == BuildPhase::Idle; }
+  /// A build started, logging to `logPath`.
+  void buildStarted(std::string logPath);
+  /// Cancel was pressed while a build runs.
+  void cancelRequested();
+  /// The script ended with `status`. Success is judged first: a build that got
+  /// as far as a real app counts, even when Cancel came too late to stop it.
+  BuildOutcome buildFinished(int32_t status, const BuildResult& result);
+  /// The build could not run: the error page with advice for `message`, else
+  /// for the run's own error text, else the general sentence.
+  BuildOutcome buildFailed(const std::string& message, const BuildResult& result);
+
+  /// The built and the installed app.
+  const AppPaths& appPaths() const { return appPaths_; }
+  /// The done page shows the app at `path`: the installed copy when
+  /// `installed`, else the built one. The other path is forgotten.
+  void showingApp(const std::string& path, bool installed);
+  /// The built app was moved to `destination`.
+  void moved(const std::string& destination) { appPaths_.moved(destination); }
+
+  /// The installer log that the copy and show log actions use (unset: none recorded).
+  const std::optional<std::string>& logPath() const { return logPath_; }
+  void setLogPath(std::optional<std::string> path) { logPath_ = std::move(path); }
+
+ private:
+  std::vector<std::string> missingItems_;
+  InstallerSelection selection_;
+  BuildPhase phase_ = BuildPhase::Idle;
+  AppPaths appPaths_;
+  std::optional<std::string> logPath_;
+};
+
+}  // namespace vlmr

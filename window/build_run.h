@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "checks/installer_session.h"
+
+namespace vlmr {
+
+class Pipeline;
+
+/// One build started from the window: prepares the sources in the background,
+/// starts the script on the main thread, relays its lines and stages in
+/// batches, and says how it ended. Cancel stops it; quitting the application
+/// stops its script's process group before the process exits.
+class BuildRun : public QObject {
+  Q_OBJECT
+
+ public:
+  /// A run of the bundled build for `installerPath` into `stageDir`; nothing
+  /// happens before start().
+  BuildRun(const std::string& installerPath, const std::string& stageDir,
+           QObject* parent = nullptr);
+  ~BuildRun() override;
+
+  /// Prepares the sources in the background, then starts the script.
+  void start();
+  /// Stops the script (SIGTERM, SIGKILL later); before it has started, the
+  /// script is never started and the run ends as cancelled.
+  void cancel();
+  /// Stops the script and whatever is left of its process group now, waiting
+  /// briefly: the application is about to exit.
+  void stopBeforeQuit();
+
+  /// The pipeline of this run.
+  const Pipeline& pipeline() const { return *pipeline_; }
+
+ signals:
+  /// Output lines, in order.
+  void linesArrived(const QStringList& lines);
+  /// The script reached the page's `stage` (0..5).
+  void stageReached(qint64 stage);
+  /// Every report of one hand-over has been delivered.
+  void batchDelivered();
+  /// The script ended with `status` (-1: it never started).
+  void finished(int status, const vlmr::BuildResult& result);
+  /// The build could not run: `message` says why.
+  void failed(const QString& message, const vlmr::BuildResult& result);
+
+ private:
+  void startPrepared();
+  void end(int32_t status);
+  void fail(const QString& message);
+  BuildResult result() const;
+
+  std::shared_ptr<Pipeline> pipeline_;
+  // Set once the run has reported its end; later reports are dropped.
+  bool ended_ = false;
+};
+
+}  // namespace vlmr

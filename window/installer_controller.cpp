@@ -1,0 +1,188 @@
+// The controller's side of the welcome page, the installer page and the start
+// of a build: it asks the checks, keeps the answers in the session and shows
+// them on the page.
+#include "window/installer_controller.h"
+
+#include <sys/stat.h>
+#include <QFile>
+#include <QFileDialog>
+#include <QMainWindow>
+
+#include "base/paths.h"
+#include "checks/installer_validation.h"
+#include "checks/prerequisites.h"
+#include "pipeline/host.h"
+#include "pipeline/installer_log.h"
+#include "platform/bundle.h"
+#include "platform/queues.h"
+#include "window/build_page.h"
+#include "window/build_run.h"
+#include "window/installer_page.h"
+#include "window/welcome_page.h"
+
+namespace vlmr {
+namespace {
+
+QString FromStd(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+// The selection's size for people, or "" when its attributes cannot be read.
+// Like the check, it follows a final symbolic link to the file itself.
+QString SelectionSize(const std::string& path) {
+  if (path.empty()) return QString("");
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0) return QString("");
+  return FromStd(HumanSize(static_cast<uint64_t>(info.st_size)));
+}
+
+QString SelectionName(const std::string& path) {
+  return path.empty() ? QString("") : FromStd(LastPathComponent(path));
+}
+
+}  // namespace
+
+void InstallerController::checkPrerequisites() {
+  session_.setMissingItems(PrerequisiteProbe().checkPrerequisites());
+  showWelcomePageMissing(!session_.missingItems().empty());
+}
+
+void InstallerController::installCommandLineTools() {
+  // Waits for xcode-select on the main thread, as the request itself is quick:
+  // the system's own installer runs on after it returns.
+  InstallRequestOutcome outcome = PrerequisiteProbe().installCommandLineTools();
+  std::string_view hint = InstallHintText(outcome);
+  if (auto* page = currentPageAs<WelcomePage>()) {
+    page->setHint(QString::fromUtf8(hint.data(), static_cast<qsizetype>(hint.size())));
+  }
+}
+
+WelcomePage* InstallerController::welcomePageMissing(bool missing) {
+  // The page's own, lighter Python test: the version only, without venv, so
+  // the page can be built on its own (the snapshots do).
+  auto* page = new WelcomePage({missing, PrerequisiteProbe().pythonVersionReady()});
+  connect(page, &WelcomePage::continueRequested, this, &InstallerController::continueToDrop);
+  connect(page, &WelcomePage::installToolsRequested, this,
+          &InstallerController::installCommandLineTools);
+  connect(page, &WelcomePage::checkAgainRequested, this, &InstallerController::checkPrerequisites);
+  return page;
+}
+
+void InstallerController::showWelcomePageMissing(bool missing) {
+  showPage(welcomePageMissing(missing));
+}
+
+void InstallerController::continueToDrop() {
+  showDropPage();
+}
+
+InstallerPage* InstallerController::dropPageWithName(const QString& name, const QString& size,
+                                                     const QString& status, bool enabled) {
+  return installerPage({name, size, status, VerdictTone::Plain, enabled});
+}
+
+InstallerPage* InstallerController::installerPage(const InstallerPageState& state) {
+  auto* page = new InstallerPage(state);
+  connect(page, &InstallerPage::chooseRequested, this, &InstallerController::chooseInstaller);
+  connect(page, &InstallerPage::buildRequested, this, &InstallerController::beginBuild);
+  connect(page, &InstallerPage::installerDropped, this, &InstallerController::useInstallerAtURL);
+  return page;
+}
+
+void InstallerController::showDropPage() {
+  const InstallerSelection& selection = session_.selection();
+  if (selection.path.empty()) {
+    showPage(installerPage({}));
+    return;
+  }
+  showPage(installerPage(
+      {SelectionName(selection.path), SelectionSize(selection.path), FromStd(selection.verdict),
+       selection.verdictIsError ? VerdictTone::Error : VerdictTone::Plain, selection.usable}));
+}
+
+void InstallerController::chooseInstaller() {
+  QFileDialog dialog(window_.data(),
+                     QStringLiteral("Choose your GOG SimCity 3000 Unlimited installer"));
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Use this installer"));
+  // Windows names the extension in any case.
+  dialog.setNameFilter(QStringLiteral("Windows installer (*.exe *.EXE *.Exe)"));
+  if (dialog.exec() != QDialog::Accepted) return;
+  const QList<QUrl> urls = dialog.selectedUrls();
+  if (urls.isEmpty() || urls.first().isEmpty()) return;
+  useInstallerAtURL(urls.first());
+}
+
+void InstallerController::useInstallerAtURL(const QUrl& url) {
+  const std::string path = url.toLocalFile().toStdString();
+  const uint64_t selection = session_.select(path);
+  AppendInstallerLog("installer chosen: " + path);
+  if (auto* page = currentPageAs<InstallerPage>()) {
+    page->setFile(SelectionName(path), SelectionSize(path));
+    // The line keeps its colour until the verdict arrives.
+    page->setVerdict(FromStd(session_.selection().verdict));
+    page->setBuildEnabled(false);
+  }
+
+  QPointer<InstallerController> weak(this);
+  RunInBackground([weak, path, selection] {
+    std::string summary;
+    const bool usable = InstallerValidator().validateInstaller(path, &summary, nullptr);
+    RunOnMain([weak, selection, summary, usable] {
+      // A later selection, even of the same file, has taken over: drop this one.
+      if (weak == nullptr || !weak->session_.applyVerdict(selection, summary, usable)) return;
+      if (auto* page = weak->currentPageAs<InstallerPage>()) {
+        page->setVerdict(FromStd(summary), usable ? VerdictTone::Plain : VerdictTone::Error);
+        page->setBuildEnabled(usable);
+      }
+      AppendInstallerLog(std::string("installer check: ") + (usable ? "usable" : "rejected") +
+                         " (" + summary + ")");
+    });
+  });
+}
+
+BuildPage* InstallerController::buildPageAtStage(int64_t stage, const QStringList& log) {
+  auto* page = new BuildPage({stage, log, std::nullopt});
+  connect(page, &BuildPage::cancelRequested, this, &InstallerController::cancelBuild);
+  return page;
+}
+
+void InstallerController::beginBuild() {
+  if (!session_.canStartBuild() || run_ != nullptr) return;
+  const std::string stageDir = HomePath("Library/Application Support/Velmora 3000/installer-stage");
+  auto* run = new BuildRun(session_.selection().path, stageDir, this);
+  run_ = run;
+  AppendInstallerLog("build start: out " + stageDir);
+
+  // A starting build shows an empty bar, not the middle of the first stage.
+  auto* page = new BuildPage({0, {}, 0.0});
+  connect(page, &BuildPage::cancelRequested, this, &InstallerController::cancelBuild);
+  showPage(page);
+  session_.buildStarted(InstallerLogPath());
+
+  connect(run, &BuildRun::linesArrived, page, &BuildPage::appendLines);
+  connect(run, &BuildRun::stageReached, page, &BuildPage::setStage);
+  connect(run, &BuildRun::batchDelivered, page, &BuildPage::flushLog);
+  connect(run, &BuildRun::finished, this, &InstallerController::buildFinished);
+  connect(run, &BuildRun::failed, this, &InstallerController::buildFailedWithMessage);
+  run->start();
+}
+
+void InstallerController::cancelBuild() {
+  if (run_ == nullptr) return;
+  if (auto* page = currentPageAs<BuildPage>()) page->setCancelling();
+  session_.cancelRequested();
+  run_->cancel();
+}
+
+const BuildRun* InstallerController::buildRun() const {
+  return run_;
+}
+
+void InstallerController::releaseRun() {
+  if (run_ != nullptr) run_->deleteLater();
+  run_ = nullptr;
+}
+
+}  // namespace vlmr

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include "components/surfaces.h"
+
+namespace vlmr {
+
+class ButtonBase;
+class Label;
+
+/// How the verdict line is drawn.
+enum class VerdictTone {
+  Plain,  ///< secondary label colour
+  Error,  ///< red: the file was rejected
+};
+
+/// What the installer page shows.
+struct InstallerPageState {
+  /// The chosen file's name; empty: "No file chosen yet".
+  QString name;
+  /// Its size for people; may be empty when it cannot be read.
+  QString size;
+  /// The verdict line.
+  QString verdict;
+  VerdictTone tone = VerdictTone::Plain;
+  /// "Build" is enabled.
+  bool buildEnabled = false;
+};
+
+/// The page where the user drops or chooses the installer: the drop zone with
+/// the file chip and the verdict line, "Choose…" and "Build".
+class InstallerPage : public PageView {
+  Q_OBJECT
+
+ public:
+  /// Builds the page showing `state`.
+  explicit InstallerPage(const InstallerPageState& state);
+
+  /// The file chip shows a just-selected file: "name · size" in the label
+  /// colour, or nothing without a name.
+  void setFile(const QString& name, const QString& size);
+  /// The verdict line's text; its colour stays as it is.
+  void setVerdict(const QString& text);
+  /// The verdict line's text and colour.
+  void setVerdict(const QString& text, VerdictTone tone);
+  /// Enables or disables "Build".
+  void setBuildEnabled(bool enabled);
+
+  /// The file chip's label.
+  const Label* fileLabel() const { return file_; }
+  /// The verdict line.
+  const Label* verdictLabel() const { return verdict_; }
+  /// "Build".
+  ButtonBase* buildButton() const { return build_; }
+
+  /// "name · size", the chip's text for a chosen file.
+  static QString NameAndSize(const QString& name, const QString& size);
+
+ signals:
+  /// "Choose…".
+  void chooseRequested();
+  /// "Build" (or Return while it is enabled).
+  void buildRequested();
+  /// An ".exe" file was dropped on the zone.
+  void installerDropped(const QUrl& url);
+
+ private:
+  Label* file_ = nullptr;
+  Label* verdict_ = nullptr;
+  ButtonBase* build_ = nullptr;
+};
+
+}  // namespace vlmr

@@ -1,0 +1,158 @@
+// How a build ends in the window, and the actions of the error and done
+// pages: copying and showing the log, moving, opening and showing the app.
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QStringDecoder>
+
+#include "base/files.h"
+#include "checks/app_install.h"
+#include "checks/finder_folder.h"
+#include "pipeline/host.h"
+#include "pipeline/installer_log.h"
+#include "platform/home.h"
+#include "platform/qt/desktop_services.h"
+#include "window/build_run.h"
+#include "window/desktop.h"
+#include "window/done_page.h"
+#include "window/error_page.h"
+#include "window/installer_controller.h"
+
+namespace vlmr {
+namespace {
+
+constexpr char kUnchanged[] = "Your original game installer hasn't been changed.";
+
+// The log's path, or the default one when none was recorded yet.
+QString LogFilePath(const std::optional<std::string>& logPath) {
+  return QString::fromStdString(logPath.value_or(InstallerLogPath()));
+}
+
+// `path` with the home directory written as "~" where the path lies inside it.
+// Only a leading home counts: the same letters further on are part of other
+// names, and a home of "/" would otherwise turn every separator into "~".
+QString AbbreviatedHome(const QString& path, QString home) {
+  while (home.endsWith(QLatin1Char('/'))) home.chop(1);
+  if (home.isEmpty()) return path;
+  if (path == home) return QStringLiteral("~");
+  if (path.startsWith(home + QLatin1Char('/'))) return QStringLiteral("~") + path.mid(home.size());
+  return path;
+}
+
+}  // namespace
+
+void InstallerController::buildFinished(int32_t status, const BuildResult& result) {
+  releaseRun();
+  const BuildOutcome outcome = session_.buildFinished(status, result);
+  switch (outcome.kind) {
+    case BuildOutcome::Kind::Done:
+      showPage(donePageWithAppPath(QString::fromStdString(outcome.appPath), false));
+      return;
+    case BuildOutcome::Kind::Cancelled:
+      showDropPage();
+      return;
+    case BuildOutcome::Kind::Failed:
+      showPage(
+          errorPageTitle(QString::fromStdString(outcome.advice), QString::fromUtf8(kUnchanged)));
+      return;
+  }
+}
+
+void InstallerController::buildFailedWithMessage(const QString& message,
+                                                 const BuildResult& result) {
+  releaseRun();
+  const BuildOutcome outcome = session_.buildFailed(message.toStdString(), result);
+  showPage(errorPageTitle(QString::fromStdString(outcome.advice), QString::fromUtf8(kUnchanged)));
+}
+
+ErrorPage* InstallerController::errorPageTitle(const QString& title, const QString& body) {
+  const QString shown =
+      AbbreviatedHome(LogFilePath(session_.logPath()), QString::fromStdString(HomeDirectory()));
+  auto* page = new ErrorPage({title, body, shown});
+  connect(page, &ErrorPage::copyLogRequested, this, &InstallerController::copyLog);
+  connect(page, &ErrorPage::revealLogRequested, this, &InstallerController::revealLog);
+  connect(page, &ErrorPage::chooseAnotherRequested, this,
+          &InstallerController::chooseAnotherInstaller);
+  return page;
+}
+
+void InstallerController::copyLog() {
+  const QString path = LogFilePath(session_.logPath());
+  QString text;
+  QFile file(path);
+  if (file.open(QIODevice::ReadOnly)) {
+    // Only a log that is valid UTF-8 is copied as text; anything else gives its path.
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    text = decoder.decode(file.readAll());
+    if (decoder.hasError()) text.clear();
+  }
+  if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+    clipboard->setText(text.isEmpty() ? path : text);
+  }
+}
+
+void InstallerController::revealLog() {
+  const QString path = LogFilePath(session_.logPath());
+  if (!IsFile(path.toStdString())) return;
+  RevealInFileManager(path);
+}
+
+void InstallerController::chooseAnotherInstaller() {
+  showDropPage();
+  chooseInstaller();
+}
+
+DonePage* InstallerController::donePageWithAppPath(const QString& path, bool installed) {
+  session_.showingApp(path.toStdString(), installed);
+  auto* page = new DonePage({installed ? MoveState::Moved : MoveState::Ready});
+  connect(page, &DonePage::moveRequested, this, &InstallerController::moveToApplications);
+  connect(page, &DonePage::revealRequested, this, &InstallerController::revealInFinder);
+  connect(page, &DonePage::openRequested, this, &InstallerController::openApp);
+  return page;
+}
+
+void InstallerController::moveToApplications() {
+  const AppPaths& paths = session_.appPaths();
+  if (!paths.canMove()) return;
+  const AppInstaller installer;
+  // Chosen anew on every press: the system folder when we may write there.
+  const std::string destination = installer.destination();
+  if (auto* page = currentPageAs<DonePage>()) page->setMoveState(MoveState::Moving);
+  QPointer<InstallerController> weak(this);
+  MoveAppInBackground(installer, *paths.builtAppPath, destination,
+                      [weak, destination](std::optional<std::string> failure) {
+                        if (weak == nullptr) return;
+                        auto* page = weak->currentPageAs<DonePage>();
+                        if (failure) {
+                          if (page != nullptr) page->setMoveState(MoveState::Ready);
+                          QMessageBox alert(weak->window_.data());
+                          alert.setIcon(QMessageBox::Warning);
+                          alert.setWindowTitle(InstallerController::windowTitle());
+                          alert.setText(QStringLiteral("Couldn't move the app"));
+                          alert.setInformativeText(QString::fromStdString(*failure));
+                          alert.setStandardButtons(QMessageBox::Ok);
+                          alert.exec();
+                          return;
+                        }
+                        weak->session_.moved(destination);
+                        if (page != nullptr) page->setMoveState(MoveState::Moved);
+                      });
+}
+
+void InstallerController::openApp() {
+  const std::optional<std::string> app = session_.appPaths().currentAppPath();
+  if (!app || app->empty()) return;
+  LaunchAppBundle(QString::fromStdString(*app));
+}
+
+void InstallerController::revealInFinder() {
+  const std::optional<std::string> app = session_.appPaths().currentAppPath();
+  if (!app) return;
+  const std::string folder = FinderFolderPath();
+  PrepareFinderFolder(*app, folder);
+  OpenWithDesktop(QString::fromStdString(folder));
+}
+
+}  // namespace vlmr

@@ -1,0 +1,65 @@
+// The builders of the recurring page elements: the page header, the two kinds
+// of action button and the checklist rows.
+#include "window/page_parts.h"
+
+#include <QRectF>
+
+#include "components/frame.h"
+#include "components/image_view.h"
+#include "components/page_helpers.h"
+#include "components/palette.h"
+#include "components/primary_button.h"
+#include "components/standard_buttons.h"
+
+namespace vlmr {
+namespace {
+
+// Every action button is this high, whatever the caller plans.
+constexpr double kButtonHeight = 36;
+
+template <class Button>
+Button* AddButtonTo(QWidget* parent, const QString& title, double x, double y, double width) {
+  auto* button = new Button(title);
+  SetFrame(button, x, y, width, kButtonHeight);
+  AddSubview(parent, button);
+  return button;
+}
+
+}  // namespace
+
+Label* AddHeroTo(QWidget* parent, const QString& title, const QString& lead, double iconSize) {
+  auto* icon = new ImageView(QRectF(36, 594 - iconSize, iconSize, iconSize), InstallerIcon());
+  AddSubview(parent, icon);
+  Label* titleLabel =
+      MakeLabel(title, true, std::nullopt, iconSize + 58, 560, 646 - iconSize, 36, 26);
+  AddSubview(parent, titleLabel);
+  Label* leadLabel =
+      MakeLabel(lead, false, SecondaryLabelColor(), iconSize + 58, 531, 646 - iconSize, 24, 15);
+  AddSubview(parent, leadLabel);
+  return leadLabel;
+}
+
+PrimaryButton* AddPrimaryButtonTo(QWidget* parent, const QString& title, double x, double y,
+                                  double width) {
+  return AddButtonTo<PrimaryButton>(parent, title, x, y, width);
+}
+
+PushButton* AddSecondaryButtonTo(QWidget* parent, const QString& title, double x, double y,
+                                 double width) {
+  return AddButtonTo<PushButton>(parent, title, x, y, width);
+}
+
+Label* AddStatusRowTo(QWidget* parent, double x, double y, const QString& label,
+                      const QString& value, bool ok) {
+  const DynColor amber = Dyn(Srgb(0.780, 0.506, 0.075), Srgb(0.949, 0.675, 0.224));
+  AddSubview(parent,
+             MakeLabel(QStringLiteral("●"), false, ok ? GreenDotColor() : amber, x, y, 18, 18, 12));
+  AttributedText text = RichText(label, LabelColor(), QFont::DemiBold, 13);
+  AppendRich(text, QStringLiteral("  ") + value, SecondaryLabelColor(), QFont::Normal, 13);
+  // The row reaches to the parent's right edge, wherever it starts.
+  Label* row = MakeRichLabel(text, x + 20, y - 1, parent->width() - 42, 20);
+  AddSubview(parent, row);
+  return row;
+}
+
+}  // namespace vlmr

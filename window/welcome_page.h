@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+#include "components/surfaces.h"
+
+namespace vlmr {
+
+class Label;
+
+/// What the welcome page shows.
+struct WelcomeState {
+  /// Something is missing: the variant that offers Apple's tools.
+  bool missing = false;
+  /// The page's own Python test passed (version 3.9 or later).
+  bool pythonReady = false;
+};
+
+/// The first page: the prerequisite checklist in its all-present variant
+/// ("Continue") or its something-missing one ("Install Command Line Tools",
+/// "Check again" and a hint line).
+class WelcomePage : public PageView {
+  Q_OBJECT
+
+ public:
+  /// The default sentence of the hint line.
+  static QString defaultHint();
+
+  /// Builds the variant `state` asks for; runs nothing.
+  explicit WelcomePage(const WelcomeState& state);
+
+  /// Puts `text` into the hint line (missing variant only).
+  void setHint(const QString& text);
+  /// The hint line's text; empty in the all-present variant.
+  QString hint() const;
+
+ signals:
+  /// "Continue" (all-present variant).
+  void continueRequested();
+  /// "Install Command Line Tools".
+  void installToolsRequested();
+  /// "Check again".
+  void checkAgainRequested();
+
+ private:
+  void buildMissing(bool pythonReady);
+  void buildAllPresent(bool pythonReady);
+
+  Label* hint_ = nullptr;
+};
+
+}  // namespace vlmr
