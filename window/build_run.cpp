@@ -2,9 +2,6 @@
 // hand-over of the script's reports to the page, Cancel, and stopping the
 // build when the application quits.
 #include <QCoreApplication>
-#include <QThread>
-#include <chrono>
-#include <csignal>
 
 #include "components/label.h"
 #include "components/log_view.h"
@@ -24,9 +21,6 @@ namespace {
 
 // The status a build ends with when its script was never started.
 constexpr int32_t kNeverStarted = -1;
-
-// How long a quitting installer lets the script stop by itself before it is killed.
-constexpr auto kQuitGrace = std::chrono::seconds(2);
 
 QString Describe(const Error& error, const char* fallback) {
   return error.message.empty() ? QString::fromUtf8(fallback)
@@ -135,22 +129,9 @@ void InstallerController::cancelBuild() {
 }
 
 void InstallerController::stopBuildBeforeQuit() {
-  std::shared_ptr<Pipeline> running = pipeline;
-  if (!running) return;
-  if (!running->task) {
-    running->cancelled = true;
-    return;
-  }
-  // As Cancel does, but without waiting eight seconds: the installer is about
-  // to exit and must not leave a compiler behind.
-  running->cancel();
-  const auto deadline = std::chrono::steady_clock::now() + kQuitGrace;
-  while (running->task->isRunning() && std::chrono::steady_clock::now() < deadline) {
-    QThread::msleep(10);
-  }
-  // Whatever is left of the script's process group goes now. Until the output
-  // has ended the script is not reaped, so its group is still ours to signal.
-  running->task->signalGroupOrProcess(SIGKILL);
+  // Bounded whatever the script's descendants do: the installer must neither
+  // hang at exit nor leave a compiler running.
+  if (std::shared_ptr<Pipeline> running = pipeline) running->stopBeforeQuit();
 }
 
 }  // namespace vlmr
