@@ -344,9 +344,10 @@ TEST_F(BuildLife, SecondBuildSharingSourcesOrOutputIsRefused) {
 // next build copies again; a build killed mid-run runs again into the same
 // output folder. Neither leaves a lock behind.
 TEST_F(BuildLife, KilledInstallerNeitherHalfReusesSourcesNorBlocksTheNextBuild) {
-  script("echo \"$$\" > '" + state_ / "pgid" + "'\n"
-         "mkdir -p \"$4\"; echo half > \"$4/app\"\n"
-         "[ -e \"$4/.again\" ] || { touch \"$4/.again\"; exec sleep 60; }\n"
+  // The first run stops half-way (and says so); the next one completes.
+  script("mkdir -p \"$4\"; echo half > \"$4/app\"\n"
+         "[ -e \"$4/.again\" ] || { touch \"$4/.again\"; echo \"$$\" > '" + state_ / "pgid" +
+         "'; exec sleep 60; }\n"
          "echo whole > \"$4/app\"\n");
   WriteFile(resources() + "/src/complete", "the last file of the copy");
 
