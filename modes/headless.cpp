@@ -1,10 +1,30 @@
 #include "modes/headless.h"
 
+#include <csignal>
+
 #include "base/files.h"
 #include "modes/options.h"
+#include "pipeline/host.h"
 #include "pipeline/pipeline.h"
+#include "platform/signal_relay.h"
 
 namespace vlmr {
+
+namespace {
+
+// `ExpandPath` of an option's value; without a current directory a relative
+// value cannot be placed, which is reported here.
+std::optional<std::string> Expanded(const std::string& value) {
+  bool ok = true;
+  std::string path = ExpandPath(value, &ok);
+  if (!ok) {
+    PrintError("error: cannot find " + value + ": the current directory no longer exists\n");
+    return std::nullopt;
+  }
+  return path;
+}
+
+}  // namespace
 
 int RunHeadlessBuild(const std::vector<std::string>& arguments) {
   std::optional<std::string> installer = ValueForOption(arguments, "--installer");
@@ -15,17 +35,21 @@ int RunHeadlessBuild(const std::vector<std::string>& arguments) {
         "usage: VelmoraInstaller --cli --installer <gog-setup.exe> --out <dir> [--cache <dir>]\n");
     return 2;
   }
-  std::string installerPath = ExpandPath(*installer);
-  if (!IsFile(installerPath)) {
-    PrintError("error: installer not found: " + installerPath + "\n");
+  std::optional<std::string> installerPath = Expanded(*installer);
+  std::optional<std::string> outPath = Expanded(*out);
+  std::optional<std::string> cachePath;
+  if (cache && !cache->empty()) cachePath = Expanded(*cache);
+  if (!installerPath || !outPath || (cache && !cache->empty() && !cachePath)) return 2;
+  if (!IsFile(*installerPath)) {
+    PrintError("error: installer not found: " + *installerPath + "\n");
     return 2;
   }
 
   std::shared_ptr<Pipeline> pipeline = Pipeline::Create();
   pipeline->configureBundledTools();
   pipeline->installerPath = installerPath;
-  pipeline->stageDir = ExpandPath(*out);
-  if (cache && !cache->empty()) pipeline->cacheDir = ExpandPath(*cache);
+  pipeline->stageDir = outPath;
+  if (cachePath) pipeline->cacheDir = cachePath;
 
   PrintCLI("[installer] bundled tools: %@", {*pipeline->toolsDir});
   PrintCLI("[installer] SDL3: %@", {*pipeline->sdl3Dir});
@@ -40,10 +64,22 @@ int RunHeadlessBuild(const std::vector<std::string>& arguments) {
   }
   PrintCLI("[installer] build sources: %@", {*pipeline->srcRoot});
 
+  // The script leads its own process group, out of reach of the terminal's
+  // Ctrl-C, a closed terminal's hang-up and a runner's SIGTERM: they are
+  // passed on to it, and the installer then ends the same way.
+  SignalRelay relay({SIGINT, SIGTERM, SIGHUP});
   Error launchError;
-  int32_t status = pipeline->runHeadlessWithError(&launchError);
+  int32_t status = pipeline->runHeadlessWithError(&launchError, &relay);
   // Only a failed launch fills the error; a script's own status 1 does not.
   if (!launchError.message.empty()) PrintError("error: " + launchError.message + "\n");
+  if (int signal = relay.first()) {
+    SignalRelay::EndBy(signal);
+    return 128 + signal;
+  }
+  if (status < 0) {
+    PrintError("error: the build script's exit status was lost\n");
+    return 1;
+  }
   return status;
 }
 

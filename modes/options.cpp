@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 
 #include "base/paths.h"
 #include "base/text.h"
@@ -43,7 +45,8 @@ bool HasArgument(const std::vector<std::string>& arguments, std::string_view opt
   return false;
 }
 
-std::string ExpandPath(const std::string& path) {
+std::string ExpandPath(const std::string& path, bool* ok) {
+  if (ok != nullptr) *ok = true;
   if (path.starts_with("~")) {
     size_t slash = path.find('/');
     std::string user = path.substr(1, slash == std::string::npos ? std::string::npos : slash - 1);
@@ -53,9 +56,13 @@ std::string ExpandPath(const std::string& path) {
     return JoinPath(home, path.substr(slash + 1));
   }
   if (path.starts_with("/")) return path;
-  char buffer[4096];
-  std::string current = getcwd(buffer, sizeof buffer) != nullptr ? buffer : "";
-  return JoinPath(current, path);
+  // Sized by the system, so a directory deeper than any fixed buffer works.
+  std::unique_ptr<char, decltype(&std::free)> current(getcwd(nullptr, 0), &std::free);
+  if (current == nullptr) {
+    if (ok != nullptr) *ok = false;
+    return path;
+  }
+  return JoinPath(current.get(), path);
 }
 
 std::string Format(std::string_view format, std::initializer_list<std::string_view> values) {

@@ -22,8 +22,10 @@ std::optional<std::string> ValueForOption(const std::vector<std::string>& argume
 bool HasArgument(const std::vector<std::string>& arguments, std::string_view option);
 
 /// A path as typed by the user made absolute: "~" and "~user" expanded, "/..."
-/// unchanged, anything else appended to the current directory.
-std::string ExpandPath(const std::string& path);
+/// unchanged, anything else appended to the current directory, however long.
+/// When there is no current directory (it was removed) a relative path is
+/// returned unchanged and `ok`, when given, is set to NO; otherwise to YES.
+std::string ExpandPath(const std::string& path, bool* ok = nullptr);
 
 /// `format` with each "%@" replaced by the next value.
 std::string Format(std::string_view format, std::initializer_list<std::string_view> values);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -10,9 +11,18 @@
 #include <vector>
 
 #include "base/error.h"
+#include "platform/file_lock.h"
 #include "platform/process.h"
 
 namespace vlmr {
+class SignalRelay;
+}
+
+namespace vlmr {
+
+/// The sentence of a build refused because another one holds its sources or
+/// its output folder (installer error code 3).
+inline constexpr char kAnotherBuildRunning[] = "Another build is already running.";
 
 /// One run of the build script: locating the bundle's prepared tools,
 /// unpacking the source snapshot, the script's environment and arguments, and
@@ -72,7 +82,9 @@ class Pipeline : public std::enable_shared_from_this<Pipeline> {
 
   /// Reuses or unpacks the source snapshot into Application Support and sets
   /// `srcRoot`. On failure returns false with an installer error (code 1: no
-  /// snapshot in the bundle; code 2: the copy failed).
+  /// snapshot in the bundle; code 2: the copy failed; code 3: another build
+  /// holds the sources). On success the sources stay locked against other
+  /// builds until this pipeline's run has ended, since the script works in them.
   bool prepareSourcesWithError(Error* error);
 
   /// The script's environment: ours, with HOME ensured, PATH replaced, the
@@ -88,19 +100,33 @@ class Pipeline : public std::enable_shared_from_this<Pipeline> {
   TaskSpec makeTask() const;
 
   /// Runs the script with the installer's own standard output and error and
-  /// waits for it. Returns its termination status, or 1 with `error` filled
-  /// when it cannot be launched.
-  int32_t runHeadlessWithError(Error* error);
+  /// waits for it. Returns its termination status (-1 when it was lost), or 1
+  /// with `error` filled when it cannot be launched or another build holds the
+  /// output folder. With a `relay`, every signal it catches is passed on to
+  /// the script's process group, SIGKILL follows 8 seconds after the first,
+  /// and whatever is left of the group is killed once the script has exited.
+  int32_t runHeadlessWithError(Error* error, SignalRelay* relay = nullptr);
 
   /// Opens the log, launches the script with one pipe for its output and
   /// returns at once; a background reader feeds the output to `consumeData`
   /// and `onFinish` runs on the main queue at the end. False when the launch
-  /// fails, with `error` filled.
+  /// fails or another build holds the output folder, with `error` filled.
   bool startWithError(Error* error);
 
-  /// Asks a running script and its process group to stop (SIGTERM now,
-  /// SIGKILL 8 seconds later if it still runs). Does nothing otherwise.
+  /// Asks a run that has not ended to stop: SIGTERM to the script's process
+  /// group now; 8 seconds later SIGKILL to the group if the run still has not
+  /// ended, and 2 seconds after that the run stops waiting for the end of its
+  /// output (a descendant that left the group may hold it) and finishes.
+  /// Does nothing before the start or after the end. Main thread.
   void cancel();
+
+  /// Stops the build for good before the program exits, within about
+  /// `grace` + 2 seconds whatever the script's descendants do: SIGTERM to
+  /// the group, SIGKILL once `grace` has passed, then the reader is released
+  /// and waited for, so no background work outlives the program. Before the
+  /// script has started it only marks the build cancelled, so it never starts.
+  /// `onFinish` is not called from here. Main thread.
+  void stopBeforeQuit(std::chrono::milliseconds grace = std::chrono::seconds(2));
 
   /// Opens the installer log for this run and writes the run header.
   void openLog();
@@ -116,8 +142,18 @@ class Pipeline : public std::enable_shared_from_this<Pipeline> {
   void emitLineData(std::string_view bytes);
 
  private:
+  struct ReaderControl;
   void closeLog();
-  static void ReadOutput(std::weak_ptr<Pipeline> weak, std::shared_ptr<Process> process, int fd);
+  bool lockOutput(Error* error);
+  void killAfterCancel();
+  static void ReadOutput(std::weak_ptr<Pipeline> weak, std::shared_ptr<Process> process, int fd,
+                         std::shared_ptr<ReaderControl> control);
+  // The asynchronous run: from a successful start until its completion.
+  bool runActive_ = false;
+  std::shared_ptr<ReaderControl> reader_;
+  // Held from preparation (sources) and from the start (output) to the run's end.
+  FileLock sourcesLock_;
+  FileLock outputLock_;
   // Output lines of the chunk being consumed, written to the log in one go.
   std::string pendingLog_;
   bool batchingLog_ = false;

@@ -63,6 +63,15 @@ bool Pipeline::prepareSourcesWithError(Error* error) {
   std::string marker = JoinPath(sourcesDir, kMarkerName);
   std::string script = JoinPath(sourcesDir, kScriptPath);
 
+  // Another build may be copying these sources or running its script in
+  // them. The lock sits on their parent, which is never removed.
+  std::string parent = DeletingLastPathComponent(sourcesDir);
+  CreateDirectories(parent);
+  if (sourcesLock_.tryLock(parent) == FileLock::Outcome::Busy) {
+    if (error != nullptr) *error = InstallerError(3, kAnotherBuildRunning);
+    return false;
+  }
+
   std::optional<std::string> markerBytes = ReadFileBytes(marker);
   std::string markerText =
       markerBytes && IsValidUtf8(*markerBytes) ? Trimmed(*markerBytes) : std::string();
@@ -74,13 +83,14 @@ bool Pipeline::prepareSourcesWithError(Error* error) {
   // Copy afresh. Housekeeping failures are not reported: the checks after the
   // copy decide.
   RemoveItem(sourcesDir);
-  CreateDirectories(DeletingLastPathComponent(sourcesDir));
+  CreateDirectories(parent);
   int32_t status = RunCapturing(Tools().ditto, {snapshot, sourcesDir});
   if (status == 0 && IsFile(script)) {
     WriteFileAtomically(marker, snapshotId);
     srcRoot = sourcesDir;
     return true;
   }
+  sourcesLock_.release();
   if (error != nullptr) {
     *error = InstallerError(2, "Could not unpack the build sources into Application Support.");
   }

@@ -1,9 +1,19 @@
 // The script's environment, argument list and the synchronous run.
+#include <poll.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <optional>
+#include <thread>
 
 #include "base/paths.h"
 #include "pipeline/pipeline.h"
 #include "platform/home.h"
+#include "platform/signal_relay.h"
 #include "platform/system_tools.h"
 
 extern char** environ;
@@ -14,11 +24,62 @@ namespace {
 
 // Makes the launched python3 the leader of a new process group, then becomes
 // bash with the same process id, so cancelling can signal the whole group.
-constexpr char kTrampoline[] = "import os,sys; os.setpgrp(); os.execv(sys.argv[1], sys.argv[1:])";
+// Python starts with SIGPIPE and SIGXFSZ ignored and exec keeps that, so both
+// go back to their default first: `yes | head -1` in the script ends quietly.
+constexpr char kTrampoline[] =
+    "import os,signal,sys; os.setpgrp(); "
+    "signal.signal(signal.SIGPIPE, signal.SIG_DFL); signal.signal(signal.SIGXFSZ, signal.SIG_DFL); "
+    "os.execv(sys.argv[1], sys.argv[1:])";
 
 // Variables that would point the script's CMake or Python at the wrong place.
 constexpr const char* kRemovedVariables[] = {"CMAKE_PREFIX_PATH", "SDL3_DIR", "PYTHONHOME",
                                              "PYTHONPATH", "VIRTUAL_ENV"};
+
+constexpr auto kKillDelay = std::chrono::seconds(8);
+
+// Waits for the script's shell to exit while passing every signal the relay
+// catches on to its group. The shell is not reaped here, so its group stays
+// ours to signal: SIGKILL goes to it 8 seconds after the first signal, and
+// again once the shell has exited, for children that outlived it.
+void RelaySignalsUntilExit(Process& process, SignalRelay& relay) {
+  int exited[2];
+  if (!MakePipe(exited)) {
+    process.waitForExit();
+    return;
+  }
+  std::thread waiter([&process, notify = exited[1]] {
+    process.waitForExit();
+    (void)!write(notify, "x", 1);
+  });
+  using Clock = std::chrono::steady_clock;
+  std::optional<Clock::time_point> killAt;
+  bool killed = false;
+  pollfd watched[2] = {{exited[0], POLLIN, 0}, {relay.descriptor(), POLLIN, 0}};
+  for (;;) {
+    int timeout = -1;
+    if (killAt && !killed) {
+      auto left = std::chrono::ceil<std::chrono::milliseconds>(*killAt - Clock::now());
+      timeout = static_cast<int>(std::max<int64_t>(0, left.count()));
+    }
+    int ready = poll(watched, relay.descriptor() >= 0 ? 2 : 1, timeout);
+    if (ready < 0 && errno != EINTR) break;
+    if (watched[0].revents != 0) break;
+    if (relay.descriptor() >= 0 && watched[1].revents != 0) {
+      for (int signal = relay.take(); signal != 0; signal = relay.take()) {
+        process.signalGroupOrProcess(signal);
+        if (!killAt) killAt = Clock::now() + kKillDelay;
+      }
+    }
+    if (killAt && !killed && Clock::now() >= *killAt) {
+      process.signalGroupOrProcess(SIGKILL);  // the shell dies of it now
+      killed = true;
+    }
+  }
+  waiter.join();
+  close(exited[0]);
+  close(exited[1]);
+  if (relay.first() != 0) process.signalGroupOrProcess(SIGKILL);
+}
 
 }  // namespace
 
@@ -65,11 +126,16 @@ TaskSpec Pipeline::makeTask() const {
   return launch;
 }
 
-int32_t Pipeline::runHeadlessWithError(Error* error) {
+int32_t Pipeline::runHeadlessWithError(Error* error, SignalRelay* relay) {
+  if (!lockOutput(error)) return 1;
   // Standard output and error stay the installer's own; nothing is read.
   Process process(makeTask());
   if (!process.launch(error)) return 1;
-  return process.waitUntilExit();
+  if (relay != nullptr) RelaySignalsUntilExit(process, *relay);
+  int32_t status = process.waitUntilExit();
+  outputLock_.release();
+  sourcesLock_.release();
+  return status;
 }
 
 }  // namespace vlmr

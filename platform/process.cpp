@@ -105,21 +105,28 @@ pid_t Process::pid() {
   return pid_;
 }
 
-int Process::waitUntilExit() {
+void Process::waitForExit() {
   pid_t child = pid();
-  if (child == 0) return -1;
-  // Wait without reaping first, so `signalGroupOrProcess` on another thread
-  // never races with the reap: an exited child stays a zombie (its id cannot
-  // be reused) until we reap it under the lock.
+  if (child == 0) return;
   siginfo_t info{};
   while (waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOWAIT) != 0 && errno == EINTR) {
   }
+}
+
+int Process::waitUntilExit() {
+  if (pid() == 0) return -1;
+  // Wait without reaping first, so `signalGroupOrProcess` on another thread
+  // never races with the reap: an exited child stays a zombie (its id cannot
+  // be reused) until we reap it under the lock.
+  waitForExit();
   std::lock_guard lock(mutex_);
   if (!reaped_) {
     int status = 0;
-    while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+    pid_t reaped;
+    while ((reaped = waitpid(pid_, &status, 0)) < 0 && errno == EINTR) {
     }
-    status_ = TerminationStatus(status);
+    // A failed wait (ECHILD) leaves `status` at 0, which would read as success.
+    status_ = reaped == pid_ ? TerminationStatus(status) : -1;
     reaped_ = true;
   }
   return status_;

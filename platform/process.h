@@ -49,8 +49,14 @@ class Process {
 
   /// Blocks until the child has exited, reaps it and returns its termination
   /// status: the exit code, or the number of the signal that ended it.
-  /// Returns -1 for a process that was never launched.
+  /// Returns -1 for a process that was never launched, and when its status
+  /// was lost (someone else reaped it, as the kernel does for a parent that
+  /// ignores SIGCHLD): an unknown end is never taken for success.
   int waitUntilExit();
+
+  /// Blocks until the child has exited, without reaping it: its process id,
+  /// and its process group while it leads one, stay ours to signal.
+  void waitForExit();
 
   /// YES while the launched child has neither exited nor been reaped.
   bool isRunning();

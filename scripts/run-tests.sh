@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the whole suite in a normal build and under
+# Builds and runs every test: the parsers' fuzz targets for a bounded time each
+# (clang, libFuzzer), the whole suite in a normal build and under
 # AddressSanitizer + UndefinedBehaviorSanitizer, and the threaded tests under
 # ThreadSanitizer. Ends with CTest's summary of the normal build.
 set -euo pipefail
@@ -7,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 status=0
-for preset in asan tsan default; do
+for preset in fuzz asan tsan default; do
   echo "==== $preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"

@@ -5,25 +5,19 @@
 
 #include <QCoreApplication>
 #include <QPointer>
-#include <QThread>
-#include <chrono>
-#include <csignal>
 
 #include "base/files.h"
 #include "pipeline/host.h"
 #include "pipeline/pipeline.h"
 #include "platform/queues.h"
 #include "window/build_events.h"
-#include "window/stage_mapping.h"
+#include "checks/stage_mapping.h"
 
 namespace vlmr {
 namespace {
 
 // The status a build ends with when its script was never started.
 constexpr int32_t kNeverStarted = -1;
-
-// How long a quitting installer lets the script stop by itself before it is killed.
-constexpr auto kQuitGrace = std::chrono::seconds(2);
 
 QString Describe(const Error& error, const char* fallback) {
   return error.message.empty() ? QString::fromUtf8(fallback)
@@ -128,20 +122,9 @@ void BuildRun::cancel() {
 
 void BuildRun::stopBeforeQuit() {
   if (ended_) return;
-  if (!pipeline_->task) {
-    pipeline_->cancelled = true;
-    return;
-  }
-  // As Cancel does, but without waiting eight seconds: the installer is about
-  // to exit and must not leave a compiler behind.
-  pipeline_->cancel();
-  const auto deadline = std::chrono::steady_clock::now() + kQuitGrace;
-  while (pipeline_->task->isRunning() && std::chrono::steady_clock::now() < deadline) {
-    QThread::msleep(10);
-  }
-  // Whatever is left of the script's process group goes now. Until the output
-  // has ended the script is not reaped, so its group is still ours to signal.
-  pipeline_->task->signalGroupOrProcess(SIGKILL);
+  // Bounded whatever the script's descendants do: the installer must neither
+  // hang at exit nor leave a compiler running.
+  pipeline_->stopBeforeQuit();
 }
 
 BuildResult BuildRun::result() const {

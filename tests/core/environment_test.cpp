@@ -76,8 +76,11 @@ TEST(ChildEnvironment, ReplacesPathEnsuresHomeAndDropsInterferingVariables) {
 
 TEST(ScriptArguments, TrampolineThenBashThenOptionsWithCacheOnlyWhenNonEmpty) {
   SetTools(SystemTools::ForPlatform(HelpersDirectory()));
+  const std::string trampoline =
+      "import os,signal,sys; os.setpgrp(); signal.signal(signal.SIGPIPE, signal.SIG_DFL); "
+      "signal.signal(signal.SIGXFSZ, signal.SIG_DFL); os.execv(sys.argv[1], sys.argv[1:])";
   std::vector<std::string> base = {
-      "-c",          "import os,sys; os.setpgrp(); os.execv(sys.argv[1], sys.argv[1:])",
+      "-c",          trampoline,
       "/bin/bash",   "/S/tools/package_app.sh",
       "--installer", "/I/setup.exe",
       "--out",       "/O"};

@@ -136,12 +136,24 @@ TEST_F(Cli, PreparationAndLaunchFailuresGiveStatusOneAndOneLine) {
   TempDir tools;
   WriteFile(tools / "python3", "not a program", false);
   std::string command = "VLMR_TOOLS_OVERRIDE=" + Quote(tools.path()) + " " + Quote(executable()) +
-                        " --cli --installer " + Quote(installer_) + " --out /o";
+                        " --cli --installer " + Quote(installer_) + " --out " + Quote(work_ / "o");
   std::string output;
   EXPECT_EQ(
       RunCapturing("/bin/bash", {"-c", "HOME=" + Quote(home_.path()) + " " + command}, &output), 1);
   EXPECT_NE(output.find("error: Could not launch " + tools / "python3"), std::string::npos)
       << output;
+}
+
+TEST_F(Cli, RelativePathFromARemovedDirectoryIsBadUsage) {
+  script("exit 0\n");
+  std::string gone = work_ / "gone";
+  std::string output;
+  std::string command = "mkdir " + Quote(gone) + " && cd " + Quote(gone) + " && rmdir " +
+                        Quote(gone) + " && HOME=" + Quote(home_.path()) + " exec " +
+                        Quote(executable()) + " --cli --installer " + Quote(installer_) +
+                        " --out out";
+  EXPECT_EQ(RunCapturing("/bin/bash", {"-c", command}, &output), 2);
+  EXPECT_EQ(output, "error: cannot find out: the current directory no longer exists");
 }
 
 TEST_F(Cli, NonUtf8ArgumentCountsAsEmpty) {

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <filesystem>
 
 #include "modes/options.h"
 #include "platform/home.h"
@@ -43,6 +47,42 @@ TEST(ExpandPath, TildeAbsoluteAndRelative) {
   EXPECT_EQ(ExpandPath("/abs/../x"), "/abs/../x");
   EXPECT_EQ(ExpandPath("./rel/../x"), cwd + "/./rel/../x");
   EXPECT_EQ(Format("[installer] output: %@", {"/o"}), "[installer] output: /o");
+}
+
+// A working directory deeper than any fixed buffer still gives an absolute
+// path; a removed one gives none instead of a relative path.
+TEST(ExpandPath, LongOrVanishedWorkingDirectory) {
+  test::TempDir root;
+  std::string saved = std::filesystem::current_path().string();
+  std::string deep = root.path();
+  ASSERT_EQ(chdir(deep.c_str()), 0);
+  const std::string component(200, 'd');
+  while (deep.size() <= 5000) {
+    ASSERT_EQ(mkdir(component.c_str(), 0755), 0);
+    ASSERT_EQ(chdir(component.c_str()), 0);
+    deep += "/" + component;
+  }
+  bool ok = false;
+  EXPECT_EQ(ExpandPath("out", &ok), deep + "/out");
+  EXPECT_TRUE(ok);
+
+  int deepest = open(".", O_RDONLY | O_CLOEXEC);
+  ASSERT_EQ(mkdir("gone", 0755), 0);
+  ASSERT_EQ(chdir("gone"), 0);
+  ASSERT_EQ(rmdir("../gone"), 0);
+  EXPECT_EQ(ExpandPath("out", &ok), "out");
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(ExpandPath("/abs", &ok), "/abs");
+  EXPECT_TRUE(ok);
+
+  // Too deep for removal by full path: climb out one level at a time.
+  ASSERT_EQ(fchdir(deepest), 0);
+  close(deepest);
+  while (std::filesystem::current_path() != root.path()) {
+    ASSERT_EQ(chdir(".."), 0);
+    ASSERT_EQ(rmdir(component.c_str()), 0);
+  }
+  ASSERT_EQ(chdir(saved.c_str()), 0);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "window/stage_mapping.h"
+#include "checks/stage_mapping.h"
 
 #include <algorithm>
 
