@@ -60,6 +60,8 @@ class NotificationTest : public QObject {
     QVERIFY(service_.registerService("org.freedesktop.Notifications"));
   }
 
+  void init() { fake_.calls.clear(); }
+
   void postsAsTheInstallerWithADefaultActionAndAClickCallsBack() {
     DBusNotificationPoster poster;
     int firstClicks = 0, secondClicks = 0;
@@ -85,7 +87,6 @@ class NotificationTest : public QObject {
     QTest::qWait(200);
     QCOMPARE(firstClicks, 0);
     QCOMPARE(secondClicks, 1);
-    fake_.calls.clear();
   }
 
   void aBuildEndIsPostedOnlyWhileTheWindowIsNotActive() {
@@ -100,7 +101,6 @@ class NotificationTest : public QObject {
     QTest::qWait(100);
     emitSignal("ActionInvoked", {uint(41), QString("default")});
     QTRY_COMPARE(raised, 1);
-    fake_.calls.clear();
   }
 
   void withoutAServicePostingIsHarmless() {
