@@ -18,6 +18,11 @@ std::string HumanSize(uint64_t bytes);
 /// it cannot be read to its end.
 using FileDigest = std::function<std::optional<std::string>(const std::string& path)>;
 
+/// Replaces the digest every validator without one of its own takes (an
+/// empty function restores `Sha256OfFile`). For window tests that need a slow
+/// or failing hash; safe to call from any thread.
+void SetFileDigestForTesting(FileDigest digest);
+
 /// Decides whether a file is usable as the game's offline installer and
 /// words the verdict. Holds no state between calls, so validations may run
 /// on any thread and overlap.

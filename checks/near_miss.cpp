@@ -68,10 +68,14 @@ bool ExeBeside(const std::string& folder, const std::string& stem) {
   return found;
 }
 
-std::string FirstBytes(const std::string& path) {
+}  // namespace
+
+std::string ReadFirstBytes(const std::string& path, size_t count) {
+  // Non-blocking, so an item that is (or was swapped for) a FIFO cannot hold
+  // the check up.
   int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) return {};
-  std::string head(kNearMissHeadSize, '\0');
+  std::string head(count, '\0');
   size_t got = 0;
   while (got < head.size()) {
     ssize_t n = read(fd, head.data() + got, head.size() - got);
@@ -83,8 +87,6 @@ std::string FirstBytes(const std::string& path) {
   head.resize(got);
   return head;
 }
-
-}  // namespace
 
 NearMiss ClassifyNearMiss(std::string_view name, std::string_view head, bool exeBeside) {
   const std::string lower = AsciiLower(name);
@@ -110,7 +112,7 @@ NearMiss NearMissOfFile(const std::string& path) {
     exeBeside =
         ExeBeside(folder, stem) || (installerStem != stem && ExeBeside(folder, installerStem));
   }
-  return ClassifyNearMiss(name, FirstBytes(path), exeBeside);
+  return ClassifyNearMiss(name, ReadFirstBytes(path, kNearMissHeadSize), exeBeside);
 }
 
 std::optional<std::string> NearMissSentence(NearMiss kind) {

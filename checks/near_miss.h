@@ -25,6 +25,10 @@ inline constexpr size_t kNearMissHeadSize = 262;
 /// case; the name decides before the bytes.
 NearMiss ClassifyNearMiss(std::string_view name, std::string_view head, bool exeBeside);
 
+/// Up to `count` leading bytes of the file at `path` (fewer for a shorter
+/// file; none when it cannot be read). Never blocks on a FIFO.
+std::string ReadFirstBytes(const std::string& path, size_t count);
+
 /// `ClassifyNearMiss` for the item at `path`: reads its first bytes (without
 /// blocking on a FIFO) and looks for the ".exe" beside a ".bin".
 NearMiss NearMissOfFile(const std::string& path);

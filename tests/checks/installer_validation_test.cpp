@@ -246,6 +246,25 @@ std::string CaseName(const testing::TestParamInfo<Case>& info) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, InstallerValidation, testing::ValuesIn(kCases), CaseName);
 
+// Window tests slow the hash down or make it fail for every validator at once.
+TEST(InstallerValidationOverride, ReplacesTheDigestOfValidatorsWithoutTheirOwn) {
+  TempDir dir;
+  const std::string path = dir / "SimCity 3000.exe";
+  WriteSparseFile(path, kEnough, "MZ");
+  WriteFile(dir / "list", std::string(64, 'a') + "\n");
+  std::string summary;
+  bool known = true;
+  SetFileDigestForTesting([](const std::string&) { return std::nullopt; });
+  InstallerValidator(dir / "list").validateInstaller(path, &summary, &known);
+  EXPECT_FALSE(known);
+  SetFileDigestForTesting([](const std::string&) { return std::string(64, 'a'); });
+  InstallerValidator(dir / "list").validateInstaller(path, &summary, &known);
+  EXPECT_TRUE(known);
+  SetFileDigestForTesting({});
+  InstallerValidator(dir / "list").validateInstaller(path, &summary, &known);
+  EXPECT_FALSE(known) << "the real digest of the file is back";
+}
+
 TEST(HumanSize, RoundsMegabytesUpAndSwitchesToGigabytesAt2To30) {
   const std::pair<uint64_t, std::string> rows[] = {
       {0, "0 MB"},
