@@ -25,7 +25,8 @@ std::optional<uint64_t> MeasureFreeBytes(const std::string& path) {
 std::string NearestExistingAncestor(const std::string& path) {
   std::string candidate = path;
   struct stat info {};
-  while (!candidate.empty() && lstat(candidate.c_str(), &info) != 0) {
+  // stat, not lstat: a dangling link leads to no volume, so its folder decides.
+  while (!candidate.empty() && stat(candidate.c_str(), &info) != 0) {
     std::string parent = DeletingLastPathComponent(candidate);
     if (parent == candidate) break;
     candidate = parent;
