@@ -1,13 +1,27 @@
 // The SHA-256 engine on Linux: OpenSSL's EVP interface, which picks the CPU's
 // SHA extensions when it has them.
+#include <openssl/crypto.h>
 #include <openssl/evp.h>
 
 #include "checks/sha256.h"
 
 namespace vlmr {
 
+namespace {
+
+// OpenSSL otherwise tears its state down in an exit handler registered on
+// first use, which runs before the background pool joins its threads: the
+// per-thread state of a thread that hashed would then never be freed.
+bool InitialiseOnce() {
+  static const bool ready = OPENSSL_init_crypto(OPENSSL_INIT_NO_ATEXIT, nullptr) == 1;
+  return ready;
+}
+
+}  // namespace
+
 struct Sha256::Engine {
-  EVP_MD_CTX* context = EVP_MD_CTX_new();
+  bool initialised = InitialiseOnce();
+  EVP_MD_CTX* context = initialised ? EVP_MD_CTX_new() : nullptr;
   bool ok = context != nullptr && EVP_DigestInit_ex(context, EVP_sha256(), nullptr) == 1;
   ~Engine() { EVP_MD_CTX_free(context); }
 };
