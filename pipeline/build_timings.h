@@ -40,7 +40,9 @@ class BuildStopwatch {
   double elapsed(double now) const;
   /// Seconds since the current stage began (never negative).
   double timeInStage(double now) const;
+  /// The stage running now (1-based).
   int64_t stage() const { return stage_; }
+  /// How many stages the build has.
   int64_t stageCount() const { return static_cast<int64_t>(seconds_.size()); }
 
   /// The timings of a build that ended at `now`: each stage's time from its
