@@ -1,11 +1,14 @@
-// Installer validation of a 560 MB file against `shasum -a 256` of the same
-// file alone: everything the validation adds around the hash (the file tests,
-// the two signature bytes, the known list, the name test) must stay in the noise.
+// Installer validation of a 560 MB file, which now hashes in process, against
+// `shasum -a 256` of the same file, the tool it used to run: the in-process
+// digest must take at most 0.4 of shasum's time. `openssl dgst -sha256` on the
+// same file is the reference for what the disk and the CPU's SHA instructions
+// allow.
 #include <cstdint>
 #include <cstring>
 
 #include "bench/bench_support.h"
 #include "checks/installer_validation.h"
+#include "checks/sha256.h"
 #include "pipeline/host.h"
 #include "platform/system_tools.h"
 
@@ -39,43 +42,55 @@ int main() {
   Scratch scratch;
   std::string installer = scratch / "setup_simcity_3000_unlimited_2.0.949(a).exe";
   MakeInstaller(installer);
+  const std::string shasum = vlmr::Tools().shasum;
+  const bool haveOpenssl = Shell("command -v openssl >/dev/null 2>&1") == 0;
+  const std::string opensslCommand = "openssl dgst -sha256 " + Quote(installer) + " >/dev/null";
+
+  // Once each to warm the page cache and to check that all agree.
+  std::string output;
+  if (vlmr::RunCapturing(shasum, {"-a", "256", installer}, &output) != 0) {
+    std::printf("%s failed\n", shasum.c_str());
+    return 1;
+  }
+  const std::string digest = output.substr(0, 64);
+  if (vlmr::Sha256OfFile(installer) != digest) {
+    std::printf("the in-process digest differs from shasum's %s\n", digest.c_str());
+    return 1;
+  }
   std::string list = scratch / "known_installers.sha256";
   std::ofstream(list) << "# known builds\n"
                       << std::string(64, '0') << "  older.exe\n"
-                      << std::string(64, '1') << "  other.exe\n";
-  const std::string shasum = vlmr::Tools().shasum;
+                      << digest << "  setup_simcity_3000_unlimited_2.0.949(a).exe\n";
   vlmr::InstallerValidator validator(list);
-
-  // Once each to warm the page cache and check that the file passes.
   std::string summary;
   if (!validator.validateInstaller(installer, &summary, nullptr)) {
     std::printf("validation rejected the sample: %s\n", summary.c_str());
     return 1;
   }
-  if (vlmr::RunCapturing(shasum, {"-a", "256", installer}) != 0) {
-    std::printf("%s failed\n", shasum.c_str());
-    return 1;
-  }
   std::printf("%s\n", summary.c_str());
 
-  // Interleaved, so a change in machine load hits both sides alike.
-  std::vector<double> validations, hashes;
+  // Interleaved, so a change in machine load hits every side alike.
+  std::vector<double> validations, hashes, shasums, openssls;
   for (int i = 0; i < 5; ++i) {
     validations.push_back(
         Seconds([&] { validator.validateInstaller(installer, nullptr, nullptr); }));
-    hashes.push_back(Seconds([&] { vlmr::RunCapturing(shasum, {"-a", "256", installer}); }));
+    hashes.push_back(Seconds([&] { vlmr::Sha256OfFile(installer); }));
+    shasums.push_back(Seconds([&] { vlmr::RunCapturing(shasum, {"-a", "256", installer}); }));
+    if (haveOpenssl) openssls.push_back(Seconds([&] { Shell(opensslCommand); }));
   }
-  double validation = Median(validations), hash = Median(hashes);
-  std::printf("validation %.3f s, shasum -a 256 alone %.3f s (medians of 5)\n", validation, hash);
-
-  if (Shell("command -v openssl >/dev/null 2>&1") == 0) {
-    std::vector<double> openssl;
-    for (int i = 0; i < 3; ++i) {
-      openssl.push_back(
-          Seconds([&] { Shell("openssl dgst -sha256 " + Quote(installer) + " >/dev/null"); }));
-    }
-    std::printf("reference: openssl dgst -sha256 %.3f s (median of 3)\n", Median(openssl));
+  const double validation = Median(validations), hash = Median(hashes), reference = Median(shasums);
+  const double megabytes = kInstallerSize / 1e6;
+  std::printf("validation (in-process SHA-256) %.3f s, %.0f MB/s\n", validation,
+              megabytes / validation);
+  std::printf("Sha256OfFile alone              %.3f s, %.0f MB/s\n", hash, megabytes / hash);
+  std::printf("shasum -a 256                   %.3f s, %.0f MB/s\n", reference,
+              megabytes / reference);
+  if (haveOpenssl) {
+    const double openssl = Median(openssls);
+    std::printf("openssl dgst -sha256            %.3f s, %.0f MB/s (ratio to shasum %.3f)\n",
+                openssl, megabytes / openssl, openssl / reference);
   }
-  PrintRatio(validation / hash, 1.05);
+  std::printf("(medians of 5, %.0f MB file)\n", megabytes);
+  PrintRatio(validation / reference, 0.4);
   return 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -13,6 +14,15 @@ inline constexpr uint64_t kMinimumInstallerSize = 52428800;
 /// bytes, else "%.1f GB" in units of 2^30.
 std::string HumanSize(uint64_t bytes);
 
+/// The SHA-256 of a file as 64 lower-case hexadecimal digits, or nothing when
+/// it cannot be read to its end.
+using FileDigest = std::function<std::optional<std::string>(const std::string& path)>;
+
+/// Replaces the digest every validator without one of its own takes (an
+/// empty function restores `Sha256OfFile`). For window tests that need a slow
+/// or failing hash; safe to call from any thread.
+void SetFileDigestForTesting(FileDigest digest);
+
 /// Decides whether a file is usable as the game's offline installer and
 /// words the verdict. Holds no state between calls, so validations may run
 /// on any thread and overlap.
@@ -20,12 +30,14 @@ class InstallerValidator {
  public:
   /// Compares digests with the list among the bundle's resources.
   InstallerValidator() = default;
-  /// Compares digests with the list at `knownListPath` instead.
-  explicit InstallerValidator(std::string knownListPath);
+  /// Compares digests with the list at `knownListPath` instead, and takes them
+  /// from `digest` (tests make reads fail there) instead of `Sha256OfFile`.
+  explicit InstallerValidator(std::string knownListPath, FileDigest digest = {});
 
   /// Checks, in order and stopping at the first rejection, that the file at
   /// `path` is readable, at least 50 MiB, starts with "MZ"; then hashes it
-  /// with shasum, looks the digest up in the known list and tests the name.
+  /// in process (a failed read leaves it without a digest), looks the digest
+  /// up in the known list and tests the name.
   /// Returns YES when the digest is known or the name mentions the game.
   /// `summary` (when given) always receives the verdict line; `known` (when
   /// given) is written only once the digest has been looked up. Blocks while
@@ -36,6 +48,7 @@ class InstallerValidator {
   std::string knownListPath() const;
 
   std::optional<std::string> knownListPath_;
+  FileDigest digest_;
 };
 
 }  // namespace vlmr

@@ -7,6 +7,8 @@ packages=(
   build-essential cmake ninja-build pkg-config        # compiler and build
   clang patchelf python3 python3-venv perl procps     # the tools the installer probes and runs
   qt6-base-dev qt6-image-formats-plugins libgl-dev    # the window (and .icns reading)
+  libssl-dev                                          # SHA-256 of the installer (OpenSSL EVP)
+  dbus-daemon                                         # desktop notifications; dbus-run-session in tests
   libgtest-dev googletest                             # tests
   fonts-inter fonts-dejavu-core                       # the interface and log fonts
 )

@@ -11,13 +11,13 @@
 #include <vector>
 
 #include "checks/installer_validation.h"
+#include "checks/sha256.h"
 #include "pipeline/host.h"
 #include "tests/checks/checks_support.h"
 
 namespace vlmr {
 namespace {
 
-using checks_test::FakeTools;
 using checks_test::TempDir;
 using checks_test::WriteFile;
 using checks_test::WriteSparseFile;
@@ -44,7 +44,7 @@ struct Case {
   const char* name;  // under the candidate folder
   Item item;
   const char* list;  // nullptr: no list file
-  bool shasumWorks;
+  bool hashReads;    // NO: the read fails during hashing, which gives no digest
   bool usable;
   std::string summary;
   std::optional<bool> known;  // unset: must stay as the caller preset it
@@ -138,9 +138,9 @@ const Case kCases[] = {
      true, true, kKnown, true},
     {"missing list: accepted by name, not known", "SimCity 3000.exe", Item::kListed, nullptr, true,
      true, kByName, false},
-    {"failing shasum: accepted by name, not known", "SimCity 3000.exe", Item::kListed, kList, false,
-     true, kByName, false},
-    {"failing shasum: bad name rejected", "game.exe", Item::kListed, kList, false, false,
+    {"failed read while hashing: accepted by name, not known", "SimCity 3000.exe", Item::kListed,
+     kList, false, true, kByName, false},
+    {"failed read while hashing: bad name rejected", "game.exe", Item::kListed, kList, false, false,
      kWrongFile, false},
     {"backslash in the folder does not hide the digest", "a\\b/game.exe", Item::kListed, kList,
      true, true, kKnown, true},
@@ -214,10 +214,11 @@ TEST_P(InstallerValidation, VerdictSummaryAndKnownFlagFollowTheChecksInOrder) {
   TempDir dir;
   std::string listPath = dir / "known_installers.sha256";
   if (c.list != nullptr) WriteFile(listPath, Expand(c.list));
-  FakeTools fakes;
-  fakes.table().shasum =
-      fakes.make("shasum", c.shasumWorks ? "exec /usr/bin/shasum \"$@\"" : "echo broken; exit 2");
-  fakes.install();
+  std::vector<std::string> hashed;
+  FileDigest digest = [&](const std::string& file) -> std::optional<std::string> {
+    hashed.push_back(file);
+    return c.hashReads ? Sha256OfFile(file) : std::nullopt;
+  };
   std::string path = MakeCandidate(dir, c);
 
   // Preset to the opposite of what must come back, so an unwritten flag shows;
@@ -227,14 +228,13 @@ TEST_P(InstallerValidation, VerdictSummaryAndKnownFlagFollowTheChecksInOrder) {
        earlyRejection ? std::vector<bool>{false, true} : std::vector<bool>{!*c.known}) {
     std::string summary = "unset";
     bool known = preset;
-    bool usable = InstallerValidator(listPath).validateInstaller(path, &summary, &known);
+    bool usable = InstallerValidator(listPath, digest).validateInstaller(path, &summary, &known);
     EXPECT_EQ(usable, c.usable);
     EXPECT_EQ(summary, c.summary);
     EXPECT_EQ(known, c.known.value_or(preset));
   }
   // The full-file hash runs only after the cheap checks have passed.
-  EXPECT_EQ(fakes.runs(), earlyRejection ? std::vector<std::string>{}
-                                         : std::vector<std::string>{"shasum -a 256 " + path});
+  EXPECT_EQ(hashed, std::vector<std::string>(earlyRejection ? 0 : 1, path));
 }
 
 std::string CaseName(const testing::TestParamInfo<Case>& info) {
@@ -245,6 +245,25 @@ std::string CaseName(const testing::TestParamInfo<Case>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, InstallerValidation, testing::ValuesIn(kCases), CaseName);
+
+// Window tests slow the hash down or make it fail for every validator at once.
+TEST(InstallerValidationOverride, ReplacesTheDigestOfValidatorsWithoutTheirOwn) {
+  TempDir dir;
+  const std::string path = dir / "SimCity 3000.exe";
+  WriteSparseFile(path, kEnough, "MZ");
+  WriteFile(dir / "list", std::string(64, 'a') + "\n");
+  std::string summary;
+  bool known = true;
+  SetFileDigestForTesting([](const std::string&) { return std::nullopt; });
+  InstallerValidator(dir / "list").validateInstaller(path, &summary, &known);
+  EXPECT_FALSE(known);
+  SetFileDigestForTesting([](const std::string&) { return std::string(64, 'a'); });
+  InstallerValidator(dir / "list").validateInstaller(path, &summary, &known);
+  EXPECT_TRUE(known);
+  SetFileDigestForTesting({});
+  InstallerValidator(dir / "list").validateInstaller(path, &summary, &known);
+  EXPECT_FALSE(known) << "the real digest of the file is back";
+}
 
 TEST(HumanSize, RoundsMegabytesUpAndSwitchesToGigabytesAt2To30) {
   const std::pair<uint64_t, std::string> rows[] = {

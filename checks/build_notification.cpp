@@ -1,0 +1,28 @@
+#include "checks/build_notification.h"
+
+#include <utility>
+
+namespace vlmr {
+
+NotificationText BuildEndNotification(BuildEnd end, const std::string& failure) {
+  switch (end) {
+    case BuildEnd::kDone:
+      return {"Velmora 3000 is ready", "The build finished. Click to open the installer."};
+    case BuildEnd::kFailed:
+      return {"The build didn't finish",
+              failure.empty() ? std::string("Click to see what went wrong.") : failure};
+    case BuildEnd::kCancelled:
+      return {"The build was cancelled", "Click to open the installer."};
+  }
+  return {};
+}
+
+bool NotifyBuildEnded(NotificationPoster& poster, bool windowActive, BuildEnd end,
+                      const std::string& failure, std::function<void()> raiseWindow) {
+  if (windowActive) return false;
+  NotificationText text = BuildEndNotification(end, failure);
+  poster.post(text.title, text.body, std::move(raiseWindow));
+  return true;
+}
+
+}  // namespace vlmr

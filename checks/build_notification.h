@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "platform/notifications.h"
+
+namespace vlmr {
+
+/// How a build ended, as far as the player needs to know.
+enum class BuildEnd { kDone, kFailed, kCancelled };
+
+/// A notification's two texts.
+struct NotificationText {
+  std::string title;
+  std::string body;
+};
+
+/// The notification that says how a build ended. `failure` (the error page's
+/// title, say) becomes the body of a failed build's notification when given.
+NotificationText BuildEndNotification(BuildEnd end, const std::string& failure = {});
+
+/// Posts `BuildEndNotification` through `poster` unless the window is the
+/// active one (the player is looking at the outcome already); a click runs
+/// `raiseWindow`. Returns whether something was posted.
+bool NotifyBuildEnded(NotificationPoster& poster, bool windowActive, BuildEnd end,
+                      const std::string& failure, std::function<void()> raiseWindow);
+
+}  // namespace vlmr

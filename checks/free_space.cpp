@@ -1,0 +1,101 @@
+#include "checks/free_space.h"
+
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+#include <utility>
+
+#include "base/paths.h"
+#include "checks/installer_validation.h"
+#include "platform/bundle.h"
+
+namespace vlmr {
+
+namespace fs = std::filesystem;
+
+std::optional<uint64_t> MeasureFreeBytes(const std::string& path) {
+  struct statvfs info {};
+  if (statvfs(path.c_str(), &info) != 0) return std::nullopt;
+  // f_bavail, not f_bfree: the blocks kept for root are not ours to fill.
+  return static_cast<uint64_t>(info.f_bavail) * static_cast<uint64_t>(info.f_frsize);
+}
+
+std::string NearestExistingAncestor(const std::string& path) {
+  std::string candidate = path;
+  struct stat info {};
+  // stat, not lstat: a dangling link leads to no volume, so its folder decides.
+  while (!candidate.empty() && stat(candidate.c_str(), &info) != 0) {
+    std::string parent = DeletingLastPathComponent(candidate);
+    if (parent == candidate) break;
+    candidate = parent;
+  }
+  // A bare relative name with nothing of it on disk lands in the working folder.
+  return candidate.empty() ? "." : candidate;
+}
+
+uint64_t SizeOnDisk(const std::string& path) {
+  std::set<std::pair<dev_t, ino_t>> seen;
+  auto allocated = [&seen](const std::string& item) -> uint64_t {
+    struct stat info {};
+    if (lstat(item.c_str(), &info) != 0) return 0;
+    if (info.st_nlink > 1 && !S_ISDIR(info.st_mode) &&
+        !seen.insert({info.st_dev, info.st_ino}).second) {
+      return 0;
+    }
+    return static_cast<uint64_t>(info.st_blocks) * 512;
+  };
+  uint64_t total = allocated(path);
+  std::error_code error;
+  struct stat info {};
+  if (lstat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return total;
+  // Unreadable corners are skipped: the figure is an estimate for a check.
+  for (fs::recursive_directory_iterator
+           it(path, fs::directory_options::skip_permission_denied, error),
+       end;
+       !error && it != end; it.increment(error)) {
+    total += allocated(it->path().string());
+  }
+  return total;
+}
+
+namespace {
+
+// The smallest free figure among the volumes of `folders`, or nothing.
+std::optional<uint64_t> SmallestFree(const std::vector<std::string>& folders,
+                                     const FreeSpaceMeasure& measure) {
+  std::optional<uint64_t> smallest;
+  for (const std::string& folder : folders) {
+    std::optional<uint64_t> free = measure(NearestExistingAncestor(folder));
+    if (free && (!smallest || *free < *smallest)) smallest = free;
+  }
+  return smallest;
+}
+
+}  // namespace
+
+std::optional<std::string> BuildSpaceProblem(const std::vector<std::string>& folders,
+                                             const FreeSpaceMeasure& measure) {
+  std::optional<uint64_t> free = SmallestFree(folders, measure);
+  if (!free || *free >= kBuildSpaceNeeded) return std::nullopt;
+  return "Only " + HumanSize(*free) +
+         " free on this disk; the build needs about 5 GB. Free some space, then choose the "
+         "installer again.";
+}
+
+std::optional<std::string> MoveSpaceProblem(const std::string& appPath,
+                                            const std::string& destination,
+                                            const FreeSpaceMeasure& measure) {
+  std::optional<uint64_t> free = SmallestFree({destination}, measure);
+  if (!free) return std::nullopt;
+  const uint64_t needed = SizeOnDisk(appPath);
+  struct stat info {};
+  const uint64_t replaced = lstat(destination.c_str(), &info) == 0 ? SizeOnDisk(destination) : 0;
+  if (*free + replaced >= needed) return std::nullopt;
+  return "Only " + HumanSize(*free) + " free on that disk; the app needs about " +
+         HumanSize(needed) + ". Free some space, then choose Move to Applications again.";
+}
+
+}  // namespace vlmr

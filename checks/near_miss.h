@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vlmr {
+
+/// What a dropped file that cannot be the installer most likely is.
+enum class NearMiss {
+  kNone,                ///< nothing recognisable: installer validation decides
+  kUnfinishedDownload,  ///< .part, .crdownload, .download, .opdownload
+  kMacInstaller,        ///< .dmg, .pkg, .app
+  kArchive,             ///< .zip, .7z, .rar, .tar, .gz, or an archive's magic bytes
+  kDataPart,            ///< a .bin with the .exe of the same stem beside it
+};
+
+/// How many leading bytes `ClassifyNearMiss` looks at (a tar header's "ustar"
+/// ends at offset 262).
+inline constexpr size_t kNearMissHeadSize = 262;
+
+/// Classifies a file from its name (last path component), its first bytes
+/// (up to `kNearMissHeadSize`, fewer for a short or unreadable file) and
+/// whether an ".exe" of the same stem lies beside it. Extensions count in any
+/// case; the name decides before the bytes.
+NearMiss ClassifyNearMiss(std::string_view name, std::string_view head, bool exeBeside);
+
+/// Up to `count` leading bytes of the file at `path` (fewer for a shorter
+/// file; none when it cannot be read). Never blocks on a FIFO.
+std::string ReadFirstBytes(const std::string& path, size_t count);
+
+/// `ClassifyNearMiss` for the item at `path`: reads its first bytes (without
+/// blocking on a FIFO) and looks for the ".exe" beside a ".bin".
+NearMiss NearMissOfFile(const std::string& path);
+
+/// The verdict line for a near miss: what the file is and what to do; nothing
+/// for `NearMiss::kNone`.
+std::optional<std::string> NearMissSentence(NearMiss kind);
+
+}  // namespace vlmr

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "checks/free_space.h"
+#include "checks/installer_validation.h"
+
+namespace vlmr {
+
+/// The verdict on a file brought to the installer page.
+struct SelectionVerdict {
+  /// "Build" may be enabled.
+  bool usable = false;
+  /// The verdict line (red when not usable), also logged as the installer check.
+  std::string summary;
+};
+
+/// Everything the installer page checks about a selection, in order: a near
+/// miss (archive, unfinished download, Mac installer, data part) is named
+/// without hashing; anything else is validated; a usable installer is then
+/// held back when the disk that will hold `buildFolders` (the prepared
+/// sources and the build output) lacks room for a build. Blocks while the
+/// file is hashed: run it off the main thread.
+SelectionVerdict CheckSelection(const std::string& path, const InstallerValidator& validator,
+                                const std::vector<std::string>& buildFolders,
+                                const FreeSpaceMeasure& measure = MeasureFreeBytes);
+
+}  // namespace vlmr

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vlmr {
+
+/// The size of the blocks a file is read in while it is hashed.
+inline constexpr size_t kHashReadBlock = 1 << 20;
+
+/// An incremental SHA-256 over bytes fed in pieces. The engine is the
+/// platform's own: OpenSSL's EVP on Linux (sha256_openssl.cpp), CommonCrypto
+/// on macOS (sha256_commoncrypto.cpp); both use the CPU's SHA instructions.
+class Sha256 {
+ public:
+  /// A fresh hash of no bytes.
+  Sha256();
+  ~Sha256();
+  Sha256(const Sha256&) = delete;
+  Sha256& operator=(const Sha256&) = delete;
+
+  /// Adds `size` bytes. Returns NO when the engine failed; the hash then has no digest.
+  bool update(const void* data, size_t size);
+
+  /// Ends the hash and stores the 32 raw digest bytes in `digest`. Returns NO
+  /// when the engine failed at any point.
+  bool finish(unsigned char (&digest)[32]);
+
+ private:
+  struct Engine;
+  std::unique_ptr<Engine> engine_;
+};
+
+/// The SHA-256 of `bytes` as 64 lower-case hexadecimal digits, as shasum prints
+/// it, or nothing when the engine failed.
+std::optional<std::string> Sha256OfBytes(std::string_view bytes);
+
+/// The SHA-256 of the regular file at `path` (a final symbolic link is
+/// followed), read to its end in `kHashReadBlock` pieces. Nothing when the
+/// file cannot be opened, is not a regular file, or a read fails: a partial
+/// file never yields a digest.
+std::optional<std::string> Sha256OfFile(const std::string& path);
+
+}  // namespace vlmr

@@ -1,0 +1,142 @@
+#include "pipeline/build_timings.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <numeric>
+
+#include "base/paths.h"
+#include "base/files.h"
+#include "pipeline/host.h"
+#include "platform/bundle.h"
+
+namespace vlmr {
+
+namespace {
+
+// The file: this header line, the stage count, then one line per stage with
+// its duration in whole milliseconds. Integers only, so the reading does not
+// depend on the locale's decimal mark.
+constexpr char kHeader[] = "velmora-build-timings 1";
+constexpr int64_t kMaxStages = 64;
+constexpr int64_t kMaxStageMilliseconds = 7LL * 24 * 3600 * 1000;
+
+std::optional<int64_t> ParseInteger(std::string_view text) {
+  int64_t value = 0;
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+std::string TwoDigits(int64_t value) {
+  return (value < 10 ? "0" : "") + std::to_string(value);
+}
+
+}  // namespace
+
+std::string BuildTimingsPath() {
+  return HomePath("Library/Application Support/Velmora 3000/build-timings");
+}
+
+bool SaveBuildTimings(const BuildTimings& timings, const std::string& path) {
+  if (timings.stageSeconds.empty() ||
+      timings.stageSeconds.size() > static_cast<size_t>(kMaxStages)) {
+    return false;
+  }
+  std::string text =
+      std::string(kHeader) + "\n" + std::to_string(timings.stageSeconds.size()) + "\n";
+  for (double seconds : timings.stageSeconds) {
+    const double milliseconds = std::clamp(std::isfinite(seconds) ? seconds * 1000 : 0.0, 0.0,
+                                           static_cast<double>(kMaxStageMilliseconds));
+    text += std::to_string(std::llround(milliseconds)) + "\n";
+  }
+  CreateDirectories(DeletingLastPathComponent(path));
+  return WriteFileAtomically(path, text);
+}
+
+std::optional<BuildTimings> LoadBuildTimings(const std::string& path) {
+  std::optional<std::string> bytes = ReadFileBytes(path);
+  if (!bytes || bytes->empty() || bytes->back() != '\n') return std::nullopt;
+  std::vector<std::string_view> lines;
+  std::string_view rest = *bytes;
+  while (!rest.empty()) {
+    size_t end = rest.find('\n');
+    lines.push_back(rest.substr(0, end));
+    rest.remove_prefix(end + 1);
+  }
+  if (lines.size() < 2 || lines[0] != kHeader) return std::nullopt;
+  std::optional<int64_t> count = ParseInteger(lines[1]);
+  if (!count || *count < 1 || *count > kMaxStages ||
+      lines.size() != static_cast<size_t>(*count) + 2) {
+    return std::nullopt;
+  }
+  BuildTimings timings;
+  for (size_t i = 2; i < lines.size(); ++i) {
+    std::optional<int64_t> milliseconds = ParseInteger(lines[i]);
+    if (!milliseconds || *milliseconds < 0 || *milliseconds > kMaxStageMilliseconds) {
+      return std::nullopt;
+    }
+    timings.stageSeconds.push_back(static_cast<double>(*milliseconds) / 1000);
+  }
+  return timings;
+}
+
+BuildStopwatch::BuildStopwatch(double start, int64_t stageCount)
+    : start_(start),
+      stageStart_(start),
+      seconds_(static_cast<size_t>(std::clamp<int64_t>(stageCount, 1, kMaxStages)), 0.0) {}
+
+void BuildStopwatch::stageBegan(int64_t number, int64_t total, double now) {
+  seconds_[static_cast<size_t>(stage_ - 1)] += timeInStage(now);
+  // A script that changes its stage count is believed from then on.
+  if (total >= 1 && total <= kMaxStages) seconds_.resize(static_cast<size_t>(total), 0.0);
+  stage_ = std::clamp<int64_t>(number, 1, stageCount());
+  stageStart_ = std::max(now, stageStart_);
+}
+
+double BuildStopwatch::elapsed(double now) const {
+  return std::max(0.0, now - start_);
+}
+
+double BuildStopwatch::timeInStage(double now) const {
+  return std::max(0.0, now - stageStart_);
+}
+
+BuildTimings BuildStopwatch::finished(double now) const {
+  BuildTimings timings{seconds_};
+  timings.stageSeconds[static_cast<size_t>(stage_ - 1)] += timeInStage(now);
+  return timings;
+}
+
+std::string ElapsedText(double seconds) {
+  const int64_t whole = std::isfinite(seconds) && seconds > 0 ? static_cast<int64_t>(seconds) : 0;
+  const int64_t hours = whole / 3600, minutes = whole / 60 % 60, rest = whole % 60;
+  if (hours > 0) return std::to_string(hours) + ":" + TwoDigits(minutes) + ":" + TwoDigits(rest);
+  return std::to_string(minutes) + ":" + TwoDigits(rest);
+}
+
+std::optional<std::string> RemainingText(const std::optional<BuildTimings>& last, int64_t stage,
+                                         int64_t stageCount, double secondsInStage) {
+  if (!last || stageCount < 1 || last->stageSeconds.size() != static_cast<size_t>(stageCount) ||
+      stage < 1 || stage > stageCount || !std::isfinite(secondsInStage)) {
+    return std::nullopt;
+  }
+  const std::vector<double>& recorded = last->stageSeconds;
+  const double after = std::accumulate(recorded.begin() + stage, recorded.end(), 0.0);
+  const double current = recorded[static_cast<size_t>(stage - 1)] - std::max(0.0, secondsInStage);
+  // Overrunning by more than everything still to come: the record is no guide.
+  if (current < 0 && -current > after) return std::nullopt;
+  const double remaining = std::max(0.0, current) + after;
+  if (remaining < 60) return "less than a minute left";
+  return "about " + std::to_string(std::llround(remaining / 60)) + " min left";
+}
+
+std::string BuildFinishedText(double seconds) {
+  const int64_t whole = std::isfinite(seconds) && seconds > 0 ? std::llround(seconds) : 0;
+  std::string text = "build finished in ";
+  if (whole < 60) return text + std::to_string(whole) + " s";
+  text += std::to_string(whole / 60) + " min";
+  return whole % 60 == 0 ? text : text + " " + std::to_string(whole % 60) + " s";
+}
+
+}  // namespace vlmr

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vlmr {
+
+/// How long each stage of one build took: entry i is stage i + 1, in seconds.
+struct BuildTimings {
+  std::vector<double> stageSeconds;
+};
+
+/// Where the last successful build's timings are kept: "Library/Application
+/// Support/Velmora 3000/build-timings" under the home directory.
+std::string BuildTimingsPath();
+
+/// Writes `timings` to `path` atomically (temporary sibling, fsync, rename),
+/// creating the folder first. Returns success; callers may ignore it, as a
+/// missing file only costs the next build its estimate.
+bool SaveBuildTimings(const BuildTimings& timings, const std::string& path = BuildTimingsPath());
+
+/// The timings at `path`, or nothing when the file is missing, unreadable or
+/// not exactly in the form `SaveBuildTimings` writes.
+std::optional<BuildTimings> LoadBuildTimings(const std::string& path = BuildTimingsPath());
+
+/// Follows the stages of a running build on a clock the caller reads (seconds
+/// on a steady clock), so the time shown and the timings kept come from one
+/// place. A build starts in stage 1.
+class BuildStopwatch {
+ public:
+  /// A build of `stageCount` stages that started at `start`.
+  BuildStopwatch(double start, int64_t stageCount);
+
+  /// Stage `number` of `total` began at `now` (numbers outside 1…total are clamped).
+  void stageBegan(int64_t number, int64_t total, double now);
+
+  /// Seconds since the build started (never negative).
+  double elapsed(double now) const;
+  /// Seconds since the current stage began (never negative).
+  double timeInStage(double now) const;
+  /// The stage running now (1-based).
+  int64_t stage() const { return stage_; }
+  /// How many stages the build has.
+  int64_t stageCount() const { return static_cast<int64_t>(seconds_.size()); }
+
+  /// The timings of a build that ended at `now`: each stage's time from its
+  /// start to the next stage's (a stage never announced took 0 s).
+  BuildTimings finished(double now) const;
+
+ private:
+  double start_;
+  double stageStart_;
+  int64_t stage_ = 1;
+  std::vector<double> seconds_;
+};
+
+/// The build clock next to the stage counter: "0:07", "1:12", "12:05",
+/// "1:02:03" (whole seconds elapsed, never negative).
+std::string ElapsedText(double seconds);
+
+/// What is left of a build in stage `stage` of `stageCount`, `secondsInStage`
+/// into it, judged by the last successful build: "about 2 min left" (minutes
+/// rounded) or "less than a minute left". Nothing without a last build, when
+/// it had another number of stages, or once the current stage has overrun
+/// its recorded time by more than all the recorded time after it. A smaller
+/// overrun counts the current stage as ending now, so the estimate never
+/// goes negative.
+std::optional<std::string> RemainingText(const std::optional<BuildTimings>& last, int64_t stage,
+                                         int64_t stageCount, double secondsInStage);
+
+/// The log's closing line of a successful build: "build finished in 2 min 41 s",
+/// "build finished in 2 min", "build finished in 41 s" (rounded to seconds).
+std::string BuildFinishedText(double seconds);
+
+}  // namespace vlmr

@@ -1,0 +1,108 @@
+#include "checks/free_space.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "checks/installer_validation.h"
+#include "tests/checks/checks_support.h"
+
+namespace vlmr {
+namespace {
+
+using checks_test::TempDir;
+using checks_test::WriteFile;
+
+constexpr uint64_t kGiB = 1ull << 30;
+
+// A measure that answers from a table of folders and records what it was asked.
+struct FakeVolumes {
+  std::map<std::string, std::optional<uint64_t>> free;
+  std::vector<std::string> asked;
+  FreeSpaceMeasure measure() {
+    return [this](const std::string& path) -> std::optional<uint64_t> {
+      asked.push_back(path);
+      auto found = free.find(path);
+      return found == free.end() ? std::nullopt : found->second;
+    };
+  }
+};
+
+TEST(FreeSpace, BuildNeedsFiveGiBOnTheSmallerOfBothVolumes) {
+  TempDir home;
+  WriteFile(home / "Library/Application Support/keep", "");
+  WriteFile(home / "out/keep", "");
+  const std::string sources = home / "Library/Application Support/Velmora 3000/installer-src/1.0";
+  const std::string output = home / "out/stage";
+  const std::string tooLittle =
+      "Only 4.5 GB free on this disk; the build needs about 5 GB. Free some space, then choose "
+      "the installer again.";
+  struct Row {
+    std::optional<uint64_t> sourcesFree, outputFree;
+    std::optional<std::string> problem;
+  };
+  const Row rows[] = {
+      {5 * kGiB, 5 * kGiB, std::nullopt},
+      {5 * kGiB - 1, 9 * kGiB,
+       "Only 5.0 GB free on this disk; the build needs about 5 GB. Free "
+       "some space, then choose the installer again."},
+      {9 * kGiB, 4 * kGiB + kGiB / 2, tooLittle},
+      {4 * kGiB + kGiB / 2, 9 * kGiB, tooLittle},
+      {300ull << 20, std::nullopt,
+       "Only 300 MB free on this disk; the build needs about 5 GB. Free some space, then choose "
+       "the installer again."},
+      // Nothing measurable: the build is not held back on a guess.
+      {std::nullopt, std::nullopt, std::nullopt},
+  };
+  for (const Row& row : rows) {
+    FakeVolumes volumes;
+    volumes.free[home / "Library/Application Support"] = row.sourcesFree;
+    volumes.free[home / "out"] = row.outputFree;
+    EXPECT_EQ(BuildSpaceProblem({sources, output}, volumes.measure()), row.problem);
+    // Measured where the folders will be created: their nearest existing ancestors.
+    EXPECT_EQ(volumes.asked,
+              (std::vector<std::string>{home / "Library/Application Support", home / "out"}));
+  }
+}
+
+TEST(FreeSpace, MoveComparesTheAppsSizeOnDiskWithTheDestination) {
+  TempDir dir;
+  WriteFile(dir / "build/Velmora 3000.app/Contents/MacOS/game", std::string(3 << 20, 'x'));
+  WriteFile(dir / "build/Velmora 3000.app/Contents/Info.plist", "<plist/>");
+  const std::string app = dir / "build/Velmora 3000.app";
+  const uint64_t size = SizeOnDisk(app);
+  ASSERT_GE(size, 3u << 20);
+  // A hard link inside the bundle takes no more room.
+  ASSERT_EQ(link((app + "/Contents/MacOS/game").c_str(), (app + "/Contents/MacOS/same").c_str()),
+            0);
+  EXPECT_EQ(SizeOnDisk(app), size);
+
+  WriteFile(dir / "Applications/keep", "");
+  const std::string destination = dir / "Applications/Velmora 3000.app";
+  FakeVolumes volumes;
+  volumes.free[dir / "Applications"] = size;
+  EXPECT_EQ(MoveSpaceProblem(app, destination, volumes.measure()), std::nullopt);
+  volumes.free[dir / "Applications"] = 1 << 20;
+  EXPECT_EQ(MoveSpaceProblem(app, destination, volumes.measure()),
+            "Only 1 MB free on that disk; the app needs about " + HumanSize(size) +
+                ". Free some space, then choose Move to Applications again.");
+  // An earlier copy at the destination is replaced, so its room counts as free.
+  WriteFile(destination + "/Contents/MacOS/game", std::string(3 << 20, 'y'));
+  volumes.free[destination] = 1 << 20;
+  EXPECT_EQ(MoveSpaceProblem(app, destination, volumes.measure()), std::nullopt);
+}
+
+TEST(FreeSpace, RealMeasureAndAncestorsOfMissingFolders) {
+  TempDir dir;
+  EXPECT_EQ(NearestExistingAncestor(dir / "a/b/c"), dir.path());
+  EXPECT_EQ(NearestExistingAncestor(dir.path()), dir.path());
+  EXPECT_EQ(NearestExistingAncestor("/no-such-root-folder/x"), "/");
+  EXPECT_TRUE(MeasureFreeBytes(dir.path()).has_value());
+  EXPECT_EQ(MeasureFreeBytes(dir / "missing"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace vlmr
