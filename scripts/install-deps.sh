@@ -9,9 +9,10 @@ packages=(
   qt6-base-dev qt6-image-formats-plugins libgl-dev    # the window (and .icns reading)
   libgtest-dev googletest                             # tests
   fonts-inter fonts-dejavu-core                       # the interface and log fonts
+  xvfb dbus-daemon dbus-bin at-spi2-core python3-pyatspi  # what a screen reader hears (a11y tests)
 )
 if [ "${1:-}" = "--with-display-tools" ]; then
-  packages+=(xvfb xdotool imagemagick)
+  packages+=(xdotool imagemagick)
 fi
 
 missing=()
