@@ -49,6 +49,12 @@ void ButtonBase::focusInEvent(QFocusEvent* event) {
   QAbstractButton::focusInEvent(event);
 }
 
+bool ButtonBase::focusNextPrevChild(bool next) {
+  const bool found = QAbstractButton::focusNextPrevChild(next);
+  keyboardFocus_.tabbed(this, next);
+  return found;
+}
+
 void ButtonBase::focusOutEvent(QFocusEvent* event) {
   keyboardFocus_.focusOut(event->reason());
   QAbstractButton::focusOutEvent(event);

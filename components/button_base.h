@@ -36,6 +36,7 @@ class ButtonBase : public QAbstractButton {
   /// Draws the focus ring around the rounded rectangle `shape` while showsFocusRing().
   void drawFocusRing(QPainter& painter, const QRectF& shape, double radius) const;
   void focusInEvent(QFocusEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
   void focusOutEvent(QFocusEvent* event) override;
 
  private:

@@ -74,6 +74,12 @@ void DropZoneView::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
 }
 
+bool DropZoneView::focusNextPrevChild(bool next) {
+  const bool found = QWidget::focusNextPrevChild(next);
+  keyboardFocus_.tabbed(this, next);
+  return found;
+}
+
 void DropZoneView::focusOutEvent(QFocusEvent* event) {
   keyboardFocus_.focusOut(event->reason());
   update();

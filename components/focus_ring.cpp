@@ -22,6 +22,12 @@ void KeyboardFocus::focusIn(Qt::FocusReason reason) {
   fromKeyboard_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
 }
 
+void KeyboardFocus::tabbed(QWidget* owner, bool next) {
+  if (!owner->hasFocus()) return;
+  focusIn(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  owner->update();
+}
+
 void KeyboardFocus::focusOut(Qt::FocusReason reason) {
   if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return;
   fromKeyboard_ = false;

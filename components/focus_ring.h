@@ -14,6 +14,10 @@ class KeyboardFocus {
  public:
   /// Records a focus-in event with `reason`.
   void focusIn(Qt::FocusReason reason);
+  /// After Tab (`next`) or Shift+Tab was handled on `owner`: if the focus stayed there (the
+  /// window has no other control, so no focus event came), the keyboard is still in use and
+  /// the ring shows.
+  void tabbed(QWidget* owner, bool next);
   /// Records a focus-out event with `reason`.
   void focusOut(Qt::FocusReason reason);
   /// Whether the ring shows now (the owner also has to have the focus).

@@ -248,6 +248,22 @@ class AccessibilityTest : public QObject {
     QTest::keyClick(&window, Qt::Key_Backtab);
     QVERIFY(second->hasFocus());
     QVERIFY(second->showsFocusRing());
+
+    // Tab in a window whose only control has the focus from launch moves nothing, yet the
+    // keyboard is in use: the ring shows.
+    QWidget single;
+    single.resize(200, 80);
+    auto* only = new PrimaryButton("Continue");
+    SetFrame(only, 20, 20, 120, 36);
+    AddSubview(&single, only);
+    single.show();
+    QApplication::setActiveWindow(&single);
+    QVERIFY(QTest::qWaitForWindowActive(&single));
+    QTRY_VERIFY(only->hasFocus());
+    QVERIFY(!only->showsFocusRing());
+    QTest::keyClick(only, Qt::Key_Tab);
+    QVERIFY(only->hasFocus());
+    QVERIFY(only->showsFocusRing());
   }
 };
 
