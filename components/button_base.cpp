@@ -1,12 +1,10 @@
 #include "components/button_base.h"
 
+#include <QFocusEvent>
 #include <QKeySequence>
-#include <QPainter>
-#include <QPainterPath>
-#include <QPainterPathStroker>
 #include <QShortcut>
 
-#include "components/palette.h"
+#include "components/accessibility.h"
 
 namespace vlmr {
 
@@ -14,6 +12,7 @@ ButtonBase::ButtonBase(const QString& title, QWidget* parent) : QAbstractButton(
   setText(title);
   // As on the Mac, buttons take the focus from the keyboard only, never from a click.
   setFocusPolicy(Qt::TabFocus);
+  InstallAccessibleViews();
 }
 
 void ButtonBase::setKeyEquivalent(const QString& key) {
@@ -41,14 +40,24 @@ void ButtonBase::activateFromKey() {
   if (isEnabled() && isVisible()) click();
 }
 
-void ButtonBase::drawFocusRing(QPainter& painter, const QPainterPath& shape) const {
-  if (!hasFocus()) return;
-  QPainterPathStroker stroker;
-  stroker.setWidth(3.0);
-  painter.save();
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.fillPath(stroker.createStroke(shape), FocusRingColor().resolve(this));
-  painter.restore();
+void ButtonBase::drawFocusRing(QPainter& painter, const QRectF& shape, double radius) const {
+  if (showsFocusRing()) DrawFocusRing(painter, this, shape, radius);
+}
+
+void ButtonBase::focusInEvent(QFocusEvent* event) {
+  keyboardFocus_.focusIn(event->reason());
+  QAbstractButton::focusInEvent(event);
+}
+
+bool ButtonBase::focusNextPrevChild(bool next) {
+  const bool found = QAbstractButton::focusNextPrevChild(next);
+  keyboardFocus_.tabbed(this, next);
+  return found;
+}
+
+void ButtonBase::focusOutEvent(QFocusEvent* event) {
+  keyboardFocus_.focusOut(event->reason());
+  QAbstractButton::focusOutEvent(event);
 }
 
 }  // namespace vlmr

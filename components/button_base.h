@@ -4,8 +4,9 @@
 #include <QList>
 #include <QString>
 
+#include "components/focus_ring.h"
+
 class QPainter;
-class QPainterPath;
 class QShortcut;
 
 namespace vlmr {
@@ -28,13 +29,20 @@ class ButtonBase : public QAbstractButton {
   /// such as "Ctrl+O". An empty string removes it. A disabled or hidden button ignores it.
   void setKeyEquivalent(const QString& key);
 
+  /// Whether the focus ring shows: the button has the focus and it came from the keyboard.
+  bool showsFocusRing() const { return hasFocus() && keyboardFocus_.fromKeyboard(); }
+
  protected:
-  /// Draws the keyboard focus ring around `shape` while the button has the focus.
-  void drawFocusRing(QPainter& painter, const QPainterPath& shape) const;
+  /// Draws the focus ring around the rounded rectangle `shape` while showsFocusRing().
+  void drawFocusRing(QPainter& painter, const QRectF& shape, double radius) const;
+  void focusInEvent(QFocusEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void activateFromKey();
 
+  KeyboardFocus keyboardFocus_;
   QString keyEquivalent_;
   QList<QShortcut*> shortcuts_;
 };

@@ -3,9 +3,11 @@
 // Everything the pages are built from: appearance and palette, the custom-drawn views, the
 // standard controls drawn in the Mac style, and the page-building helpers.
 
+#include "components/accessibility.h"
 #include "components/appearance.h"
 #include "components/button_base.h"
 #include "components/drop_zone_view.h"
+#include "components/focus_ring.h"
 #include "components/fonts.h"
 #include "components/frame.h"
 #include "components/image_view.h"

@@ -2,10 +2,13 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QPainterPath>
 
+#include "components/accessibility.h"
 #include "components/frame.h"
 #include "components/palette.h"
 
@@ -26,7 +29,61 @@ QString PathExtension(QString path) {
 
 DropZoneView::DropZoneView(const QRectF& frame, QWidget* parent) : QWidget(parent) {
   setAcceptDrops(true);
+  // Like the buttons: reached by Tab, not focused by a click.
+  setFocusPolicy(Qt::TabFocus);
+  InstallAccessibleViews();
   SetFrame(this, frame);
+}
+
+void DropZoneView::activate() {
+  emit chooseRequested();
+}
+
+namespace {
+
+bool ActivatesZone(const QKeyEvent* event) {
+  if (event->modifiers() & ~Qt::KeypadModifier) return false;
+  const int key = event->key();
+  return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter ||
+         key == Qt::Key_Select;
+}
+
+}  // namespace
+
+bool DropZoneView::event(QEvent* event) {
+  // While the zone has the focus, Return is its own, not the page's default button's.
+  if (event->type() == QEvent::ShortcutOverride && ActivatesZone(static_cast<QKeyEvent*>(event))) {
+    event->accept();
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void DropZoneView::keyPressEvent(QKeyEvent* event) {
+  if (!ActivatesZone(event)) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  activate();
+}
+
+void DropZoneView::focusInEvent(QFocusEvent* event) {
+  keyboardFocus_.focusIn(event->reason());
+  update();
+  QWidget::focusInEvent(event);
+}
+
+bool DropZoneView::focusNextPrevChild(bool next) {
+  const bool found = QWidget::focusNextPrevChild(next);
+  keyboardFocus_.tabbed(this, next);
+  return found;
+}
+
+void DropZoneView::focusOutEvent(QFocusEvent* event) {
+  keyboardFocus_.focusOut(event->reason());
+  update();
+  QWidget::focusOutEvent(event);
 }
 
 void DropZoneView::setHighlighted(bool highlighted) {
@@ -99,6 +156,7 @@ void DropZoneView::paintEvent(QPaintEvent*) {
   pen.setDashOffset(0);
   pen.setCapStyle(Qt::FlatCap);
   painter.strokePath(box, pen);
+  if (showsFocusRing()) DrawFocusRing(painter, this, QRectF(rect()).adjusted(2, 2, -2, -2), 14);
 }
 
 }  // namespace vlmr

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "components/focus_ring.h"
+
 class QMimeData;
 
 namespace vlmr {
@@ -12,6 +14,8 @@ namespace vlmr {
 /// The drop target for the installer file: a dashed rounded box that accepts drags of local
 /// files only, lights up while one whose extension is "exe" (any case) hovers over it, and hands
 /// that file's URL to `onDrop`. Subviews (its labels) do not take drags themselves.
+/// It is also a control the keyboard reaches (Tab): Space or Return while it has the focus, or
+/// a screen reader's press, asks for the installer chooser (chooseRequested).
 class DropZoneView : public QWidget {
   Q_OBJECT
  public:
@@ -35,7 +39,28 @@ class DropZoneView : public QWidget {
   /// an empty URL when there is none.
   static QUrl fileUrlFromDrag(const QMimeData* data);
 
+  /// What a screen reader calls the zone, unless the page names it otherwise.
+  static inline const QString kAccessibleName =
+      QStringLiteral("Drop your GOG SimCity 3000 Unlimited installer here");
+  /// What a screen reader says the zone is for, unless the page describes it otherwise.
+  static inline const QString kAccessibleDescription =
+      QStringLiteral("Choose the offline installer ending in .exe");
+
+  /// Asks for the chooser, as Space or Return on the focused zone does: emits chooseRequested.
+  void activate();
+  /// Whether the focus ring shows: the zone has the focus and it came from the keyboard.
+  bool showsFocusRing() const { return hasFocus() && keyboardFocus_.fromKeyboard(); }
+
+ signals:
+  /// The user asked from the keyboard (or a screen reader) to choose the installer file.
+  void chooseRequested();
+
  protected:
+  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dragLeaveEvent(QDragLeaveEvent* event) override;
@@ -45,6 +70,7 @@ class DropZoneView : public QWidget {
  private:
   bool highlighted_ = false;
   DropHandler onDrop_;
+  KeyboardFocus keyboardFocus_;
 };
 
 }  // namespace vlmr

@@ -2,17 +2,36 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QPainter>
+#include <QList>
 #include <cmath>
 
 namespace vlmr {
 namespace {
 
-// Sizes are points, and a point is a pixel at scale 1. Qt's font engines only load whole pixel
-// sizes, so a fractional size such as 12.5 is rounded (to 13) rather than given in points,
-// which would make it depend on the screen's logical resolution.
+// Sizes are points, and a point is a pixel at scale 1. Whole sizes are set as pixel sizes. A
+// fractional size (12.5) is kept exactly as typographic points for the screen's logical
+// resolution; Qt's font engines still load only whole pixel sizes, so the drawing helpers below
+// set such a font larger by a whole factor and draw it scaled down (TextScaleFor).
+double LogicalDpi() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  // A paint device resolves a font with the screen's resolution rounded to whole dots per inch.
+  return screen != nullptr ? std::round(screen->logicalDotsPerInchY()) : 72.0;
+}
+
+bool IsWhole(double value) {
+  return std::abs(value - std::round(value)) < 1e-6;
+}
+
 void SetSize(QFont& font, double size) {
-  font.setPixelSize(size > 0 ? static_cast<int>(std::lround(size)) : 13);
+  if (!(size > 0)) size = 13;
+  if (IsWhole(size)) {
+    font.setPixelSize(static_cast<int>(std::lround(size)));
+  } else {
+    font.setPointSizeF(size * 72.0 / LogicalDpi());
+  }
 }
 
 QStringList SystemFamilies() {
@@ -60,37 +79,71 @@ QFont MonospacedSystemFont(double size, QFont::Weight weight) {
   return font;
 }
 
-QSizeF TextSize(const QString& text, double size, QFont::Weight weight) {
-  const QFontMetricsF metrics(SystemFont(size, weight));
-  return QSizeF(metrics.horizontalAdvance(text), metrics.height());
+double PixelSizeOf(const QFont& font) {
+  if (font.pixelSize() > 0) return font.pixelSize();
+  return font.pointSizeF() * LogicalDpi() / 72.0;
 }
+
+int TextScaleFor(const QList<double>& pixelSizes) {
+  for (int factor = 1; factor < 8; ++factor) {
+    bool whole = true;
+    for (double size : pixelSizes) whole = whole && IsWhole(size * factor);
+    if (whole) return factor;
+  }
+  return 8;  // within a sixteenth of a pixel
+}
+
+QFont ScaledFont(const QFont& font, int factor) {
+  if (factor == 1) return font;
+  QFont scaled = font;
+  scaled.setPixelSize(static_cast<int>(std::lround(PixelSizeOf(font) * factor)));
+  return scaled;
+}
+
+QSizeF MeasureText(const QString& text, const QFont& font) {
+  const int factor = TextScaleFor({PixelSizeOf(font)});
+  const QFontMetricsF metrics(ScaledFont(font, factor));
+  return QSizeF(metrics.horizontalAdvance(text), metrics.height()) / factor;
+}
+
+QSizeF TextSize(const QString& text, double size, QFont::Weight weight) {
+  return MeasureText(text, SystemFont(size, weight));
+}
+
+namespace {
+
+// Draws `text` with its line box's top-left corner at `topLeft`, at the font's exact size.
+void DrawLine(QPainter& painter, QPointF topLeft, const QString& text, const QFont& font,
+              const QColor& color) {
+  const int factor = TextScaleFor({PixelSizeOf(font)});
+  const QFont scaled = ScaledFont(font, factor);
+  const QFontMetricsF metrics(scaled, painter.device());
+  painter.save();
+  painter.translate(topLeft);
+  painter.scale(1.0 / factor, 1.0 / factor);
+  painter.setFont(scaled);
+  painter.setPen(color);
+  painter.drawText(QPointF(0, metrics.ascent()), text);
+  painter.restore();
+}
+
+}  // namespace
 
 void DrawCentredText(QPainter& painter, const QRectF& bounds, const QString& text,
                      const QFont& font, const QColor& color) {
   if (text.isEmpty()) return;
-  const QFontMetricsF metrics(font, painter.device());
-  const double w = metrics.horizontalAdvance(text);
-  const double h = metrics.height();
-  const double left = bounds.x() + bounds.width() * 0.5 - w * 0.5;
-  const double top = bounds.y() + bounds.height() * 0.5 - h * 0.5;
-  painter.save();
-  painter.setFont(font);
-  painter.setPen(color);
-  painter.drawText(QPointF(left, top + metrics.ascent()), text);
-  painter.restore();
+  const QSizeF size = MeasureText(text, font);
+  const double left = bounds.x() + bounds.width() * 0.5 - size.width() * 0.5;
+  const double top = bounds.y() + bounds.height() * 0.5 - size.height() * 0.5;
+  DrawLine(painter, QPointF(left, top), text, font, color);
 }
 
 void DrawTextFromBottom(QPainter& painter, double viewHeight, double x, double bottom,
                         const QString& text, const QFont& font, const QColor& color) {
   if (text.isEmpty()) return;
-  const QFontMetricsF metrics(font, painter.device());
-  // The line box ends at the anchor; the baseline sits the font's descent above it.
-  const double baseline = viewHeight - bottom - metrics.descent();
-  painter.save();
-  painter.setFont(font);
-  painter.setPen(color);
-  painter.drawText(QPointF(x, baseline), text);
-  painter.restore();
+  // The line box ends at the anchor.
+  const double top = viewHeight - bottom - MeasureText(text, font).height();
+  DrawLine(painter, QPointF(x, top), text, font, color);
 }
 
 }  // namespace vlmr

@@ -5,7 +5,9 @@
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
+#include "components/accessibility.h"
 #include "components/fonts.h"
 #include "components/palette.h"
 
@@ -14,6 +16,8 @@ namespace {
 
 // As in a borderless text field, text starts 2 points in from the left and right edges.
 constexpr double kPadding = 2;
+// Layout heights are fractional: a line that overshoots the frame by less than this still fits.
+constexpr double kFitTolerance = 0.01;
 
 Qt::TextElideMode ElideModeFor(Label::LineBreakMode mode) {
   switch (mode) {
@@ -36,11 +40,23 @@ Label::Label(QWidget* parent) : QWidget(parent) {
   // Static text: clicks and drags go to what lies below it.
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::NoFocus);
+  InstallAccessibleViews();
+}
+
+void Label::announceTextChange(const QString& before) {
+  if (text() != before && accessibleName().isEmpty())
+    AnnounceAccessibleChange(this, QAccessible::NameChanged);
 }
 
 void Label::setAttributedText(const AttributedText& text) {
+  const QString before = this->text();
   runs_ = text;
   update();
+  announceTextChange(before);
+}
+
+void Label::setHeading(bool heading) {
+  heading_ = heading;
 }
 
 QString Label::text() const {
@@ -50,10 +66,12 @@ QString Label::text() const {
 }
 
 void Label::setText(const QString& text) {
+  const QString before = this->text();
   TextRun run = runs_.empty() ? TextRun{QString(), LabelColor()} : runs_.front();
   run.text = text;
   runs_ = {run};
   update();
+  announceTextChange(before);
 }
 
 DynColor Label::textColor() const {
@@ -80,12 +98,86 @@ QSize Label::sizeHint() const {
   double width = 0;
   double height = 0;
   for (const TextRun& run : runs_) {
-    const QFontMetricsF metrics(run.font());
-    width += metrics.horizontalAdvance(run.text);
-    height = std::max(height, metrics.height());
+    const QSizeF size = MeasureText(run.text, run.font());
+    width += size.width();
+    height = std::max(height, size.height());
   }
   return QSize(static_cast<int>(std::ceil(width + 2 * kPadding)),
                static_cast<int>(std::ceil(height)));
+}
+
+Label::Lines Label::layOut(QTextLayout& layout, double width, double maxHeight, int factor) const {
+  const bool singleLine = lineBreakMode_ != LineBreakMode::WordWrap;
+  QTextOption option(alignment_);
+  option.setWrapMode(singleLine ? QTextOption::NoWrap : QTextOption::WrapAtWordBoundaryOrAnywhere);
+  layout.setTextOption(option);
+  // The layout is in the units of fonts `factor` times larger (fonts.h); lines are measured
+  // back in points.
+  const double lineWidth = std::max(0.0, width - 2 * kPadding) * factor;
+  Lines lines;
+  layout.beginLayout();
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(lineWidth);
+    const double lineHeight = line.height() / factor;
+    // A line that would end below the frame is not drawn at all, as in a text field: no
+    // sliver of it shows. The first line is drawn whatever the frame.
+    if (lines.count > 0 && lines.height + lineHeight > maxHeight + kFitTolerance) break;
+    line.setPosition(QPointF(kPadding, lines.height) * factor);
+    lines.height += lineHeight;
+    ++lines.count;
+    if (singleLine) break;
+  }
+  layout.endLayout();
+  return lines;
+}
+
+namespace {
+
+// The factor by which the runs' fonts are set larger so that all have whole pixel sizes.
+int TextScaleOf(const AttributedText& runs) {
+  QList<double> sizes;
+  for (const TextRun& run : runs) sizes << PixelSizeOf(run.font());
+  return TextScaleFor(sizes);
+}
+
+// The text of `runs` with one format range per run, for a text layout in fonts `factor` times
+// larger.
+QList<QTextLayout::FormatRange> RunFormats(const AttributedText& runs, const QWidget* view,
+                                           int factor) {
+  QList<QTextLayout::FormatRange> formats;
+  int start = 0;
+  for (const TextRun& run : runs) {
+    QTextCharFormat format;
+    format.setFont(ScaledFont(run.font(), factor));
+    if (view != nullptr) format.setForeground(run.color.resolve(view));
+    formats.append({start, static_cast<int>(run.text.size()), format});
+    start += static_cast<int>(run.text.size());
+  }
+  return formats;
+}
+
+}  // namespace
+
+int Label::lineCountForWidth(double width) const {
+  if (runs_.empty() || text().isEmpty()) return 0;
+  return measure(width, std::numeric_limits<double>::infinity()).count;
+}
+
+double Label::textHeightForWidth(double width) const {
+  if (runs_.empty() || text().isEmpty()) return 0;
+  return measure(width, std::numeric_limits<double>::infinity()).height;
+}
+
+int Label::visibleLineCount() const {
+  if (runs_.empty() || text().isEmpty()) return 0;
+  return measure(width(), height()).count;
+}
+
+Label::Lines Label::measure(double width, double maxHeight) const {
+  const int factor = TextScaleOf(runs_);
+  QTextLayout layout(text(), ScaledFont(runs_.front().font(), factor));
+  layout.setFormats(RunFormats(runs_, nullptr, factor));
+  return layOut(layout, width, maxHeight, factor);
 }
 
 void Label::paintEvent(QPaintEvent*) {
@@ -93,44 +185,29 @@ void Label::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
-  const double lineWidth = std::max(0.0, width() - 2 * kPadding);
 
   QString text = this->text();
   QList<QTextLayout::FormatRange> formats;
+  const int factor = TextScaleOf(runs_);
+  const QFont firstFont = ScaledFont(runs_.front().font(), factor);
   const bool singleLine = lineBreakMode_ != LineBreakMode::WordWrap;
   if (singleLine && ElideModeFor(lineBreakMode_) != Qt::ElideNone) {
     // Truncation works on the whole text in the first run's style.
-    const QFontMetricsF metrics(runs_.front().font(), this);
+    const QFontMetricsF metrics(firstFont, this);
+    const double lineWidth = std::max(0.0, width() - 2 * kPadding) * factor;
     text = metrics.elidedText(text, ElideModeFor(lineBreakMode_), lineWidth);
     QTextCharFormat format;
-    format.setFont(runs_.front().font());
+    format.setFont(firstFont);
     format.setForeground(runs_.front().color.resolve(this));
     formats.append({0, static_cast<int>(text.size()), format});
   } else {
-    int start = 0;
-    for (const TextRun& run : runs_) {
-      QTextCharFormat format;
-      format.setFont(run.font());
-      format.setForeground(run.color.resolve(this));
-      formats.append({start, static_cast<int>(run.text.size()), format});
-      start += static_cast<int>(run.text.size());
-    }
+    formats = RunFormats(runs_, this, factor);
   }
 
-  QTextLayout layout(text, runs_.front().font(), this);
-  QTextOption option(alignment_);
-  option.setWrapMode(singleLine ? QTextOption::NoWrap : QTextOption::WrapAtWordBoundaryOrAnywhere);
-  layout.setTextOption(option);
+  QTextLayout layout(text, firstFont, this);
   layout.setFormats(formats);
-  layout.beginLayout();
-  double y = 0;
-  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-    line.setLineWidth(lineWidth);
-    line.setPosition(QPointF(kPadding, y));
-    y += line.height();
-    if (singleLine || y >= height()) break;
-  }
-  layout.endLayout();
+  layOut(layout, width(), height(), factor);
+  painter.scale(1.0 / factor, 1.0 / factor);
   layout.draw(&painter, QPointF(0, 0));
 }
 

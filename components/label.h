@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QTextLayout>
 #include <QString>
 #include <QWidget>
 #include <vector>
@@ -25,7 +26,9 @@ struct TextRun {
 using AttributedText = std::vector<TextRun>;
 
 /// A static text field: not editable, not selectable, no bezel, no background. It draws its
-/// runs from the top of its frame, colours resolved at paint time for its appearance.
+/// runs from the top of its frame, colours resolved at paint time for its appearance, and only
+/// the lines that fit whole inside the frame (the first line is always drawn). Screen readers
+/// read it as static text (or a heading) named by its plain text; a change of text is announced.
 class Label : public QWidget {
   Q_OBJECT
  public:
@@ -65,14 +68,38 @@ class Label : public QWidget {
   /// Sets the line break mode and redraws.
   void setLineBreakMode(LineBreakMode mode);
 
+  /// Whether screen readers read the label as a heading (a page title) rather than plain text.
+  bool isHeading() const { return heading_; }
+  /// Marks the label as a heading, or as plain text again.
+  void setHeading(bool heading);
+
   /// The text's size on one line.
   QSize sizeHint() const override;
+
+  /// How many lines the text takes at `width` points, however high the frame (0 when empty).
+  int lineCountForWidth(double width) const;
+  /// The height the whole text takes at `width` points, so a page can make room for it.
+  double textHeightForWidth(double width) const;
+  /// How many lines are drawn in the current frame: those that fit whole, at least one.
+  int visibleLineCount() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  struct Lines {
+    int count = 0;      // lines laid out
+    double height = 0;  // their total height
+  };
+  // Lays the text out at `width` in `layout`, whose fonts are `factor` times larger, stopping
+  // after the last line that ends within `maxHeight`; the first line is always laid out.
+  Lines layOut(QTextLayout& layout, double width, double maxHeight, int factor) const;
+  // The lines of the text at `width` within `maxHeight`, measured without drawing.
+  Lines measure(double width, double maxHeight) const;
+  void announceTextChange(const QString& before);
+
   AttributedText runs_;
+  bool heading_ = false;
   Qt::Alignment alignment_ = Qt::AlignLeft;
   LineBreakMode lineBreakMode_ = LineBreakMode::WordWrap;
 };

@@ -26,6 +26,7 @@ LogView::LogView(const QRectF& frame, QWidget* parent) : QPlainTextEdit(parent) 
   setViewportMargins(8, 0, 8, 0);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   new OverlayScrollBar(this);
+  setAccessibleName(QStringLiteral("Build log"));
 
   flushTimer_.setSingleShot(true);
   flushTimer_.setInterval(15);
@@ -36,7 +37,13 @@ LogView::LogView(const QRectF& frame, QWidget* parent) : QPlainTextEdit(parent) 
 void LogView::setLines(const QStringList& lines) {
   flushTimer_.stop();
   pending_.clear();
-  setPlainText(lines.join(QLatin1Char('\n')));
+  clear();
+  const QString text = lines.join(QLatin1Char('\n'));
+  initialColour_ = LabelColor().resolve(this);
+  QTextCharFormat format;
+  format.setForeground(initialColour_);
+  QTextCursor(document()).insertText(text, format);
+  initialLength_ = static_cast<int>(text.size());
   lineCount_ = lines.size();
 }
 
@@ -53,7 +60,8 @@ void LogView::flush() {
   if (lineCount_ > 0) text.prepend(QLatin1Char('\n'));
   QTextCursor cursor(document());
   cursor.movePosition(QTextCursor::End);
-  cursor.insertText(text);
+  // A plain format, so the new lines take textColor and not the colour of the text before.
+  cursor.insertText(text, QTextCharFormat());
   lineCount_ += pending_.size();
   pending_.clear();
   verticalScrollBar()->setValue(verticalScrollBar()->maximum());
@@ -65,6 +73,16 @@ QString LogView::text() {
 }
 
 void LogView::syncColours() {
+  // The text the log was built with keeps labelColor of the current appearance.
+  const QColor initial = LabelColor().resolve(this);
+  if (initialLength_ > 0 && initial != initialColour_) {
+    initialColour_ = initial;
+    QTextCursor cursor(document());
+    cursor.setPosition(initialLength_, QTextCursor::KeepAnchor);
+    QTextCharFormat format;
+    format.setForeground(initial);
+    cursor.mergeCharFormat(format);
+  }
   // Qt's text drawing takes its colours from the palette, so the palette follows the appearance;
   // it is set only when it differs, which keeps this from repainting in a loop.
   QPalette colours = palette();

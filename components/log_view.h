@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QPlainTextEdit>
 #include <QRectF>
 #include <QStringList>
@@ -10,16 +11,19 @@ namespace vlmr {
 /// The build log: a read-only, selectable, monospaced text view that wraps long lines, draws no
 /// background and scrolls with a thin overlay scroller. It keeps every line it is given.
 /// Lines appended in quick succession are inserted together on the next turn of the event loop
-/// (or at flush()), so a build printing many lines stays fast.
+/// (or at flush()), so a build printing many lines stays fast. The lines the log is built with
+/// are drawn in labelColor, appended ones in textColor. Screen readers read it as read-only
+/// multi-line text named "Build log" holding the whole log.
 class LogView : public QPlainTextEdit {
   Q_OBJECT
  public:
   /// An empty log at `frame` (bottom-left based).
   explicit LogView(const QRectF& frame = QRectF(), QWidget* parent = nullptr);
 
-  /// Replaces the whole log by `lines`.
+  /// Replaces the whole log by `lines`, drawn in labelColor.
   void setLines(const QStringList& lines);
-  /// Adds `line` (without its line feed) as the last line and keeps the end in view.
+  /// Adds `line` (without its line feed) as the last line, in textColor, and keeps the end in
+  /// view.
   void appendLine(const QString& line);
   /// Inserts the lines still waiting and scrolls to the end.
   void flush();
@@ -36,6 +40,8 @@ class LogView : public QPlainTextEdit {
   void syncColours();
 
   QStringList pending_;
+  int initialLength_ = 0;  // characters of the text set by setLines
+  QColor initialColour_;   // the colour they were last given
   qsizetype lineCount_ = 0;
   QTimer flushTimer_;
 };

@@ -26,7 +26,7 @@ void PrimaryButton::paintEvent(QPaintEvent*) {
   const DynColor base = enabled ? TealColor() : DisabledControlTextColor();
   const DynColor fill = isDown() ? Blend(base, BlackColor(), 0.18) : base;
   painter.fillPath(body, fill.resolve(this));
-  drawFocusRing(painter, body);
+  drawFocusRing(painter, bounds.adjusted(0.5, 0.5, -0.5, -0.5), 8);
 
   const DynColor titleColor = enabled ? WhiteColor() : ControlTextColor();
   DrawCentredText(painter, bounds, text(), SystemFont(13, QFont::DemiBold),

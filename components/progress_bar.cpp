@@ -1,9 +1,11 @@
 #include "components/progress_bar.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
 
+#include "components/accessibility.h"
 #include "components/frame.h"
 #include "components/palette.h"
 
@@ -17,6 +19,7 @@ DynColor TrackColor() {
 }  // namespace
 
 ProgressBar::ProgressBar(const QRectF& frame, QWidget* parent) : QWidget(parent) {
+  InstallAccessibleViews();
   SetFrame(this, frame);
 }
 
@@ -34,6 +37,10 @@ void ProgressBar::setValue(double value) {
   if (value == value_) return;
   value_ = value;
   update();
+  if (QAccessible::isActive()) {
+    QAccessibleValueChangeEvent event(this, value);
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 void ProgressBar::setControlSize(ControlSize size) {

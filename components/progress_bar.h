@@ -26,7 +26,8 @@ class ProgressBar : public QWidget {
   void setMinimum(double minimum);
   /// Sets the upper end of the range and redraws.
   void setMaximum(double maximum);
-  /// Sets the value (drawn clamped to the range); redraws when it changes.
+  /// Sets the value (drawn clamped to the range); redraws and tells screen readers when it
+  /// changes.
   void setValue(double value);
 
   /// The control size.

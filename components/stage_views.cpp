@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <optional>
 
+#include "components/accessibility.h"
 #include "components/fonts.h"
 #include "components/frame.h"
 #include "components/palette.h"
@@ -12,12 +13,15 @@ namespace vlmr {
 
 KeycapView::KeycapView(const QRectF& frame, const QString& text, QWidget* parent)
     : QWidget(parent), text_(text) {
+  InstallAccessibleViews();
   SetFrame(this, frame);
 }
 
 void KeycapView::setText(const QString& text) {
+  if (text == text_) return;
   text_ = text;
   update();
+  if (accessibleName().isEmpty()) AnnounceAccessibleChange(this, QAccessible::NameChanged);
 }
 
 void KeycapView::paintEvent(QPaintEvent*) {
@@ -33,18 +37,31 @@ void KeycapView::paintEvent(QPaintEvent*) {
 
 StagePillView::StagePillView(const QRectF& frame, const QString& name, QWidget* parent)
     : QWidget(parent), stageName_(name) {
+  InstallAccessibleViews();
   SetFrame(this, frame);
 }
 
 void StagePillView::setStageName(const QString& name) {
+  if (name == stageName_) return;
   stageName_ = name;
   update();
+  AnnounceAccessibleChange(this, QAccessible::NameChanged);
 }
 
 void StagePillView::setStageState(std::int64_t state) {
   if (state == stageState_) return;
+  const bool wasActive = stageState_ == StageStateActive;
   stageState_ = state;
   update();
+  // The state is read as part of the name ("Compile the game: done"); "in progress" is also
+  // the busy state.
+  AnnounceAccessibleChange(this, QAccessible::NameChanged);
+  if (wasActive != (state == StageStateActive) && QAccessible::isActive()) {
+    QAccessible::State changed;
+    changed.busy = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 namespace {

@@ -16,7 +16,7 @@ class KeycapView : public QWidget {
 
   /// The text on the cap.
   QString text() const { return text_; }
-  /// Sets the text on the cap and redraws.
+  /// Sets the text on the cap, redraws and tells screen readers when it changed.
   void setText(const QString& text);
 
  protected:
@@ -45,7 +45,8 @@ class StagePillView : public QWidget {
 
   /// The stage state (StageStatePending, StageStateDone or StageStateActive).
   std::int64_t stageState() const { return stageState_; }
-  /// Stores a new state and redraws; setting the state the pill already has does nothing.
+  /// Stores a new state, redraws and tells screen readers; setting the state the pill already
+  /// has does nothing.
   void setStageState(std::int64_t state);
 
  protected:

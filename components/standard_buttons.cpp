@@ -1,6 +1,5 @@
 #include "components/standard_buttons.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -37,8 +36,7 @@ DynColor BadgePressedFill() {
 }
 
 QSize TitleSizeHint(const QWidget* button, const QString& title, int padding, int height) {
-  const QFontMetricsF metrics(button->font());
-  return QSize(static_cast<int>(metrics.horizontalAdvance(title)) + padding, height);
+  return QSize(static_cast<int>(MeasureText(title, button->font()).width()) + padding, height);
 }
 
 }  // namespace
@@ -79,7 +77,7 @@ void PushButton::paintEvent(QPaintEvent*) {
   painter.fillRect(QRectF(bezel.x(), bezel.y(), bezel.width(), 1), BezelHighlight().resolve(this));
   painter.restore();
   painter.setOpacity(1.0);
-  drawFocusRing(painter, body);
+  drawFocusRing(painter, bezel, radius);
 
   const DynColor titleColor = isEnabled() ? ControlTextColor() : DisabledControlTextColor();
   DrawCentredText(painter, bezel, text(), font(), titleColor.resolve(this));
@@ -107,7 +105,7 @@ void BadgeButton::paintEvent(QPaintEvent*) {
   QPainterPath body;
   body.addRoundedRect(capsule, h / 2.0, h / 2.0);
   painter.fillPath(body, (isDown() ? BadgePressedFill() : BadgeFill()).resolve(this));
-  drawFocusRing(painter, body);
+  drawFocusRing(painter, capsule, h / 2.0);
 
   const DynColor titleColor = isEnabled() ? tint_ : DisabledControlTextColor();
   DrawCentredText(painter, capsule, text(), font(), titleColor.resolve(this));
@@ -133,11 +131,7 @@ void BorderlessButton::paintEvent(QPaintEvent*) {
   QColor color = (isEnabled() ? tint_ : DisabledControlTextColor()).resolve(this);
   if (isDown()) color = WithAlpha(color, color.alphaF() * 0.55);
   DrawCentredText(painter, rect(), text(), font(), color);
-  if (hasFocus()) {
-    QPainterPath outline;
-    outline.addRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 4, 4);
-    drawFocusRing(painter, outline);
-  }
+  drawFocusRing(painter, QRectF(rect()).adjusted(2, 2, -2, -2), 4);
 }
 
 }  // namespace vlmr

@@ -11,9 +11,10 @@ packages=(
   dbus-daemon                                         # desktop notifications; dbus-run-session in tests
   libgtest-dev googletest                             # tests
   fonts-inter fonts-dejavu-core                       # the interface and log fonts
+  xvfb dbus-bin at-spi2-core python3-pyatspi          # what a screen reader hears (a11y tests)
 )
 if [ "${1:-}" = "--with-display-tools" ]; then
-  packages+=(xvfb xdotool imagemagick)
+  packages+=(xdotool imagemagick)
 fi
 
 missing=()

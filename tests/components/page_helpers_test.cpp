@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "components/frame.h"
+#include "components/fonts.h"
 #include "components/page_helpers.h"
 #include "components/palette.h"
 #include "components/surfaces.h"
@@ -40,7 +41,7 @@ class PageHelpersTest : public QObject {
     QCOMPARE(label->text(), QString(""));
     QCOMPARE(label->textColor(), LabelColor());
     QCOMPARE(label->attributedText().front().weight, QFont::Normal);
-    QCOMPARE(label->attributedText().front().font().pixelSize(), 15);
+    QCOMPARE(PixelSizeOf(label->attributedText().front().font()), 15.0);
     QCOMPARE(label->lineBreakMode(), Label::LineBreakMode::WordWrap);
     QVERIFY(label->testAttribute(Qt::WA_TransparentForMouseEvents));  // not selectable
     QVERIFY(!label->autoFillBackground());

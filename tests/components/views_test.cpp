@@ -4,6 +4,10 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <cmath>
+#include <memory>
 
 #include "components/components.h"
 #include "test_support.h"
@@ -202,6 +206,86 @@ class ViewsTest : public QObject {
     button->setEnabled(false);
     QTest::keyClick(&window, Qt::Key_Return);
     QCOMPARE(clicks.count(), 1);
+  }
+
+  void labelDrawsOnlyLinesThatFitWhole() {
+    // Two lines of bold 14 in a frame of one line: the second line is not drawn at all, not
+    // even its top as a sliver.
+    const QString text = "That installer doesn't contain the game files of this release.";
+    Label* label = MakeLabel(text, true, Dyn(Srgb(0, 0, 0), Srgb(0, 0, 0)), 0, 0, 300, 22, 14);
+    std::unique_ptr<Label> owner(label);
+    label->resize(300, 22);
+    QCOMPARE(label->lineCountForWidth(300), 2);
+    const double lineHeight = label->textHeightForWidth(300) / 2;
+    QVERIFY(lineHeight > 15 && lineHeight < 22);
+    const QImage image = test::Render(label, Qt::white);
+    // Past the first line box and the antialiased edge of its descenders.
+    const int firstLineEnd = static_cast<int>(std::ceil(lineHeight)) + 1;
+    for (int y = firstLineEnd; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        QVERIFY2(image.pixelColor(x, y) == Qt::white, qPrintable(QString("ink at %1,%2").arg(x).arg(y)));
+    bool inked = false;
+    for (int y = 0; y < firstLineEnd && !inked; ++y)
+      for (int x = 0; x < image.width() && !inked; ++x) inked = image.pixelColor(x, y) != Qt::white;
+    QVERIFY(inked);
+    QCOMPARE(label->visibleLineCount(), 1);
+
+    // Given the room the label tells it needs, both lines are drawn.
+    label->resize(300, static_cast<int>(std::ceil(label->textHeightForWidth(300))));
+    QCOMPARE(label->visibleLineCount(), 2);
+  }
+
+  void fractionalSizesAreDrawnAtTheirSize() {
+    // 12.5 is drawn at 12.5 pixels: the rendered text ends between that of 12 and 13, near
+    // the middle, not on top of 13.
+    auto inkRight = [](double size) {
+      const QString text = "Prepare native libraries and lifted code";
+      std::unique_ptr<Label> label(
+          MakeLabel(text, false, Dyn(Srgb(0, 0, 0), Srgb(0, 0, 0)), 0, 0, 400, 24, size));
+      label->resize(400, 24);
+      const QImage image = test::Render(label.get(), Qt::white);
+      int right = 0;
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+          if (image.pixelColor(x, y).lightness() < 160) right = std::max(right, x);
+      return right;
+    };
+    const int at12 = inkRight(12);
+    const int at12_5 = inkRight(12.5);
+    const int at13 = inkRight(13);
+    QVERIFY2(at12 < at12_5 && at12_5 < at13,
+             qPrintable(QString("%1 %2 %3").arg(at12).arg(at12_5).arg(at13)));
+    QVERIFY(std::abs(at12_5 - (at12 + at13) / 2.0) <= 3);
+    QCOMPARE(PixelSizeOf(SystemFont(12.5)), 12.5);
+    const double width12 = TextSize("Build details", 12).width();
+    const double width13 = TextSize("Build details", 13).width();
+    QVERIFY(std::abs(TextSize("Build details", 12.5).width() - (width12 + width13) / 2) < 1);
+  }
+
+  void logDrawsItsFirstTextInLabelColourAndNewLinesInTextColour_data() {
+    QTest::addColumn<Appearance>("appearance");
+    QTest::newRow("light") << Appearance::Light;
+    QTest::newRow("dark") << Appearance::Dark;
+  }
+  void logDrawsItsFirstTextInLabelColourAndNewLinesInTextColour() {
+    QFETCH(Appearance, appearance);
+    LogView log(QRectF(0, 0, 400, 120));
+    log.setLines({"Checking GOG release 2.0.949(a)…", "Game files verified."});
+    log.appendLine("Compiling Velmora 3000 · 63%");
+    log.flush();
+    // The appearance is switched after the text is in: the colours follow it at the next paint.
+    SetViewAppearance(&log, appearance);
+    test::Render(&log);
+    auto colourOfLine = [&log](int line) {
+      QTextCursor cursor(log.document()->findBlockByNumber(line));
+      cursor.movePosition(QTextCursor::NextCharacter);
+      const QTextCharFormat format = cursor.charFormat();
+      return format.hasProperty(QTextFormat::ForegroundBrush) ? format.foreground().color()
+                                                              : log.palette().color(QPalette::Text);
+    };
+    QCOMPARE(colourOfLine(0), LabelColor().resolve(appearance));
+    QCOMPARE(colourOfLine(1), LabelColor().resolve(appearance));
+    QCOMPARE(colourOfLine(2), TextColor().resolve(appearance));
   }
 
   void progressBarFillsItsFraction() {
