@@ -111,10 +111,13 @@ std::optional<std::string> AppInstaller::installBuiltAppFrom(const std::string& 
 }
 
 void MoveAppInBackground(const AppInstaller& installer, std::string source, std::string destination,
-                         MoveCompletion completion) {
+                         MoveCompletion completion, FreeSpaceMeasure measure) {
   RunInBackground([installer, source = std::move(source), destination = std::move(destination),
-                   completion = std::move(completion)]() mutable {
-    std::optional<std::string> failure = installer.installBuiltAppFrom(source, destination);
+                   completion = std::move(completion), measure = std::move(measure)]() mutable {
+    // Sizing the app walks its files: done here, off the main thread, before
+    // a copy that would stop half way on a full disk.
+    std::optional<std::string> failure = MoveSpaceProblem(source, destination, measure);
+    if (!failure) failure = installer.installBuiltAppFrom(source, destination);
     RunOnMain([completion = std::move(completion), failure = std::move(failure)] {
       completion(failure);
     });

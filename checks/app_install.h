@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "checks/free_space.h"
+
 namespace vlmr {
 
 /// The game app's display name.
@@ -63,10 +65,13 @@ class AppInstaller {
 /// What a move delivers to the main queue: nothing on success, else the sentence.
 using MoveCompletion = std::function<void(std::optional<std::string> failure)>;
 
-/// Runs `installBuiltAppFrom(source, destination)` on the background queue and
-/// hands the result to `completion` on the main queue. The source is taken
-/// now, as a copy, so the caller's paths are never read from another thread.
+/// On the background queue, checks that the destination's disk has room for
+/// the app (`MoveSpaceProblem` with `measure`), then runs
+/// `installBuiltAppFrom(source, destination)`, and hands the first failure (or
+/// success) to `completion` on the main queue. The paths are taken now, as
+/// copies, so the caller's are never read from another thread.
 void MoveAppInBackground(const AppInstaller& installer, std::string source, std::string destination,
-                         MoveCompletion completion);
+                         MoveCompletion completion,
+                         FreeSpaceMeasure measure = MeasureFreeBytes);
 
 }  // namespace vlmr

@@ -49,8 +49,12 @@ BuildOutcome InstallerSession::buildFinished(int32_t status, const BuildResult& 
 
 BuildOutcome InstallerSession::buildFailed(const std::string& message, const BuildResult& result) {
   phase_ = BuildPhase::Idle;
-  return {BuildOutcome::Kind::Failed, "",
-          FriendlyMessageFor(message.empty() ? result.errorMessage : message)};
+  // A full disk often shows only in a tool's output, while the script's own
+  // error names the step that broke; the disk is what needs fixing.
+  const std::string raw = result.outOfSpace ? std::string(kNoSpaceLeft)
+                           : message.empty() ? result.errorMessage
+                                             : message;
+  return {BuildOutcome::Kind::Failed, "", FriendlyMessageFor(raw)};
 }
 
 void InstallerSession::showingApp(const std::string& path, bool installed) {

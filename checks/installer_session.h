@@ -40,6 +40,9 @@ struct BuildResult {
   bool cancelled = false;
   /// The script's "##error" text, or the run's own failure; may be empty.
   std::string errorMessage;
+  /// An output line said the disk was full (`kNoSpaceLeft`): whatever the
+  /// error text says, that is what the player must fix.
+  bool outOfSpace = false;
 };
 
 /// Which page a finished build leads to, with what it shows.
@@ -91,7 +94,8 @@ class InstallerSession {
   /// as far as a real app counts, even when Cancel came too late to stop it.
   BuildOutcome buildFinished(int32_t status, const BuildResult& result);
   /// The build could not run: the error page with advice for `message`, else
-  /// for the run's own error text, else the general sentence.
+  /// for the run's own error text, else the general sentence; a run whose
+  /// output said the disk was full gets the disk-full advice.
   BuildOutcome buildFailed(const std::string& message, const BuildResult& result);
 
   /// The built and the installed app.

@@ -2,6 +2,7 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -96,7 +97,16 @@ QUrl DropZoneView::fileUrlFromDrag(const QMimeData* data) {
   if (data == nullptr || !data->hasUrls()) return QUrl();
   for (const QUrl& url : data->urls()) {
     if (!url.isLocalFile()) continue;  // file URLs only: no web links, no text
-    if (PathExtension(url.toLocalFile()).toLower() == QLatin1String("exe")) return url;
+    const QString path = url.toLocalFile();
+    // Any file goes to the page, which says what a wrong one is. Of folders
+    // only those it can name: a Mac app or package bundle, and one posing as
+    // an installer; any other folder is not something to install from.
+    if (!QFileInfo(path).isDir()) return url;
+    const QString extension = PathExtension(path).toLower();
+    if (extension == QLatin1String("app") || extension == QLatin1String("pkg") ||
+        extension == QLatin1String("exe")) {
+      return url;
+    }
   }
   return QUrl();
 }

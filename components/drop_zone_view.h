@@ -12,8 +12,9 @@ class QMimeData;
 namespace vlmr {
 
 /// The drop target for the installer file: a dashed rounded box that accepts drags of local
-/// files only, lights up while one whose extension is "exe" (any case) hovers over it, and hands
-/// that file's URL to `onDrop`. Subviews (its labels) do not take drags themselves.
+/// files only, lights up while one hovers over it, and hands that file's URL to `onDrop`
+/// (whatever its name: the page explains a wrong file). Subviews (its labels) do not take
+/// drags themselves.
 /// It is also a control the keyboard reaches (Tab): Space or Return while it has the focus, or
 /// a screen reader's press, asks for the installer chooser (chooseRequested).
 class DropZoneView : public QWidget {
@@ -35,8 +36,8 @@ class DropZoneView : public QWidget {
   /// Sets the drop callback (an empty function: none).
   void setOnDrop(DropHandler handler) { onDrop_ = std::move(handler); }
 
-  /// The first local-file URL in `data`, in order, whose extension lower-cased is "exe";
-  /// an empty URL when there is none.
+  /// The first local-file URL in `data`, in order, that is not a folder, or is a folder whose
+  /// extension lower-cased is "app", "pkg" or "exe"; an empty URL when there is none.
   static QUrl fileUrlFromDrag(const QMimeData* data);
 
   /// What a screen reader calls the zone, unless the page names it otherwise.

@@ -14,8 +14,8 @@ void BuildEventRelay::pushLine(std::string line) {
   push(BuildEvent{BuildEvent::Kind::Line, std::move(line), 0});
 }
 
-void BuildEventRelay::pushStage(int64_t stage) {
-  push(BuildEvent{BuildEvent::Kind::Stage, std::string(), stage});
+void BuildEventRelay::pushStage(int64_t stage, int64_t number, int64_t total) {
+  push(BuildEvent{BuildEvent::Kind::Stage, std::string(), stage, number, total});
 }
 
 void BuildEventRelay::pushFinish(int32_t status) {

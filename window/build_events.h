@@ -19,6 +19,8 @@ struct BuildEvent {
   Kind kind = Kind::Line;
   std::string line;   ///< the output line, for Kind::Line
   int64_t value = 0;  ///< the page's stage index (Kind::Stage) or the exit status (Kind::Finish)
+  int64_t number = 0;  ///< the script's own stage number (Kind::Stage)
+  int64_t total = 0;   ///< the script's stage count (Kind::Stage)
 };
 
 /// Carries a build's reports from the pipeline's threads to the main queue in
@@ -45,8 +47,9 @@ class BuildEventRelay : public std::enable_shared_from_this<BuildEventRelay> {
 
   /// Queues an output line; callable from any thread.
   void pushLine(std::string line);
-  /// Queues a stage change to the page's `stage`; callable from any thread.
-  void pushStage(int64_t stage);
+  /// Queues a stage change to the page's `stage` (the script's `number` of
+  /// `total`); callable from any thread.
+  void pushStage(int64_t stage, int64_t number = 0, int64_t total = 0);
   /// Queues the end of the script with its exit `status`; callable from any thread.
   void pushFinish(int32_t status);
 

@@ -15,8 +15,9 @@
 namespace vlmr {
 namespace {
 
-QString StageCounterText(int64_t stage) {
-  return QStringLiteral("Stage %1 of 6").arg(stage + 1);
+QString StageCounterText(int64_t stage, const std::optional<BuildPageTime>& time) {
+  const QString counter = QStringLiteral("Stage %1 of 6").arg(stage + 1);
+  return time ? counter + QStringLiteral(" · ") + time->elapsed : counter;
 }
 
 // Pill i at stage s: done before it, active at it, pending after it.
@@ -30,11 +31,12 @@ int64_t PillState(int64_t pill, int64_t stage) {
 
 BuildPage::BuildPage(const BuildPageState& state) : PageView(QRectF(0, 0, 740, 630)) {
   const int64_t stage = state.stage;
+  stage_ = stage;
   AddSubview(this, MakeLabel(QStringLiteral("Building Velmora 3000…"), true, std::nullopt, 36, 564,
                              480, 34, 26));
 
   counter_ =
-      MakeLabel(StageCounterText(stage), false, SecondaryLabelColor(), 544, 572, 160, 20, 13);
+      MakeLabel(StageCounterText(stage, std::nullopt), false, SecondaryLabelColor(), 544, 572, 160, 20, 13);
   counter_->setAlignment(Qt::AlignRight);
   AddSubview(this, counter_);
 
@@ -83,6 +85,7 @@ BuildPage::BuildPage(const BuildPageState& state) : PageView(QRectF(0, 0, 740, 6
   connect(cancel, &QAbstractButton::clicked, this, &BuildPage::cancelRequested);
   AddSubview(this, cancel);
   cancel_ = cancel;
+  if (state.time) setTime(*state.time);
 }
 
 void BuildPage::setStage(int64_t stage) {
@@ -90,7 +93,8 @@ void BuildPage::setStage(int64_t stage) {
   for (size_t i = 0; i < pills_.size(); ++i) {
     pills_[i]->setStageState(PillState(static_cast<int64_t>(i), stage));
   }
-  counter_->setText(StageCounterText(stage));
+  stage_ = stage;
+  counter_->setText(StageCounterText(stage, time_));
   lead_->setText(QString::fromUtf8(BuildStageLead(stage)));
   progress_->setValue(BuildStageProgress(stage));
 }
@@ -113,6 +117,19 @@ void BuildPage::toggleLog() {
 void BuildPage::setCancelling() {
   cancel_->setEnabled(false);
   lead_->setText(QStringLiteral("Cancelling…"));
+}
+
+void BuildPage::setTime(const BuildPageTime& time) {
+  time_ = time;
+  counter_->setText(StageCounterText(stage_, time_));
+  if (remaining_ == nullptr) {
+    // Right-aligned on the lead's line, which ends well before it: the other
+    // elements keep their places whether or not there is an estimate.
+    remaining_ = MakeLabel(QString(), false, SecondaryLabelColor(), 504, 535, 200, 20, 13);
+    remaining_->setAlignment(Qt::AlignRight);
+    AddSubview(this, remaining_);
+  }
+  remaining_->setText(time.remaining);
 }
 
 }  // namespace vlmr

@@ -5,8 +5,10 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <chrono>
 
 #include "base/files.h"
+#include "checks/build_advice.h"
 #include "pipeline/host.h"
 #include "pipeline/pipeline.h"
 #include "platform/queues.h"
@@ -38,7 +40,18 @@ BuildRun::BuildRun(const std::string& installerPath, const std::string& stageDir
 
 BuildRun::~BuildRun() = default;
 
+double BuildRun::SteadySeconds() {
+  using Seconds = std::chrono::duration<double>;
+  return std::chrono::duration_cast<Seconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
 void BuildRun::start() {
+  // A small file in Application Support: read here, before the first tick.
+  lastTimings_ = LoadBuildTimings();
+  // Until the script names its stage count, the last build's count is the best guess.
+  stopwatch_.emplace(clock_(), lastTimings_ ? static_cast<int64_t>(lastTimings_->stageSeconds.size())
+                                            : int64_t{1});
   QPointer<BuildRun> weak(this);
   std::shared_ptr<BuildEventRelay> relay =
       BuildEventRelay::Create([weak](std::vector<BuildEvent>& batch) {
@@ -51,10 +64,13 @@ void BuildRun::start() {
           if (weak == nullptr) return;
           switch (event.kind) {
             case BuildEvent::Kind::Line:
+              // A full disk usually shows only in a tool's own output.
+              if (event.line.find(kNoSpaceLeft) != std::string::npos) weak->outOfSpace_ = true;
               lines << QString::fromStdString(event.line);
               break;
             case BuildEvent::Kind::Stage:
               deliverLines();
+              weak->stopwatch_->stageBegan(event.number, event.total, weak->now());
               emit weak->stageReached(event.value);
               break;
             case BuildEvent::Kind::Finish:
@@ -71,7 +87,7 @@ void BuildRun::start() {
       });
   pipeline_->onLine = [relay](const std::string& line) { relay->pushLine(line); };
   pipeline_->onStage = [relay](int64_t number, int64_t total, const std::string&) {
-    relay->pushStage(BuildStageIndex(number, total));
+    relay->pushStage(BuildStageIndex(number, total), number, total);
   };
   pipeline_->onFinish = [relay](int32_t status) { relay->pushFinish(status); };
 
@@ -127,8 +143,30 @@ void BuildRun::stopBeforeQuit() {
   pipeline_->stopBeforeQuit();
 }
 
+double BuildRun::now() const {
+  return endedAt_.value_or(clock_());
+}
+
+BuildPageTime BuildRun::time() const {
+  if (!stopwatch_) return {QString::fromStdString(ElapsedText(0)), QString()};
+  const double at = now();
+  const std::optional<std::string> left = RemainingText(
+      lastTimings_, stopwatch_->stage(), stopwatch_->stageCount(), stopwatch_->timeInStage(at));
+  return {QString::fromStdString(ElapsedText(stopwatch_->elapsed(at))),
+          QString::fromStdString(left.value_or(""))};
+}
+
+double BuildRun::elapsed() const {
+  return stopwatch_ ? stopwatch_->elapsed(now()) : 0.0;
+}
+
+BuildTimings BuildRun::timings() const {
+  return stopwatch_ ? stopwatch_->finished(now()) : BuildTimings{};
+}
+
 BuildResult BuildRun::result() const {
   BuildResult result;
+  result.outOfSpace = outOfSpace_;
   result.appPath = pipeline_->appPath;
   result.appIsFolder = IsDirectory(pipeline_->appPath);
   result.cancelled = pipeline_->cancelled;
@@ -139,12 +177,14 @@ BuildResult BuildRun::result() const {
 void BuildRun::end(int32_t status) {
   if (ended_) return;
   ended_ = true;
+  endedAt_ = clock_();
   emit finished(status, result());
 }
 
 void BuildRun::fail(const QString& message) {
   if (ended_) return;
   ended_ = true;
+  endedAt_ = clock_();
   emit failed(message, result());
 }
 

@@ -3,10 +3,14 @@
 #include <QObject>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "checks/installer_session.h"
+#include "pipeline/build_timings.h"
+#include "window/build_page.h"
 
 namespace vlmr {
 
@@ -38,6 +42,20 @@ class BuildRun : public QObject {
   /// The pipeline of this run.
   const Pipeline& pipeline() const { return *pipeline_; }
 
+  /// Seconds on a steady clock; tests pass their own.
+  using Clock = std::function<double()>;
+  /// The steady clock of the machine, in seconds.
+  static double SteadySeconds();
+  /// The clock the run's time is read on; set before start().
+  void setClock(Clock clock) { clock_ = std::move(clock); }
+  /// The time the run has taken so far (until its end once it has ended) and,
+  /// after a successful build here before, the estimate of what is left.
+  BuildPageTime time() const;
+  /// Seconds from start() to the end (or to now while it runs).
+  double elapsed() const;
+  /// Each stage's seconds, to keep after a successful build.
+  BuildTimings timings() const;
+
  signals:
   /// Output lines, in order.
   void linesArrived(const QStringList& lines);
@@ -56,9 +74,19 @@ class BuildRun : public QObject {
   void fail(const QString& message);
   BuildResult result() const;
 
+  // Now on the run's clock, or the moment it ended once it has.
+  double now() const;
+
   std::shared_ptr<Pipeline> pipeline_;
   // Set once the run has reported its end; later reports are dropped.
   bool ended_ = false;
+  // An output line said the disk was full.
+  bool outOfSpace_ = false;
+  Clock clock_ = SteadySeconds;
+  std::optional<BuildStopwatch> stopwatch_;
+  // The last successful build's timings, read at start().
+  std::optional<BuildTimings> lastTimings_;
+  std::optional<double> endedAt_;
 };
 
 }  // namespace vlmr

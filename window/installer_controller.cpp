@@ -7,10 +7,12 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMainWindow>
+#include <QTimer>
 
 #include "base/paths.h"
 #include "checks/installer_validation.h"
 #include "checks/prerequisites.h"
+#include "checks/selection_check.h"
 #include "pipeline/host.h"
 #include "pipeline/installer_log.h"
 #include "platform/bundle.h"
@@ -22,6 +24,15 @@
 
 namespace vlmr {
 namespace {
+
+// Where a build prepares its sources and puts its output: the disk holding
+// them needs room for a build.
+std::string SourcesFolder() {
+  return HomePath("Library/Application Support/Velmora 3000/installer-src");
+}
+std::string StageFolder() {
+  return HomePath("Library/Application Support/Velmora 3000/installer-stage");
+}
 
 QString FromStd(const std::string& text) {
   return QString::fromStdString(text);
@@ -126,10 +137,11 @@ void InstallerController::useInstallerAtURL(const QUrl& url) {
   }
 
   QPointer<InstallerController> weak(this);
-  RunInBackground([weak, path, selection] {
-    std::string summary;
-    const bool usable = InstallerValidator().validateInstaller(path, &summary, nullptr);
-    RunOnMain([weak, selection, summary, usable] {
+  RunInBackground([weak, path, selection, measure = measure_] {
+    // A near miss is named, a candidate validated, a usable one held back on a full disk.
+    const SelectionVerdict verdict =
+        CheckSelection(path, InstallerValidator(), {SourcesFolder(), StageFolder()}, measure);
+    RunOnMain([weak, selection, summary = verdict.summary, usable = verdict.usable] {
       // A later selection, even of the same file, has taken over: drop this one.
       if (weak == nullptr || !weak->session_.applyVerdict(selection, summary, usable)) return;
       if (auto* page = weak->currentPageAs<InstallerPage>()) {
@@ -143,23 +155,33 @@ void InstallerController::useInstallerAtURL(const QUrl& url) {
 }
 
 BuildPage* InstallerController::buildPageAtStage(int64_t stage, const QStringList& log) {
-  auto* page = new BuildPage({stage, log, std::nullopt});
+  auto* page = new BuildPage({stage, log, std::nullopt, std::nullopt});
   connect(page, &BuildPage::cancelRequested, this, &InstallerController::cancelBuild);
   return page;
 }
 
 void InstallerController::beginBuild() {
   if (!session_.canStartBuild() || run_ != nullptr) return;
-  const std::string stageDir = HomePath("Library/Application Support/Velmora 3000/installer-stage");
+  const std::string stageDir = StageFolder();
   auto* run = new BuildRun(session_.selection().path, stageDir, this);
+  if (clock_) run->setClock(clock_);
   run_ = run;
   AppendInstallerLog("build start: out " + stageDir);
 
   // A starting build shows an empty bar, not the middle of the first stage.
-  auto* page = new BuildPage({0, {}, 0.0});
+  auto* page = new BuildPage({0, {}, 0.0, run->time()});
   connect(page, &BuildPage::cancelRequested, this, &InstallerController::cancelBuild);
   showPage(page);
   session_.buildStarted(InstallerLogPath());
+
+  // The clock beside the stage counter, on the main thread; it goes with the page.
+  auto* ticker = new QTimer(page);
+  ticker->setInterval(1000);
+  QPointer<BuildRun> weakRun(run);
+  connect(ticker, &QTimer::timeout, page, [page, weakRun] {
+    if (weakRun != nullptr) page->setTime(weakRun->time());
+  });
+  ticker->start();
 
   connect(run, &BuildRun::linesArrived, page, &BuildPage::appendLines);
   connect(run, &BuildRun::stageReached, page, &BuildPage::setStage);
@@ -167,6 +189,8 @@ void InstallerController::beginBuild() {
   connect(run, &BuildRun::finished, this, &InstallerController::buildFinished);
   connect(run, &BuildRun::failed, this, &InstallerController::buildFailedWithMessage);
   run->start();
+  // The estimate of a repeated build shows at once.
+  page->setTime(run->time());
 }
 
 void InstallerController::cancelBuild() {

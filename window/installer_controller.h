@@ -7,8 +7,13 @@
 #include <QStringList>
 #include <QUrl>
 #include <cstdint>
+#include <functional>
+#include <memory>
 
+#include "checks/build_notification.h"
+#include "checks/free_space.h"
 #include "checks/installer_session.h"
+#include "platform/notifications.h"
 #include "window/build_page.h"
 #include "window/done_page.h"
 #include "window/error_page.h"
@@ -66,6 +71,14 @@ class InstallerController : public QObject {
   const InstallerSession& session() const { return session_; }
   /// The build in progress, or none.
   const BuildRun* buildRun() const;
+
+  /// How the free space of a disk is measured (`MeasureFreeBytes`; tests pass their own).
+  void setFreeSpaceMeasure(FreeSpaceMeasure measure) { measure_ = std::move(measure); }
+  /// The clock builds are timed on, in seconds (a steady clock; tests pass their own).
+  void setBuildClock(std::function<double()> clock) { clock_ = std::move(clock); }
+  /// Where the end of a build is announced while the window is not active (the
+  /// desktop's notifications; tests pass their own). Null: nowhere.
+  void setNotificationPoster(std::unique_ptr<NotificationPoster> poster);
 
   // ---- Welcome page (installer_controller.cpp) --------------------------
 
@@ -138,6 +151,10 @@ class InstallerController : public QObject {
   InstallerPage* installerPage(const InstallerPageState& state);
   // The run has ended: it goes once its last report has been delivered.
   void releaseRun();
+  // Tells the desktop how the build ended unless the window is the active one.
+  void notifyBuildEnded(BuildEnd end, const std::string& failure);
+  // A successful build: its time in the log, its timings kept for the next estimate.
+  void recordFinishedBuild(const BuildRun& run);
 
   InstallerSession session_;
   QPointer<QMainWindow> window_;
@@ -145,6 +162,9 @@ class InstallerController : public QObject {
   QPointer<QWidget> page_;
   QPointer<BuildRun> run_;
   QPointer<QMenuBar> menuBar_;
+  FreeSpaceMeasure measure_ = MeasureFreeBytes;
+  std::function<double()> clock_;
+  std::unique_ptr<NotificationPoster> poster_;
 };
 
 }  // namespace vlmr

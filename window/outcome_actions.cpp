@@ -10,9 +10,11 @@
 #include "base/files.h"
 #include "checks/app_install.h"
 #include "checks/finder_folder.h"
+#include "pipeline/build_timings.h"
 #include "pipeline/host.h"
 #include "pipeline/installer_log.h"
 #include "platform/home.h"
+#include "platform/queues.h"
 #include "platform/qt/desktop_services.h"
 #include "window/build_run.h"
 #include "window/desktop.h"
@@ -44,18 +46,22 @@ QString AbbreviatedHome(const QString& path, QString home) {
 }  // namespace
 
 void InstallerController::buildFinished(int32_t status, const BuildResult& result) {
-  releaseRun();
   const BuildOutcome outcome = session_.buildFinished(status, result);
+  if (outcome.kind == BuildOutcome::Kind::Done && run_ != nullptr) recordFinishedBuild(*run_);
+  releaseRun();
   switch (outcome.kind) {
     case BuildOutcome::Kind::Done:
       showPage(donePageWithAppPath(QString::fromStdString(outcome.appPath), false));
+      notifyBuildEnded(BuildEnd::kDone, "");
       return;
     case BuildOutcome::Kind::Cancelled:
       showDropPage();
+      notifyBuildEnded(BuildEnd::kCancelled, "");
       return;
     case BuildOutcome::Kind::Failed:
       showPage(
           errorPageTitle(QString::fromStdString(outcome.advice), QString::fromUtf8(kUnchanged)));
+      notifyBuildEnded(BuildEnd::kFailed, outcome.advice);
       return;
   }
 }
@@ -65,6 +71,25 @@ void InstallerController::buildFailedWithMessage(const QString& message,
   releaseRun();
   const BuildOutcome outcome = session_.buildFailed(message.toStdString(), result);
   showPage(errorPageTitle(QString::fromStdString(outcome.advice), QString::fromUtf8(kUnchanged)));
+  notifyBuildEnded(BuildEnd::kFailed, outcome.advice);
+}
+
+void InstallerController::recordFinishedBuild(const BuildRun& run) {
+  AppendInstallerLog(BuildFinishedText(run.elapsed()));
+  // Written with an fsync: off the main thread. A lost file only costs the
+  // next build its estimate.
+  RunInBackground([timings = run.timings()] { SaveBuildTimings(timings); });
+}
+
+void InstallerController::notifyBuildEnded(BuildEnd end, const std::string& failure) {
+  if (poster_ == nullptr || window_ == nullptr) return;
+  QPointer<QMainWindow> window = window_;
+  NotifyBuildEnded(*poster_, window->isActiveWindow(), end, failure, [window] {
+    if (window == nullptr) return;
+    window->showNormal();
+    window->raise();
+    window->activateWindow();
+  });
 }
 
 ErrorPage* InstallerController::errorPageTitle(const QString& title, const QString& body) {
@@ -121,6 +146,7 @@ void InstallerController::moveToApplications() {
   const std::string destination = installer.destination();
   if (auto* page = currentPageAs<DonePage>()) page->setMoveState(MoveState::Moving);
   QPointer<InstallerController> weak(this);
+  // The destination's disk is measured before the copy, in the background task.
   MoveAppInBackground(installer, *paths.builtAppPath, destination,
                       [weak, destination](std::optional<std::string> failure) {
                         if (weak == nullptr) return;
@@ -138,7 +164,8 @@ void InstallerController::moveToApplications() {
                         }
                         weak->session_.moved(destination);
                         if (page != nullptr) page->setMoveState(MoveState::Moved);
-                      });
+                      },
+                      measure_);
 }
 
 void InstallerController::openApp() {

@@ -16,6 +16,9 @@
 #include "pipeline/installer_log.h"
 #include "platform/bundle.h"
 #include "window/installer_controller.h"
+#ifndef Q_OS_MACOS
+#include "platform/qt/dbus_notification_poster.h"
+#endif
 
 namespace vlmr {
 namespace {
@@ -36,6 +39,17 @@ class PageHost : public QWidget {
     }
   }
 };
+
+// The desktop's notifications: the freedesktop service over D-Bus. The Mac's
+// user-notification centre (platform/mac/user_notification_poster.mm) is to
+// take this place there; until it is built, a Mac build posts nothing.
+std::unique_ptr<NotificationPoster> DesktopNotificationPoster() {
+#ifdef Q_OS_MACOS
+  return nullptr;
+#else
+  return std::make_unique<DBusNotificationPoster>();
+#endif
+}
 
 // Where the application runs from: its bundle, else the executable's folder.
 std::string ApplicationLocation() {
@@ -59,7 +73,12 @@ QString InstallerController::windowTitle() {
   return QStringLiteral("Velmora 3000 Installer");
 }
 
+void InstallerController::setNotificationPoster(std::unique_ptr<NotificationPoster> poster) {
+  poster_ = std::move(poster);
+}
+
 void InstallerController::applicationDidFinishLaunching() {
+  if (poster_ == nullptr) poster_ = DesktopNotificationPoster();
   buildMenu();
   buildWindow();
   AppendInstallerLog("launch: " + windowTitle().toStdString() + " (bundle " +

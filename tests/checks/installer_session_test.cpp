@@ -14,7 +14,7 @@ namespace {
 constexpr char kToolsAdvice[] =
     "The Xcode Command Line Tools got out of date or incomplete. Run xcode-select --install, then "
     "reopen this installer.";
-constexpr char kDiskAdvice[] = "The disk is full. Free about 5 GB and try again.";
+constexpr char kDiskAdvice[] = "Your disk is full. Free about 5 GB, then build again.";
 constexpr char kSomethingWrong[] = "Something went wrong while building the app.";
 
 using Step = std::function<void(InstallerSession&)>;
@@ -155,6 +155,11 @@ TEST(InstallerSessionTest, BuildEndLeadsToTheRightPage) {
        1,
        {std::nullopt, false, false, "Command Line Tools"},
        {Kind::Failed, "", kToolsAdvice}},
+      // The tool's complaint reached only the output; the script blamed its step.
+      {"output said the disk is full",
+       1,
+       {std::nullopt, false, false, "Step 5 (compile) failed.", true},
+       {Kind::Failed, "", kDiskAdvice}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);

@@ -1,6 +1,9 @@
 // What the drop zone accepts, and what it hands over.
 
+#include <unistd.h>
+
 #include <QApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -46,23 +49,35 @@ class DropZoneTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void acceptsOnlyLocalExeFiles_data() {
+  void acceptsLocalFilesAndNameableFolders_data() {
     QTest::addColumn<QList<QUrl>>("urls");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("delivered");  // "" when the drag is refused
+    const QString folders = QDir::temp().filePath(QStringLiteral("vlmr-drop-%1").arg(getpid()));
+    for (const char* name : {"plain", "Game.app", "Setup.PKG", "x.exe"}) {
+      QDir().mkpath(folders + "/" + name);
+    }
     QTest::newRow("exe") << QList<QUrl>{File("/in/setup.exe")} << ""
                          << "/in/setup.exe";
-    QTest::newRow("EXE in capitals") << QList<QUrl>{File("/in/SETUP.EXE")} << ""
-                                     << "/in/SETUP.EXE";
-    QTest::newRow("last extension zip") << QList<QUrl>{File("/in/setup.exe.zip")} << ""
-                                        << "";
+    // The page names a wrong file, so the zone hands any file over.
+    QTest::newRow("zip") << QList<QUrl>{File("/in/setup.exe.zip")} << ""
+                         << "/in/setup.exe.zip";
     QTest::newRow("no extension") << QList<QUrl>{File("/in/setup")} << ""
-                                  << "";
-    QTest::newRow("dot file only") << QList<QUrl>{File("/in/.exe")} << ""
-                                   << "";
-    QTest::newRow("first matching of several")
+                                  << "/in/setup";
+    QTest::newRow("first of several")
         << QList<QUrl>{File("/a/readme.txt"), File("/b/Setup.Exe"), File("/c/other.exe")} << ""
-        << "/b/Setup.Exe";
+        << "/a/readme.txt";
+    QTest::newRow("plain folder") << QList<QUrl>{File(folders + "/plain")} << ""
+                                  << "";
+    QTest::newRow("plain folder before a file")
+        << QList<QUrl>{File(folders + "/plain"), File("/d/game.exe")} << ""
+        << "/d/game.exe";
+    QTest::newRow("app bundle") << QList<QUrl>{File(folders + "/Game.app")} << ""
+                                << folders + "/Game.app";
+    QTest::newRow("package bundle") << QList<QUrl>{File(folders + "/Setup.PKG")} << ""
+                                    << folders + "/Setup.PKG";
+    QTest::newRow("folder named .exe") << QList<QUrl>{File(folders + "/x.exe")} << ""
+                                       << folders + "/x.exe";
     QTest::newRow("web URL") << QList<QUrl>{QUrl("https://example.org/setup.exe")} << ""
                              << "";
     QTest::newRow("web URL before a file")
@@ -71,7 +86,7 @@ class DropZoneTest : public QObject {
     QTest::newRow("plain text") << QList<QUrl>{} << "/in/setup.exe"
                                 << "";
   }
-  void acceptsOnlyLocalExeFiles() {
+  void acceptsLocalFilesAndNameableFolders() {
     QFETCH(QList<QUrl>, urls);
     QFETCH(QString, text);
     QFETCH(QString, delivered);
@@ -86,6 +101,10 @@ class DropZoneTest : public QObject {
     QCOMPARE(Drop(zone, data.get()), accepts);
     QCOMPARE(zone.highlighted(), false);
     QCOMPARE(received, accepts ? QStringList{delivered} : QStringList{});
+  }
+
+  void cleanupTestCase() {
+    QDir(QDir::temp().filePath(QStringLiteral("vlmr-drop-%1").arg(getpid()))).removeRecursively();
   }
 
   void leavingTheZoneEndsTheHighlight() {
