@@ -130,15 +130,26 @@ class DonePageTest : public QObject {
   }
 
   // A failed move: the alert with the sentence, the button ready again and
-  // the built app still current.
+  // the built app still current. A disk without room for the app is found
+  // before anything is copied.
+  void failedMoveShowsTheAlertAndAllowsAnotherTry_data() {
+    QTest::addColumn<bool>("roomy");
+    QTest::newRow("someone else's folder in the way") << true;
+    QTest::newRow("no room on the destination's disk") << false;
+  }
   void failedMoveShowsTheAlertAndAllowsAnotherTry() {
+    QFETCH(bool, roomy);
     if (access("/Applications", W_OK) == 0) QSKIP("/Applications is writable here");
     BuildSandbox sandbox;
     const QString built = sandbox.path("stage/Velmora 3000.app");
     WriteApp(built, "Velmora 3000", sandbox.path("ran"));
     const QString destination = sandbox.home("Applications/Velmora 3000.app");
-    QDir().mkpath(destination);  // someone else's folder by that name
+    if (roomy) QDir().mkpath(destination);  // someone else's folder by that name
+    const FreeSpaceMeasure measure = [roomy](const std::string&) {
+      return std::optional<uint64_t>(roomy ? uint64_t{1} << 40 : 1000);
+    };
     InstallerController controller;
+    controller.setFreeSpaceMeasure(measure);
     controller.buildWindow();
     controller.showPage(controller.donePageWithAppPath(built, false));
 
@@ -155,9 +166,15 @@ class DonePageTest : public QObject {
     PageOf<DonePage>(controller)->moveButton()->click();
     QCOMPARE(PageOf<DonePage>(controller)->moveButton()->title(), "Moving…");
     QTRY_COMPARE_WITH_TIMEOUT(message, "Couldn't move the app", 20000);
-    QCOMPARE(informative, destination +
-                              " already exists and wasn't made by this installer. Move or rename "
-                              "it first.");
+    if (roomy) {
+      QCOMPARE(informative, destination +
+                                " already exists and wasn't made by this installer. Move or "
+                                "rename it first.");
+    } else {
+      QCOMPARE(informative.toStdString(),
+               MoveSpaceProblem(built.toStdString(), destination.toStdString(), measure));
+      QVERIFY(informative.startsWith("Only 1 MB free on that disk; the app needs about "));
+    }
     QCOMPARE(PageOf<DonePage>(controller)->moveButton()->title(), "Move to Applications");
     QVERIFY(PageOf<DonePage>(controller)->moveButton()->isEnabled());
     QCOMPARE(controller.session().appPaths().builtAppPath, built.toStdString());

@@ -320,15 +320,61 @@ class FlowsTest : public QObject {
     QCOMPARE(events.last(), "installer check: usable (" + expected + ")");
   }
 
-  // A drag without an ".exe" file changes nothing.
-  void dropWithoutAnExeChangesNothing() {
+  // Any file may be dropped: a near miss is named in red at once, without
+  // hashing, and logged as the check's verdict. Of several files the first counts.
+  void droppedNearMissIsNamed() {
     test::Sandbox sandbox;
-    test::WriteSparseFile(sandbox.path("notes.txt"), 60 * kMiB, "MZ");
-    test::WriteSparseFile(sandbox.path("setup.exe.zip"), 60 * kMiB, "MZ");
+    test::WriteSparseFile(sandbox.path("setup.exe.zip"), 60 * kMiB, "PK\x03\x04");
+    test::WriteSparseFile(sandbox.path("setup_simcity_3000_unlimited.exe"), 60 * kMiB, "MZ");
+    InstallerController controller;
+    LaunchToInstallerPage(controller);
+    DropFiles(OnlyPage(controller), {sandbox.path("setup.exe.zip"),
+                                     sandbox.path("setup_simcity_3000_unlimited.exe")});
+    const QString verdict = "That's an archive. Open it and use the installer (.exe) inside.";
+    QTRY_COMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(), verdict);
+    QVERIFY(PageOf<InstallerPage>(controller)->verdictLabel()->textColor() == SystemRedColor());
+    QVERIFY(!PageOf<InstallerPage>(controller)->buildButton()->isEnabled());
+    QCOMPARE(sandbox.logEvents().mid(sandbox.logEvents().size() - 2),
+             QStringList({"installer chosen: " + sandbox.path("setup.exe.zip"),
+                          "installer check: rejected (" + verdict + ")"}));
+  }
+
+  // A usable installer on a disk without room for a build: the sentence in
+  // red and "Build" disabled.
+  void fullDiskHoldsAUsableInstallerBack() {
+    test::Sandbox sandbox;
+    const QString path = sandbox.path("setup_simcity_3000_unlimited.exe");
+    test::WriteSparseFile(path, 60 * kMiB, "MZ");
+    const QString support = QDir::home().filePath("Library/Application Support/Velmora 3000");
+    QDir().mkpath(support);
+    InstallerController controller;
+    QStringList measured;
+    controller.setFreeSpaceMeasure([&measured](const std::string& folder) {
+      measured << QString::fromStdString(folder);  // on the checking thread; read after the verdict
+      return std::optional<uint64_t>(uint64_t{3} << 30);
+    });
+    LaunchToInstallerPage(controller);
+    DropFiles(OnlyPage(controller), {path});
+    const QString verdict =
+        "Only 3.0 GB free on this disk; the build needs about 5 GB. Free some space, then choose "
+        "the installer again.";
+    QTRY_COMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(), verdict);
+    QVERIFY(PageOf<InstallerPage>(controller)->verdictLabel()->textColor() == SystemRedColor());
+    QVERIFY(!PageOf<InstallerPage>(controller)->buildButton()->isEnabled());
+    QCOMPARE(sandbox.logEvents().last(), "installer check: rejected (" + verdict + ")");
+    // Measured where the sources and the build's output will go, before those exist.
+    QCOMPARE(measured, QStringList({support, support}));
+  }
+
+  // A folder that is neither a Mac bundle nor posing as an installer is not
+  // taken: the page stays as it was.
+  void droppedPlainFolderChangesNothing() {
+    test::Sandbox sandbox;
+    QDir().mkpath(sandbox.path("Downloads"));
     InstallerController controller;
     LaunchToInstallerPage(controller);
     const int before = sandbox.logEvents().size();
-    DropFiles(OnlyPage(controller), {sandbox.path("notes.txt"), sandbox.path("setup.exe.zip")});
+    DropFiles(OnlyPage(controller), {sandbox.path("Downloads")});
     QTest::qWait(50);
     QVERIFY(controller.session().selection().path.empty());
     QCOMPARE(PageOf<InstallerPage>(controller)->fileLabel()->text(), "No file chosen yet");
