@@ -21,7 +21,7 @@ constexpr Advice kAdvice[] = {
     {{"Command Line Tools"},
      "The Xcode Command Line Tools got out of date or incomplete. Run xcode-select --install, then "
      "reopen this installer."},
-    {{kNoSpaceLeft, "disk is full"}, "Your disk is full. Free about 5 GB, then build again."},
+    {{"No space left", "disk is full"}, "Your disk is full. Free about 5 GB, then build again."},
 };
 
 }  // namespace
