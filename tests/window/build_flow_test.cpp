@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMainWindow>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -18,6 +19,7 @@
 #include "components/log_view.h"
 #include "components/progress_bar.h"
 #include "components/stage_views.h"
+#include "pipeline/build_timings.h"
 #include "pipeline/pipeline.h"
 #include "window/build_run.h"
 #include "window/installer_controller.h"
@@ -96,7 +98,9 @@ class BuildFlowTest : public QObject {
     const QString stageDir =
         sandbox.home("Library/Application Support/Velmora 3000/installer-stage");
     QVERIFY(controller.buildRun() != nullptr);
-    QCOMPARE(PageOf<BuildPage>(controller)->counterLabel()->text(), "Stage 1 of 6");
+    QCOMPARE(PageOf<BuildPage>(controller)->counterLabel()->text(), "Stage 1 of 6 · 0:00");
+    // The first build on this machine has nothing to estimate from.
+    QCOMPARE(PageOf<BuildPage>(controller)->remainingLabel()->text(), "");
     QCOMPARE(PageOf<BuildPage>(controller)->progressBar()->value(), 0.0);
     QCOMPARE(sandbox.logEvents().last(), "build start: out " + stageDir);
     if (build != nullptr)
@@ -117,11 +121,17 @@ class BuildFlowTest : public QObject {
 
     QTRY_VERIFY_WITH_TIMEOUT(PageOf<DonePage>(controller) != nullptr, 30000);
     const QString app = stageDir + "/Velmora 3000.app";
+    // The build's time in the log; its stages' times kept for the next estimate.
+    const QStringList finished = sandbox.logEvents().filter(
+        QRegularExpression("^build finished in (\\d+ min )?\\d+ s$|^build finished in \\d+ min$"));
+    QCOMPARE(finished.size(), 1);
+    QTRY_VERIFY(LoadBuildTimings().has_value());
+    QCOMPARE(LoadBuildTimings()->stageSeconds.size(), size_t{9});
     QVERIFY(FindByText<Label>(CurrentPage(controller), "Velmora 3000 is ready") != nullptr);
     QCOMPARE(controller.session().appPaths().builtAppPath, app.toStdString());
     QVERIFY(controller.buildRun() == nullptr);
     // The build page was left at the last stage, with the whole output in order.
-    QCOMPARE(counter, "Stage 6 of 6");
+    QVERIFY2(counter.startsWith("Stage 6 of 6 · 0:"), qPrintable(counter));
     QCOMPARE(pills, (QList<int64_t>{1, 1, 1, 1, 1, 2}));
     const QStringList lines = log.split('\n');
     QVERIFY2(lines.first().startsWith("[installer] sources: " +
@@ -154,8 +164,8 @@ class BuildFlowTest : public QObject {
     ReachReadyInstallerPage(controller, sample_);
     PageOf<InstallerPage>(controller)->buildButton()->click();
     // Stage 4 of the script is the page's second stage: the page follows live.
-    QTRY_COMPARE_WITH_TIMEOUT(PageOf<BuildPage>(controller)->counterLabel()->text(), "Stage 2 of 6",
-                              20000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        PageOf<BuildPage>(controller)->counterLabel()->text().startsWith("Stage 2 of 6 · "), 20000);
     QCOMPARE(PillStates(PageOf<BuildPage>(controller)), (QList<int64_t>{1, 2, 0, 0, 0, 0}));
 
     PageOf<BuildPage>(controller)->cancelButton()->click();
@@ -213,6 +223,51 @@ class BuildFlowTest : public QObject {
     const QString copied = QGuiApplication::clipboard()->text();
     QCOMPARE(copied, sandbox.logText());
     QVERIFY(copied.contains("##error The installer does not contain Apps/SC3U.exe."));
+  }
+
+  // The clock beside the stage counter ticks each second on the build's own
+  // clock, with an estimate from the last successful build's stage times.
+  void buildPageShowsTheTimeAndWhatIsLeft() {
+    BuildSandbox sandbox;
+    sandbox.useScript(
+        "#!/bin/bash\n"
+        "echo '##stage 4/6 Compile'\n"
+        "echo in stage four\n"
+        "sleep 60\n");
+    QVERIFY(SaveBuildTimings({{10, 10, 10, 120, 60, 60}}));
+    double now = 1000;
+    InstallerController controller;
+    controller.setBuildClock([&now] { return now; });
+    ReachReadyInstallerPage(controller, sample_);
+    PageOf<InstallerPage>(controller)->buildButton()->click();
+    QCOMPARE(PageOf<BuildPage>(controller)->counterLabel()->text(), "Stage 1 of 6 · 0:00");
+    QCOMPARE(PageOf<BuildPage>(controller)->remainingLabel()->text(), "about 5 min left");
+
+    QTRY_VERIFY_WITH_TIMEOUT(
+        PageOf<BuildPage>(controller)->logView()->text().contains("in stage four"), 20000);
+    now += 72;  // 48 s of the last build's 120 s compile left, then 2 min more
+    QTRY_COMPARE(PageOf<BuildPage>(controller)->counterLabel()->text(), "Stage 4 of 6 · 1:12");
+    QCOMPARE(PageOf<BuildPage>(controller)->remainingLabel()->text(), "about 3 min left");
+
+    controller.cancelBuild();
+    QTRY_VERIFY_WITH_TIMEOUT(controller.buildRun() == nullptr, 20000);
+  }
+
+  // A full disk that shows only in a tool's output still gets its advice.
+  void fullDiskInTheOutputGetsItsAdvice() {
+    BuildSandbox sandbox;
+    sandbox.useScript(
+        "#!/bin/bash\n"
+        "echo '##stage 1/6 Start'\n"
+        "echo 'cp: error writing game.dat: No space left on device'\n"
+        "echo '##error Step 1 failed.'\n"
+        "exit 1\n");
+    InstallerController controller;
+    ReachReadyInstallerPage(controller, sample_);
+    PageOf<InstallerPage>(controller)->buildButton()->click();
+    QTRY_VERIFY_WITH_TIMEOUT(controller.buildRun() == nullptr, 20000);
+    QVERIFY(FindByText<Label>(CurrentPage(controller),
+                              "Your disk is full. Free about 5 GB, then build again.") != nullptr);
   }
 
   // Quitting while the script runs stops its whole process group before the

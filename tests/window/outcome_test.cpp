@@ -32,6 +32,21 @@ const QString kToolsAdvice = Advice("Command Line Tools");
 const QString kDiskAdvice = Advice("disk is full");
 const QString kSomethingWrong = Advice("");
 
+// Keeps what the window would have shown on the desktop.
+class RecordingPoster : public NotificationPoster {
+ public:
+  struct Post {
+    std::string title, body;
+    std::function<void()> onClick;
+  };
+  std::vector<Post>* posts;
+  explicit RecordingPoster(std::vector<Post>* into) : posts(into) {}
+  void post(const std::string& title, const std::string& body,
+            std::function<void()> onClick) override {
+    posts->push_back({title, body, std::move(onClick)});
+  }
+};
+
 void WriteBytes(const QString& path, const QByteArray& bytes) {
   QDir().mkpath(QFileInfo(path).path());
   QFile file(path);
@@ -124,6 +139,56 @@ class OutcomeTest : public QObject {
       unchanged += label->text() == "Your original game installer hasn't been changed." ? 1 : 0;
     }
     QCOMPARE(unchanged, 2);
+  }
+
+  // A build that ends while another window is active is told on the desktop,
+  // and a click brings the installer's window back; nothing while it is active.
+  void buildEndIsNotifiedOnlyWhileTheWindowIsInactive_data() {
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("cancelled");
+    QTest::addColumn<bool>("active");
+    QTest::addColumn<QString>("title");  // "" when nothing is posted
+    QTest::addColumn<QString>("body");
+    QTest::newRow("failed, window in the background")
+        << 1 << false << false << "The build didn't finish" << kToolsAdvice;
+    QTest::newRow("cancelled, window in the background")
+        << 143 << true << false << "The build was cancelled"
+        << "Click to open the installer.";
+    QTest::newRow("failed, window active") << 1 << false << true << ""
+                                           << "";
+  }
+  void buildEndIsNotifiedOnlyWhileTheWindowIsInactive() {
+    QFETCH(int, status);
+    QFETCH(bool, cancelled);
+    QFETCH(bool, active);
+    QFETCH(QString, title);
+    QFETCH(QString, body);
+    BuildSandbox sandbox;
+    std::vector<RecordingPoster::Post> posts;
+    InstallerController controller;
+    controller.setNotificationPoster(std::make_unique<RecordingPoster>(&posts));
+    controller.buildWindow();
+    QWidget elsewhere;  // another application's window, as far as ours can tell
+    elsewhere.show();
+    QWidget* front = active ? static_cast<QWidget*>(controller.window()) : &elsewhere;
+    front->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(front));
+
+    controller.session().buildStarted("");
+    BuildResult result;
+    result.cancelled = cancelled;
+    result.errorMessage = "Command Line Tools";
+    controller.buildFinished(status, result);
+
+    if (title.isEmpty()) {
+      QVERIFY(posts.empty());
+      return;
+    }
+    QCOMPARE(posts.size(), size_t{1});
+    QCOMPARE(QString::fromStdString(posts[0].title), title);
+    QCOMPARE(QString::fromStdString(posts[0].body), body);
+    posts[0].onClick();
+    QVERIFY(QTest::qWaitForWindowActive(controller.window()));
   }
 
   // "Log: …" shows the home folder as "~" only where the path starts in it.
