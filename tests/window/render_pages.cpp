@@ -1,10 +1,14 @@
-// Developer tool: renders the welcome and installer pages in light and dark
-// to PNG files, to look at them. Usage: velmora_window_render DIR
+// Developer tool: renders the pages in the states worth a look (verdicts,
+// the build's clock, error titles) in light and dark to PNG files.
+// Usage: velmora_window_render DIR
 #include <QApplication>
 #include <QImage>
 #include <cstdio>
 #include <memory>
 
+#include "checks/build_advice.h"
+#include "checks/free_space.h"
+#include "checks/near_miss.h"
 #include "components/appearance.h"
 #include "components/palette.h"
 #include "components/surfaces.h"
@@ -30,6 +34,17 @@ int main(int argc, char** argv) {
     std::function<PageView*()> build;
   };
   const QString name = "setup_simcity_3000_unlimited_2.0.949(a).exe";
+  // A page whose verdict line is red, as after a rejection.
+  auto rejected = [&](const QString& file, const QString& size, const std::string& verdict) {
+    InstallerPage* page = controller.dropPageWithName(file, size, "", false);
+    page->setVerdict(QString::fromStdString(verdict), VerdictTone::Error);
+    return page;
+  };
+  auto building = [&](BuildPageTime time) {
+    BuildPage* page = controller.buildPageAtStage(3, {"Compiling Velmora 3000 · 63%"});
+    page->setTime(time);
+    return page;
+  };
   const std::vector<Sample> samples = {
       {"welcome-ready", [&] { return controller.welcomePageMissing(false); }},
       {"welcome-missing", [&] { return controller.welcomePageMissing(true); }},
@@ -53,12 +68,38 @@ int main(int argc, char** argv) {
          page->setVerdict(verdict, VerdictTone::Error);
          return page;
        }},
+      {"installer-archive",
+       [&] {
+         return rejected("setup_simcity_3000_unlimited_2.0.949(a).zip", "530 MB",
+                         *NearMissSentence(NearMiss::kArchive));
+       }},
+      {"installer-data-part",
+       [&] {
+         return rejected("setup_simcity_3000_unlimited_2.0.949(a)-1.bin", "1.9 GB",
+                         *NearMissSentence(NearMiss::kDataPart));
+       }},
+      {"installer-no-room",
+       [&] {
+         return rejected(name, "535 MB", *BuildSpaceProblem({"/"}, [](const std::string&) {
+           return std::optional<uint64_t>(uint64_t{2} << 30);
+         }));
+       }},
+      {"build-time", [&] { return building({"1:12", ""}); }},
+      {"build-time-estimate", [&] { return building({"1:02:03", "about 12 min left"}); }},
+      {"error-disk-full",
+       [&] {
+         return controller.errorPageTitle(
+             QString::fromStdString(FriendlyMessageFor(kNoSpaceLeft)),
+             "Your original game installer hasn't been changed.");
+       }},
   };
   int failures = 0;
   for (Appearance appearance : {Appearance::Light, Appearance::Dark}) {
     SetApplicationAppearance(appearance);
     for (const Sample& sample : samples) {
       std::unique_ptr<PageView> page(sample.build());
+      // As the snapshots do: the page's controls follow the appearance too.
+      SetViewAppearance(page.get(), appearance);
       QImage image(page->size(), QImage::Format_ARGB32);
       page->render(&image);
       const QString file =
