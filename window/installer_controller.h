@@ -77,7 +77,7 @@ class InstallerController : public QObject {
   /// The clock builds are timed on, in seconds (a steady clock; tests pass their own).
   void setBuildClock(std::function<double()> clock) { clock_ = std::move(clock); }
   /// Where the end of a build is announced while the window is not active (the
-  /// desktop's notifications; tests pass their own). Null: nowhere.
+  /// desktop's notifications unless set; tests pass their own). Null: nowhere.
   void setNotificationPoster(std::unique_ptr<NotificationPoster> poster);
 
   // ---- Welcome page (installer_controller.cpp) --------------------------
@@ -151,6 +151,8 @@ class InstallerController : public QObject {
   InstallerPage* installerPage(const InstallerPageState& state);
   // The run has ended: it goes once its last report has been delivered.
   void releaseRun();
+  // The poster set, else the desktop's, made now.
+  NotificationPoster* notificationPoster();
   // Tells the desktop how the build ended unless the window is the active one.
   void notifyBuildEnded(BuildEnd end, const std::string& failure);
   // A successful build: its time in the log, its timings kept for the next estimate.
@@ -165,6 +167,7 @@ class InstallerController : public QObject {
   FreeSpaceMeasure measure_ = MeasureFreeBytes;
   std::function<double()> clock_;
   std::unique_ptr<NotificationPoster> poster_;
+  bool posterChosen_ = false;
 };
 
 }  // namespace vlmr

@@ -82,9 +82,11 @@ void InstallerController::recordFinishedBuild(const BuildRun& run) {
 }
 
 void InstallerController::notifyBuildEnded(BuildEnd end, const std::string& failure) {
-  if (poster_ == nullptr || window_ == nullptr) return;
+  if (window_ == nullptr || window_->isActiveWindow()) return;
+  NotificationPoster* poster = notificationPoster();
+  if (poster == nullptr) return;
   QPointer<QMainWindow> window = window_;
-  NotifyBuildEnded(*poster_, window->isActiveWindow(), end, failure, [window] {
+  NotifyBuildEnded(*poster, false, end, failure, [window] {
     if (window == nullptr) return;
     window->showNormal();
     window->raise();

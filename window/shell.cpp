@@ -75,10 +75,16 @@ QString InstallerController::windowTitle() {
 
 void InstallerController::setNotificationPoster(std::unique_ptr<NotificationPoster> poster) {
   poster_ = std::move(poster);
+  posterChosen_ = true;
+}
+
+NotificationPoster* InstallerController::notificationPoster() {
+  // Made on first use: most runs never post, and need no bus connection.
+  if (!posterChosen_) setNotificationPoster(DesktopNotificationPoster());
+  return poster_.get();
 }
 
 void InstallerController::applicationDidFinishLaunching() {
-  if (poster_ == nullptr) poster_ = DesktopNotificationPoster();
   buildMenu();
   buildWindow();
   AppendInstallerLog("launch: " + windowTitle().toStdString() + " (bundle " +
