@@ -106,7 +106,8 @@ class InstallerController : public QObject {
   /// "Choose…": the file dialog for an ".exe" installer.
   void chooseInstaller();
   /// A new selection, dropped or chosen: records it, shows "Checking…" and
-  /// validates it in the background; only the latest selection's verdict is shown.
+  /// checks it in the background (a near miss named, an installer validated,
+  /// the build's disk measured); only the latest selection's verdict is shown.
   void useInstallerAtURL(const QUrl& url);
 
   // ---- Build (installer_controller.cpp) ---------------------------------

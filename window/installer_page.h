@@ -63,7 +63,7 @@ class InstallerPage : public PageView {
   void chooseRequested();
   /// "Build" (or Return while it is enabled).
   void buildRequested();
-  /// An ".exe" file was dropped on the zone.
+  /// A file was dropped on the zone (any file: the check names a wrong one).
   void installerDropped(const QUrl& url);
 
  private:
