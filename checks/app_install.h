@@ -71,7 +71,6 @@ using MoveCompletion = std::function<void(std::optional<std::string> failure)>;
 /// success) to `completion` on the main queue. The paths are taken now, as
 /// copies, so the caller's are never read from another thread.
 void MoveAppInBackground(const AppInstaller& installer, std::string source, std::string destination,
-                         MoveCompletion completion,
-                         FreeSpaceMeasure measure = MeasureFreeBytes);
+                         MoveCompletion completion, FreeSpaceMeasure measure = MeasureFreeBytes);
 
 }  // namespace vlmr

@@ -52,8 +52,8 @@ BuildOutcome InstallerSession::buildFailed(const std::string& message, const Bui
   // A full disk often shows only in a tool's output, while the script's own
   // error names the step that broke; the disk is what needs fixing.
   const std::string raw = result.outOfSpace ? std::string(kNoSpaceLeft)
-                           : message.empty() ? result.errorMessage
-                                             : message;
+                          : message.empty() ? result.errorMessage
+                                            : message;
   return {BuildOutcome::Kind::Failed, "", FriendlyMessageFor(raw)};
 }
 

@@ -35,8 +35,8 @@ BuildPage::BuildPage(const BuildPageState& state) : PageView(QRectF(0, 0, 740, 6
   AddSubview(this, MakeLabel(QStringLiteral("Building Velmora 3000…"), true, std::nullopt, 36, 564,
                              480, 34, 26));
 
-  counter_ =
-      MakeLabel(StageCounterText(stage, std::nullopt), false, SecondaryLabelColor(), 544, 572, 160, 20, 13);
+  counter_ = MakeLabel(StageCounterText(stage, std::nullopt), false, SecondaryLabelColor(), 544,
+                       572, 160, 20, 13);
   counter_->setAlignment(Qt::AlignRight);
   AddSubview(this, counter_);
 

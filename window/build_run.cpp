@@ -9,11 +9,11 @@
 
 #include "base/files.h"
 #include "checks/build_advice.h"
+#include "checks/stage_mapping.h"
 #include "pipeline/host.h"
 #include "pipeline/pipeline.h"
 #include "platform/queues.h"
 #include "window/build_events.h"
-#include "checks/stage_mapping.h"
 
 namespace vlmr {
 namespace {
@@ -50,8 +50,9 @@ void BuildRun::start() {
   // A small file in Application Support: read here, before the first tick.
   lastTimings_ = LoadBuildTimings();
   // Until the script names its stage count, the last build's count is the best guess.
-  stopwatch_.emplace(clock_(), lastTimings_ ? static_cast<int64_t>(lastTimings_->stageSeconds.size())
-                                            : int64_t{1});
+  stopwatch_.emplace(clock_(), lastTimings_
+                                   ? static_cast<int64_t>(lastTimings_->stageSeconds.size())
+                                   : int64_t{1});
   QPointer<BuildRun> weak(this);
   std::shared_ptr<BuildEventRelay> relay =
       BuildEventRelay::Create([weak](std::vector<BuildEvent>& batch) {

@@ -14,8 +14,8 @@
 #include "pipeline/host.h"
 #include "pipeline/installer_log.h"
 #include "platform/home.h"
-#include "platform/queues.h"
 #include "platform/qt/desktop_services.h"
+#include "platform/queues.h"
 #include "window/build_run.h"
 #include "window/desktop.h"
 #include "window/done_page.h"
@@ -149,25 +149,26 @@ void InstallerController::moveToApplications() {
   if (auto* page = currentPageAs<DonePage>()) page->setMoveState(MoveState::Moving);
   QPointer<InstallerController> weak(this);
   // The destination's disk is measured before the copy, in the background task.
-  MoveAppInBackground(installer, *paths.builtAppPath, destination,
-                      [weak, destination](std::optional<std::string> failure) {
-                        if (weak == nullptr) return;
-                        auto* page = weak->currentPageAs<DonePage>();
-                        if (failure) {
-                          if (page != nullptr) page->setMoveState(MoveState::Ready);
-                          QMessageBox alert(weak->window_.data());
-                          alert.setIcon(QMessageBox::Warning);
-                          alert.setWindowTitle(InstallerController::windowTitle());
-                          alert.setText(QStringLiteral("Couldn't move the app"));
-                          alert.setInformativeText(QString::fromStdString(*failure));
-                          alert.setStandardButtons(QMessageBox::Ok);
-                          alert.exec();
-                          return;
-                        }
-                        weak->session_.moved(destination);
-                        if (page != nullptr) page->setMoveState(MoveState::Moved);
-                      },
-                      measure_);
+  MoveAppInBackground(
+      installer, *paths.builtAppPath, destination,
+      [weak, destination](std::optional<std::string> failure) {
+        if (weak == nullptr) return;
+        auto* page = weak->currentPageAs<DonePage>();
+        if (failure) {
+          if (page != nullptr) page->setMoveState(MoveState::Ready);
+          QMessageBox alert(weak->window_.data());
+          alert.setIcon(QMessageBox::Warning);
+          alert.setWindowTitle(InstallerController::windowTitle());
+          alert.setText(QStringLiteral("Couldn't move the app"));
+          alert.setInformativeText(QString::fromStdString(*failure));
+          alert.setStandardButtons(QMessageBox::Ok);
+          alert.exec();
+          return;
+        }
+        weak->session_.moved(destination);
+        if (page != nullptr) page->setMoveState(MoveState::Moved);
+      },
+      measure_);
 }
 
 void InstallerController::openApp() {

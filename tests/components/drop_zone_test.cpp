@@ -74,10 +74,10 @@ class DropZoneTest : public QObject {
         << "/d/game.exe";
     QTest::newRow("app bundle") << QList<QUrl>{File(folders + "/Game.app")} << ""
                                 << folders + "/Game.app";
-    QTest::newRow("package bundle") << QList<QUrl>{File(folders + "/Setup.PKG")} << ""
-                                    << folders + "/Setup.PKG";
-    QTest::newRow("folder named .exe") << QList<QUrl>{File(folders + "/x.exe")} << ""
-                                       << folders + "/x.exe";
+    QTest::newRow("package bundle")
+        << QList<QUrl>{File(folders + "/Setup.PKG")} << "" << folders + "/Setup.PKG";
+    QTest::newRow("folder named .exe")
+        << QList<QUrl>{File(folders + "/x.exe")} << "" << folders + "/x.exe";
     QTest::newRow("web URL") << QList<QUrl>{QUrl("https://example.org/setup.exe")} << ""
                              << "";
     QTest::newRow("web URL before a file")

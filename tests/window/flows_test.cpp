@@ -328,8 +328,8 @@ class FlowsTest : public QObject {
     test::WriteSparseFile(sandbox.path("setup_simcity_3000_unlimited.exe"), 60 * kMiB, "MZ");
     InstallerController controller;
     LaunchToInstallerPage(controller);
-    DropFiles(OnlyPage(controller), {sandbox.path("setup.exe.zip"),
-                                     sandbox.path("setup_simcity_3000_unlimited.exe")});
+    DropFiles(OnlyPage(controller),
+              {sandbox.path("setup.exe.zip"), sandbox.path("setup_simcity_3000_unlimited.exe")});
     const QString verdict = "That's an archive. Open it and use the installer (.exe) inside.";
     QTRY_COMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(), verdict);
     QVERIFY(PageOf<InstallerPage>(controller)->verdictLabel()->textColor() == SystemRedColor());

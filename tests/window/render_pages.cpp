@@ -81,16 +81,21 @@ int main(int argc, char** argv) {
       {"installer-no-room",
        [&] {
          return rejected(name, "535 MB", *BuildSpaceProblem({"/"}, [](const std::string&) {
-           return std::optional<uint64_t>(uint64_t{2} << 30);
-         }));
+                           return std::optional<uint64_t>(uint64_t{2} << 30);
+                         }));
        }},
-      {"build-time", [&] { return building({"1:12", ""}); }},
-      {"build-time-estimate", [&] { return building({"1:02:03", "about 12 min left"}); }},
+      {"build-time",
+       [&] {
+         return building({"1:12", ""});
+       }},
+      {"build-time-estimate",
+       [&] {
+         return building({"1:02:03", "about 12 min left"});
+       }},
       {"error-disk-full",
        [&] {
-         return controller.errorPageTitle(
-             QString::fromStdString(FriendlyMessageFor(kNoSpaceLeft)),
-             "Your original game installer hasn't been changed.");
+         return controller.errorPageTitle(QString::fromStdString(FriendlyMessageFor(kNoSpaceLeft)),
+                                          "Your original game installer hasn't been changed.");
        }},
   };
   int failures = 0;
