@@ -48,6 +48,8 @@ class LabelAccessible : public ViewAccessible {
   QAccessible::State state() const override {
     QAccessible::State s = ViewAccessible::state();
     s.readOnly = true;
+    // An empty line (a verdict not given yet) has nothing to say: no stop for a screen reader.
+    if (text(QAccessible::Name).isEmpty()) s.invisible = true;
     return s;
   }
 
@@ -160,6 +162,11 @@ QAccessibleInterface* CreateViewAccessible(const QString& className, QObject* ob
     return new KeycapAccessible(static_cast<KeycapView*>(object));
   if (className == QLatin1String("vlmr::DropZoneView"))
     return new DropZoneAccessible(static_cast<DropZoneView*>(object));
+  // Any other widget asked for as a plain QWidget (panels, separators, images) keeps Qt's own
+  // interface unless it was left out of the tree.
+  if (className == QLatin1String("QWidget") && object->isWidgetType() &&
+      IsAccessiblyHidden(static_cast<QWidget*>(object)))
+    return new ViewAccessible(static_cast<QWidget*>(object), QAccessible::Client);
   return nullptr;
 }
 
@@ -183,8 +190,12 @@ void GroupForAccessibility(QWidget* lead, const QString& name, const QList<QWidg
   lead->setAccessibleName(name);
   for (QWidget* other : others) {
     if (other == nullptr || other == lead) continue;
-    other->setProperty(kHiddenProperty, true);
+    HideFromAccessibility(other);
   }
+}
+
+void HideFromAccessibility(QWidget* widget) {
+  widget->setProperty(kHiddenProperty, true);
 }
 
 bool IsAccessiblyHidden(const QWidget* widget) {

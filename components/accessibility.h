@@ -31,7 +31,12 @@ void AnnounceAccessibleChange(QWidget* widget, QAccessible::Event change);
 /// invisible). Works for the custom views above.
 void GroupForAccessibility(QWidget* lead, const QString& name, const QList<QWidget*>& others);
 
-/// Whether `widget` was left out of the accessible tree by GroupForAccessibility.
+/// Leaves a purely decorative view (a separator, an icon beside its title) out of the accessible
+/// tree, so a screen reader does not stop on something without words. Works for any widget.
+void HideFromAccessibility(QWidget* widget);
+
+/// Whether `widget` was left out of the accessible tree by GroupForAccessibility or
+/// HideFromAccessibility.
 bool IsAccessiblyHidden(const QWidget* widget);
 
 /// A key cap's text as a screen reader should say it: "⌘ Return" becomes "Command Return",

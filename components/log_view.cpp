@@ -4,6 +4,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include "components/accessibility.h"
 #include "components/fonts.h"
 #include "components/frame.h"
 #include "components/overlay_scroll_bar.h"
@@ -27,6 +28,8 @@ LogView::LogView(const QRectF& frame, QWidget* parent) : QPlainTextEdit(parent) 
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   new OverlayScrollBar(this);
   setAccessibleName(QStringLiteral("Build log"));
+  // The log itself holds the text; the viewport it draws in is nothing to read.
+  HideFromAccessibility(viewport());
 
   flushTimer_.setSingleShot(true);
   flushTimer_.setInterval(15);

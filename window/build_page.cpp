@@ -4,6 +4,7 @@
 
 #include <QRectF>
 
+#include "components/accessibility.h"
 #include "components/frame.h"
 #include "components/log_view.h"
 #include "components/page_helpers.h"
@@ -32,8 +33,10 @@ int64_t PillState(int64_t pill, int64_t stage) {
 BuildPage::BuildPage(const BuildPageState& state) : PageView(QRectF(0, 0, 740, 630)) {
   const int64_t stage = state.stage;
   stage_ = stage;
-  AddSubview(this, MakeLabel(QStringLiteral("Building Velmora 3000…"), true, std::nullopt, 36, 564,
-                             480, 34, 26));
+  Label* title = MakeLabel(QStringLiteral("Building Velmora 3000…"), true, std::nullopt, 36, 564,
+                           480, 34, 26);
+  title->setHeading(true);
+  AddSubview(this, title);
 
   counter_ = MakeLabel(StageCounterText(stage, std::nullopt), false, SecondaryLabelColor(), 544,
                        572, 160, 20, 13);
@@ -49,6 +52,8 @@ BuildPage::BuildPage(const BuildPageState& state) : PageView(QRectF(0, 0, 740, 6
   progress_->setMinimum(0);
   progress_->setMaximum(1);
   progress_->setValue(state.progress.value_or(BuildStageProgress(stage)));
+  // Read as "Building Velmora 3000…, 58%".
+  progress_->setAccessibleName(title->text());
   AddSubview(this, progress_);
 
   for (int64_t i = 0; i < kBuildStageCount; ++i) {
@@ -64,13 +69,19 @@ BuildPage::BuildPage(const BuildPageState& state) : PageView(QRectF(0, 0, 740, 6
   panel->setFillColor(ChipColor());
   panel->setLineColor(LineColor());
   AddSubview(this, panel);
-  AddSubview(panel, MakeLabel(QStringLiteral("Build details"), true, std::nullopt, 14, 194, 200, 20,
-                              12.5));
+  Label* details = MakeLabel(QStringLiteral("Build details"), true, std::nullopt, 14, 194, 200, 20,
+                             12.5);
+  details->setHeading(true);
+  AddSubview(panel, details);
   // The log view scrolls on its own, so it is also the part the toggle hides.
   log_ = new LogView(QRectF(1, 1, panel->width() - 2, 180));
   log_->setLines(state.log);
+  // Tab reads on past the log rather than typing into it.
+  log_->setTabChangesFocus(true);
   AddSubview(panel, log_);
-  AddSubview(panel, new SeparatorLine(QRectF(0, panel->height() - 1, panel->width(), 1)));
+  auto* separator = new SeparatorLine(QRectF(0, panel->height() - 1, panel->width(), 1));
+  HideFromAccessibility(separator);
+  AddSubview(panel, separator);
   auto* toggle = new BadgeButton(QStringLiteral("Hide"));
   toggle->setContentTintColor(LabelColor());
   SetFrame(toggle, panel->width() - 80, 191, 66, 24);
@@ -82,9 +93,13 @@ BuildPage::BuildPage(const BuildPageState& state) : PageView(QRectF(0, 0, 740, 6
                              SecondaryLabelColor(), 36, 100, 420, 20, 12));
   auto* cancel = new PushButton(QStringLiteral("Cancel"));
   SetFrame(cancel, 594, 92, 110, 36);
+  // As a Cancel button on the Mac, it answers Escape.
+  cancel->setKeyEquivalent(QStringLiteral("Esc"));
   connect(cancel, &QAbstractButton::clicked, this, &BuildPage::cancelRequested);
   AddSubview(this, cancel);
   cancel_ = cancel;
+  setTabOrder(toggle, log_);
+  setTabOrder(log_, cancel);
   if (state.time) setTime(*state.time);
 }
 

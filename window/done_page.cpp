@@ -4,10 +4,10 @@
 
 #include <QPalette>
 #include <QRectF>
-#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 
+#include "components/accessibility.h"
 #include "components/fonts.h"
 #include "components/frame.h"
 #include "components/image_view.h"
@@ -52,24 +52,6 @@ QString MoveTitle(MoveState state) {
   return QStringLiteral("Moved ✓");
 }
 
-// The height `text` takes in a word-wrapping label of `width` in `font`.
-double WrappedTextHeight(const QString& text, const QFont& font, double width) {
-  // As the label lays out its text: 2 points of padding on either side.
-  constexpr double kLabelPadding = 2;
-  QTextLayout layout(text, font);
-  QTextOption option;
-  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  layout.setTextOption(option);
-  layout.beginLayout();
-  double height = 0;
-  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-    line.setLineWidth(std::max(0.0, width - 2 * kLabelPadding));
-    height += line.height();
-  }
-  layout.endLayout();
-  return height;
-}
-
 }  // namespace
 
 DonePage::DonePage(const DonePageState& state) : PageView(QRectF(0, 0, 740, 630)) {
@@ -78,10 +60,16 @@ DonePage::DonePage(const DonePageState& state) : PageView(QRectF(0, 0, 740, 630)
   iconCard->setLineColor(LineColor());
   iconCard->setRadius(14);
   AddSubview(this, iconCard);
-  AddSubview(iconCard, new ImageView(QRectF(8, 8, 84, 84), InstallerIcon()));
+  auto* icon = new ImageView(QRectF(8, 8, 84, 84), InstallerIcon());
+  AddSubview(iconCard, icon);
+  // The icon and its card only decorate the title.
+  HideFromAccessibility(iconCard);
+  HideFromAccessibility(icon);
 
-  AddSubview(this, MakeLabel(QStringLiteral("Velmora 3000 is ready"), true, std::nullopt, 160, 558,
-                             520, 38, 26));
+  Label* title = MakeLabel(QStringLiteral("Velmora 3000 is ready"), true, std::nullopt, 160, 558,
+                           520, 38, 26);
+  title->setHeading(true);
+  AddSubview(this, title);
   AddSubview(this,
              MakeLabel(QStringLiteral("Your city is built. Open it now, or keep it with your other "
                                       "apps."),
@@ -97,11 +85,15 @@ DonePage::DonePage(const DonePageState& state) : PageView(QRectF(0, 0, 740, 630)
   connect(reveal, &QAbstractButton::clicked, this, &DonePage::revealRequested);
   PushButton* open = AddSecondaryButtonTo(this, QStringLiteral("Open"), 420, 440, 120);
   connect(open, &QAbstractButton::clicked, this, &DonePage::openRequested);
+  setTabOrder(move, reveal);
+  setTabOrder(reveal, open);
 
   auto* hints = new PanelView(QRectF(36, 196, 668, 224));
   AddSubview(this, hints);
-  AddSubview(hints, MakeLabel(QStringLiteral("Before you play"), true, std::nullopt, 22, 188, 300,
-                              22, 15));
+  Label* before = MakeLabel(QStringLiteral("Before you play"), true, std::nullopt, 22, 188, 300, 22,
+                            15);
+  before->setHeading(true);
+  AddSubview(hints, before);
   for (const ShortcutRow& row : kShortcutRows) {
     addShortcutRowTo(hints, row.x, row.y, QString::fromUtf8(row.keys),
                      QString::fromUtf8(row.description), row.width);
@@ -121,6 +113,7 @@ DonePage::DonePage(const DonePageState& state) : PageView(QRectF(0, 0, 740, 630)
   accent->setPalette(colours);
   accent->setAutoFillBackground(true);
   SetFrame(accent, 37, 130, 3, 48);
+  HideFromAccessibility(accent);
   AddSubview(this, accent);
   AddSubview(this, MakeLabel(QStringLiteral("This app contains your copy of the game. Please keep "
                                             "it on this Mac and don't share or upload it. Your "
@@ -137,15 +130,21 @@ void DonePage::setMoveState(MoveState state) {
 void DonePage::addShortcutRowTo(QWidget* parent, double x, double y, const QString& keys,
                                 const QString& description, double width) {
   const double capWidth = std::max(TextSize(keys, 11, QFont::DemiBold).width() + 12, 24.0);
-  AddSubview(parent, new KeycapView(QRectF(x, y, capWidth, 20), keys));
+  auto* cap = new KeycapView(QRectF(x, y, capWidth, 20), keys);
+  AddSubview(parent, cap);
   const double labelWidth = width - capWidth - 8;
   double height = description.length() > 60 ? 40 : 18;
+  Label* meaning =
+      MakeLabel(description, false, SecondaryLabelColor(), x + capWidth + 8, y + 2, labelWidth,
+                height, 12);
   // Where the system font sets the text wider than planned, the label grows
   // downward, its top staying level with the key cap's, so no line is cut off.
-  const double needed = std::ceil(WrappedTextHeight(description, SystemFont(12), labelWidth));
-  const double grow = std::max(0.0, needed - height);
-  AddSubview(parent, MakeLabel(description, false, SecondaryLabelColor(), x + capWidth + 8,
-                               y + 2 - grow, labelWidth, height + grow, 12));
+  const double grow =
+      std::max(0.0, std::ceil(meaning->textHeightForWidth(labelWidth)) - height);
+  SetFrame(meaning, x + capWidth + 8, y + 2 - grow, labelWidth, height + grow);
+  AddSubview(parent, meaning);
+  // Heard as one line: "Command Return: Fullscreen".
+  GroupForAccessibility(cap, SpokenKeys(keys) + QStringLiteral(": ") + description, {meaning});
 }
 
 }  // namespace vlmr

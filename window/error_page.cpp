@@ -2,6 +2,8 @@
 #include "window/error_page.h"
 
 #include <QRectF>
+#include <algorithm>
+#include <cmath>
 
 #include "components/frame.h"
 #include "components/page_helpers.h"
@@ -18,36 +20,86 @@ constexpr char kDefaultBody[] =
     "Choose SimCity 3000 Unlimited version 2.0.949(a), then try again. Your build log can help if "
     "the problem continues.";
 
+// The card at its smallest: a one-line title above a body of up to three lines.
+constexpr double kCardHeight = 112;
+constexpr double kCardPadding = 16;
+constexpr double kTitleHeight = 22;
+constexpr double kBodyHeight = 52;
+constexpr double kTitleGap = 6;
+// A raw failure sentence can be long; past this many lines its end gives way to "…".
+constexpr int kTitleMaxLines = 3;
+
+// Puts `text` into `label`, whole when it takes at most `maxLines` lines at `width`, otherwise
+// cut after the last word that leaves room for "…" on the last line.
+void SetTextWithin(Label* label, const QString& text, double width, int maxLines) {
+  label->setText(text);
+  if (label->lineCountForWidth(width) <= maxLines) return;
+  const auto fits = [&](qsizetype length) {
+    label->setText(text.left(length).trimmed() + QStringLiteral("…"));
+    return label->lineCountForWidth(width) <= maxLines;
+  };
+  qsizetype low = 0;  // fits
+  qsizetype high = text.size();  // does not
+  while (high - low > 1) {
+    const qsizetype middle = (low + high) / 2;
+    (fits(middle) ? low : high) = middle;
+  }
+  // Cut at a word when the last one is not too long to give up.
+  const qsizetype space = text.left(low).lastIndexOf(QLatin1Char(' '));
+  fits(space > 0 && low - space < 24 ? space : low);
+}
+
+// The height `label`'s text takes at its width, never less than `least`.
+double HeightFor(const Label* label, double least) {
+  return std::max(least, std::ceil(label->textHeightForWidth(label->width())));
+}
+
 }  // namespace
 
 ErrorPage::ErrorPage(const ErrorPageState& state) : PageView(QRectF(0, 0, 740, 630)) {
   AddHeroTo(this, QStringLiteral("The build didn't finish"), QString::fromUtf8(kUnchanged), 68);
 
-  // A pale amber card: something to fix, not a crash.
-  auto* panel = new PanelView(QRectF(36, 404, 668, 112));
+  // A pale amber card: something to fix, not a crash. Its top stays below the lead; it grows
+  // downward to hold a title of up to three lines and the body, and what lies below it moves
+  // down as much.
+  auto* panel = new PanelView(QRectF(36, 404, 668, kCardHeight));
   panel->setFillColor(Dyn(Srgb(1.000, 0.965, 0.898), Srgb(0.227, 0.196, 0.133)));
   panel->setLineColor(Dyn(Srgb(0.922, 0.851, 0.706), Srgb(0.353, 0.290, 0.161)));
   AddSubview(this, panel);
-  AddSubview(panel,
-             MakeLabel(state.title, true, std::nullopt, 18, 74, panel->width() - 36, 22, 14));
-  AddSubview(panel, MakeLabel(state.body.isEmpty() ? QString::fromUtf8(kDefaultBody) : state.body,
-                              false, SecondaryLabelColor(), 18, 16, 632, 52, 12));
+  const double inner = panel->width() - 36;
+  Label* title = MakeLabel(QString(), true, std::nullopt, 18, 74, inner, kTitleHeight, 14);
+  // A screen reader hears the whole sentence, also when the card shows only its beginning.
+  title->setAccessibleName(state.title);
+  SetTextWithin(title, state.title, inner, kTitleMaxLines);
+  Label* body = MakeLabel(state.body.isEmpty() ? QString::fromUtf8(kDefaultBody) : state.body,
+                          false, SecondaryLabelColor(), 18, kCardPadding, inner, kBodyHeight, 12);
+  const double titleHeight = HeightFor(title, kTitleHeight);
+  const double bodyHeight = HeightFor(body, kBodyHeight);
+  const double growth = titleHeight - kTitleHeight + bodyHeight - kBodyHeight;
+  SetFrame(panel, 36, 404 - growth, panel->width(), kCardHeight + growth);
+  SetFrame(title, 18, kCardPadding + bodyHeight + kTitleGap, inner, titleHeight);
+  SetFrame(body, 18, kCardPadding, inner, bodyHeight);
+  AddSubview(panel, title);
+  AddSubview(panel, body);
 
   Label* log = MakeLabel(QStringLiteral("Log: ") + state.logShown, false, SecondaryLabelColor(), 36,
-                         368, 668, 20, 11);
+                         368 - growth, 668, 20, 11);
   log->setLineBreakMode(Label::LineBreakMode::TruncateMiddle);
   AddSubview(this, log);
 
-  PushButton* copy = AddSecondaryButtonTo(this, QStringLiteral("Copy log"), 36, 304, 104);
+  const double buttons = 304 - growth;
+  PushButton* copy = AddSecondaryButtonTo(this, QStringLiteral("Copy log"), 36, buttons, 104);
   connect(copy, &QAbstractButton::clicked, this, &ErrorPage::copyLogRequested);
   auto* reveal = new BorderlessButton(QStringLiteral("Show log in Finder"));
   reveal->setContentTintColor(TealColor());
-  SetFrame(reveal, 156, 304, 190, 36);
+  SetFrame(reveal, 156, buttons, 190, 36);
   connect(reveal, &QAbstractButton::clicked, this, &ErrorPage::revealLogRequested);
   AddSubview(this, reveal);
   PrimaryButton* another =
-      AddPrimaryButtonTo(this, QStringLiteral("Choose another installer"), 496, 304, 208);
+      AddPrimaryButtonTo(this, QStringLiteral("Choose another installer"), 496, buttons, 208);
   connect(another, &QAbstractButton::clicked, this, &ErrorPage::chooseAnotherRequested);
+  setTabOrder(copy, reveal);
+  setTabOrder(reveal, another);
 }
 
 }  // namespace vlmr

@@ -117,8 +117,9 @@ void InstallerController::chooseInstaller() {
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Use this installer"));
-  // Windows names the extension in any case.
-  dialog.setNameFilter(QStringLiteral("Windows installer (*.exe *.EXE *.Exe)"));
+  // Windows names the extension in any case, and so does the drop zone: one pattern that
+  // matches ".exe" in every mix of letter cases.
+  dialog.setNameFilter(QStringLiteral("Windows installer (*.[eE][xX][eE])"));
   if (dialog.exec() != QDialog::Accepted) return;
   const QList<QUrl> urls = dialog.selectedUrls();
   if (urls.isEmpty() || urls.first().isEmpty()) return;

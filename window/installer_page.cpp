@@ -4,6 +4,7 @@
 
 #include <QRectF>
 
+#include "components/accessibility.h"
 #include "components/drop_zone_view.h"
 #include "components/frame.h"
 #include "components/page_helpers.h"
@@ -31,6 +32,8 @@ InstallerPage::InstallerPage(const InstallerPageState& state) : PageView(QRectF(
 
   auto* zone = new DropZoneView(QRectF(36, 244, 668, 244));
   zone->setOnDrop([this](const QUrl& url) { emit installerDropped(url); });
+  // Space or Return on the focused zone does what "Choose…" does.
+  connect(zone, &DropZoneView::chooseRequested, this, &InstallerPage::chooseRequested);
   AddSubview(this, zone);
   const double inner = zone->width() - 48;
 
@@ -45,6 +48,10 @@ InstallerPage::InstallerPage(const InstallerPageState& state) : PageView(QRectF(
                           SecondaryLabelColor(), 24, 110, inner, 20, 13);
   lead->setAlignment(Qt::AlignHCenter);
   AddSubview(zone, lead);
+  // The zone itself reads as the heading's words with the lead as its description; the arrow
+  // only points at it.
+  GroupForAccessibility(zone, heading->text(), {arrow, heading, lead});
+  zone->setAccessibleDescription(lead->text());
 
   auto* chip = new PanelView(QRectF((zone->width() - 380) / 2, 62, 380, 34));
   chip->setFillColor(ChipColor());
@@ -69,6 +76,8 @@ InstallerPage::InstallerPage(const InstallerPageState& state) : PageView(QRectF(
   build->setKeyEquivalent(QStringLiteral("\r"));
   connect(build, &QAbstractButton::clicked, this, &InstallerPage::buildRequested);
   build_ = build;
+  setTabOrder(zone, choose);
+  setTabOrder(choose, build);
 
   AddSubview(this, MakeLabel(QStringLiteral("Your file stays on this Mac"), false,
                              SecondaryLabelColor(), 176, 198, 400, 20, 12));

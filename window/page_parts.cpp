@@ -4,6 +4,7 @@
 
 #include <QRectF>
 
+#include "components/accessibility.h"
 #include "components/frame.h"
 #include "components/image_view.h"
 #include "components/page_helpers.h"
@@ -29,9 +30,12 @@ Button* AddButtonTo(QWidget* parent, const QString& title, double x, double y, d
 
 Label* AddHeroTo(QWidget* parent, const QString& title, const QString& lead, double iconSize) {
   auto* icon = new ImageView(QRectF(36, 594 - iconSize, iconSize, iconSize), InstallerIcon());
+  // The product icon only decorates the title, which says it all.
+  HideFromAccessibility(icon);
   AddSubview(parent, icon);
   Label* titleLabel =
       MakeLabel(title, true, std::nullopt, iconSize + 58, 560, 646 - iconSize, 36, 26);
+  titleLabel->setHeading(true);
   AddSubview(parent, titleLabel);
   Label* leadLabel =
       MakeLabel(lead, false, SecondaryLabelColor(), iconSize + 58, 531, 646 - iconSize, 24, 15);
@@ -52,13 +56,15 @@ PushButton* AddSecondaryButtonTo(QWidget* parent, const QString& title, double x
 Label* AddStatusRowTo(QWidget* parent, double x, double y, const QString& label,
                       const QString& value, bool ok) {
   const DynColor amber = Dyn(Srgb(0.780, 0.506, 0.075), Srgb(0.949, 0.675, 0.224));
-  AddSubview(parent,
-             MakeLabel(QStringLiteral("●"), false, ok ? GreenDotColor() : amber, x, y, 18, 18, 12));
+  Label* dot = MakeLabel(QStringLiteral("●"), false, ok ? GreenDotColor() : amber, x, y, 18, 18, 12);
+  AddSubview(parent, dot);
   AttributedText text = RichText(label, LabelColor(), QFont::DemiBold, 13);
   AppendRich(text, QStringLiteral("  ") + value, SecondaryLabelColor(), QFont::Normal, 13);
   // The row reaches to the parent's right edge, wherever it starts.
   Label* row = MakeRichLabel(text, x + 20, y - 1, parent->width() - 42, 20);
   AddSubview(parent, row);
+  // Heard as one line, "Python 3: Ready"; the dot's colour repeats the value.
+  GroupForAccessibility(row, label + QStringLiteral(": ") + value, {dot});
   return row;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QRectF>
 
+#include "components/accessibility.h"
 #include "components/frame.h"
 #include "components/page_helpers.h"
 #include "components/palette.h"
@@ -43,7 +44,9 @@ void WelcomePage::buildMissing(bool pythonReady) {
   AddStatusRowTo(panel, 22, 56, QStringLiteral("Apple Silicon · macOS 15+"),
                  QStringLiteral("Supported"), true);
   const double inner = panel->width() - 44;
-  AddSubview(panel, new SeparatorLine(QRectF(22, 40, inner, 1)));
+  auto* separator = new SeparatorLine(QRectF(22, 40, inner, 1));
+  HideFromAccessibility(separator);
+  AddSubview(panel, separator);
   hint_ = MakeLabel(defaultHint(), false, SecondaryLabelColor(), 22, 12, inner, 20, 12);
   AddSubview(panel, hint_);
 
@@ -53,6 +56,7 @@ void WelcomePage::buildMissing(bool pythonReady) {
   connect(install, &QAbstractButton::clicked, this, &WelcomePage::installToolsRequested);
   PushButton* again = AddSecondaryButtonTo(this, QStringLiteral("Check again"), 298, 198, 140);
   connect(again, &QAbstractButton::clicked, this, &WelcomePage::checkAgainRequested);
+  setTabOrder(install, again);
   Label* note = MakeLabel(QStringLiteral("No Homebrew or Terminal setup"), false,
                           SecondaryLabelColor(), 424, 206, 280, 20, 12);
   note->setAlignment(Qt::AlignRight);
