@@ -89,6 +89,7 @@ class BuildFlowTest : public QObject {
     if (access("/Applications", W_OK) == 0) QSKIP("/Applications is writable here");
     BuildSandbox sandbox;
     InstallerController controller;
+    controller.setFreeSpaceMeasure(test::PlentyOfRoom);
     ReachReadyInstallerPage(controller, sample_);
     QCOMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(),
              "GOG 2.0.949(a) installer · 60 MB · ready to build");
@@ -161,6 +162,7 @@ class BuildFlowTest : public QObject {
     qunsetenv("VLMR_DEMO_FAST");
     BuildSandbox sandbox;
     InstallerController controller;
+    controller.setFreeSpaceMeasure(test::PlentyOfRoom);
     ReachReadyInstallerPage(controller, sample_);
     PageOf<InstallerPage>(controller)->buildButton()->click();
     // Stage 4 of the script is the page's second stage: the page follows live.
@@ -184,6 +186,7 @@ class BuildFlowTest : public QObject {
   void cancelBeforeTheScriptStartsNeverStartsIt() {
     BuildSandbox sandbox;
     InstallerController controller;
+    controller.setFreeSpaceMeasure(test::PlentyOfRoom);
     ReachReadyInstallerPage(controller, sample_);
     PageOf<InstallerPage>(controller)->buildButton()->click();
     controller.cancelBuild();  // the sources are still being prepared
@@ -206,6 +209,7 @@ class BuildFlowTest : public QObject {
     const QString installer = sandbox.path(kSampleName);
     test::WriteSparseFile(installer, 60 << 20, "MZ");
     InstallerController controller;
+    controller.setFreeSpaceMeasure(test::PlentyOfRoom);
     ReachReadyInstallerPage(controller, installer);
     PageOf<InstallerPage>(controller)->buildButton()->click();
 
@@ -237,6 +241,7 @@ class BuildFlowTest : public QObject {
     QVERIFY(SaveBuildTimings({{10, 10, 10, 120, 60, 60}}));
     double now = 1000;
     InstallerController controller;
+    controller.setFreeSpaceMeasure(test::PlentyOfRoom);
     controller.setBuildClock([&now] { return now; });
     ReachReadyInstallerPage(controller, sample_);
     PageOf<InstallerPage>(controller)->buildButton()->click();
@@ -263,6 +268,7 @@ class BuildFlowTest : public QObject {
         "echo '##error Step 1 failed.'\n"
         "exit 1\n");
     InstallerController controller;
+    controller.setFreeSpaceMeasure(test::PlentyOfRoom);
     ReachReadyInstallerPage(controller, sample_);
     PageOf<InstallerPage>(controller)->buildButton()->click();
     QTRY_VERIFY_WITH_TIMEOUT(controller.buildRun() == nullptr, 20000);
@@ -281,6 +287,7 @@ class BuildFlowTest : public QObject {
         "echo stubborn child started\n"
         "sleep 60\n");
     InstallerController controller;
+    controller.setFreeSpaceMeasure(test::PlentyOfRoom);
     ReachReadyInstallerPage(controller, sample_);
     PageOf<InstallerPage>(controller)->buildButton()->click();
     QTRY_VERIFY_WITH_TIMEOUT(

@@ -253,6 +253,7 @@ class FlowsTest : public QObject {
     if (kind == "dangling") QFile::link(sandbox.path("nowhere"), path);
 
     InstallerController controller;
+    controller.setFreeSpaceMeasure(test::PlentyOfRoom);
     LaunchToInstallerPage(controller);
     DropFiles(OnlyPage(controller), {path});
 
@@ -307,6 +308,7 @@ class FlowsTest : public QObject {
     const QString expected = NameCheckVerdict(second == first ? "60 MB" : "70 MB");
 
     InstallerController controller;
+    controller.setFreeSpaceMeasure(test::PlentyOfRoom);
     LaunchToInstallerPage(controller);
     controller.useInstallerAtURL(QUrl::fromLocalFile(sandbox.path(first)));
     DropFiles(OnlyPage(controller), {sandbox.path(second)});
@@ -406,6 +408,7 @@ class FlowsTest : public QObject {
     test::Sandbox sandbox;
     test::WriteSparseFile(sandbox.path("simcity3000.exe"), 60 * kMiB, "MZ");
     InstallerController controller;
+    controller.setFreeSpaceMeasure(test::PlentyOfRoom);
     LaunchToInstallerPage(controller);
     controller.useInstallerAtURL(QUrl::fromLocalFile(sandbox.path("simcity3000.exe")));
     QTRY_VERIFY(PageOf<InstallerPage>(controller)->buildButton()->isEnabled());
