@@ -63,8 +63,11 @@ Label* AddStatusRowTo(QWidget* parent, double x, double y, const QString& label,
   // The row reaches to the parent's right edge, wherever it starts.
   Label* row = MakeRichLabel(text, x + 20, y - 1, parent->width() - 42, 20);
   AddSubview(parent, row);
-  // Heard as one line, "Python 3: Ready"; the dot's colour repeats the value.
-  GroupForAccessibility(row, label + QStringLiteral(": ") + value, {dot});
+  // Heard as one line, "Python 3: Ready". The dot is hidden from the reader, so
+  // what only its colour tells (a "Ready" whose own test failed) goes in words.
+  QString heard = label + QStringLiteral(": ") + value;
+  if (!ok) heard += QStringLiteral(", needs attention");
+  GroupForAccessibility(row, heard, {dot});
   return row;
 }
 

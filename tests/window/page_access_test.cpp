@@ -90,9 +90,13 @@ class PageAccessTest : public QObject {
     QTest::newRow("welcome, missing") << Builder([](InstallerController& c) {
       return c.welcomePageMissing(true);
     }) << QList<Expected>{{R::Heading, "One thing to install first"},
-                          {R::StaticText, "Xcode Command Line Tools: Missing"},
+                          {R::StaticText, "Xcode Command Line Tools: Missing, needs attention"},
                           {R::Button, "Install Command Line Tools"},
                           {R::Button, "Check again"}};
+    // "Ready" with a failed Python test: only the dot's colour says so on screen.
+    QTest::newRow("welcome, Python test failed") << Builder([](InstallerController&) {
+      return new WelcomePage(WelcomeState{false, false});
+    }) << QList<Expected>{{R::StaticText, "Python 3: Ready, needs attention"}};
     QTest::newRow("installer") << Builder([](InstallerController& c) {
       return c.dropPageWithName("setup.exe", "560 MB", "ready to build", false);
     }) << QList<Expected>{{R::Heading, "Bring your GOG installer"},
