@@ -42,18 +42,22 @@ void DropZoneView::activate() {
 
 namespace {
 
-bool ActivatesZone(const QKeyEvent* event) {
+// Space (and Select) are the zone's own while it has the focus. Return and Enter keep their key
+// equivalent, as on the Mac: they reach the zone only when no enabled default button ("Build")
+// took them first.
+bool ActivatesZone(const QKeyEvent* event, bool returnToo) {
   if (event->modifiers() & ~Qt::KeypadModifier) return false;
   const int key = event->key();
-  return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter ||
-         key == Qt::Key_Select;
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) return returnToo;
+  return key == Qt::Key_Space || key == Qt::Key_Select;
 }
 
 }  // namespace
 
 bool DropZoneView::event(QEvent* event) {
-  // While the zone has the focus, Return is its own, not the page's default button's.
-  if (event->type() == QEvent::ShortcutOverride && ActivatesZone(static_cast<QKeyEvent*>(event))) {
+  // While the zone has the focus, Space is its own, whatever shortcut it might also be.
+  if (event->type() == QEvent::ShortcutOverride &&
+      ActivatesZone(static_cast<QKeyEvent*>(event), false)) {
     event->accept();
     return true;
   }
@@ -61,7 +65,7 @@ bool DropZoneView::event(QEvent* event) {
 }
 
 void DropZoneView::keyPressEvent(QKeyEvent* event) {
-  if (!ActivatesZone(event)) {
+  if (!ActivatesZone(event, true)) {
     QWidget::keyPressEvent(event);
     return;
   }

@@ -17,9 +17,12 @@ constexpr double kRingOutset = 2;
 }  // namespace
 
 void KeyboardFocus::focusIn(Qt::FocusReason reason) {
-  // A window coming back to the front keeps the ring as it was.
-  if (reason == Qt::ActiveWindowFocusReason) return;
-  fromKeyboard_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+  // Only the keyboard and the mouse say how the user is moving the focus. Focus that comes
+  // back with the window (after a dialog, a menu or another application) keeps the ring as
+  // it was: a control that still has the keyboard's focus must still show it, or Return and
+  // Space would act on a control the user cannot see is focused.
+  if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) fromKeyboard_ = true;
+  if (reason == Qt::MouseFocusReason) fromKeyboard_ = false;
 }
 
 void KeyboardFocus::tabbed(QWidget* owner, bool next) {
@@ -29,15 +32,19 @@ void KeyboardFocus::tabbed(QWidget* owner, bool next) {
 }
 
 void KeyboardFocus::focusOut(Qt::FocusReason reason) {
-  if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return;
+  // Leaving for another window or a popup is not moving on within this one.
+  if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+      reason == Qt::OtherFocusReason) {
+    return;
+  }
   fromKeyboard_ = false;
 }
 
 void DrawFocusRing(QPainter& painter, const QWidget* widget, const QRectF& control, double radius) {
   // The ring's outer edge: around the control, but never past the widget's own edge, which
   // would cut the ring in half.
-  const QRectF outer =
-      control.adjusted(-kRingOutset, -kRingOutset, kRingOutset, kRingOutset) & QRectF(widget->rect());
+  const QRectF outer = control.adjusted(-kRingOutset, -kRingOutset, kRingOutset, kRingOutset) &
+                       QRectF(widget->rect());
   if (outer.width() < 2 * kRingWidth || outer.height() < 2 * kRingWidth) return;
   const double half = kRingWidth / 2;
   QPainterPath ring;

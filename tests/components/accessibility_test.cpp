@@ -67,9 +67,9 @@ class AccessibilityTest : public QObject {
     push->setEnabled(false);
     auto* badge = new BadgeButton("Hide");
     auto* borderless = new BorderlessButton("Show log in Finder");
-    for (QWidget* view : std::initializer_list<QWidget*>{
-             title, row, dot, plainRow, bar, done, active, pending, cap, meaning, lonelyCap,
-             zone, primary, push, badge, borderless})
+    for (QWidget* view : std::initializer_list<QWidget*>{title, row, dot, plainRow, bar, done,
+                                                         active, pending, cap, meaning, lonelyCap,
+                                                         zone, primary, push, badge, borderless})
       AddSubview(&page, view);
     GroupForAccessibility(row, "Python 3: Ready", {dot});
     GroupForAccessibility(cap, "Command Return: Fullscreen", {meaning});
@@ -112,7 +112,8 @@ class AccessibilityTest : public QObject {
       QVERIFY2(a->state().disabled == !c.enabled, qPrintable(what + "enabled"));
       QVERIFY2(a->state().focusable == c.focusable, qPrintable(what + "focusable"));
       QVERIFY2(a->state().invisible == c.invisible, qPrintable(what + "left out of the tree"));
-      QVERIFY2(a->parent() != nullptr && a->parent()->object() == &page, qPrintable(what + "parent"));
+      QVERIFY2(a->parent() != nullptr && a->parent()->object() == &page,
+               qPrintable(what + "parent"));
     }
 
     // The bar's value, and the press action of the controls.
@@ -122,7 +123,8 @@ class AccessibilityTest : public QObject {
     QCOMPARE(value->minimumValue().toDouble(), 0.0);
     QCOMPARE(value->maximumValue().toDouble(), 1.0);
     QCOMPARE(Accessible(bar)->text(QAccessible::Value), QString("58%"));
-    QCOMPARE(Accessible(zone)->text(QAccessible::Description), DropZoneView::kAccessibleDescription);
+    QCOMPARE(Accessible(zone)->text(QAccessible::Description),
+             DropZoneView::kAccessibleDescription);
     for (QWidget* control : std::initializer_list<QWidget*>{zone, primary, badge, borderless})
       QVERIFY(Accessible(control)->actionInterface()->actionNames().contains(
           QAccessibleActionInterface::pressAction()));
@@ -179,7 +181,7 @@ class AccessibilityTest : public QObject {
     window.resize(740, 630);
     auto* zone = new DropZoneView(QRectF(36, 244, 668, 244));
     AddSubview(&window, zone);
-    // The page's default button answers Return everywhere but on the focused zone.
+    // The page's default button answers Return, the focused zone Space.
     auto* build = new PrimaryButton("Build");
     build->setKeyEquivalent("\r");
     AddSubview(&window, build);
@@ -190,11 +192,17 @@ class AccessibilityTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&window));
     zone->setFocus(Qt::TabFocusReason);
     QVERIFY(zone->hasFocus());
-
     QTest::keyClick(zone, Qt::Key_Space);
+    QCOMPARE(chooser.count(), 1);
+    // Return keeps its key equivalent, as on the Mac: an enabled "Build" takes it...
+    QTest::keyClick(zone, Qt::Key_Return);
+    QCOMPARE(builds.count(), 1);
+    QCOMPARE(chooser.count(), 1);
+    // ...and with no default button to take it, Return runs the chooser too.
+    build->setEnabled(false);
     QTest::keyClick(zone, Qt::Key_Return);
     QCOMPARE(chooser.count(), 2);
-    QCOMPARE(builds.count(), 0);
+    QCOMPARE(builds.count(), 1);
     Accessible(zone)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(chooser.count(), 3);
     QTest::keyClick(zone, Qt::Key_A);
@@ -234,8 +242,10 @@ class AccessibilityTest : public QObject {
     for (int i = 0; i < 3; ++i) {
       QVERIFY2(ringed.pixel(i, midY) != plain.pixel(i, midY), qPrintable(QString::number(i)));
       const int right = ringed.width() - 1 - i;
-      QVERIFY2(ringed.pixel(right, midY) != plain.pixel(right, midY), qPrintable(QString::number(i)));
-      QVERIFY2(ringed.pixel(midX + 30, i) != plain.pixel(midX + 30, i), qPrintable(QString::number(i)));
+      QVERIFY2(ringed.pixel(right, midY) != plain.pixel(right, midY),
+               qPrintable(QString::number(i)));
+      QVERIFY2(ringed.pixel(midX + 30, i) != plain.pixel(midX + 30, i),
+               qPrintable(QString::number(i)));
       const int bottom = ringed.height() - 1 - i;
       QVERIFY2(ringed.pixel(midX + 30, bottom) != plain.pixel(midX + 30, bottom),
                qPrintable(QString::number(i)));
