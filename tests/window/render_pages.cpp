@@ -2,6 +2,7 @@
 // the build's clock, error titles) in light and dark to PNG files.
 // Usage: velmora_window_render DIR
 #include <QApplication>
+#include <QDir>
 #include <QImage>
 #include <cstdio>
 #include <memory>
@@ -26,6 +27,10 @@ int main(int argc, char** argv) {
   if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   const QString dir = QString::fromLocal8Bit(argv[1]);
+  if (!QDir().mkpath(dir)) {
+    std::fprintf(stderr, "cannot create the folder %s\n", argv[1]);
+    return 1;
+  }
   test::Sandbox sandbox;
   InstallerController controller;
 
