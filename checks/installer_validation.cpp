@@ -26,15 +26,6 @@ constexpr char kWrongFile[] =
     "That doesn't look like the GOG SimCity 3000 Unlimited installer. Look for "
     "setup_simcity_3000_unlimited_2.0.949(a)….exe in your GOG library.";
 
-// The size of the file the path leads to; an item whose attributes cannot be
-// read counts as empty. A final symbolic link is followed, as the later checks
-// follow it: the link's own few bytes would call the real installer too small.
-uint64_t ItemSize(const std::string& path) {
-  struct stat info {};
-  if (stat(path.c_str(), &info) != 0) return 0;
-  return static_cast<uint64_t>(info.st_size);
-}
-
 // The first two bytes of the file are "MZ", the DOS executable signature that
 // every Windows installer carries.
 bool StartsWithMZ(const std::string& path) {
@@ -69,6 +60,14 @@ bool NameMentionsGame(const std::string& path) {
 
 }  // namespace
 
+std::optional<uint64_t> SizeOfFileAt(const std::string& path) {
+  // A final symbolic link is followed, as the later checks follow it: the
+  // link's own few bytes would call the real installer too small.
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0) return std::nullopt;
+  return static_cast<uint64_t>(info.st_size);
+}
+
 std::string HumanSize(uint64_t bytes) {
   char text[64];
   if ((bytes >> 30) != 0) {
@@ -100,7 +99,8 @@ bool InstallerValidator::validateInstaller(const std::string& path, std::string*
     return usable;
   };
   if (path.empty() || access(path.c_str(), R_OK) != 0) return verdict(false, kUnreadable);
-  uint64_t size = ItemSize(path);
+  // An item whose attributes cannot be read counts as empty.
+  uint64_t size = SizeOfFileAt(path).value_or(0);
   if ((size >> 21) <= 24) return verdict(false, kTooSmall);
   if (!StartsWithMZ(path)) return verdict(false, kNotExecutable);
 

@@ -3,8 +3,6 @@
 // them on the page.
 #include "window/installer_controller.h"
 
-#include <sys/stat.h>
-#include <QFile>
 #include <QFileDialog>
 #include <QMainWindow>
 #include <QTimer>
@@ -39,12 +37,10 @@ QString FromStd(const std::string& text) {
 }
 
 // The selection's size for people, or "" when its attributes cannot be read.
-// Like the check, it follows a final symbolic link to the file itself.
 QString SelectionSize(const std::string& path) {
   if (path.empty()) return QString("");
-  struct stat info {};
-  if (stat(path.c_str(), &info) != 0) return QString("");
-  return FromStd(HumanSize(static_cast<uint64_t>(info.st_size)));
+  const std::optional<uint64_t> size = SizeOfFileAt(path);
+  return size ? FromStd(HumanSize(*size)) : QString("");
 }
 
 QString SelectionName(const std::string& path) {

@@ -1,13 +1,12 @@
 // How a build ends in the window, and the actions of the error and done
 // pages: copying and showing the log, moving, opening and showing the app.
 #include <QClipboard>
-#include <QFile>
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QMessageBox>
-#include <QStringDecoder>
 
 #include "base/files.h"
+#include "base/text.h"
 #include "checks/app_install.h"
 #include "checks/finder_folder.h"
 #include "pipeline/build_timings.h"
@@ -108,12 +107,10 @@ ErrorPage* InstallerController::errorPageTitle(const QString& title, const QStri
 void InstallerController::copyLog() {
   const QString path = LogFilePath(session_.logPath());
   QString text;
-  QFile file(path);
-  if (file.open(QIODevice::ReadOnly)) {
-    // Only a log that is valid UTF-8 is copied as text; anything else gives its path.
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    text = decoder.decode(file.readAll());
-    if (decoder.hasError()) text.clear();
+  // Only a log that is valid UTF-8 is copied as text; anything else gives its path.
+  if (std::optional<std::string> bytes = ReadFileBytes(path.toStdString());
+      bytes && IsValidUtf8(*bytes)) {
+    text = QString::fromStdString(*bytes);
   }
   if (QClipboard* clipboard = QGuiApplication::clipboard()) {
     clipboard->setText(text.isEmpty() ? path : text);
