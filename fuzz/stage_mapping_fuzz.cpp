@@ -8,7 +8,7 @@
 #include <cstring>
 #include <limits>
 
-#include "checks/stage_mapping.h"
+#include "session/stage_mapping.h"
 
 namespace {
 

@@ -8,14 +8,16 @@ the layers below it. From the bottom:
     platform      bundle, home, system tools, queues, processes (Qt-free)
     platform/qt   the Qt binding of the main queue and desktop services
     pipeline      one run of the build script, the installer log (Qt-free)
-    checks        probe, validation, installing (Qt-free; may use pipeline)
+    checks        probe, validation, free space, hashing (Qt-free; may use pipeline)
+    installing    installing into Applications, the Finder folder (Qt-free)
+    session       the session and its rules: advice, stage mapping, notification texts (Qt-free)
     components    palette, appearance, custom-drawn views
     window        the pages, the controller, the build's run
     modes         main, options, headless build, windowed mode, snapshots
 
-pipeline and checks sit side by side above platform: checks may include
-pipeline, never the reverse, and neither may include platform/qt, so the
-Qt-free core stays Qt-free. platform/qt is included only from components up.
+pipeline, checks, installing and session sit in that order above platform;
+none of them may include platform/qt, so the Qt-free core stays Qt-free.
+platform/qt is included only from components up.
 
 Every quoted include ("folder/file.h", or a path relative to the including
 file) in every source under a layer folder is checked. tests/ and bench/ are
@@ -33,13 +35,15 @@ import sys
 # Each layer and the layers it may include besides itself.
 _PLAIN = ["base"]
 _PLATFORM = _PLAIN + ["platform"]
-_CORE = _PLATFORM + ["pipeline", "checks"]
+_CORE = _PLATFORM + ["pipeline", "checks", "installing", "session"]
 MAY_INCLUDE = {
     "base": [],
     "platform": _PLAIN,
     "platform/qt": _PLATFORM,
     "pipeline": _PLATFORM,
     "checks": _PLATFORM + ["pipeline"],
+    "installing": _PLATFORM + ["pipeline", "checks"],
+    "session": _PLATFORM + ["pipeline", "checks", "installing"],
     "components": _CORE + ["platform/qt"],
     "window": _CORE + ["platform/qt", "components"],
     "modes": _CORE + ["platform/qt", "components", "window"],

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "components/surfaces.h"
-#include "checks/stage_mapping.h"
+#include "session/stage_mapping.h"
 
 namespace vlmr {
 

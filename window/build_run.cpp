@@ -8,8 +8,8 @@
 #include <chrono>
 
 #include "base/files.h"
-#include "checks/build_advice.h"
-#include "checks/stage_mapping.h"
+#include "session/build_advice.h"
+#include "session/stage_mapping.h"
 #include "pipeline/host.h"
 #include "pipeline/pipeline.h"
 #include "platform/queues.h"

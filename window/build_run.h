@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "checks/installer_session.h"
+#include "session/installer_session.h"
 #include "pipeline/build_timings.h"
 #include "window/build_page.h"
 

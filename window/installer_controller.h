@@ -10,9 +10,9 @@
 #include <functional>
 #include <memory>
 
-#include "checks/build_notification.h"
+#include "session/build_notification.h"
 #include "checks/free_space.h"
-#include "checks/installer_session.h"
+#include "session/installer_session.h"
 #include "platform/notifications.h"
 #include "window/build_page.h"
 #include "window/done_page.h"

@@ -7,8 +7,8 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "checks/app_install.h"
-#include "checks/finder_folder.h"
+#include "installing/app_install.h"
+#include "installing/finder_folder.h"
 #include "pipeline/build_timings.h"
 #include "pipeline/host.h"
 #include "pipeline/installer_log.h"

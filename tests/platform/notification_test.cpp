@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QVariantMap>
 
-#include "checks/build_notification.h"
+#include "session/build_notification.h"
 #include "platform/qt/dbus_notification_poster.h"
 
 namespace vlmr {

@@ -16,7 +16,7 @@
 #include "platform/queues.h"
 #include "window/build_events.h"
 #include "window/installer_controller.h"
-#include "checks/stage_mapping.h"
+#include "session/stage_mapping.h"
 #include "window_support.h"
 
 using namespace vlmr;

@@ -10,7 +10,7 @@
 #include <QTimer>
 
 #include "build_support.h"
-#include "checks/build_advice.h"
+#include "session/build_advice.h"
 #include "components/label.h"
 #include "components/standard_buttons.h"
 #include "components/surfaces.h"

@@ -14,7 +14,7 @@
 #include <functional>
 #include <memory>
 
-#include "checks/build_advice.h"
+#include "session/build_advice.h"
 #include "components/accessibility.h"
 #include "components/drop_zone_view.h"
 #include "components/log_view.h"

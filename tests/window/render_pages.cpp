@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "checks/build_advice.h"
+#include "session/build_advice.h"
 #include "checks/free_space.h"
 #include "checks/near_miss.h"
 #include "components/appearance.h"

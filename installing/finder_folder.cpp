@@ -1,10 +1,10 @@
-#include "checks/finder_folder.h"
+#include "installing/finder_folder.h"
 
 #include <unistd.h>
 
 #include "base/files.h"
 #include "base/paths.h"
-#include "checks/app_install.h"
+#include "installing/app_install.h"
 #include "pipeline/host.h"
 #include "platform/system_tools.h"
 

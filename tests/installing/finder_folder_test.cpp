@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "checks/finder_folder.h"
+#include "installing/finder_folder.h"
 #include "tests/checks/checks_support.h"
 
 namespace vlmr {

@@ -1,4 +1,4 @@
-#include "checks/stage_mapping.h"
+#include "session/stage_mapping.h"
 
 #include <algorithm>
 

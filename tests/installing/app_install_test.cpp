@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "base/files.h"
-#include "checks/app_install.h"
+#include "installing/app_install.h"
 #include "tests/checks/checks_support.h"
 
 namespace vlmr {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "checks/build_advice.h"
-#include "checks/installer_session.h"
+#include "session/build_advice.h"
+#include "session/installer_session.h"
 
 namespace vlmr {
 namespace {

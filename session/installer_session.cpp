@@ -1,6 +1,6 @@
-#include "checks/installer_session.h"
+#include "session/installer_session.h"
 
-#include "checks/build_advice.h"
+#include "session/build_advice.h"
 #include "base/paths.h"
 
 namespace vlmr {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "checks/app_install.h"
+#include "installing/app_install.h"
 
 namespace vlmr {
 

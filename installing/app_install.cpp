@@ -1,4 +1,4 @@
-#include "checks/app_install.h"
+#include "installing/app_install.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

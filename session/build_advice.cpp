@@ -1,4 +1,4 @@
-#include "checks/build_advice.h"
+#include "session/build_advice.h"
 
 namespace vlmr {
 namespace {

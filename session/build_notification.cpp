@@ -1,4 +1,4 @@
-#include "checks/build_notification.h"
+#include "session/build_notification.h"
 
 #include <utility>
 
