@@ -16,7 +16,9 @@
 #include "pipeline/installer_log.h"
 #include "platform/bundle.h"
 #include "window/installer_controller.h"
-#ifndef Q_OS_MACOS
+#ifdef Q_OS_MACOS
+#include "platform/mac/user_notification_poster.h"
+#else
 #include "platform/qt/dbus_notification_poster.h"
 #endif
 
@@ -40,12 +42,11 @@ class PageHost : public QWidget {
   }
 };
 
-// The desktop's notifications: the freedesktop service over D-Bus. The Mac's
-// user-notification centre (platform/mac/user_notification_poster.mm) is to
-// take this place there; until it is built, a Mac build posts nothing.
+// The desktop's notifications: the user-notification centre on the Mac (none
+// when run outside the bundle), the freedesktop service over D-Bus elsewhere.
 std::unique_ptr<NotificationPoster> DesktopNotificationPoster() {
 #ifdef Q_OS_MACOS
-  return nullptr;
+  return MakeUserNotificationPoster();
 #else
   return std::make_unique<DBusNotificationPoster>();
 #endif
@@ -79,7 +80,8 @@ void InstallerController::setNotificationPoster(std::unique_ptr<NotificationPost
 }
 
 NotificationPoster* InstallerController::notificationPoster() {
-  // Made on first use: most runs never post, and need no bus connection.
+  // Made on first use (on the Mac at launch, for its permission question):
+  // most runs never post, and need no bus connection.
   if (!posterChosen_) setNotificationPoster(DesktopNotificationPoster());
   return poster_.get();
 }
@@ -93,6 +95,11 @@ void InstallerController::applicationDidFinishLaunching() {
   checkPrerequisites();
   window_->raise();
   window_->activateWindow();
+#ifdef Q_OS_MACOS
+  // The Mac asks the player once whether the app may notify. Asked now, the
+  // answer is in long before the first build ends.
+  notificationPoster();
+#endif
 }
 
 void InstallerController::buildMenu() {
