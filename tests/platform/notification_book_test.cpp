@@ -24,7 +24,7 @@ struct Case {
   std::vector<std::string> trace;
 };
 
-std::vector<std::string> Run(const std::vector<Event>& events) {
+std::vector<std::string> Replay(const std::vector<Event>& events) {
   std::vector<std::string> trace;
   NotificationBook book([&trace](const BookedNotification& notification) {
     trace.push_back("shown " + notification.identifier + " " + notification.title + "/" +
@@ -86,7 +86,7 @@ TEST(NotificationBook, PostsWaitForThePermissionAnswerAndClicksFindTheirHandlerO
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(Run(c.events), c.trace);
+    EXPECT_EQ(Replay(c.events), c.trace);
   }
 }
 
