@@ -57,8 +57,8 @@ log codesign "$@"
 """,
     "ditto": r"""
 log ditto "$@"
-mkdir -p "$(dirname "$2")"
-cp -a -T "$1" "$2"
+mkdir -p "$2"
+cp -a "$1/." "$2/"
 """,
     "hdiutil": r"""
 log hdiutil "$@"
