@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QFileOpenEvent>
+#include <QMainWindow>
 #include <QUrl>
 
 #include "pipeline/installer_log.h"
@@ -53,6 +54,12 @@ void InstallerController::openInstallerFile(const QString& path) {
   pendingOpen_.reset();
   if (currentPageAs<InstallerPage>() == nullptr) showDropPage();
   useInstallerAtURL(QUrl::fromLocalFile(path));
+  // The player asked for this file: the window comes forward to show it.
+  if (window_ != nullptr) {
+    if (window_->isMinimized()) window_->showNormal();
+    window_->raise();
+    window_->activateWindow();
+  }
 }
 
 void InstallerController::openPendingInstallerFile() {

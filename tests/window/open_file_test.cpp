@@ -115,8 +115,10 @@ class OpenFileTest : public QObject {
       InstallerController controller;
       Launch(controller);
       QVERIFY(PageOf<WelcomePage>(controller) != nullptr);
+      controller.window()->showMinimized();
       Open({file});
       QVERIFY(PageOf<InstallerPage>(controller) != nullptr);
+      QVERIFY(!controller.window()->isMinimized());  // brought forward to show it
       opened = AfterTheCheck(controller, sandbox);
       QCOMPARE(controller.session().selection().path, file.toStdString());
     }
