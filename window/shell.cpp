@@ -9,17 +9,21 @@
 #include <QMessageBox>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QWindow>
 
 #include "base/paths.h"
 #include "components/page_helpers.h"
 
 #include "pipeline/installer_log.h"
 #include "platform/bundle.h"
+#include "window/build_presence.h"
 #include "window/installer_controller.h"
+#include "window/open_file.h"
 #ifdef Q_OS_MACOS
 #include "platform/mac/user_notification_poster.h"
 #else
 #include "platform/qt/dbus_notification_poster.h"
+#include "platform/qt/launcher_entry.h"
 #endif
 
 namespace vlmr {
@@ -61,9 +65,22 @@ std::string ApplicationLocation() {
 
 }  // namespace
 
-InstallerController::InstallerController(QObject* parent) : QObject(parent) {}
+InstallerController::InstallerController(QObject* parent)
+    : QObject(parent), presence_(new BuildPresence(this)) {
+  new FileOpenFilter([this](const QString& path) { openInstallerFile(path); }, this);
+  // The Dock's badge and request for attention go once the player is back.
+  if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+    focusWatch_ = connect(app, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focus) {
+      if (focus != nullptr && window_ != nullptr && window_->windowHandle() == focus) {
+        presence_->windowActivated();
+      }
+    });
+  }
+}
 
 InstallerController::~InstallerController() {
+  // The window's focus goes as it is deleted: nothing to clear then.
+  disconnect(focusWatch_);
   delete window_.data();
   // A menu bar that never went into a window (the Mac's global one) is ours;
   // one inside the window went with it.
@@ -87,6 +104,10 @@ NotificationPoster* InstallerController::notificationPoster() {
 }
 
 void InstallerController::applicationDidFinishLaunching() {
+#ifndef Q_OS_MACOS
+  // Docks match the window and its launcher entry to our desktop entry by this id.
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntryId));
+#endif
   buildMenu();
   buildWindow();
   AppendInstallerLog("launch: " + windowTitle().toStdString() + " (bundle " +
