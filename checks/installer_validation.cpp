@@ -38,13 +38,13 @@ std::mutex gDigestMutex;
 FileDigest gDigestOverride;
 
 // The process-wide digest: the test override when one is set.
-std::optional<std::string> DefaultDigest(const std::string& path) {
+std::optional<std::string> DefaultDigest(const std::string& path, const CancelToken& cancel) {
   FileDigest digest;
   {
     std::lock_guard lock(gDigestMutex);
     digest = gDigestOverride;
   }
-  return digest ? digest(path) : Sha256OfFile(path);
+  return digest ? digest(path) : Sha256OfFile(path, cancel);
 }
 
 // The file name mentions the game: "simcity" and "3000" in any case, anywhere.
@@ -93,7 +93,7 @@ std::string InstallerValidator::knownListPath() const {
 }
 
 bool InstallerValidator::validateInstaller(const std::string& path, std::string* summary,
-                                           bool* known) const {
+                                           bool* known, const CancelToken& cancel) const {
   auto verdict = [summary](bool usable, std::string text) {
     if (summary != nullptr) *summary = std::move(text);
     return usable;
@@ -106,7 +106,9 @@ bool InstallerValidator::validateInstaller(const std::string& path, std::string*
 
   // Hashed in process, in large blocks: as fast as the disk reads, where the
   // shasum tool took several times as long for the same digest.
-  std::optional<std::string> digest = digest_ ? digest_(path) : DefaultDigest(path);
+  std::optional<std::string> digest = digest_ ? digest_(path) : DefaultDigest(path, cancel);
+  // A stopped hash has no digest; that must not read as an unknown build.
+  if (cancel.cancelled()) return verdict(false, kCheckStopped);
   bool isKnown = IsKnownInstallerDigest(knownListPath(), digest);
   if (known != nullptr) *known = isKnown;
   std::string sizeText = HumanSize(size);

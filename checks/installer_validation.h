@@ -5,10 +5,15 @@
 #include <optional>
 #include <string>
 
+#include "base/cancel_token.h"
+
 namespace vlmr {
 
 /// Smallest size of a usable installer: 50 MiB (the real one is about 560 MB).
 inline constexpr uint64_t kMinimumInstallerSize = 52428800;
+
+/// The summary of a check stopped before its end.
+inline constexpr char kCheckStopped[] = "The check was stopped.";
 
 /// A byte count for people: "%llu MB" in units of 2^20 rounded up below 2^30
 /// bytes, else "%.1f GB" in units of 2^30.
@@ -45,8 +50,11 @@ class InstallerValidator {
   /// Returns YES when the digest is known or the name mentions the game.
   /// `summary` (when given) always receives the verdict line; `known` (when
   /// given) is written only once the digest has been looked up. Blocks while
-  /// the whole file is hashed.
-  bool validateInstaller(const std::string& path, std::string* summary, bool* known) const;
+  /// the whole file is hashed; once `cancel` is cancelled the hash stops
+  /// within a block and the answer is NO with `kCheckStopped`, which is for
+  /// nobody to see: the check is no longer wanted.
+  bool validateInstaller(const std::string& path, std::string* summary, bool* known,
+                         const CancelToken& cancel = {}) const;
 
  private:
   std::string knownListPath() const;

@@ -6,15 +6,15 @@ namespace vlmr {
 
 SelectionVerdict CheckSelection(const std::string& path, const InstallerValidator& validator,
                                 const std::vector<std::string>& buildFolders,
-                                const FreeSpaceMeasure& measure) {
+                                const FreeSpaceMeasure& measure, const CancelToken& cancel) {
   if (std::optional<std::string> nearMiss = NearMissSentence(NearMissOfFile(path))) {
     return {false, *nearMiss};
   }
   SelectionVerdict verdict;
-  verdict.usable = validator.validateInstaller(path, &verdict.summary, nullptr);
+  verdict.usable = validator.validateInstaller(path, &verdict.summary, nullptr, cancel);
   if (!verdict.usable) return verdict;
-  if (std::optional<std::string> noRoom = BuildSpaceProblem(buildFolders, measure)) {
-    return {false, *noRoom};
+  if (Error noRoom; !CheckBuildSpace(buildFolders, &noRoom, measure)) {
+    return {false, noRoom.message};
   }
   return verdict;
 }

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "base/cancel_token.h"
 #include "session/build_notification.h"
 #include "checks/free_space.h"
 #include "session/installer_session.h"
@@ -166,6 +167,9 @@ class InstallerController : public QObject {
   QPointer<BuildRun> run_;
   QPointer<QMenuBar> menuBar_;
   FreeSpaceMeasure measure_ = MeasureFreeBytes;
+  // Withdrawn when a newer selection replaces the one being checked, or when
+  // the controller goes: a hash nobody waits for stops within a block.
+  CancelToken selectionCheck_;
   std::function<double()> clock_;
   std::unique_ptr<NotificationPoster> poster_;
   bool posterChosen_ = false;

@@ -148,16 +148,16 @@ void InstallerController::moveToApplications() {
   // The destination's disk is measured before the copy, in the background task.
   MoveAppInBackground(
       installer, *paths.builtAppPath, destination,
-      [weak, destination](std::optional<std::string> failure) {
+      [weak, destination](bool moved, const Error& error) {
         if (weak == nullptr) return;
         auto* page = weak->currentPageAs<DonePage>();
-        if (failure) {
+        if (!moved) {
           if (page != nullptr) page->setMoveState(MoveState::Ready);
           QMessageBox alert(weak->window_.data());
           alert.setIcon(QMessageBox::Warning);
           alert.setWindowTitle(InstallerController::windowTitle());
           alert.setText(QStringLiteral("Couldn't move the app"));
-          alert.setInformativeText(QString::fromStdString(*failure));
+          alert.setInformativeText(QString::fromStdString(error.message));
           alert.setStandardButtons(QMessageBox::Ok);
           alert.exec();
           return;

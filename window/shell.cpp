@@ -63,6 +63,9 @@ std::string ApplicationLocation() {
 InstallerController::InstallerController(QObject* parent) : QObject(parent) {}
 
 InstallerController::~InstallerController() {
+  // A file still being hashed is hashed for nobody now: the process exits
+  // without waiting for the rest of it.
+  selectionCheck_.cancel();
   delete window_.data();
   // A menu bar that never went into a window (the Mac's global one) is ours;
   // one inside the window went with it.

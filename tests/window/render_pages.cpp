@@ -85,9 +85,11 @@ int main(int argc, char** argv) {
        }},
       {"installer-no-room",
        [&] {
-         return rejected(name, "535 MB", *BuildSpaceProblem({"/"}, [](const std::string&) {
-                           return std::optional<uint64_t>(uint64_t{2} << 30);
-                         }));
+         Error noRoom;
+         CheckBuildSpace({"/"}, &noRoom, [](const std::string&) {
+           return std::optional<uint64_t>(uint64_t{2} << 30);
+         });
+         return rejected(name, "535 MB", noRoom.message);
        }},
       {"build-time",
        [&] {
