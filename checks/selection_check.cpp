@@ -10,13 +10,15 @@ SelectionVerdict CheckSelection(const std::string& path, const InstallerValidato
   if (std::optional<std::string> nearMiss = NearMissSentence(NearMissOfFile(path))) {
     return {false, *nearMiss};
   }
-  SelectionVerdict verdict;
-  verdict.usable = validator.validateInstaller(path, &verdict.summary, nullptr, cancel);
-  if (!verdict.usable) return verdict;
+  InstallerAcceptance accepted;
+  Error rejection;
+  if (!validator.validateInstaller(path, &accepted, &rejection, cancel)) {
+    return {false, rejection.message};
+  }
   if (Error noRoom; !CheckBuildSpace(buildFolders, &noRoom, measure)) {
     return {false, noRoom.message};
   }
-  return verdict;
+  return {true, accepted.summary};
 }
 
 }  // namespace vlmr

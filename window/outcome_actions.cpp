@@ -51,16 +51,16 @@ void InstallerController::buildFinished(int32_t status, const BuildResult& resul
   switch (outcome.kind) {
     case BuildOutcome::Kind::Done:
       showPage(donePageWithAppPath(QString::fromStdString(outcome.appPath), false));
-      notifyBuildEnded(BuildEnd::kDone, "");
+      notifyBuildEnded(BuildEnd::Done, "");
       return;
     case BuildOutcome::Kind::Cancelled:
       showDropPage();
-      notifyBuildEnded(BuildEnd::kCancelled, "");
+      notifyBuildEnded(BuildEnd::Cancelled, "");
       return;
     case BuildOutcome::Kind::Failed:
       showPage(
           errorPageTitle(QString::fromStdString(outcome.advice), QString::fromUtf8(kUnchanged)));
-      notifyBuildEnded(BuildEnd::kFailed, outcome.advice);
+      notifyBuildEnded(BuildEnd::Failed, outcome.advice);
       return;
   }
 }
@@ -70,7 +70,7 @@ void InstallerController::buildFailedWithMessage(const QString& message,
   releaseRun();
   const BuildOutcome outcome = session_.buildFailed(message.toStdString(), result);
   showPage(errorPageTitle(QString::fromStdString(outcome.advice), QString::fromUtf8(kUnchanged)));
-  notifyBuildEnded(BuildEnd::kFailed, outcome.advice);
+  notifyBuildEnded(BuildEnd::Failed, outcome.advice);
 }
 
 void InstallerController::recordFinishedBuild(const BuildRun& run) {

@@ -76,12 +76,12 @@ int main(int argc, char** argv) {
       {"installer-archive",
        [&] {
          return rejected("setup_simcity_3000_unlimited_2.0.949(a).zip", "530 MB",
-                         *NearMissSentence(NearMiss::kArchive));
+                         *NearMissSentence(NearMiss::Archive));
        }},
       {"installer-data-part",
        [&] {
          return rejected("setup_simcity_3000_unlimited_2.0.949(a)-1.bin", "1.9 GB",
-                         *NearMissSentence(NearMiss::kDataPart));
+                         *NearMissSentence(NearMiss::DataPart));
        }},
       {"installer-no-room",
        [&] {
