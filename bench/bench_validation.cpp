@@ -62,12 +62,13 @@ int main() {
                       << std::string(64, '0') << "  older.exe\n"
                       << digest << "  setup_simcity_3000_unlimited_2.0.949(a).exe\n";
   vlmr::InstallerValidator validator(list);
-  std::string summary;
-  if (!validator.validateInstaller(installer, &summary, nullptr)) {
-    std::printf("validation rejected the sample: %s\n", summary.c_str());
+  vlmr::InstallerAcceptance accepted;
+  vlmr::Error rejection;
+  if (!validator.validateInstaller(installer, &accepted, &rejection)) {
+    std::printf("validation rejected the sample: %s\n", rejection.message.c_str());
     return 1;
   }
-  std::printf("%s\n", summary.c_str());
+  std::printf("%s\n", accepted.summary.c_str());
 
   // Interleaved, so a change in machine load hits every side alike.
   std::vector<double> validations, hashes, shasums, openssls;

@@ -4,6 +4,9 @@
 #include <sys/statvfs.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <set>
 #include <utility>
@@ -71,6 +74,9 @@ uint64_t SizeOnDisk(const std::string& path) {
 
 namespace {
 
+// The code of a "not enough room" error.
+constexpr int kNoRoom = 1;
+
 // The smallest free figure among the volumes of `folders`, or nothing.
 std::optional<uint64_t> SmallestFree(const std::vector<std::string>& folders,
                                      const FreeSpaceMeasure& measure) {
@@ -84,26 +90,61 @@ std::optional<uint64_t> SmallestFree(const std::vector<std::string>& folders,
 
 }  // namespace
 
-std::optional<std::string> BuildSpaceProblem(const std::vector<std::string>& folders,
-                                             const FreeSpaceMeasure& measure) {
-  std::optional<uint64_t> free = SmallestFree(folders, measure);
-  if (!free || *free >= kBuildSpaceNeeded) return std::nullopt;
-  return "Only " + HumanSize(*free) +
-         " free on this disk; the build needs about 5 GB. Free some space, then choose the "
-         "installer again.";
+std::pair<std::string, std::string> DistinctSizes(uint64_t free, uint64_t needed) {
+  std::string freeText = HumanSize(free), neededText = HumanSize(needed);
+  // Compared as read: "1024 MB" reads as much as "1.0 GB".
+  auto megabytesRead = [](const std::string& text) {
+    const double value = std::strtod(text.c_str(), nullptr);
+    return text.ends_with(" GB") ? value * 1024 : value;
+  };
+  if (free >= needed || megabytesRead(freeText) < megabytesRead(neededText)) {
+    return {freeText, neededText};
+  }
+  const bool gigabytes = (needed >> 30) != 0;
+  const double unit = gigabytes ? double(1ull << 30) : double(1ull << 20);
+  const char* suffix = gigabytes ? " GB" : " MB";
+  auto format = [](double value, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return std::string(text);
+  };
+  for (int decimals = 1; decimals <= 3; ++decimals) {
+    freeText = format(free / unit, decimals);
+    neededText = format(needed / unit, decimals);
+    if (freeText != neededText) return {freeText + suffix, neededText + suffix};
+  }
+  // Closer than the last decimal: rounded apart, never overstating the room.
+  const double scale = 1000;
+  return {format(std::floor(free / unit * scale) / scale, 3) + suffix,
+          format(std::ceil(needed / unit * scale) / scale, 3) + suffix};
 }
 
-std::optional<std::string> MoveSpaceProblem(const std::string& appPath,
-                                            const std::string& destination,
-                                            const FreeSpaceMeasure& measure) {
+bool CheckBuildSpace(const std::vector<std::string>& folders, Error* error,
+                     const FreeSpaceMeasure& measure) {
+  std::optional<uint64_t> free = SmallestFree(folders, measure);
+  if (!free || *free >= kBuildSpaceNeeded) return true;
+  if (error != nullptr) {
+    *error = Error{kInstallerErrorDomain, kNoRoom,
+                   "Only " + DistinctSizes(*free, kBuildSpaceNeeded).first +
+                       " free on this disk; the build needs about 5 GB. Free some space, then "
+                       "choose the installer again."};
+  }
+  return false;
+}
+
+bool CheckMoveSpace(const std::string& appPath, const std::string& destination, Error* error,
+                    const FreeSpaceMeasure& measure) {
   std::optional<uint64_t> free = SmallestFree({destination}, measure);
-  if (!free) return std::nullopt;
+  if (!free) return true;
   const uint64_t needed = SizeOnDisk(appPath);
-  struct stat info {};
-  const uint64_t replaced = lstat(destination.c_str(), &info) == 0 ? SizeOnDisk(destination) : 0;
-  if (*free + replaced >= needed) return std::nullopt;
-  return "Only " + HumanSize(*free) + " free on that disk; the app needs about " +
-         HumanSize(needed) + ". Free some space, then choose Move to Applications again.";
+  if (*free >= needed) return true;
+  if (error != nullptr) {
+    auto [freeText, neededText] = DistinctSizes(*free, needed);
+    *error = Error{kInstallerErrorDomain, kNoRoom,
+                   "Only " + freeText + " free on that disk; the app needs about " + neededText +
+                       ". Free some space, then choose Move to Applications again."};
+  }
+  return false;
 }
 
 }  // namespace vlmr

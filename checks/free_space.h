@@ -4,7 +4,10 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "base/error.h"
 
 namespace vlmr {
 
@@ -30,22 +33,31 @@ std::string NearestExistingAncestor(const std::string& path);
 /// inside it (links are not followed; a file hard-linked twice counts once).
 uint64_t SizeOnDisk(const std::string& path);
 
-/// The verdict when the build would run out of room: `folders` (the prepared
-/// sources' and the output's) are measured at their nearest existing
-/// ancestors, the smallest figure wins, and below `kBuildSpaceNeeded` the
-/// answer is "Only %@ free on this disk; the build needs about 5 GB. Free some
-/// space, then choose the installer again.". Nothing when there is room, or
-/// when no folder could be measured (the build then finds out for itself).
-std::optional<std::string> BuildSpaceProblem(const std::vector<std::string>& folders,
-                                             const FreeSpaceMeasure& measure = MeasureFreeBytes);
+/// `free` and `needed` (with `free` below `needed`) for people, as the
+/// sentences about room show them: `HumanSize` of each, unless `free` would
+/// then read as much as `needed` ("1 MB" and "1 MB", "1024 MB" and "1.0 GB"); then
+/// both in the unit of `needed` with as many decimals (up to three) as it
+/// takes to tell them apart, `free` rounded down and `needed` up at the last.
+std::pair<std::string, std::string> DistinctSizes(uint64_t free, uint64_t needed);
+
+/// The check before a build: `folders` (the prepared sources' and the
+/// output's) are measured at their nearest existing ancestors and the
+/// smallest figure counts. Returns NO when it is below `kBuildSpaceNeeded`,
+/// with `error` (when given) saying "Only %@ free on this disk; the build
+/// needs about 5 GB. Free some space, then choose the installer again.".
+/// YES when there is room, or when no folder could be measured (the build
+/// then finds out for itself).
+bool CheckBuildSpace(const std::vector<std::string>& folders, Error* error,
+                     const FreeSpaceMeasure& measure = MeasureFreeBytes);
 
 /// The same check before "Move to Applications" copies the app at `appPath`
 /// to `destination`: the app's size on disk against the destination volume's
-/// free bytes plus what an item already at `destination` occupies (the copy
-/// replaces an earlier one of ours, and refuses anything else before copying).
-/// Nothing when there is room or nothing could be measured.
-std::optional<std::string> MoveSpaceProblem(const std::string& appPath,
-                                            const std::string& destination,
-                                            const FreeSpaceMeasure& measure = MeasureFreeBytes);
+/// free bytes. An earlier copy at `destination` counts as taken, not as free:
+/// it stays until the new copy is complete. Returns NO with "Only %@ free on
+/// that disk; the app needs about %@. Free some space, then choose Move to
+/// Applications again." in `error`; YES when there is room or nothing could
+/// be measured.
+bool CheckMoveSpace(const std::string& appPath, const std::string& destination, Error* error,
+                    const FreeSpaceMeasure& measure = MeasureFreeBytes);
 
 }  // namespace vlmr

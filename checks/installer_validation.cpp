@@ -26,6 +26,13 @@ constexpr char kWrongFile[] =
     "That doesn't look like the GOG SimCity 3000 Unlimited installer. Look for "
     "setup_simcity_3000_unlimited_2.0.949(a)….exe in your GOG library.";
 
+// The codes of the rejections.
+constexpr int kCodeUnreadable = 1;
+constexpr int kCodeTooSmall = 2;
+constexpr int kCodeNotExecutable = 3;
+constexpr int kCodeWrongFile = 4;
+constexpr int kCodeStopped = 5;
+
 // The first two bytes of the file are "MZ", the DOS executable signature that
 // every Windows installer carries.
 bool StartsWithMZ(const std::string& path) {
@@ -38,13 +45,13 @@ std::mutex gDigestMutex;
 FileDigest gDigestOverride;
 
 // The process-wide digest: the test override when one is set.
-std::optional<std::string> DefaultDigest(const std::string& path) {
+std::optional<std::string> DefaultDigest(const std::string& path, const CancelToken& cancel) {
   FileDigest digest;
   {
     std::lock_guard lock(gDigestMutex);
     digest = gDigestOverride;
   }
-  return digest ? digest(path) : Sha256OfFile(path);
+  return digest ? digest(path) : Sha256OfFile(path, cancel);
 }
 
 // The file name mentions the game: "simcity" and "3000" in any case, anywhere.
@@ -92,31 +99,38 @@ std::string InstallerValidator::knownListPath() const {
   return knownListPath_ ? *knownListPath_ : JoinPath(ResourceDirectory(), kKnownInstallersList);
 }
 
-bool InstallerValidator::validateInstaller(const std::string& path, std::string* summary,
-                                           bool* known) const {
-  auto verdict = [summary](bool usable, std::string text) {
-    if (summary != nullptr) *summary = std::move(text);
-    return usable;
+bool InstallerValidator::validateInstaller(const std::string& path,
+                                           InstallerAcceptance* accepted, Error* error,
+                                           const CancelToken& cancel) const {
+  auto reject = [error](int code, std::string sentence) {
+    if (error != nullptr) *error = Error{kInstallerErrorDomain, code, std::move(sentence)};
+    return false;
   };
-  if (path.empty() || access(path.c_str(), R_OK) != 0) return verdict(false, kUnreadable);
+  auto accept = [accepted](std::string summary, bool known) {
+    if (accepted != nullptr) *accepted = InstallerAcceptance{std::move(summary), known};
+    return true;
+  };
+  if (path.empty() || access(path.c_str(), R_OK) != 0) return reject(kCodeUnreadable, kUnreadable);
   // An item whose attributes cannot be read counts as empty.
   uint64_t size = SizeOfFileAt(path).value_or(0);
-  if ((size >> 21) <= 24) return verdict(false, kTooSmall);
-  if (!StartsWithMZ(path)) return verdict(false, kNotExecutable);
+  if ((size >> 21) <= 24) return reject(kCodeTooSmall, kTooSmall);
+  if (!StartsWithMZ(path)) return reject(kCodeNotExecutable, kNotExecutable);
 
   // Hashed in process, in large blocks: as fast as the disk reads, where the
   // shasum tool took several times as long for the same digest.
-  std::optional<std::string> digest = digest_ ? digest_(path) : DefaultDigest(path);
-  bool isKnown = IsKnownInstallerDigest(knownListPath(), digest);
-  if (known != nullptr) *known = isKnown;
+  std::optional<std::string> digest = digest_ ? digest_(path) : DefaultDigest(path, cancel);
+  // A stopped hash has no digest; that must not read as an unknown build.
+  if (cancel.cancelled()) return reject(kCodeStopped, kCheckStopped);
+  const bool known = IsKnownInstallerDigest(knownListPath(), digest);
   std::string sizeText = HumanSize(size);
-  if (isKnown) return verdict(true, "GOG 2.0.949(a) installer · " + sizeText + " · ready to build");
+  if (known) return accept("GOG 2.0.949(a) installer · " + sizeText + " · ready to build", true);
   if (NameMentionsGame(path)) {
-    return verdict(true, sizeText +
-                             " · this build is not the known GOG 2.0.949(a) one, so the game "
-                             "files are checked after extraction");
+    return accept(sizeText +
+                      " · this build is not the known GOG 2.0.949(a) one, so the game "
+                      "files are checked after extraction",
+                  false);
   }
-  return verdict(false, kWrongFile);
+  return reject(kCodeWrongFile, kWrongFile);
 }
 
 }  // namespace vlmr

@@ -5,10 +5,25 @@
 #include <optional>
 #include <string>
 
+#include "base/cancel_token.h"
+#include "base/error.h"
+
 namespace vlmr {
 
 /// Smallest size of a usable installer: 50 MiB (the real one is about 560 MB).
 inline constexpr uint64_t kMinimumInstallerSize = 52428800;
+
+/// The message of a check stopped before its end.
+inline constexpr char kCheckStopped[] = "The check was stopped.";
+
+/// What validation found out about a usable installer.
+struct InstallerAcceptance {
+  /// The verdict line: "GOG 2.0.949(a) installer · %@ · ready to build", or
+  /// the line of a build accepted by its name alone.
+  std::string summary;
+  /// Its digest is on the known list.
+  bool known = false;
+};
 
 /// A byte count for people: "%llu MB" in units of 2^20 rounded up below 2^30
 /// bytes, else "%.1f GB" in units of 2^30.
@@ -42,11 +57,14 @@ class InstallerValidator {
   /// `path` is readable, at least 50 MiB, starts with "MZ"; then hashes it
   /// in process (a failed read leaves it without a digest), looks the digest
   /// up in the known list and tests the name.
-  /// Returns YES when the digest is known or the name mentions the game.
-  /// `summary` (when given) always receives the verdict line; `known` (when
-  /// given) is written only once the digest has been looked up. Blocks while
-  /// the whole file is hashed.
-  bool validateInstaller(const std::string& path, std::string* summary, bool* known) const;
+  /// Returns YES when the digest is known or the name mentions the game, with
+  /// the verdict line and the known flag in `accepted` (when given); else NO
+  /// with the rejection's sentence in `error` (when given). Blocks while the
+  /// whole file is hashed; once `cancel` is cancelled the hash stops within a
+  /// block and the answer is NO with `kCheckStopped`, which is for nobody to
+  /// see: the check is no longer wanted.
+  bool validateInstaller(const std::string& path, InstallerAcceptance* accepted, Error* error,
+                         const CancelToken& cancel = {}) const;
 
  private:
   std::string knownListPath() const;

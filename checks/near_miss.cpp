@@ -93,14 +93,14 @@ NearMiss ClassifyNearMiss(std::string_view name, std::string_view head, bool exe
   const std::string lower = AsciiLower(name);
   // First, so "setup.exe.part" and "game.zip.crdownload" read as downloads.
   if (EndsWithAny(lower, {".part", ".crdownload", ".download", ".opdownload"})) {
-    return NearMiss::kUnfinishedDownload;
+    return NearMiss::UnfinishedDownload;
   }
-  if (EndsWithAny(lower, {".dmg", ".pkg", ".app"})) return NearMiss::kMacInstaller;
-  if (EndsWithAny(lower, {".zip", ".7z", ".rar", ".tar", ".gz"})) return NearMiss::kArchive;
-  if (EndsWithAny(lower, {".bin"}) && exeBeside) return NearMiss::kDataPart;
+  if (EndsWithAny(lower, {".dmg", ".pkg", ".app"})) return NearMiss::MacInstaller;
+  if (EndsWithAny(lower, {".zip", ".7z", ".rar", ".tar", ".gz"})) return NearMiss::Archive;
+  if (EndsWithAny(lower, {".bin"}) && exeBeside) return NearMiss::DataPart;
   // A real installer starts "MZ", so these bytes never turn one away.
-  if (HasArchiveMagic(head)) return NearMiss::kArchive;
-  return NearMiss::kNone;
+  if (HasArchiveMagic(head)) return NearMiss::Archive;
+  return NearMiss::None;
 }
 
 NearMiss NearMissOfFile(const std::string& path) {
@@ -118,15 +118,15 @@ NearMiss NearMissOfFile(const std::string& path) {
 
 std::optional<std::string> NearMissSentence(NearMiss kind) {
   switch (kind) {
-    case NearMiss::kNone:
+    case NearMiss::None:
       return std::nullopt;
-    case NearMiss::kUnfinishedDownload:
+    case NearMiss::UnfinishedDownload:
       return "That download hasn't finished yet. Wait for it, then try again.";
-    case NearMiss::kMacInstaller:
+    case NearMiss::MacInstaller:
       return "That's a Mac installer. This needs the Windows offline installer from GOG.";
-    case NearMiss::kArchive:
+    case NearMiss::Archive:
       return "That's an archive. Open it and use the installer (.exe) inside.";
-    case NearMiss::kDataPart:
+    case NearMiss::DataPart:
       return "That's a data part of the installer. Use the .exe beside it.";
   }
   return std::nullopt;

@@ -8,11 +8,11 @@ namespace vlmr {
 
 /// What a dropped file that cannot be the installer most likely is.
 enum class NearMiss {
-  kNone,                ///< nothing recognisable: installer validation decides
-  kUnfinishedDownload,  ///< .part, .crdownload, .download, .opdownload
-  kMacInstaller,        ///< .dmg, .pkg, .app
-  kArchive,             ///< .zip, .7z, .rar, .tar, .gz, or an archive's magic bytes
-  kDataPart,            ///< a .bin with the .exe of the same stem beside it
+  None,                ///< nothing recognisable: installer validation decides
+  UnfinishedDownload,  ///< .part, .crdownload, .download, .opdownload
+  MacInstaller,        ///< .dmg, .pkg, .app
+  Archive,             ///< .zip, .7z, .rar, .tar, .gz, or an archive's magic bytes
+  DataPart,            ///< a .bin with the .exe of the same stem beside it
 };
 
 /// How many leading bytes `ClassifyNearMiss` looks at (a tar header's "ustar"
@@ -34,7 +34,7 @@ std::string ReadFirstBytes(const std::string& path, size_t count);
 NearMiss NearMissOfFile(const std::string& path);
 
 /// The verdict line for a near miss: what the file is and what to do; nothing
-/// for `NearMiss::kNone`.
+/// for `NearMiss::None`.
 std::optional<std::string> NearMissSentence(NearMiss kind);
 
 }  // namespace vlmr

@@ -44,12 +44,12 @@ int RunOnOwnStreams(const std::string& tool, const std::vector<std::string>& arg
 
 std::string_view InstallHintText(InstallRequestOutcome outcome) {
   switch (outcome) {
-    case InstallRequestOutcome::kPromptShown:
+    case InstallRequestOutcome::PromptShown:
       return "Follow Apple's prompt, then choose Check again when it finishes.";
-    case InstallRequestOutcome::kAlreadyUnderway:
+    case InstallRequestOutcome::AlreadyUnderway:
       return "Apple says the tools may already be installed or being installed. Choose Check "
              "again.";
-    case InstallRequestOutcome::kNotStarted:
+    case InstallRequestOutcome::NotStarted:
       break;
   }
   return "macOS could not open the installation. Run xcode-select --install in Terminal.";
@@ -94,9 +94,9 @@ std::vector<std::string> PrerequisiteProbe::checkPrerequisites() const {
 
 InstallRequestOutcome PrerequisiteProbe::installCommandLineTools() const {
   int status = RunOnOwnStreams(Tools().xcodeSelect, {"--install"});
-  if (status < 0) return InstallRequestOutcome::kNotStarted;
-  return status == 0 ? InstallRequestOutcome::kPromptShown
-                     : InstallRequestOutcome::kAlreadyUnderway;
+  if (status < 0) return InstallRequestOutcome::NotStarted;
+  return status == 0 ? InstallRequestOutcome::PromptShown
+                     : InstallRequestOutcome::AlreadyUnderway;
 }
 
 }  // namespace vlmr

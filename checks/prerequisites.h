@@ -22,9 +22,9 @@ inline constexpr char kPythonVersionScript[] = "import sys; sys.exit(sys.version
 
 /// How a request to install the Command Line Tools went.
 enum class InstallRequestOutcome {
-  kPromptShown,      ///< `xcode-select --install` exited with status 0.
-  kAlreadyUnderway,  ///< It exited with another status.
-  kNotStarted,       ///< It could not be started.
+  PromptShown,      ///< `xcode-select --install` exited with status 0.
+  AlreadyUnderway,  ///< It exited with another status.
+  NotStarted,       ///< It could not be started.
 };
 
 /// The hint sentence the welcome page shows for `outcome`.

@@ -6,17 +6,19 @@ namespace vlmr {
 
 SelectionVerdict CheckSelection(const std::string& path, const InstallerValidator& validator,
                                 const std::vector<std::string>& buildFolders,
-                                const FreeSpaceMeasure& measure) {
+                                const FreeSpaceMeasure& measure, const CancelToken& cancel) {
   if (std::optional<std::string> nearMiss = NearMissSentence(NearMissOfFile(path))) {
     return {false, *nearMiss};
   }
-  SelectionVerdict verdict;
-  verdict.usable = validator.validateInstaller(path, &verdict.summary, nullptr);
-  if (!verdict.usable) return verdict;
-  if (std::optional<std::string> noRoom = BuildSpaceProblem(buildFolders, measure)) {
-    return {false, *noRoom};
+  InstallerAcceptance accepted;
+  Error rejection;
+  if (!validator.validateInstaller(path, &accepted, &rejection, cancel)) {
+    return {false, rejection.message};
   }
-  return verdict;
+  if (Error noRoom; !CheckBuildSpace(buildFolders, &noRoom, measure)) {
+    return {false, noRoom.message};
+  }
+  return {true, accepted.summary};
 }
 
 }  // namespace vlmr

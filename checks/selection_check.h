@@ -21,9 +21,12 @@ struct SelectionVerdict {
 /// without hashing; anything else is validated; a usable installer is then
 /// held back when the disk that will hold `buildFolders` (the prepared
 /// sources and the build output) lacks room for a build. Blocks while the
-/// file is hashed: run it off the main thread.
+/// file is hashed: run it off the main thread. Cancelling `cancel` (a newer
+/// selection, the installer quitting) stops the hash within a block; the
+/// verdict is then not usable and says `kCheckStopped`.
 SelectionVerdict CheckSelection(const std::string& path, const InstallerValidator& validator,
                                 const std::vector<std::string>& buildFolders,
-                                const FreeSpaceMeasure& measure = MeasureFreeBytes);
+                                const FreeSpaceMeasure& measure = MeasureFreeBytes,
+                                const CancelToken& cancel = {});
 
 }  // namespace vlmr

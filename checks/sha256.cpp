@@ -40,7 +40,11 @@ std::optional<std::string> Sha256OfBytes(std::string_view bytes) {
   return HexDigest(hash);
 }
 
-std::optional<std::string> Sha256OfFile(const std::string& path) {
+std::optional<std::string> Sha256OfFile(const std::string& path, const CancelToken& cancel) {
+  return Sha256OfFile(path, [&cancel](uint64_t) { return !cancel.cancelled(); });
+}
+
+std::optional<std::string> Sha256OfFile(const std::string& path, const KeepHashing& keepGoing) {
   // Non-blocking, so a FIFO put in the file's place cannot hold the caller up;
   // it is turned away just below anyway.
   FileDescriptor file{open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK)};
@@ -54,11 +58,15 @@ std::optional<std::string> Sha256OfFile(const std::string& path) {
 
   Sha256 hash;
   std::vector<unsigned char> block(kHashReadBlock);
-  for (;;) {
+  for (uint64_t blocks = 0;;) {
+    // Asked between blocks: a file of many gigabytes is not read on for a
+    // selection that was replaced or an installer that is quitting.
+    if (keepGoing && !keepGoing(blocks)) return std::nullopt;
     ssize_t n = read(file.fd, block.data(), block.size());
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return std::nullopt;  // a failed read: no digest of what came before
     if (n == 0) break;
+    ++blocks;
     if (!hash.update(block.data(), static_cast<size_t>(n))) return std::nullopt;
   }
   return HexDigest(hash);

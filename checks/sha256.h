@@ -1,10 +1,14 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "base/cancel_token.h"
 
 namespace vlmr {
 
@@ -38,10 +42,19 @@ class Sha256 {
 /// it, or nothing when the engine failed.
 std::optional<std::string> Sha256OfBytes(std::string_view bytes);
 
+/// Asked before each block of a file is read, with the number read so far;
+/// hashing stops, without a digest, when it answers NO.
+using KeepHashing = std::function<bool(uint64_t blocksRead)>;
+
 /// The SHA-256 of the regular file at `path` (a final symbolic link is
 /// followed), read to its end in `kHashReadBlock` pieces. Nothing when the
 /// file cannot be opened, is not a regular file, or a read fails: a partial
-/// file never yields a digest.
-std::optional<std::string> Sha256OfFile(const std::string& path);
+/// file never yields a digest. Once `cancel` is cancelled it stops before the
+/// next block, also with nothing, so a hash nobody waits for any more ends
+/// within one block.
+std::optional<std::string> Sha256OfFile(const std::string& path, const CancelToken& cancel = {});
+
+/// The same, asking `keepGoing` before each block instead of a token.
+std::optional<std::string> Sha256OfFile(const std::string& path, const KeepHashing& keepGoing);
 
 }  // namespace vlmr

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <utility>
 
 #include "base/files.h"
@@ -18,6 +19,8 @@
 namespace vlmr {
 
 namespace {
+
+namespace fs = std::filesystem;
 
 // YES when `destination` itself (not what it may link to) is the item that
 // `source` names: replacing it would delete the app we are asked to copy.
@@ -41,6 +44,59 @@ bool MoveIntoPlace(const std::string& from, const std::string& to) {
   // A file system without an exclusive rename: test, then rename.
   return !ItemExists(to) && rename(from.c_str(), to.c_str()) == 0;
 }
+
+// The system's exchange of two existing items in one step. NO with errno
+// ENOTSUP when this system or file system has none.
+bool SystemSwap(const std::string& a, const std::string& b) {
+#if defined(__APPLE__)
+  if (renamex_np(a.c_str(), b.c_str(), RENAME_SWAP) == 0) return true;
+  if (errno == EINVAL) errno = ENOTSUP;
+  return false;
+#elif defined(__linux__)
+  if (renameat2(AT_FDCWD, a.c_str(), AT_FDCWD, b.c_str(), RENAME_EXCHANGE) == 0) return true;
+  if (errno == EINVAL || errno == ENOSYS) errno = ENOTSUP;
+  return false;
+#else
+  (void)a;
+  (void)b;
+  errno = ENOTSUP;
+  return false;
+#endif
+}
+
+// YES when every folder of the tree at `path` (links not followed) lets us
+// remove what it holds: an earlier copy we could not delete after the
+// exchange would be left beside the new one.
+bool TreeIsRemovable(const std::string& path) {
+  struct stat info {};
+  if (lstat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return true;
+  if (access(path.c_str(), W_OK | X_OK) != 0) return false;
+  std::error_code error;
+  for (fs::recursive_directory_iterator it(path, error), end; !error && it != end;
+       it.increment(error)) {
+    if (it->is_directory(error) && !it->is_symlink(error) &&
+        access(it->path().c_str(), W_OK | X_OK) != 0) {
+      return false;
+    }
+  }
+  // A folder we cannot even list cannot be emptied either.
+  return !error;
+}
+
+Error UserError(int code, std::string message) {
+  return Error{kInstallerErrorDomain, code, std::move(message)};
+}
+
+bool Fail(Error* error, Error failure) {
+  if (error != nullptr) *error = std::move(failure);
+  return false;
+}
+
+// The codes of the installer's own errors from this file.
+constexpr int kNotOurs = 1;
+constexpr int kNotReplaceable = 2;
+constexpr int kCopyFailed = 3;
+constexpr int kNotPutInPlace = 4;
 
 }  // namespace
 
@@ -69,12 +125,43 @@ std::string AppInstaller::destination() const {
   return JoinPath(applicationsFolder(), kAppBundleName);
 }
 
-std::optional<std::string> AppInstaller::installBuiltAppFrom(const std::string& source,
-                                                             const std::string& destination) const {
-  if (IsSameItem(source, destination)) return std::nullopt;  // already in place
+std::vector<std::string> AppCopyArguments(const std::string& source, const std::string& copy) {
+  return {"--noqtn", source, copy};
+}
+
+bool SwapIntoPlace(const std::string& replacement, const std::string& existing,
+                   SwapMethod method, Error* error) {
+  auto systemError = [error](const char* what) {
+    return Fail(error, Error{"NSPOSIXErrorDomain", errno, what});
+  };
+  if (method == SwapMethod::System) {
+    if (SystemSwap(replacement, existing)) return true;
+    if (errno != ENOTSUP) return systemError("Could not exchange the two items.");
+  }
+  // No exchange in one step: the existing item goes aside under a third
+  // name, so that at every moment one of the two is at `existing` or can be
+  // brought back there.
+  const std::string aside = replacement + ".previous";
+  RemoveItem(aside);
+  if (!MoveIntoPlace(existing, aside)) return systemError("Could not move the item aside.");
+  if (!MoveIntoPlace(replacement, existing)) {
+    const int failure = errno;
+    (void)MoveIntoPlace(aside, existing);
+    errno = failure;
+    return systemError("Could not move the new item into place.");
+  }
+  // `replacement` was just vacated; should this fail, the earlier item stays aside.
+  (void)MoveIntoPlace(aside, replacement);
+  return true;
+}
+
+bool AppInstaller::installBuiltAppFrom(const std::string& source, const std::string& destination,
+                                       Error* error) const {
+  if (IsSameItem(source, destination)) return true;  // already in place
 
   struct stat followed {};
-  if (stat(destination.c_str(), &followed) == 0) {
+  const bool replacing = stat(destination.c_str(), &followed) == 0;
+  if (replacing) {
     // Ours exactly when its Info.plist names our bundle identifier; a folder
     // or file without one makes PlistBuddy print an error, never the identifier.
     std::string identifier;
@@ -86,28 +173,46 @@ std::optional<std::string> AppInstaller::installBuiltAppFrom(const std::string& 
           &identifier);
     }
     if (Trimmed(identifier) != kGameBundleIdentifier) {
-      return destination +
-             " already exists and wasn't made by this installer. Move or rename it "
-             "first.";
+      return Fail(error, UserError(kNotOurs, destination +
+                                                 " already exists and wasn't made by this "
+                                                 "installer. Move or rename it first."));
     }
-    RemoveItem(destination);
-    // Judged by what is left: a partly removed app still counts as a failure.
-    if (ItemExists(destination))
-      return destination + " couldn't be replaced. Check its permissions.";
+    // Found out before copying: the earlier copy stays until the new one is
+    // in place, and then it must go.
+    if (!TreeIsRemovable(destination)) {
+      return Fail(error, UserError(kNotReplaceable,
+                                   destination + " couldn't be replaced. Check its permissions."));
+    }
   }
 
-  std::string temporary = destination + ".installing";
+  // The copy goes to a sibling first; until it is complete, nothing at the
+  // destination changes.
+  const std::string temporary = destination + ".installing";
   RemoveItem(temporary);
+  RemoveItem(temporary + ".previous");
   const std::string& ditto = Tools().ditto;
-  if (ditto.empty() || RunCapturing(ditto, {source, temporary}) != 0) {
+  if (ditto.empty() || RunCapturing(ditto, AppCopyArguments(source, temporary)) != 0) {
     RemoveItem(temporary);
-    return "Copying the app failed. Is the disk full?";
+    return Fail(error, UserError(kCopyFailed, "Copying the app failed. Is the disk full?"));
   }
-  if (!MoveIntoPlace(temporary, destination)) {
+  if (!replacing) {
+    if (!MoveIntoPlace(temporary, destination)) {
+      RemoveItem(temporary);
+      return Fail(error,
+                  UserError(kNotPutInPlace, "The app was copied but couldn't be put in place."));
+    }
+    return true;
+  }
+  // The complete copy and the earlier one trade places; only then does the
+  // earlier one, now at the temporary name, go.
+  if (!SwapIntoPlace(temporary, destination)) {
     RemoveItem(temporary);
-    return "The app was copied but couldn't be put in place.";
+    return Fail(error,
+                UserError(kNotPutInPlace, "The app was copied but couldn't be put in place."));
   }
-  return std::nullopt;
+  RemoveItem(temporary);
+  RemoveItem(temporary + ".previous");
+  return true;
 }
 
 void MoveAppInBackground(const AppInstaller& installer, std::string source, std::string destination,
@@ -116,10 +221,11 @@ void MoveAppInBackground(const AppInstaller& installer, std::string source, std:
                    completion = std::move(completion), measure = std::move(measure)]() mutable {
     // Sizing the app walks its files: done here, off the main thread, before
     // a copy that would stop half way on a full disk.
-    std::optional<std::string> failure = MoveSpaceProblem(source, destination, measure);
-    if (!failure) failure = installer.installBuiltAppFrom(source, destination);
-    RunOnMain([completion = std::move(completion), failure = std::move(failure)] {
-      completion(failure);
+    Error error;
+    const bool moved = CheckMoveSpace(source, destination, &error, measure) &&
+                       installer.installBuiltAppFrom(source, destination, &error);
+    RunOnMain([completion = std::move(completion), moved, error = std::move(error)] {
+      completion(moved, error);
     });
   });
 }

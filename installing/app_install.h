@@ -3,7 +3,9 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "base/error.h"
 #include "checks/free_space.h"
 
 namespace vlmr {
@@ -52,21 +54,47 @@ class AppInstaller {
   /// `applicationsFolder()` with "Velmora 3000.app" appended.
   std::string destination() const;
 
-  /// Copies the app at `source` to `destination` through a temporary
-  /// ".installing" sibling and ditto. Returns nothing on success, else one
-  /// sentence for the user. The source is never changed.
-  std::optional<std::string> installBuiltAppFrom(const std::string& source,
-                                                 const std::string& destination) const;
+  /// Copies the app at `source` to `destination`: first, with ditto, to the
+  /// temporary ".installing" sibling; only once that copy is complete does it
+  /// take the destination's place, exchanged in one step with an earlier copy
+  /// of ours, which is removed afterwards. Returns YES on success; otherwise
+  /// `error` (when given) receives one sentence for the user, an earlier copy
+  /// is exactly as it was and no temporary copy is left. The source is never
+  /// changed.
+  bool installBuiltAppFrom(const std::string& source, const std::string& destination,
+                           Error* error) const;
 
  private:
   std::string systemFolder_;
 };
 
-/// What a move delivers to the main queue: nothing on success, else the sentence.
-using MoveCompletion = std::function<void(std::optional<std::string> failure)>;
+/// The arguments ditto gets for the copy into an Applications folder:
+/// "--noqtn" first, so the installed game never carries the quarantine
+/// attribute of a downloaded file (the stand-in ditto elsewhere ignores it).
+std::vector<std::string> AppCopyArguments(const std::string& source, const std::string& copy);
+
+/// How `SwapIntoPlace` trades two items.
+enum class SwapMethod {
+  /// The system's exchange in one step, or `Aside` where it has none.
+  System,
+  /// The existing item renamed aside, the new one into its place, and back
+  /// again when that fails.
+  Aside,
+};
+
+/// Puts the item at `replacement` at `existing`'s path and the item that was
+/// there at `replacement`'s path, so neither is ever lost. Returns YES when
+/// the exchange happened; NO leaves both where they were (with the system's
+/// errno in `error`, when given).
+bool SwapIntoPlace(const std::string& replacement, const std::string& existing,
+                   SwapMethod method = SwapMethod::System, Error* error = nullptr);
+
+/// What a move delivers to the main queue: whether the app was moved and,
+/// when not, why.
+using MoveCompletion = std::function<void(bool moved, const Error& error)>;
 
 /// On the background queue, checks that the destination's disk has room for
-/// the app (`MoveSpaceProblem` with `measure`), then runs
+/// the app (`CheckMoveSpace` with `measure`), then runs
 /// `installBuiltAppFrom(source, destination)`, and hands the first failure (or
 /// success) to `completion` on the main queue. The paths are taken now, as
 /// copies, so the caller's are never read from another thread.

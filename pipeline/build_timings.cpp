@@ -1,6 +1,11 @@
 #include "pipeline/build_timings.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <numeric>
@@ -9,6 +14,7 @@
 #include "base/files.h"
 #include "pipeline/host.h"
 #include "platform/bundle.h"
+#include "platform/queues.h"
 
 namespace vlmr {
 
@@ -26,6 +32,35 @@ std::optional<int64_t> ParseInteger(std::string_view text) {
   auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
   return value;
+}
+
+// The contents of the regular file at `path` when it holds at most `limit`
+// bytes. Opened without blocking, so a FIFO put in its place is turned away
+// rather than waited on; a device or anything else that is not a regular file
+// is never read; and no more than `limit` + 1 bytes are read whatever the
+// file claims its size is.
+std::optional<std::string> ReadSmallRegularFile(const std::string& path, size_t limit) {
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return std::nullopt;
+  std::optional<std::string> contents;
+  struct stat info {};
+  if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+      static_cast<uint64_t>(info.st_size) <= limit) {
+    std::string bytes(limit + 1, '\0');
+    size_t filled = 0;
+    for (;;) {
+      const ssize_t n = read(fd, bytes.data() + filled, bytes.size() - filled);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {
+        if (n == 0) contents = bytes.substr(0, filled);
+        break;
+      }
+      filled += static_cast<size_t>(n);
+      if (filled > limit) break;  // grew past what it claimed
+    }
+  }
+  close(fd);
+  return contents;
 }
 
 std::string TwoDigits(int64_t value) {
@@ -55,7 +90,7 @@ bool SaveBuildTimings(const BuildTimings& timings, const std::string& path) {
 }
 
 std::optional<BuildTimings> LoadBuildTimings(const std::string& path) {
-  std::optional<std::string> bytes = ReadFileBytes(path);
+  std::optional<std::string> bytes = ReadSmallRegularFile(path, kMaxBuildTimingsBytes);
   if (!bytes || bytes->empty() || bytes->back() != '\n') return std::nullopt;
   std::vector<std::string_view> lines;
   std::string_view rest = *bytes;
@@ -81,12 +116,27 @@ std::optional<BuildTimings> LoadBuildTimings(const std::string& path) {
   return timings;
 }
 
+void LoadBuildTimingsInBackground(TimingsCompletion completion, std::string path) {
+  RunInBackground([completion = std::move(completion), path = std::move(path)]() mutable {
+    std::optional<BuildTimings> timings = LoadBuildTimings(path);
+    RunOnMain([completion = std::move(completion), timings = std::move(timings)]() mutable {
+      completion(std::move(timings));
+    });
+  });
+}
+
 BuildStopwatch::BuildStopwatch(double start, int64_t stageCount)
     : start_(start),
       stageStart_(start),
       seconds_(static_cast<size_t>(std::clamp<int64_t>(stageCount, 1, kMaxStages)), 0.0) {}
 
+void BuildStopwatch::guessStageCount(int64_t count) {
+  if (stageAnnounced_ || count < 1 || count > kMaxStages) return;
+  seconds_.resize(static_cast<size_t>(count), 0.0);
+}
+
 void BuildStopwatch::stageBegan(int64_t number, int64_t total, double now) {
+  stageAnnounced_ = true;
   seconds_[static_cast<size_t>(stage_ - 1)] += timeInStage(now);
   // A script that changes its stage count is believed from then on.
   if (total >= 1 && total <= kMaxStages) seconds_.resize(static_cast<size_t>(total), 0.0);
@@ -127,6 +177,7 @@ std::optional<std::string> RemainingText(const std::optional<BuildTimings>& last
   // Overrunning by more than everything still to come: the record is no guide.
   if (current < 0 && -current > after) return std::nullopt;
   const double remaining = std::max(0.0, current) + after;
+  if (remaining > kLongestEstimate) return std::nullopt;
   if (remaining < 60) return "less than a minute left";
   return "about " + std::to_string(std::llround(remaining / 60)) + " min left";
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,9 +23,23 @@ std::string BuildTimingsPath();
 /// missing file only costs the next build its estimate.
 bool SaveBuildTimings(const BuildTimings& timings, const std::string& path = BuildTimingsPath());
 
-/// The timings at `path`, or nothing when the file is missing, unreadable or
-/// not exactly in the form `SaveBuildTimings` writes.
+/// The largest timings file that is read; a longer one is not ours.
+inline constexpr size_t kMaxBuildTimingsBytes = 4096;
+
+/// The timings at `path`, or nothing when the file is missing, unreadable,
+/// not a regular file (a FIFO or a device in its place is never waited on or
+/// read), longer than `kMaxBuildTimingsBytes`, or not exactly in the form
+/// `SaveBuildTimings` writes. May block on a slow disk: read it off the main
+/// thread (`LoadBuildTimingsInBackground`).
 std::optional<BuildTimings> LoadBuildTimings(const std::string& path = BuildTimingsPath());
+
+/// What `LoadBuildTimingsInBackground` hands to the main queue.
+using TimingsCompletion = std::function<void(std::optional<BuildTimings> timings)>;
+
+/// `LoadBuildTimings(path)` on the background queue; its answer goes to
+/// `completion` on the main queue.
+void LoadBuildTimingsInBackground(TimingsCompletion completion,
+                                  std::string path = BuildTimingsPath());
 
 /// Follows the stages of a running build on a clock the caller reads (seconds
 /// on a steady clock), so the time shown and the timings kept come from one
@@ -35,6 +51,9 @@ class BuildStopwatch {
 
   /// Stage `number` of `total` began at `now` (numbers outside 1…total are clamped).
   void stageBegan(int64_t number, int64_t total, double now);
+  /// A better guess of the stage count (the last build's) while the script
+  /// has named none; ignored once it has.
+  void guessStageCount(int64_t count);
 
   /// Seconds since the build started (never negative).
   double elapsed(double now) const;
@@ -53,6 +72,7 @@ class BuildStopwatch {
   double start_;
   double stageStart_;
   int64_t stage_ = 1;
+  bool stageAnnounced_ = false;
   std::vector<double> seconds_;
 };
 
@@ -60,13 +80,17 @@ class BuildStopwatch {
 /// "1:02:03" (whole seconds elapsed, never negative).
 std::string ElapsedText(double seconds);
 
+/// The longest time left that is shown as an estimate: four hours.
+inline constexpr double kLongestEstimate = 4 * 3600;
+
 /// What is left of a build in stage `stage` of `stageCount`, `secondsInStage`
 /// into it, judged by the last successful build: "about 2 min left" (minutes
 /// rounded) or "less than a minute left". Nothing without a last build, when
 /// it had another number of stages, or once the current stage has overrun
-/// its recorded time by more than all the recorded time after it. A smaller
-/// overrun counts the current stage as ending now, so the estimate never
-/// goes negative.
+/// its recorded time by more than all the recorded time after it, or when
+/// what is left would be more than `kLongestEstimate` (no build takes that
+/// long; such a record is damaged). A smaller overrun counts the current
+/// stage as ending now, so the estimate never goes negative.
 std::optional<std::string> RemainingText(const std::optional<BuildTimings>& last, int64_t stage,
                                          int64_t stageCount, double secondsInStage);
 

@@ -6,12 +6,12 @@ namespace vlmr {
 
 NotificationText BuildEndNotification(BuildEnd end, const std::string& failure) {
   switch (end) {
-    case BuildEnd::kDone:
+    case BuildEnd::Done:
       return {"Velmora 3000 is ready", "The build finished. Click to open the installer."};
-    case BuildEnd::kFailed:
+    case BuildEnd::Failed:
       return {"The build didn't finish",
               failure.empty() ? std::string("Click to see what went wrong.") : failure};
-    case BuildEnd::kCancelled:
+    case BuildEnd::Cancelled:
       return {"The build was cancelled", "Click to open the installer."};
   }
   return {};

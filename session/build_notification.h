@@ -9,7 +9,7 @@
 namespace vlmr {
 
 /// How a build ended, as far as the player needs to know.
-enum class BuildEnd { kDone, kFailed, kCancelled };
+enum class BuildEnd { Done, Failed, Cancelled };
 
 /// A notification's two texts.
 struct NotificationText {

@@ -47,13 +47,16 @@ double BuildRun::SteadySeconds() {
 }
 
 void BuildRun::start() {
-  // A small file in Application Support: read here, before the first tick.
-  lastTimings_ = LoadBuildTimings();
-  // Until the script names its stage count, the last build's count is the best guess.
-  stopwatch_.emplace(clock_(), lastTimings_
-                                   ? static_cast<int64_t>(lastTimings_->stageSeconds.size())
-                                   : int64_t{1});
+  stopwatch_.emplace(clock_(), int64_t{1});
   QPointer<BuildRun> weak(this);
+  // Read in the background: whatever lies at that path must not hold up the
+  // window. The estimate appears once it is read.
+  LoadBuildTimingsInBackground([weak](std::optional<BuildTimings> timings) {
+    if (weak == nullptr || !timings) return;
+    weak->lastTimings_ = std::move(timings);
+    // Until the script names its stage count, the last build's count is the best guess.
+    weak->stopwatch_->guessStageCount(static_cast<int64_t>(weak->lastTimings_->stageSeconds.size()));
+  });
   std::shared_ptr<BuildEventRelay> relay =
       BuildEventRelay::Create([weak](std::vector<BuildEvent>& batch) {
         QStringList lines;

@@ -84,7 +84,7 @@ class BuildRun : public QObject {
   bool outOfSpace_ = false;
   Clock clock_ = SteadySeconds;
   std::optional<BuildStopwatch> stopwatch_;
-  // The last successful build's timings, read at start().
+  // The last successful build's timings, read in the background from start().
   std::optional<BuildTimings> lastTimings_;
   std::optional<double> endedAt_;
 };

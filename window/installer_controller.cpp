@@ -136,11 +136,14 @@ void InstallerController::useInstallerAtURL(const QUrl& url) {
     page->setBuildEnabled(false);
   }
 
+  // The previous selection's check is no longer wanted.
+  selectionCheck_.cancel();
+  selectionCheck_ = CancelToken();
   QPointer<InstallerController> weak(this);
-  RunInBackground([weak, path, selection, measure = measure_] {
+  RunInBackground([weak, path, selection, measure = measure_, cancel = selectionCheck_] {
     // A near miss is named, a candidate validated, a usable one held back on a full disk.
-    const SelectionVerdict verdict =
-        CheckSelection(path, InstallerValidator(), {SourcesFolder(), StageFolder()}, measure);
+    const SelectionVerdict verdict = CheckSelection(path, InstallerValidator(),
+                                                    {SourcesFolder(), StageFolder()}, measure, cancel);
     RunOnMain([weak, selection, summary = verdict.summary, usable = verdict.usable] {
       // A later selection, even of the same file, has taken over: drop this one.
       if (weak == nullptr || !weak->session_.applyVerdict(selection, summary, usable)) return;

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "base/cancel_token.h"
 #include "session/build_notification.h"
 #include "checks/free_space.h"
 #include "session/installer_session.h"
@@ -179,6 +180,9 @@ class InstallerController : public QObject {
   QPointer<BuildRun> run_;
   QPointer<QMenuBar> menuBar_;
   FreeSpaceMeasure measure_ = MeasureFreeBytes;
+  // Withdrawn when a newer selection replaces the one being checked, or when
+  // the controller goes: a hash nobody waits for stops within a block.
+  CancelToken selectionCheck_;
   std::function<double()> clock_;
   std::unique_ptr<NotificationPoster> poster_;
   bool posterChosen_ = false;

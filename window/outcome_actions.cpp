@@ -52,16 +52,16 @@ void InstallerController::buildFinished(int32_t status, const BuildResult& resul
   switch (outcome.kind) {
     case BuildOutcome::Kind::Done:
       showPage(donePageWithAppPath(QString::fromStdString(outcome.appPath), false));
-      notifyBuildEnded(BuildEnd::kDone, "");
+      notifyBuildEnded(BuildEnd::Done, "");
       return;
     case BuildOutcome::Kind::Cancelled:
       showDropPage();
-      notifyBuildEnded(BuildEnd::kCancelled, "");
+      notifyBuildEnded(BuildEnd::Cancelled, "");
       return;
     case BuildOutcome::Kind::Failed:
       showPage(
           errorPageTitle(QString::fromStdString(outcome.advice), QString::fromUtf8(kUnchanged)));
-      notifyBuildEnded(BuildEnd::kFailed, outcome.advice);
+      notifyBuildEnded(BuildEnd::Failed, outcome.advice);
       return;
   }
 }
@@ -71,7 +71,7 @@ void InstallerController::buildFailedWithMessage(const QString& message,
   releaseRun();
   const BuildOutcome outcome = session_.buildFailed(message.toStdString(), result);
   showPage(errorPageTitle(QString::fromStdString(outcome.advice), QString::fromUtf8(kUnchanged)));
-  notifyBuildEnded(BuildEnd::kFailed, outcome.advice);
+  notifyBuildEnded(BuildEnd::Failed, outcome.advice);
 }
 
 void InstallerController::recordFinishedBuild(const BuildRun& run) {
@@ -150,16 +150,16 @@ void InstallerController::moveToApplications() {
   // The destination's disk is measured before the copy, in the background task.
   MoveAppInBackground(
       installer, *paths.builtAppPath, destination,
-      [weak, destination](std::optional<std::string> failure) {
+      [weak, destination](bool moved, const Error& error) {
         if (weak == nullptr) return;
         auto* page = weak->currentPageAs<DonePage>();
-        if (failure) {
+        if (!moved) {
           if (page != nullptr) page->setMoveState(MoveState::Ready);
           QMessageBox alert(weak->window_.data());
           alert.setIcon(QMessageBox::Warning);
           alert.setWindowTitle(InstallerController::windowTitle());
           alert.setText(QStringLiteral("Couldn't move the app"));
-          alert.setInformativeText(QString::fromStdString(*failure));
+          alert.setInformativeText(QString::fromStdString(error.message));
           alert.setStandardButtons(QMessageBox::Ok);
           alert.exec();
           return;

@@ -81,6 +81,9 @@ InstallerController::InstallerController(QObject* parent)
 InstallerController::~InstallerController() {
   // The window's focus goes as it is deleted: nothing to clear then.
   disconnect(focusWatch_);
+  // A file still being hashed is hashed for nobody now: the process exits
+  // without waiting for the rest of it.
+  selectionCheck_.cancel();
   delete window_.data();
   // A menu bar that never went into a window (the Mac's global one) is ours;
   // one inside the window went with it.

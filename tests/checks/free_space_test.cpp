@@ -31,6 +31,23 @@ struct FakeVolumes {
   }
 };
 
+// The sentence of a failed check, or nothing when it passed.
+std::optional<std::string> BuildProblem(const std::vector<std::string>& folders,
+                                        const FreeSpaceMeasure& measure) {
+  Error error;
+  if (CheckBuildSpace(folders, &error, measure)) return std::nullopt;
+  EXPECT_EQ(error.domain, kInstallerErrorDomain);
+  return error.message;
+}
+
+std::optional<std::string> MoveProblem(const std::string& app, const std::string& destination,
+                                       const FreeSpaceMeasure& measure) {
+  Error error;
+  if (CheckMoveSpace(app, destination, &error, measure)) return std::nullopt;
+  EXPECT_EQ(error.domain, kInstallerErrorDomain);
+  return error.message;
+}
+
 TEST(FreeSpace, BuildNeedsFiveGiBOnTheSmallerOfBothVolumes) {
   TempDir home;
   WriteFile(home / "Library/Application Support/keep", "");
@@ -46,8 +63,9 @@ TEST(FreeSpace, BuildNeedsFiveGiBOnTheSmallerOfBothVolumes) {
   };
   const Row rows[] = {
       {5 * kGiB, 5 * kGiB, std::nullopt},
+      // Rounded like the need, the room would read as "5.0 GB".
       {5 * kGiB - 1, 9 * kGiB,
-       "Only 5.0 GB free on this disk; the build needs about 5 GB. Free "
+       "Only 4.999 GB free on this disk; the build needs about 5 GB. Free "
        "some space, then choose the installer again."},
       {9 * kGiB, 4 * kGiB + kGiB / 2, tooLittle},
       {4 * kGiB + kGiB / 2, 9 * kGiB, tooLittle},
@@ -61,7 +79,7 @@ TEST(FreeSpace, BuildNeedsFiveGiBOnTheSmallerOfBothVolumes) {
     FakeVolumes volumes;
     volumes.free[home / "Library/Application Support"] = row.sourcesFree;
     volumes.free[home / "out"] = row.outputFree;
-    EXPECT_EQ(BuildSpaceProblem({sources, output}, volumes.measure()), row.problem);
+    EXPECT_EQ(BuildProblem({sources, output}, volumes.measure()), row.problem);
     // Measured where the folders will be created: their nearest existing ancestors.
     EXPECT_EQ(volumes.asked,
               (std::vector<std::string>{home / "Library/Application Support", home / "out"}));
@@ -84,15 +102,55 @@ TEST(FreeSpace, MoveComparesTheAppsSizeOnDiskWithTheDestination) {
   const std::string destination = dir / "Applications/Velmora 3000.app";
   FakeVolumes volumes;
   volumes.free[dir / "Applications"] = size;
-  EXPECT_EQ(MoveSpaceProblem(app, destination, volumes.measure()), std::nullopt);
+  EXPECT_EQ(MoveProblem(app, destination, volumes.measure()), std::nullopt);
   volumes.free[dir / "Applications"] = 1 << 20;
-  EXPECT_EQ(MoveSpaceProblem(app, destination, volumes.measure()),
+  EXPECT_EQ(MoveProblem(app, destination, volumes.measure()),
             "Only 1 MB free on that disk; the app needs about " + HumanSize(size) +
                 ". Free some space, then choose Move to Applications again.");
-  // An earlier copy at the destination is replaced, so its room counts as free.
+}
+
+TEST(FreeSpace, MoveDoesNotCountTheEarlierCopyAsFreeItStaysUntilTheNewOneIsInPlace) {
+  TempDir dir;
+  const std::string app = dir / "build/Velmora 3000.app";
+  WriteFile(app + "/Contents/MacOS/game", std::string(3 << 20, 'x'));
+  const std::string destination = dir / "Applications/Velmora 3000.app";
   WriteFile(destination + "/Contents/MacOS/game", std::string(3 << 20, 'y'));
+  FakeVolumes volumes;
   volumes.free[destination] = 1 << 20;
-  EXPECT_EQ(MoveSpaceProblem(app, destination, volumes.measure()), std::nullopt);
+  EXPECT_EQ(MoveProblem(app, destination, volumes.measure()),
+            "Only 1 MB free on that disk; the app needs about " + HumanSize(SizeOnDisk(app)) +
+                ". Free some space, then choose Move to Applications again.");
+}
+
+TEST(FreeSpace, RoomAndNeedNeverReadAsTheSameFigure) {
+  constexpr uint64_t kMiB = 1ull << 20;
+  struct Row {
+    uint64_t free, needed;
+    const char* freeText;
+    const char* neededText;
+  };
+  const Row rows[] = {
+      // Apart already as rounded: unchanged.
+      {300 * kMiB, 5 * kGiB, "300 MB", "5.0 GB"},
+      {4 * kGiB + kGiB / 2, 5 * kGiB, "4.5 GB", "5.0 GB"},
+      {kMiB, 3 * kMiB + 5, "1 MB", "4 MB"},
+      // Both "1 MB": one decimal tells them apart.
+      {kMiB / 2, kMiB * 9 / 10, "0.5 MB", "0.9 MB"},
+      // Both "6 MB".
+      {5 * kMiB + kMiB / 5, 5 * kMiB + kMiB * 9 / 10, "5.2 MB", "5.9 MB"},
+      // Both "5.0 GB", and still at one decimal.
+      {5 * kGiB - kGiB / 25, 5 * kGiB, "4.96 GB", "5.00 GB"},
+      // "1024 MB" reads as much as "1.0 GB".
+      {kGiB - kMiB / 2, kGiB + kGiB / 25, "1.00 GB", "1.04 GB"},
+      // Closer than three decimals: rounded apart, the room down, the need up.
+      {5 * kGiB - 1, 5 * kGiB, "4.999 GB", "5.000 GB"},
+      {kMiB - 1, kMiB, "0.999 MB", "1.000 MB"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::to_string(row.free) + " of " + std::to_string(row.needed));
+    EXPECT_EQ(DistinctSizes(row.free, row.needed), std::make_pair(std::string(row.freeText),
+                                                                 std::string(row.neededText)));
+  }
 }
 
 TEST(FreeSpace, RealMeasureAndAncestorsOfMissingFolders) {

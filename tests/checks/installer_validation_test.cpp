@@ -47,7 +47,7 @@ struct Case {
   bool hashReads;    // NO: the read fails during hashing, which gives no digest
   bool usable;
   std::string summary;
-  std::optional<bool> known;  // unset: must stay as the caller preset it
+  std::optional<bool> known;  // unset: rejected before the digest was looked up
   uint64_t size = kEnough;
   const char* head = "MZ\x01";
 };
@@ -221,17 +221,19 @@ TEST_P(InstallerValidation, VerdictSummaryAndKnownFlagFollowTheChecksInOrder) {
   };
   std::string path = MakeCandidate(dir, c);
 
-  // Preset to the opposite of what must come back, so an unwritten flag shows;
-  // the early rejections must leave either preset alone.
   bool earlyRejection = !c.known.has_value();
-  for (bool preset :
-       earlyRejection ? std::vector<bool>{false, true} : std::vector<bool>{!*c.known}) {
-    std::string summary = "unset";
-    bool known = preset;
-    bool usable = InstallerValidator(listPath, digest).validateInstaller(path, &summary, &known);
-    EXPECT_EQ(usable, c.usable);
-    EXPECT_EQ(summary, c.summary);
-    EXPECT_EQ(known, c.known.value_or(preset));
+  InstallerAcceptance accepted{"unset", !c.known.value_or(false)};
+  Error error;
+  bool usable = InstallerValidator(listPath, digest).validateInstaller(path, &accepted, &error);
+  EXPECT_EQ(usable, c.usable);
+  if (usable) {
+    EXPECT_EQ(accepted.summary, c.summary);
+    EXPECT_EQ(accepted.known, c.known.value_or(false));
+  } else {
+    EXPECT_EQ(error.domain, kInstallerErrorDomain);
+    EXPECT_EQ(error.message, c.summary);
+    // A rejected file is never a known one.
+    EXPECT_EQ(c.known.value_or(false), false);
   }
   // The full-file hash runs only after the cheap checks have passed.
   EXPECT_EQ(hashed, std::vector<std::string>(earlyRejection ? 0 : 1, path));
@@ -252,16 +254,16 @@ TEST(InstallerValidationOverride, ReplacesTheDigestOfValidatorsWithoutTheirOwn) 
   const std::string path = dir / "SimCity 3000.exe";
   WriteSparseFile(path, kEnough, "MZ");
   WriteFile(dir / "list", std::string(64, 'a') + "\n");
-  std::string summary;
-  bool known = true;
+  InstallerAcceptance accepted;
   SetFileDigestForTesting([](const std::string&) { return std::nullopt; });
-  InstallerValidator(dir / "list").validateInstaller(path, &summary, &known);
-  EXPECT_FALSE(known);
+  ASSERT_TRUE(InstallerValidator(dir / "list").validateInstaller(path, &accepted, nullptr));
+  EXPECT_FALSE(accepted.known);
   SetFileDigestForTesting([](const std::string&) { return std::string(64, 'a'); });
-  InstallerValidator(dir / "list").validateInstaller(path, &summary, &known);
-  EXPECT_TRUE(known);
+  ASSERT_TRUE(InstallerValidator(dir / "list").validateInstaller(path, &accepted, nullptr));
+  EXPECT_TRUE(accepted.known);
   SetFileDigestForTesting({});
-  InstallerValidator(dir / "list").validateInstaller(path, &summary, &known);
+  ASSERT_TRUE(InstallerValidator(dir / "list").validateInstaller(path, &accepted, nullptr));
+  const bool known = accepted.known;
   EXPECT_FALSE(known) << "the real digest of the file is back";
 }
 

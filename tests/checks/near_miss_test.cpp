@@ -75,8 +75,8 @@ TEST(NearMiss, FileNameFirstBytesAndNeighboursGiveTheVerdict) {
 TEST(NearMiss, AnAppBundleFolderIsAMacInstaller) {
   TempDir dir;
   WriteFile(dir / "Velmora 3000.app/Contents/Info.plist", "<plist/>");
-  EXPECT_EQ(NearMissOfFile(dir / "Velmora 3000.app"), NearMiss::kMacInstaller);
-  EXPECT_EQ(NearMissOfFile(dir / "Velmora 3000.app/"), NearMiss::kMacInstaller);
+  EXPECT_EQ(NearMissOfFile(dir / "Velmora 3000.app"), NearMiss::MacInstaller);
+  EXPECT_EQ(NearMissOfFile(dir / "Velmora 3000.app/"), NearMiss::MacInstaller);
 }
 
 }  // namespace

@@ -110,11 +110,11 @@ TEST(PrerequisiteProbe, InstallRequestPicksTheHintByHowXcodeSelectWent) {
     std::string hint;
   };
   const Row rows[] = {
-      {"exit 0", InstallRequestOutcome::kPromptShown,
+      {"exit 0", InstallRequestOutcome::PromptShown,
        "Follow Apple's prompt, then choose Check again when it finishes."},
-      {"exit 1", InstallRequestOutcome::kAlreadyUnderway,
+      {"exit 1", InstallRequestOutcome::AlreadyUnderway,
        "Apple says the tools may already be installed or being installed. Choose Check again."},
-      {nullptr, InstallRequestOutcome::kNotStarted,
+      {nullptr, InstallRequestOutcome::NotStarted,
        "macOS could not open the installation. Run xcode-select --install in Terminal."},
   };
   for (const Row& row : rows) {
@@ -147,7 +147,7 @@ TEST(PrerequisiteProbe, InstallRequestWritesToTheInstallersOwnOutput) {
   dup2(saved, 1);
   close(saved);
   std::fclose(file);
-  EXPECT_EQ(outcome, InstallRequestOutcome::kPromptShown);
+  EXPECT_EQ(outcome, InstallRequestOutcome::PromptShown);
   EXPECT_EQ(ReadFile(captured), "follow the prompt\n");
 }
 

@@ -4,9 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <thread>
 
 #include "checks/known_installers.h"
 #include "base/files.h"
@@ -83,6 +85,61 @@ TEST(Sha256, AFailedReadGivesNoDigest) {
     chmod((dir / "locked").c_str(), 0);
     EXPECT_EQ(Sha256OfFile(dir / "locked"), std::nullopt);
   }
+}
+
+// A hash nobody waits for any more stops within a block: the reads are
+// counted, so the bound holds however fast the disk is.
+TEST(Sha256, AHashNoLongerWantedStopsWithinOneBlock) {
+  TempDir dir;
+  const std::string big = dir / "big.exe";
+  // 64 GiB, sparse: read in full it would take many seconds.
+  checks_test::WriteSparseFile(big, uint64_t{64} << 30, "MZ");
+  struct Row {
+    const char* when;
+    uint64_t stopAfter;  // blocks read before the token is cancelled
+  };
+  for (const Row row : {Row{"cancelled before the first block", 0},
+                        Row{"cancelled after the first block", 1},
+                        Row{"cancelled after three blocks", 3}}) {
+    SCOPED_TRACE(row.when);
+    CancelToken token;
+    uint64_t read = 0;
+    EXPECT_EQ(Sha256OfFile(big,
+                           [&](uint64_t blocks) {
+                             read = blocks;
+                             if (blocks == row.stopAfter) token.cancel();
+                             return !token.cancelled();
+                           }),
+              std::nullopt);
+    EXPECT_EQ(read, row.stopAfter);
+  }
+  // The token form.
+  CancelToken cancelled;
+  cancelled.cancel();
+  EXPECT_EQ(Sha256OfFile(big, cancelled), std::nullopt);
+}
+
+// Cancelled from another thread while it reads, as a newer selection or Quit
+// does: the hash ends within a block of the request.
+TEST(Sha256, CancelFromAnotherThreadEndsTheHashWithinABlock) {
+  TempDir dir;
+  const std::string big = dir / "big.exe";
+  checks_test::WriteSparseFile(big, uint64_t{64} << 30, "MZ");
+  CancelToken token;
+  std::atomic<uint64_t> read{0};
+  std::optional<std::string> digest = "unset";
+  std::thread hashing([&] {
+    digest = Sha256OfFile(big, [&](uint64_t blocks) {
+      read.store(blocks);
+      return !token.cancelled();
+    });
+  });
+  while (read.load() < 2) std::this_thread::yield();
+  token.cancel();
+  const uint64_t atCancel = read.load();
+  hashing.join();
+  EXPECT_EQ(digest, std::nullopt);
+  EXPECT_LE(read.load(), atCancel + 1);
 }
 
 TEST(Sha256, DemoSampleHasTheListedDigest) {

@@ -1,10 +1,15 @@
 #include "pipeline/build_timings.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <cmath>
 #include <limits>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "tests/core/test_support.h"
 
@@ -63,6 +68,32 @@ TEST(BuildTimings, RemainingTimeFromTheLastBuild) {
   EXPECT_EQ(RemainingText(std::nullopt, 1, 6, 0), std::nullopt) << "first build";
 }
 
+// A damaged record of absurd durations gives no estimate, not "about 70560 min left".
+TEST(BuildTimings, AnEstimateOfMoreThanAFewHoursIsNone) {
+  struct Row {
+    std::vector<double> stageSeconds;
+    std::optional<std::string> text;
+  };
+  const Row rows[] = {
+      {std::vector<double>(9, 604800), std::nullopt},  // nine stages of a week each
+      {{3600, 3600, 3600, 3600, 1}, std::nullopt},     // just over four hours
+      {{3600, 3600, 3600, 3600}, "about 240 min left"},
+      {{60, 7200}, "about 121 min left"},
+  };
+  for (const Row& row : rows) {
+    const int64_t count = static_cast<int64_t>(row.stageSeconds.size());
+    EXPECT_EQ(RemainingText(BuildTimings{row.stageSeconds}, 1, count, 0), row.text) << count;
+  }
+  // Read from a file as it would be kept, the week-long stages give none either.
+  TempDir dir;
+  std::string text = "velmora-build-timings 1\n9\n";
+  for (int i = 0; i < 9; ++i) text += "604800000\n";
+  WriteFile(dir / "build-timings", text);
+  std::optional<BuildTimings> kept = LoadBuildTimings(dir / "build-timings");
+  ASSERT_TRUE(kept.has_value());
+  EXPECT_EQ(RemainingText(kept, 1, 9, 0), std::nullopt);
+}
+
 TEST(BuildTimings, StopwatchRecordsEachStageUntilTheNextBegins) {
   BuildStopwatch watch(100, 6);
   EXPECT_EQ(watch.stage(), 1);
@@ -114,6 +145,73 @@ TEST(BuildTimings, DamagedFileGivesNoEstimate) {
   }
   WriteFile(path, "velmora-build-timings 1\n1\n1000\n");
   EXPECT_TRUE(LoadBuildTimings(path).has_value()) << "the well-formed control case";
+}
+
+// Whatever is put in the file's place is neither waited on nor read without
+// bound: each row would hang or exhaust memory if it were read like a file.
+TEST(BuildTimings, AFileThatIsNotASmallRegularFileIsNeverWaitedOnOrReadInFull) {
+  TempDir dir;
+  const std::string fifo = dir / "fifo";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+  const std::string zero = dir / "zero";
+  ASSERT_EQ(symlink("/dev/zero", zero.c_str()), 0);
+  const std::string folder = dir / "folder";
+  ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);
+  // Well-formed, but padded past the size a timings file can have.
+  std::string oversized = "velmora-build-timings 1\n1\n1000\n";
+  const std::string tooLong = dir / "too-long";
+  WriteFile(tooLong, oversized + std::string(kMaxBuildTimingsBytes, '\n'));
+  // A file whose claimed size is 0 but which reads without end.
+  for (const std::string& path : {fifo, zero, folder, tooLong, std::string("/proc/self/maps"),
+                                  std::string("/dev/urandom")}) {
+    EXPECT_EQ(LoadBuildTimings(path), std::nullopt) << path;
+  }
+  // A link to a well-formed regular file is still read.
+  WriteFile(dir / "real", oversized);
+  ASSERT_EQ(symlink((dir / "real").c_str(), (dir / "link").c_str()), 0);
+  EXPECT_TRUE(LoadBuildTimings(dir / "link").has_value());
+}
+
+// The window reads the file this way: on the background queue, with the
+// answer on the main queue; a FIFO there is answered too, with nothing.
+TEST(BuildTimings, ReadInTheBackgroundAndHandedToTheMainQueue) {
+  TempDir dir;
+  const std::string fifo = dir / "fifo";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+  WriteFile(dir / "kept", "velmora-build-timings 1\n2\n1000\n2500\n");
+  struct Row {
+    std::string path;
+    std::optional<std::vector<double>> seconds;
+  };
+  for (const Row& row : {Row{dir / "kept", std::vector<double>{1, 2.5}}, Row{fifo, std::nullopt},
+                         Row{dir / "missing", std::nullopt}}) {
+    std::optional<std::optional<BuildTimings>> answer;
+    std::thread::id answeredOn;
+    LoadBuildTimingsInBackground(
+        [&](std::optional<BuildTimings> timings) {
+          answer = std::move(timings);
+          answeredOn = std::this_thread::get_id();
+        },
+        row.path);
+    ASSERT_TRUE(test::MainQueue().pumpFor([&] { return answer.has_value(); },
+                                          std::chrono::seconds(20)))
+        << row.path;
+    EXPECT_EQ(answeredOn, std::this_thread::get_id());
+    ASSERT_EQ(answer->has_value(), row.seconds.has_value()) << row.path;
+    if (row.seconds) {
+      EXPECT_EQ((*answer)->stageSeconds, *row.seconds);
+    }
+  }
+}
+
+TEST(BuildTimings, TheLastBuildsStageCountIsAGuessOnlyUntilTheScriptNamesOne) {
+  BuildStopwatch guessed(0, 1);
+  guessed.guessStageCount(6);
+  EXPECT_EQ(guessed.stageCount(), 6);
+  BuildStopwatch named(0, 1);
+  named.stageBegan(1, 9, 1);
+  named.guessStageCount(6);
+  EXPECT_EQ(named.stageCount(), 9);
 }
 
 }  // namespace

@@ -101,6 +101,14 @@ class DittoCopy(unittest.TestCase):
             self.assertEqual(snapshot(dest), snapshot(app))
             self.assertTrue(os.path.islink(os.path.join(dest, "Contents", "absolute-link")))
 
+    def test_accepts_and_ignores_noqtn(self):
+        with tempfile.TemporaryDirectory() as tmp:
+            app = self.make_app(tmp)
+            dest = os.path.join(tmp, "Applications", "Game.app.installing")
+            result = tool("ditto", "--noqtn", app, dest)
+            self.assertEqual((result.returncode, result.stderr), (0, ""))
+            self.assertEqual(snapshot(dest), snapshot(app))
+
     def test_failures_report_and_return_non_zero(self):
         with tempfile.TemporaryDirectory() as tmp:
             app = self.make_app(tmp)
@@ -110,6 +118,7 @@ class DittoCopy(unittest.TestCase):
                 ("missing source", [os.path.join(tmp, "nope"), os.path.join(tmp, "out")]),
                 ("parent is a file", [app, os.path.join(a_file, "out", "Game.app")]),
                 ("one argument", [app]),
+                ("an option it does not know", ["--rsrc", app, os.path.join(tmp, "out")]),
             ]
             for name, args in cases:
                 with self.subTest(name):

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <optional>
 #include <string>
@@ -59,8 +60,12 @@ class Installing : public testing::Test {
     fakes_.install();
   }
 
+  // The failure's sentence, or nothing on success.
   std::optional<std::string> Install() const {
-    return AppInstaller().installBuiltAppFrom(source_, destination_);
+    Error error;
+    if (AppInstaller().installBuiltAppFrom(source_, destination_, &error)) return std::nullopt;
+    EXPECT_EQ(error.domain, kInstallerErrorDomain);
+    return error.message;
   }
 
   void ExpectNewCopyInPlace() const {
@@ -121,29 +126,89 @@ TEST_F(Installing, RefusesAnythingItDidNotMakeAndChangesNothing) {
   }
 }
 
-TEST_F(Installing, FailedCopyLeavesNeitherAppNorTemporary) {
+TEST_F(Installing, FailedCopyKeepsTheInstalledAppExactlyAsItWasAndLeavesNoTemporary) {
   struct Row {
     const char* what;
+    bool installedBefore;
     bool dittoExists;
   };
-  for (const Row row : {Row{"copy tool fails half way", true}, Row{"copy tool missing", false}}) {
+  const Row rows[] = {
+      {"copy tool fails half way over an installed app", true, true},
+      {"copy tool missing with an installed app", true, false},
+      {"copy tool fails half way into an empty folder", false, true},
+  };
+  for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
-    MakeApp(destination_, kGameBundleIdentifier, "old build");
-    // Half a copy, then a failure, as a full disk would leave it.
+    TempDir scratch;
+    applications_ = scratch / "Applications";
+    destination_ = applications_ + "/Velmora 3000.app";
+    if (row.installedBefore) {
+      MakeApp(destination_, kGameBundleIdentifier, "old build");
+      WriteFile(destination_ + "/Contents/Resources/only-in-old", "x");
+    } else {
+      WriteFile(applications_ + "/Other.app/keep", "theirs");
+    }
+    const std::vector<std::string> before = TreeListing(applications_);
+    // Half a copy, then a failure, as a full disk or an I/O error would leave it.
     fakes_.table().ditto = row.dittoExists
-                               ? fakes_.make("ditto", "mkdir -p \"$2/Contents\"; exit 1")
+                               ? fakes_.make("ditto", "eval dst=\\${$#}; mkdir -p \"$dst/Contents\"; exit 1")
                                : fakes_.missing();
     fakes_.install();
     EXPECT_EQ(Install(), "Copying the app failed. Is the disk full?");
-    EXPECT_EQ(TreeListing(applications_), std::vector<std::string>{});
+    EXPECT_EQ(TreeListing(applications_), before);
     EXPECT_EQ(ReadFile(source_ + "/Contents/MacOS/mark"), "new build");
+  }
+}
+
+TEST_F(Installing, OnlyTheApplicationsCopyDropsTheQuarantineAttribute) {
+  MakeApp(destination_, kGameBundleIdentifier, "old build");
+  EXPECT_EQ(Install(), std::nullopt);
+  ExpectNewCopyInPlace();
+  std::vector<std::string> copies;
+  for (const std::string& run : fakes_.runs()) {
+    if (run.rfind("ditto ", 0) == 0) copies.push_back(run);
+  }
+  EXPECT_EQ(copies, (std::vector<std::string>{"ditto --noqtn " + source_ + " " + destination_ +
+                                              ".installing"}));
+}
+
+TEST_F(Installing, AnEarlierCopyThatCannotBeRemovedIsRefusedBeforeCopying) {
+  if (geteuid() == 0) GTEST_SKIP() << "root may remove whatever the modes say";
+  MakeApp(destination_, kGameBundleIdentifier, "old build");
+  ASSERT_EQ(chmod((destination_ + "/Contents/MacOS").c_str(), 0555), 0);
+  const std::vector<std::string> before = TreeListing(applications_);
+  EXPECT_EQ(Install(), destination_ + " couldn't be replaced. Check its permissions.");
+  EXPECT_EQ(TreeListing(applications_), before);
+  chmod((destination_ + "/Contents/MacOS").c_str(), 0755);
+}
+
+// The exchange of a complete copy with the installed one: in one step where
+// the system has it, else by renaming aside; both leave the two whole.
+TEST(SwapIntoPlace, ExchangesTwoFoldersEitherWayAndFailsWithoutLosingEither) {
+  for (SwapMethod method : {SwapMethod::System, SwapMethod::Aside}) {
+    SCOPED_TRACE(method == SwapMethod::System ? "system" : "aside");
+    TempDir dir;
+    WriteFile(dir / "A.app.installing/new", "new");
+    WriteFile(dir / "A.app/old", "old");
+    EXPECT_TRUE(SwapIntoPlace(dir / "A.app.installing", dir / "A.app", method));
+    EXPECT_EQ(TreeListing(dir.path()),
+              (std::vector<std::string>{"A.app dir", "A.app.installing dir",
+                                        "A.app.installing/old file old", "A.app/new file new"}));
+    // Nothing to exchange with: both stay where they were.
+    Error error;
+    EXPECT_FALSE(SwapIntoPlace(dir / "A.app.installing", dir / "missing.app", method, &error));
+    EXPECT_EQ(error.domain, "NSPOSIXErrorDomain");
+    EXPECT_EQ(error.code, ENOENT);
+    EXPECT_EQ(TreeListing(dir.path()),
+              (std::vector<std::string>{"A.app dir", "A.app.installing dir",
+                                        "A.app.installing/old file old", "A.app/new file new"}));
   }
 }
 
 TEST_F(Installing, NeverMovesOverAnItemThatAppearedDuringTheCopy) {
   // An empty folder: a plain rename would silently replace it.
-  fakes_.table().ditto =
-      fakes_.make("ditto", "'" + PlatformTool("ditto") + "' \"$@\" && mkdir \"${2%.installing}\"");
+  fakes_.table().ditto = fakes_.make(
+      "ditto", "'" + PlatformTool("ditto") + "' \"$@\" && eval dst=\\${$#} && mkdir \"${dst%.installing}\"");
   fakes_.install();
   EXPECT_EQ(Install(), "The app was copied but couldn't be put in place.");
   EXPECT_EQ(TreeListing(applications_), std::vector<std::string>{"Velmora 3000.app dir"});
@@ -191,8 +256,8 @@ TEST_F(Installing, BackgroundMoveReportsOnTheMainThread) {
   std::optional<std::optional<std::string>> result;
   std::thread::id ranOn;
   MoveAppInBackground(AppInstaller(), source_, destination_,
-                      [&](std::optional<std::string> failure) {
-                        result = failure;
+                      [&](bool moved, const Error& error) {
+                        result = moved ? std::nullopt : std::optional(error.message);
                         ranOn = std::this_thread::get_id();
                       });
   ASSERT_TRUE(checks_test::MainQueue().pumpFor([&] { return result.has_value(); },

@@ -91,9 +91,9 @@ class NotificationTest : public QObject {
 
   void aBuildEndIsPostedOnlyWhileTheWindowIsNotActive() {
     DBusNotificationPoster poster;
-    QVERIFY(!NotifyBuildEnded(poster, true, BuildEnd::kDone, {}, [] {}));
+    QVERIFY(!NotifyBuildEnded(poster, true, BuildEnd::Done, {}, [] {}));
     int raised = 0;
-    QVERIFY(NotifyBuildEnded(poster, false, BuildEnd::kFailed, "Your disk is full.",
+    QVERIFY(NotifyBuildEnded(poster, false, BuildEnd::Failed, "Your disk is full.",
                              [&] { ++raised; }));
     QTRY_COMPARE(fake_.calls.size(), 1);
     QCOMPARE(fake_.calls[0].summary, QString("The build didn't finish"));

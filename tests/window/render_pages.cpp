@@ -76,18 +76,20 @@ int main(int argc, char** argv) {
       {"installer-archive",
        [&] {
          return rejected("setup_simcity_3000_unlimited_2.0.949(a).zip", "530 MB",
-                         *NearMissSentence(NearMiss::kArchive));
+                         *NearMissSentence(NearMiss::Archive));
        }},
       {"installer-data-part",
        [&] {
          return rejected("setup_simcity_3000_unlimited_2.0.949(a)-1.bin", "1.9 GB",
-                         *NearMissSentence(NearMiss::kDataPart));
+                         *NearMissSentence(NearMiss::DataPart));
        }},
       {"installer-no-room",
        [&] {
-         return rejected(name, "535 MB", *BuildSpaceProblem({"/"}, [](const std::string&) {
-                           return std::optional<uint64_t>(uint64_t{2} << 30);
-                         }));
+         Error noRoom;
+         CheckBuildSpace({"/"}, &noRoom, [](const std::string&) {
+           return std::optional<uint64_t>(uint64_t{2} << 30);
+         });
+         return rejected(name, "535 MB", noRoom.message);
        }},
       {"build-time",
        [&] {
