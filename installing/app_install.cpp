@@ -86,14 +86,14 @@ std::optional<std::string> AppInstaller::installBuiltAppFrom(const std::string& 
           &identifier);
     }
     if (Trimmed(identifier) != kGameBundleIdentifier) {
-      return destination +
+      return IsolatedName(destination) +
              " already exists and wasn't made by this installer. Move or rename it "
              "first.";
     }
     RemoveItem(destination);
     // Judged by what is left: a partly removed app still counts as a failure.
     if (ItemExists(destination))
-      return destination + " couldn't be replaced. Check its permissions.";
+      return IsolatedName(destination) + " couldn't be replaced. Check its permissions.";
   }
 
   std::string temporary = destination + ".installing";
