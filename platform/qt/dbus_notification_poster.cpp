@@ -21,30 +21,7 @@ const QString kBodyMarkup = QStringLiteral("body-markup");
 // `text` as markup that shows exactly `text`: the five characters markup
 // gives a meaning to, as entities.
 QString EscapedMarkup(const QString& text) {
-  QString escaped;
-  escaped.reserve(text.size());
-  for (QChar c : text) {
-    switch (c.unicode()) {
-      case '&':
-        escaped += QStringLiteral("&amp;");
-        break;
-      case '<':
-        escaped += QStringLiteral("&lt;");
-        break;
-      case '>':
-        escaped += QStringLiteral("&gt;");
-        break;
-      case '"':
-        escaped += QStringLiteral("&quot;");
-        break;
-      case '\'':
-        escaped += QStringLiteral("&apos;");
-        break;
-      default:
-        escaped += c;
-    }
-  }
-  return escaped;
+  return text.toHtmlEscaped().replace(QLatin1Char('\''), QStringLiteral("&apos;"));
 }
 
 }  // namespace
