@@ -48,13 +48,6 @@ size_t DecodeAt(std::string_view bytes, size_t i, char32_t& c) {
   return length;
 }
 
-// The bidirectional formatting characters: the marks, the embeddings and
-// overrides, and the isolates.
-bool IsBidiControl(char32_t c) {
-  return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
-         (c >= 0x2066 && c <= 0x2069);
-}
-
 constexpr char32_t kPopDirectionalIsolate = 0x2069;
 
 // LRI, RLI and FSI each open an isolate that the next unmatched PDI closes.
@@ -157,6 +150,11 @@ bool IsTrimmable(char32_t c) {
 }
 
 }  // namespace
+
+bool IsBidiControl(char32_t c) {
+  return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
+         (c >= 0x2066 && c <= 0x2069);
+}
 
 bool IsValidUtf8(std::string_view bytes) {
   size_t i = 0;
