@@ -11,16 +11,24 @@
 #include "base/paths.h"
 #include "checks/installer_validation.h"
 #include "platform/bundle.h"
+#if defined(__APPLE__)
+#include "platform/mac/volume_capacity.h"
+#endif
 
 namespace vlmr {
 
 namespace fs = std::filesystem;
 
 std::optional<uint64_t> MeasureFreeBytes(const std::string& path) {
+#if defined(__APPLE__)
+  // Finder's figure, which counts purgeable space; statvfs does not.
+  return MeasureMacVolumeFreeBytes(path);
+#else
   struct statvfs info {};
   if (statvfs(path.c_str(), &info) != 0) return std::nullopt;
   // f_bavail, not f_bfree: the blocks kept for root are not ours to fill.
   return static_cast<uint64_t>(info.f_bavail) * static_cast<uint64_t>(info.f_frsize);
+#endif
 }
 
 std::string NearestExistingAncestor(const std::string& path) {

@@ -17,7 +17,9 @@ inline constexpr uint64_t kBuildSpaceNeeded = 5ull << 30;
 /// an existing `path`, or nothing when it cannot be measured.
 using FreeSpaceMeasure = std::function<std::optional<uint64_t>(const std::string& path)>;
 
-/// `statvfs` of `path`: available blocks times the fragment size.
+/// The free bytes of the volume holding `path`: on the Mac as Finder counts
+/// them (platform/mac/volume_capacity.h), elsewhere `statvfs`'s available
+/// blocks times the fragment size.
 std::optional<uint64_t> MeasureFreeBytes(const std::string& path);
 
 /// `path` itself when it exists, else its nearest existing ancestor: the

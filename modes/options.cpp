@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 
 #include "base/paths.h"
@@ -43,6 +44,20 @@ bool HasArgument(const std::vector<std::string>& arguments, std::string_view opt
     if (argument == option) return true;
   }
   return false;
+}
+
+std::vector<std::string> ExistingFileArguments(const std::vector<std::string>& arguments) {
+  std::vector<std::string> files;
+  for (size_t i = 1; i < arguments.size(); ++i) {
+    if (arguments[i].empty()) continue;
+    bool ok = false;
+    std::string path = ExpandPath(arguments[i], &ok);
+    if (!ok) continue;
+    // Only a regular file: reading a pipe or a device could block the check forever.
+    std::error_code ignored;
+    if (std::filesystem::is_regular_file(path, ignored)) files.push_back(std::move(path));
+  }
+  return files;
 }
 
 std::string ExpandPath(const std::string& path, bool* ok) {

@@ -21,6 +21,12 @@ std::optional<std::string> ValueForOption(const std::vector<std::string>& argume
 /// YES when some argument is exactly `option`.
 bool HasArgument(const std::vector<std::string>& arguments, std::string_view option);
 
+/// The arguments after the program path that name an existing regular file
+/// (a final symbolic link followed), made absolute (ExpandPath), in order: the
+/// installers the window is asked to open. Anything else is ignored: options,
+/// folders, devices and pipes, names of nothing.
+std::vector<std::string> ExistingFileArguments(const std::vector<std::string>& arguments);
+
 /// A path as typed by the user made absolute: "~" and "~user" expanded, "/..."
 /// unchanged, anything else appended to the current directory, however long.
 /// When there is no current directory (it was removed) a relative path is

@@ -4,10 +4,12 @@
 #include <QTimer>
 #include <mutex>
 
+#include "modes/options.h"
 #include "modes/windowed.h"
 #include "platform/qt/qt_main_queue.h"
 #include "platform/queues.h"
 #include "window/installer_controller.h"
+#include "window/open_file.h"
 
 namespace vlmr {
 namespace {
@@ -54,6 +56,8 @@ int RunWindowedApplication(int argc, char** argv) {
     // Launch runs from the loop, as the platform's finished-launching notice does.
     QTimer::singleShot(0, &controller,
                        [&controller] { controller.applicationDidFinishLaunching(); });
+    // Installers named on the command line arrive as the Mac's file-open events do.
+    PostFileOpenEvents(ExistingFileArguments(ArgumentList(argc, argv)));
     QApplication::exec();
   }
   mainQueue->close();

@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-image-formats-plugins libgl-dev    # the window (and .icns reading)
   libssl-dev                                          # SHA-256 of the installer (OpenSSL EVP)
   dbus-daemon                                         # desktop notifications; dbus-run-session in tests
+  file                                                # tells Mach-O files apart (the packaging dry run)
   libgtest-dev googletest                             # tests
   fonts-inter fonts-dejavu-core                       # the interface and log fonts
   xvfb dbus-bin at-spi2-core python3-pyatspi          # what a screen reader hears (a11y tests)

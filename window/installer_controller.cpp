@@ -15,7 +15,9 @@
 #include "platform/app_folders.h"
 #include "platform/bundle.h"
 #include "platform/queues.h"
+#include "session/stage_mapping.h"
 #include "window/build_page.h"
+#include "window/build_presence.h"
 #include "window/build_run.h"
 #include "window/installer_page.h"
 #include "window/welcome_page.h"
@@ -43,6 +45,7 @@ QString SelectionName(const std::string& path) {
 void InstallerController::checkPrerequisites() {
   session_.setMissingItems(PrerequisiteProbe().checkPrerequisites());
   showWelcomePageMissing(!session_.missingItems().empty());
+  openPendingInstallerFile();
 }
 
 void InstallerController::installCommandLineTools() {
@@ -164,6 +167,15 @@ void InstallerController::beginBuild() {
   connect(page, &BuildPage::cancelRequested, this, &InstallerController::cancelBuild);
   showPage(page);
   session_.buildStarted(AppFolders::Current().installerLog());
+  // The Dock's bar follows the page's, from the same empty start.
+  presence_->buildStarted();
+  connect(run, &BuildRun::stageReached, presence_,
+          [presence = presence_](qint64 stage) {
+            // As the page: a stage out of range moves nothing.
+            if (stage >= 0 && stage < kBuildStageCount) {
+              presence->progressChanged(BuildStageProgress(stage));
+            }
+          });
 
   // The clock beside the stage counter, on the main thread; it goes with the page.
   auto* ticker = new QTimer(page);
@@ -196,6 +208,7 @@ const BuildRun* InstallerController::buildRun() const {
 }
 
 void InstallerController::releaseRun() {
+  presence_->releaseSleep();
   if (run_ != nullptr) run_->deleteLater();
   run_ = nullptr;
 }

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "session/build_notification.h"
 #include "checks/free_space.h"
@@ -24,6 +26,7 @@ class QMenuBar;
 
 namespace vlmr {
 
+class BuildPresence;
 class BuildRun;
 
 /// The one object behind the windowed application: it owns the window, the
@@ -77,6 +80,8 @@ class InstallerController : public QObject {
   /// Where the end of a build is announced while the window is not active (the
   /// desktop's notifications unless set; tests pass their own). Null: nowhere.
   void setNotificationPoster(std::unique_ptr<NotificationPoster> poster);
+  /// The build's Dock tile and sleep inhibitor (tests set their own there).
+  BuildPresence* buildPresence() const { return presence_; }
 
   // ---- Welcome page (installer_controller.cpp) --------------------------
 
@@ -107,6 +112,10 @@ class InstallerController : public QObject {
   /// checks it in the background (a near miss named, an installer validated,
   /// the build's disk measured); only the latest selection's verdict is shown.
   void useInstallerAtURL(const QUrl& url);
+  /// The system asks us to open `path` (open_file.cpp): the installer page
+  /// with it selected as a drop would, ignored while a build runs, kept until
+  /// the window is up and the prerequisites are present.
+  void openInstallerFile(const QString& path);
 
   // ---- Build (installer_controller.cpp) ---------------------------------
 
@@ -156,6 +165,10 @@ class InstallerController : public QObject {
   void notifyBuildEnded(BuildEnd end, const std::string& failure);
   // A successful build: its time in the log, its timings kept for the next estimate.
   void recordFinishedBuild(const BuildRun& run);
+  // Opens the file kept by openInstallerFile once the prerequisites are present.
+  void openPendingInstallerFile();
+  // Logs once that the kept file waits for the prerequisites.
+  void logPendingOpen();
 
   InstallerSession session_;
   QPointer<QMainWindow> window_;
@@ -167,6 +180,11 @@ class InstallerController : public QObject {
   std::function<double()> clock_;
   std::unique_ptr<NotificationPoster> poster_;
   bool posterChosen_ = false;
+  BuildPresence* presence_ = nullptr;
+  QMetaObject::Connection focusWatch_;
+  // A file the system asked us to open before we could take it.
+  std::optional<std::string> pendingOpen_;
+  bool pendingOpenLogged_ = false;
 };
 
 }  // namespace vlmr

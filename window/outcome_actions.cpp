@@ -16,6 +16,7 @@
 #include "platform/home.h"
 #include "platform/qt/desktop_services.h"
 #include "platform/queues.h"
+#include "window/build_presence.h"
 #include "window/build_run.h"
 #include "window/desktop.h"
 #include "window/done_page.h"
@@ -81,6 +82,7 @@ void InstallerController::recordFinishedBuild(const BuildRun& run) {
 }
 
 void InstallerController::notifyBuildEnded(BuildEnd end, const std::string& failure) {
+  presence_->buildEnded(end, window_ != nullptr && window_->isActiveWindow());
   if (window_ == nullptr || window_->isActiveWindow()) return;
   NotificationPoster* poster = notificationPoster();
   if (poster == nullptr) return;

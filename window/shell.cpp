@@ -9,15 +9,21 @@
 #include <QMessageBox>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QWindow>
 
 #include "base/paths.h"
 #include "components/page_helpers.h"
 
 #include "pipeline/installer_log.h"
 #include "platform/bundle.h"
+#include "window/build_presence.h"
 #include "window/installer_controller.h"
-#ifndef Q_OS_MACOS
+#include "window/open_file.h"
+#ifdef Q_OS_MACOS
+#include "platform/mac/user_notification_poster.h"
+#else
 #include "platform/qt/dbus_notification_poster.h"
+#include "platform/qt/launcher_entry.h"
 #endif
 
 namespace vlmr {
@@ -40,12 +46,11 @@ class PageHost : public QWidget {
   }
 };
 
-// The desktop's notifications: the freedesktop service over D-Bus. The Mac's
-// user-notification centre (platform/mac/user_notification_poster.mm) is to
-// take this place there; until it is built, a Mac build posts nothing.
+// The desktop's notifications: the user-notification centre on the Mac (none
+// when run outside the bundle), the freedesktop service over D-Bus elsewhere.
 std::unique_ptr<NotificationPoster> DesktopNotificationPoster() {
 #ifdef Q_OS_MACOS
-  return nullptr;
+  return MakeUserNotificationPoster();
 #else
   return std::make_unique<DBusNotificationPoster>(InstallerController::windowTitle());
 #endif
@@ -60,9 +65,22 @@ std::string ApplicationLocation() {
 
 }  // namespace
 
-InstallerController::InstallerController(QObject* parent) : QObject(parent) {}
+InstallerController::InstallerController(QObject* parent)
+    : QObject(parent), presence_(new BuildPresence(this)) {
+  new FileOpenFilter([this](const QString& path) { openInstallerFile(path); }, this);
+  // The Dock's badge and request for attention go once the player is back.
+  if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+    focusWatch_ = connect(app, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focus) {
+      if (focus != nullptr && window_ != nullptr && window_->windowHandle() == focus) {
+        presence_->windowActivated();
+      }
+    });
+  }
+}
 
 InstallerController::~InstallerController() {
+  // The window's focus goes as it is deleted: nothing to clear then.
+  disconnect(focusWatch_);
   delete window_.data();
   // A menu bar that never went into a window (the Mac's global one) is ours;
   // one inside the window went with it.
@@ -79,12 +97,17 @@ void InstallerController::setNotificationPoster(std::unique_ptr<NotificationPost
 }
 
 NotificationPoster* InstallerController::notificationPoster() {
-  // Made on first use: most runs never post, and need no bus connection.
+  // Made on first use (on the Mac at launch, for its permission question):
+  // most runs never post, and need no bus connection.
   if (!posterChosen_) setNotificationPoster(DesktopNotificationPoster());
   return poster_.get();
 }
 
 void InstallerController::applicationDidFinishLaunching() {
+#ifndef Q_OS_MACOS
+  // Docks match the window and its launcher entry to our desktop entry by this id.
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntryId));
+#endif
   buildMenu();
   buildWindow();
   AppendInstallerLog("launch: " + windowTitle().toStdString() + " (bundle " +
@@ -93,6 +116,11 @@ void InstallerController::applicationDidFinishLaunching() {
   checkPrerequisites();
   window_->raise();
   window_->activateWindow();
+#ifdef Q_OS_MACOS
+  // The Mac asks the player once whether the app may notify. Asked now, the
+  // answer is in long before the first build ends.
+  notificationPoster();
+#endif
 }
 
 void InstallerController::buildMenu() {

@@ -5,7 +5,7 @@
 #include <QUrl>
 
 #ifdef Q_OS_MACOS
-#include <QProcess>
+#include "platform/mac/file_viewer.h"
 #else
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -14,13 +14,6 @@
 #endif
 
 namespace vlmr {
-namespace {
-
-void OpenContainingFolder(const QString& path) {
-  OpenWithDesktop(QFileInfo(path).absolutePath());
-}
-
-}  // namespace
 
 void OpenWithDesktop(const QString& path) {
   QDesktopServices::openUrl(QUrl::fromLocalFile(path));
@@ -29,13 +22,19 @@ void OpenWithDesktop(const QString& path) {
 #ifdef Q_OS_MACOS
 
 void RevealInFileManager(const QString& path) {
-  if (QProcess::startDetached(QStringLiteral("/usr/bin/open"), {QStringLiteral("-R"), path})) {
-    return;
-  }
-  OpenContainingFolder(path);
+  // Finder always answers; the folder fallback is for the bus-less Linux desktop.
+  SelectInFileViewer(path.toStdString());
 }
 
 #else
+
+namespace {
+
+void OpenContainingFolder(const QString& path) {
+  OpenWithDesktop(QFileInfo(path).absolutePath());
+}
+
+}  // namespace
 
 void RevealInFileManager(const QString& path) {
   QDBusConnection bus = QDBusConnection::sessionBus();

@@ -86,5 +86,30 @@ TEST(ExpandPath, LongOrVanishedWorkingDirectory) {
   ASSERT_EQ(chdir(saved.c_str()), 0);
 }
 
+
+// The installers named on the command line: regular files only, made
+// absolute, in order; the program path, options, folders, devices, pipes and
+// names of nothing are ignored.
+TEST(ExistingFileArguments, OnlyRegularFilesCount) {
+  test::TempDir root;
+  const std::string saved = std::filesystem::current_path().string();
+  test::WriteFile(root / "setup.exe", "MZ");
+  test::WriteFile(root / "later.exe", "MZ");
+  ASSERT_EQ(mkfifo((root / "pipe.exe").c_str(), 0600), 0);
+  std::filesystem::create_symlink(root / "setup.exe", root / "link.exe");
+  std::filesystem::create_symlink(root / "nothing.exe", root / "dangling.exe");
+  ASSERT_EQ(chdir(root.path().c_str()), 0);
+
+  const std::vector<std::string> arguments = {
+      root / "setup.exe",  // the program path is never an installer
+      "--verbose", "", root.path(), "/dev/null", root / "pipe.exe", root / "dangling.exe",
+      root / "missing.exe", "setup.exe", root / "link.exe", root / "later.exe"};
+  EXPECT_EQ(ExistingFileArguments(arguments),
+            (std::vector<std::string>{root.path() + "/setup.exe", root / "link.exe",
+                                      root / "later.exe"}));
+  EXPECT_TRUE(ExistingFileArguments({"prog"}).empty());
+  ASSERT_EQ(chdir(saved.c_str()), 0);
+}
+
 }  // namespace
 }  // namespace vlmr

@@ -1,0 +1,187 @@
+#!/usr/bin/env bash
+# Turns the built Mac app into a disk image a player can download and open:
+#   1. copies the bundle aside (the build tree's copy stays as built);
+#   2. macdeployqt puts Qt's frameworks and the cocoa platform plug-in inside;
+#   3. every Mach-O file inside (frameworks, plug-ins, Contents/Helpers, any
+#      binary under Contents/Resources) is signed, innermost first, then the app
+#      with its entitlements; all with the hardened runtime and a secure
+#      timestamp;
+#   4. a disk image holding the app and a link to /Applications, signed;
+#   5. the image notarized by Apple and the ticket stapled to it;
+#   6. the image's app checked: codesign --verify --deep --strict, then
+#      Gatekeeper's verdict (spctl --assess).
+#
+# Usage: scripts/package-macos.sh APP [OUTPUT_DIR]
+#   APP         the built bundle, e.g. "build/macos/Velmora 3000 Installer.app"
+#   OUTPUT_DIR  where the image goes (default: dist/ beside APP)
+# Environment:
+#   VLMR_SIGN_IDENTITY   the codesign identity ("Developer ID Application: …").
+#                        Unset, empty or "-": ad hoc signing, without timestamp
+#                        or notarization; the image then opens only on Macs that
+#                        are told to trust it (Gatekeeper rejects it).
+#   VLMR_NOTARY_PROFILE  the notarytool keychain profile (made once with
+#                        `xcrun notarytool store-credentials`); needed with an
+#                        identity.
+#   VLMR_MACDEPLOYQT     Qt's deployment tool (default: macdeployqt on PATH).
+set -euo pipefail
+
+die() {
+  echo "package-macos: $*" >&2
+  exit 1
+}
+note() { echo "package-macos: $*"; }
+
+here="$(cd "$(dirname "$0")" && pwd)"
+entitlements="$here/package-macos.entitlements"
+
+[ $# -ge 1 ] && [ $# -le 2 ] || die "usage: package-macos.sh APP [OUTPUT_DIR]"
+app="${1%/}"
+[ -d "$app" ] || die "$app is not an app bundle; build the app first."
+app="$(cd "$app" && pwd)"
+out="${2:-$(dirname "$app")/dist}"
+info="$app/Contents/Info.plist"
+[ -f "$info" ] || die "$app has no Contents/Info.plist; build the app first."
+
+for tool in python3 ditto file codesign hdiutil xcrun spctl; do
+  command -v "$tool" >/dev/null || die "$tool was not found; install Xcode's command-line tools."
+done
+macdeployqt="${VLMR_MACDEPLOYQT:-macdeployqt}"
+command -v "$macdeployqt" >/dev/null ||
+  die "$macdeployqt was not found; put Qt's bin folder on PATH or set VLMR_MACDEPLOYQT."
+
+plist_value() {
+  python3 -c 'import plistlib, sys
+value = plistlib.load(open(sys.argv[1], "rb")).get(sys.argv[2], "")
+print(value if isinstance(value, str) else "")' "$info" "$1" 2>/dev/null ||
+    die "$info is not a readable property list."
+}
+executable="$(plist_value CFBundleExecutable)"
+version="$(plist_value CFBundleShortVersionString)"
+case "$executable" in
+  "" | */* | . | ..) die "$info names no executable." ;;
+esac
+[ -f "$app/Contents/MacOS/$executable" ] || die "$app has no Contents/MacOS/$executable."
+[ -n "$version" ] || die "$info has no CFBundleShortVersionString."
+
+# The Linux build's stand-ins for Apple's tools must never ship: a bundle that
+# carries them was not built on the Mac.
+for standin in ditto PlistBuddy xcode-select xcrun; do
+  [ ! -e "$app/Contents/Helpers/$standin" ] ||
+    die "$app carries the Linux stand-in tools (Contents/Helpers/$standin); package a bundle built on the Mac."
+done
+
+identity="${VLMR_SIGN_IDENTITY:-}"
+[ -n "$identity" ] || identity="-"
+adhoc=0
+[ "$identity" = "-" ] && adhoc=1
+if [ $adhoc -eq 0 ] && [ -z "${VLMR_NOTARY_PROFILE:-}" ]; then
+  die "VLMR_NOTARY_PROFILE is not set: a signed image needs notarizing (see xcrun notarytool store-credentials)."
+fi
+if [ $adhoc -eq 1 ]; then
+  note "no VLMR_SIGN_IDENTITY: signing ad hoc, without timestamp or notarization."
+  note "Gatekeeper will reject the image on other Macs; use it for testing only."
+  signing=(--force --sign - --options runtime --timestamp=none)
+else
+  signing=(--force --sign "$identity" --options runtime --timestamp)
+fi
+
+name="$(basename "$app")"
+work="$out/.package"
+image_root="$work/image"
+staged="$image_root/$name"
+mount_point="$work/mount"
+dmg="$out/Velmora3000Installer-$version.dmg"
+attached=0
+cleanup() {
+  if [ $attached -eq 1 ]; then hdiutil detach "$mount_point" -quiet || true; fi
+}
+trap cleanup EXIT
+
+rm -rf "$work" "$dmg"
+mkdir -p "$image_root" "$mount_point"
+
+note "copying $name"
+ditto "$app" "$staged"
+
+note "deploying Qt"
+"$macdeployqt" "$staged" -verbose=1
+[ -f "$staged/Contents/PlugIns/platforms/libqcocoa.dylib" ] ||
+  die "macdeployqt did not put the cocoa platform plug-in into the bundle."
+
+# Everything that holds code, innermost first: a framework is signed as a
+# whole, any other Mach-O file on its own; the app's own executable is signed
+# with the app.
+main="$staged/Contents/MacOS/$executable"
+code_items=()
+while IFS= read -r -d '' path; do
+  [ "$path" = "$main" ] && continue
+  case "$(file -b "$path")" in
+    *Mach-O*) ;;
+    *) continue ;;
+  esac
+  case "$path" in
+    *$'\n'*) die "a file name in the bundle holds a line break: $path" ;;
+  esac
+  if [[ "$path" =~ ^(.*\.framework)/ ]]; then
+    code_items+=("${BASH_REMATCH[1]}")
+  else
+    code_items+=("$path")
+  fi
+done < <(find "$staged/Contents" -type f -print0)
+
+if [ ${#code_items[@]} -gt 0 ]; then
+  while IFS= read -r item; do
+    note "signing ${item#"$staged/"}"
+    codesign "${signing[@]}" "$item"
+  done < <(printf '%s\n' "${code_items[@]}" | LC_ALL=C sort -u |
+             awk -F/ '{ print NF "\t" $0 }' | LC_ALL=C sort -t "$(printf '\t')" -k1,1nr -k2 |
+             cut -f2-)
+fi
+
+note "signing $name"
+codesign "${signing[@]}" --entitlements "$entitlements" "$staged"
+
+note "making the disk image"
+ln -s /Applications "$image_root/Applications"
+hdiutil create -volname "Velmora 3000 Installer" -srcfolder "$image_root" -fs HFS+ \
+  -format UDZO -ov "$dmg"
+if [ $adhoc -eq 1 ]; then
+  codesign --force --sign - --timestamp=none "$dmg"
+else
+  codesign --force --sign "$identity" --timestamp "$dmg"
+fi
+
+if [ $adhoc -eq 0 ]; then
+  note "notarizing (this waits for Apple's answer)"
+  if ! result="$(xcrun notarytool submit "$dmg" --keychain-profile "$VLMR_NOTARY_PROFILE" --wait 2>&1)"; then
+    echo "$result"
+    die "notarization failed; xcrun notarytool log with the id above tells why."
+  fi
+  echo "$result"
+  grep -Eq '^[[:space:]]*status: Accepted[[:space:]]*$' <<<"$result" ||
+    die "Apple did not accept the image; xcrun notarytool log with the id above tells why."
+  xcrun stapler staple "$dmg"
+  xcrun stapler validate "$dmg"
+fi
+
+note "checking the image's app"
+hdiutil attach -nobrowse -readonly -noautoopen -mountpoint "$mount_point" "$dmg"
+attached=1
+[ -d "$mount_point/$name" ] || die "the disk image does not hold $name."
+[ "$(readlink "$mount_point/Applications" || true)" = "/Applications" ] ||
+  die "the disk image has no link to /Applications."
+codesign --verify --deep --strict --verbose=2 "$mount_point/$name"
+if [ $adhoc -eq 1 ]; then
+  spctl --assess --type execute --verbose=2 "$mount_point/$name" ||
+    note "Gatekeeper rejects the ad hoc signed app, as expected."
+else
+  spctl --assess --type execute --verbose=2 "$mount_point/$name" ||
+    die "Gatekeeper rejects the app."
+  spctl --assess --type open --context context:primary-signature --verbose=2 "$dmg" ||
+    die "Gatekeeper rejects the disk image."
+fi
+hdiutil detach "$mount_point" -quiet
+attached=0
+rm -rf "$work"
+
+note "wrote $dmg"

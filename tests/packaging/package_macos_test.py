@@ -1,0 +1,383 @@
+#!/usr/bin/env python3
+"""A dry run of scripts/package-macos.sh against stand-ins for Apple's tools.
+
+The stand-ins (macdeployqt, codesign, hdiutil, xcrun, spctl, ditto) are
+written into a temporary folder put first on PATH; each records its arguments
+in a log, and macdeployqt and hdiutil do enough of their work (frameworks and
+the cocoa plug-in into the bundle; the image's contents kept for attaching)
+for the script's later steps to act on. `file` and python3 are the real ones,
+so which files count as Mach-O is decided as on the Mac. What is checked: the
+order (deploy, inner code before the app, image, notarize, staple, assess), the
+arguments that matter (hardened runtime, timestamp, entitlements, identity,
+keychain profile) and the refusals.
+"""
+
+import os
+import plistlib
+import shutil
+import subprocess
+import tempfile
+import unittest
+
+REPO = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
+SCRIPT = os.path.join(REPO, "scripts", "package-macos.sh")
+APP_NAME = "Velmora 3000 Installer.app"
+IDENTITY = "Developer ID Application: Velmora Test (TEAM123456)"
+PROFILE = "velmora-notary"
+
+# A Mach-O header as `file` recognises it: 64-bit arm64, the file type given.
+EXECUTE, DYLIB = 2, 6
+
+
+def macho(kind):
+    header = bytes([0xCF, 0xFA, 0xED, 0xFE, 0x0C, 0x00, 0x00, 0x01, 0, 0, 0, 0])
+    return header + kind.to_bytes(4, "little") + bytes(16)
+
+
+SEPARATOR = "\x1f"
+
+STANDINS = {
+    "macdeployqt": r"""
+log macdeployqt "$@"
+app="$1"
+fw="$app/Contents/Frameworks/QtCore.framework"
+mkdir -p "$fw/Versions/A/Resources" "$app/Contents/PlugIns/platforms"
+python3 -c 'import sys; open(sys.argv[1], "wb").write(bytes.fromhex(sys.argv[2]))' \
+  "$fw/Versions/A/QtCore" "$DYLIB_HEX"
+echo '<plist/>' > "$fw/Versions/A/Resources/Info.plist"
+ln -sfn A "$fw/Versions/Current"
+ln -sfn Versions/Current/QtCore "$fw/QtCore"
+if [ -z "${FAKE_NO_COCOA:-}" ]; then
+  python3 -c 'import sys; open(sys.argv[1], "wb").write(bytes.fromhex(sys.argv[2]))' \
+    "$app/Contents/PlugIns/platforms/libqcocoa.dylib" "$DYLIB_HEX"
+fi
+""",
+    "codesign": r"""
+log codesign "$@"
+""",
+    "ditto": r"""
+log ditto "$@"
+mkdir -p "$2"
+cp -a "$1/." "$2/"
+""",
+    "hdiutil": r"""
+log hdiutil "$@"
+case "$1" in
+  create)
+    src="" ; last=""
+    while [ $# -gt 0 ]; do
+      [ "$1" = "-srcfolder" ] && src="$2"
+      last="$1"; shift
+    done
+    rm -rf "$FAKE_STATE/image"
+    cp -a "$src" "$FAKE_STATE/image"
+    echo "disk image" > "$last" ;;
+  attach)
+    mount=""
+    while [ $# -gt 0 ]; do
+      [ "$1" = "-mountpoint" ] && mount="$2"
+      shift
+    done
+    cp -a "$FAKE_STATE/image/." "$mount/" ;;
+  detach)
+    find "$2" -mindepth 1 -maxdepth 1 -exec rm -rf {} + ;;
+esac
+""",
+    "xcrun": r"""
+log xcrun "$@"
+if [ "$1" = notarytool ]; then
+  echo "Processing complete"
+  echo "  id: 0f1e2d3c"
+  echo "  status: ${FAKE_NOTARY_STATUS:-Accepted}"
+  exit "${FAKE_NOTARY_EXIT:-0}"
+fi
+""",
+    "spctl": r"""
+log spctl "$@"
+exit "${FAKE_SPCTL_EXIT:-0}"
+""",
+}
+
+PRELUDE = """#!/usr/bin/env bash
+set -eu
+log() { (IFS=$'\\x1f'; printf '%s\\n' "$*") >> "$FAKE_LOG"; }
+"""
+
+
+class PackagingFixture(unittest.TestCase):
+    """A temporary folder with the stand-ins on PATH and a built bundle; shared
+    by a class's tests, since each run of the script takes a few seconds."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.temp = tempfile.mkdtemp(prefix="vlmr-package-")
+        cls.bin = os.path.join(cls.temp, "bin")
+        cls.state = os.path.join(cls.temp, "state")
+        os.makedirs(cls.bin)
+        os.makedirs(cls.state)
+        for name, body in STANDINS.items():
+            path = os.path.join(cls.bin, name)
+            with open(path, "w") as handle:
+                handle.write(PRELUDE + body)
+            os.chmod(path, 0o755)
+        cls.log = os.path.join(cls.temp, "calls.log")
+        cls.app = cls.make_app(os.path.join(cls.temp, "build", APP_NAME))
+        cls.out = os.path.join(cls.temp, "dist")
+
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(cls.temp)
+
+    @staticmethod
+    def make_app(app):
+        contents = os.path.join(app, "Contents")
+        files = {
+            "MacOS/VelmoraInstaller": (macho(EXECUTE), 0o755),
+            "Helpers/vlmr-supervisor": (macho(EXECUTE), 0o755),
+            "Resources/tools/bin/vlmr-shim": (macho(EXECUTE), 0o755),
+            "Resources/tools/bin/vlmr-tools-info": (b"#!/bin/sh\necho tools\n", 0o755),
+            "Resources/tools/lib/libvlmr.dylib": (macho(DYLIB), 0o644),
+            "Resources/src/README.md": (b"sources\n", 0o644),
+            "Resources/Velmora3000.icns": (b"icns\0\0\0\x08", 0o644),
+            "PkgInfo": (b"APPL????", 0o644),
+        }
+        for relative, (data, mode) in files.items():
+            path = os.path.join(contents, relative)
+            os.makedirs(os.path.dirname(path), exist_ok=True)
+            with open(path, "wb") as handle:
+                handle.write(data)
+            os.chmod(path, mode)
+        with open(os.path.join(contents, "Info.plist"), "wb") as handle:
+            plistlib.dump({"CFBundleExecutable": "VelmoraInstaller",
+                           "CFBundleShortVersionString": "1.0.0",
+                           "CFBundleIdentifier": "org.velmora.installer"}, handle)
+        return app
+
+    def run_script(self, env=None, app=None):
+        environment = {
+            "PATH": self.bin + os.pathsep + os.environ.get("PATH", "/usr/bin:/bin"),
+            "HOME": self.temp,
+            "FAKE_LOG": self.log,
+            "FAKE_STATE": self.state,
+            "DYLIB_HEX": macho(DYLIB).hex(),
+        }
+        environment.update(env or {})
+        result = subprocess.run(["bash", SCRIPT, app or self.app, self.out], env=environment,
+                                capture_output=True, text=True, timeout=60)
+        return result
+
+    def calls(self):
+        if not os.path.exists(self.log):
+            return []
+        with open(self.log) as handle:
+            return [line.rstrip("\n").split(SEPARATOR) for line in handle]
+
+    def staged(self, path):
+        """A path inside the staged copy of the app, as the script names it."""
+        return os.path.join(self.out, ".package", "image", APP_NAME, path)
+
+    def index_of(self, calls, predicate, what):
+        for index, call in enumerate(calls):
+            if predicate(call):
+                return index
+        self.fail(f"no call {what} in {calls}")
+
+
+def is_signing(call):
+    return call[0] == "codesign" and "--sign" in call
+
+
+def signed_item(call):
+    return call[-1]
+
+
+class ReleasePackaging(PackagingFixture):
+    """With an identity and a notary profile: the full release path."""
+
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        cls.result = cls.run_script(cls, {"VLMR_SIGN_IDENTITY": IDENTITY,
+                                          "VLMR_NOTARY_PROFILE": PROFILE})
+        cls.log_calls = cls.calls(cls)
+
+    def setUp(self):
+        self.assertEqual(self.result.returncode, 0, self.result.stderr + self.result.stdout)
+
+    def test_steps_run_in_order(self):
+        calls = self.log_calls
+        deploy = self.index_of(calls, lambda c: c[0] == "macdeployqt", "macdeployqt")
+        app_sign = self.index_of(calls, lambda c: is_signing(c) and c[-1].endswith(APP_NAME),
+                                 "signing the app")
+        inner = [i for i, c in enumerate(calls) if is_signing(c) and
+                 c[-1].startswith(self.staged("")) and not c[-1].endswith(APP_NAME)]
+        image = self.index_of(calls, lambda c: c[:2] == ["hdiutil", "create"], "hdiutil create")
+        image_sign = self.index_of(calls, lambda c: is_signing(c) and c[-1].endswith(".dmg"),
+                                   "signing the image")
+        notarize = self.index_of(calls, lambda c: c[:3] == ["xcrun", "notarytool", "submit"],
+                                 "notarytool submit")
+        staple = self.index_of(calls, lambda c: c[:3] == ["xcrun", "stapler", "staple"],
+                               "stapler staple")
+        verify = self.index_of(calls, lambda c: c[0] == "codesign" and "--verify" in c,
+                               "codesign --verify")
+        assess = self.index_of(calls, lambda c: c[0] == "spctl" and "--assess" in c,
+                               "spctl --assess")
+        self.assertTrue(inner, calls)
+        self.assertLess(deploy, min(inner))
+        self.assertLess(max(inner), app_sign)
+        self.assertLess(app_sign, image)
+        self.assertLess(image, image_sign)
+        self.assertLess(image_sign, notarize)
+        self.assertLess(notarize, staple)
+        self.assertLess(staple, verify)
+        self.assertLess(verify, assess)
+
+    def test_every_piece_of_code_is_signed_once_and_nothing_else(self):
+        signed = [signed_item(c) for c in self.log_calls if is_signing(c)
+                  and c[-1].startswith(self.staged("")[:-1])]
+        expected = [self.staged(p) for p in (
+            "Contents/Frameworks/QtCore.framework",
+            "Contents/Helpers/vlmr-supervisor",
+            "Contents/PlugIns/platforms/libqcocoa.dylib",
+            "Contents/Resources/tools/bin/vlmr-shim",
+            "Contents/Resources/tools/lib/libvlmr.dylib",
+        )] + [self.staged("")[:-1]]
+        self.assertCountEqual(signed, expected)
+        # Innermost first: nothing is signed after a folder that holds it.
+        for index, item in enumerate(signed):
+            for later in signed[index + 1:]:
+                self.assertFalse(later.startswith(item + "/"), f"{later} signed after {item}")
+
+    def test_code_is_signed_with_the_runtime_a_timestamp_and_the_identity(self):
+        for call in self.log_calls:
+            if not is_signing(call):
+                continue
+            with self.subTest(item=call[-1]):
+                self.assertEqual(call[call.index("--sign") + 1], IDENTITY)
+                self.assertIn("--timestamp", call)
+                if not call[-1].endswith(".dmg"):
+                    self.assertIn("--options", call)
+                    self.assertEqual(call[call.index("--options") + 1], "runtime")
+
+    def test_only_the_app_carries_the_apple_events_entitlement(self):
+        entitled = [c for c in self.log_calls if is_signing(c) and "--entitlements" in c]
+        self.assertEqual([c[-1] for c in entitled], [self.staged("")[:-1]])
+        path = entitled[0][entitled[0].index("--entitlements") + 1]
+        with open(path, "rb") as handle:
+            entitlements = plistlib.load(handle)
+        self.assertIs(entitlements.get("com.apple.security.automation.apple-events"), True)
+
+    def test_image_holds_the_deployed_app_and_an_applications_link(self):
+        image = os.path.join(self.state, "image")
+        self.assertEqual(os.readlink(os.path.join(image, "Applications")), "/Applications")
+        app = os.path.join(image, APP_NAME, "Contents")
+        self.assertTrue(os.path.isfile(os.path.join(app, "PlugIns/platforms/libqcocoa.dylib")))
+        self.assertTrue(os.path.isfile(os.path.join(app, "MacOS/VelmoraInstaller")))
+        dmgs = [name for name in os.listdir(self.out) if name.endswith(".dmg")]
+        self.assertEqual(dmgs, ["Velmora3000Installer-1.0.0.dmg"])
+        # Nothing of the work is left beside it.
+        self.assertEqual(sorted(os.listdir(self.out)), dmgs)
+
+    def test_notarized_with_the_profile_and_stapled_to_the_image(self):
+        dmg = os.path.join(self.out, "Velmora3000Installer-1.0.0.dmg")
+        submit = next(c for c in self.log_calls if c[:3] == ["xcrun", "notarytool", "submit"])
+        self.assertIn(dmg, submit)
+        self.assertEqual(submit[submit.index("--keychain-profile") + 1], PROFILE)
+        self.assertIn("--wait", submit)
+        staple = next(c for c in self.log_calls if c[:3] == ["xcrun", "stapler", "staple"])
+        self.assertEqual(staple[-1], dmg)
+
+    def test_verification_is_deep_and_strict_on_the_app_in_the_image(self):
+        verify = next(c for c in self.log_calls if c[0] == "codesign" and "--verify" in c)
+        for flag in ("--deep", "--strict"):
+            self.assertIn(flag, verify)
+        self.assertTrue(verify[-1].endswith(os.path.join("mount", APP_NAME)), verify)
+
+    def test_the_built_bundle_is_left_as_built(self):
+        self.assertFalse(os.path.exists(os.path.join(self.app, "Contents", "Frameworks")))
+        self.assertFalse(os.path.exists(os.path.join(self.app, "Contents", "PlugIns")))
+
+
+class AdHocPackaging(PackagingFixture):
+    """Without an identity: ad hoc signing, no timestamp, no notarization."""
+
+    def test_ad_hoc_signs_without_timestamp_or_notarization_and_says_so(self):
+        # Gatekeeper rejects ad hoc code: that is reported, not a failure.
+        result = self.run_script({"FAKE_SPCTL_EXIT": "3"})
+        self.assertEqual(result.returncode, 0, result.stderr + result.stdout)
+        self.assertIn("ad hoc", result.stdout)
+        calls = self.calls()
+        signing = [c for c in calls if is_signing(c)]
+        self.assertTrue(signing)
+        for call in signing:
+            with self.subTest(item=call[-1]):
+                self.assertEqual(call[call.index("--sign") + 1], "-")
+                self.assertNotIn("--timestamp", call)
+                self.assertIn("--timestamp=none", call)
+        self.assertFalse([c for c in calls if c[0] == "xcrun"], calls)
+        self.assertTrue([c for c in calls if c[:2] == ["hdiutil", "create"]])
+        self.assertTrue([c for c in calls if c[0] == "spctl"])
+
+
+class RefusedPackaging(PackagingFixture):
+    """Each refusal: a non-zero status, one sentence, and no step past the fault."""
+
+    def test_refusals(self):
+        release = {"VLMR_SIGN_IDENTITY": IDENTITY, "VLMR_NOTARY_PROFILE": PROFILE}
+        cases = [
+            # name, environment, bundle change, sentence, last tool allowed to run
+            ("notarization rejected", dict(release, FAKE_NOTARY_STATUS="Invalid"), None,
+             "Apple did not accept the image", "xcrun notarytool"),
+            ("notarytool fails", dict(release, FAKE_NOTARY_EXIT="1"), None,
+             "notarization failed", "xcrun notarytool"),
+            ("Gatekeeper rejects a release", dict(release, FAKE_SPCTL_EXIT="3"), None,
+             "Gatekeeper rejects the app", "spctl"),
+            ("no cocoa plug-in deployed", dict(release, FAKE_NO_COCOA="1"), None,
+             "cocoa platform plug-in", "macdeployqt"),
+            ("identity without a notary profile", {"VLMR_SIGN_IDENTITY": IDENTITY}, None,
+             "VLMR_NOTARY_PROFILE is not set", None),
+            ("the Linux stand-ins in the bundle", {}, "Contents/Helpers/xcrun",
+             "Linux stand-in tools", None),
+            ("no executable", {}, "-Contents/MacOS/VelmoraInstaller",
+             "has no Contents/MacOS/VelmoraInstaller", None),
+            ("no Info.plist", {}, "-Contents/Info.plist", "has no Contents/Info.plist", None),
+            ("no bundle at all", {}, "-", "is not an app bundle", None),
+        ]
+        order = ["macdeployqt", "codesign", "hdiutil", "xcrun notarytool", "xcrun stapler",
+                 "spctl"]
+        for name, env, change, sentence, last in cases:
+            with self.subTest(name):
+                self.tearDown_case()
+                app = self.make_app(os.path.join(self.temp, "case", APP_NAME))
+                if change == "-":
+                    shutil.rmtree(app)
+                elif change and change.startswith("-"):
+                    os.remove(os.path.join(app, change[1:]))
+                elif change:
+                    with open(os.path.join(app, change), "w") as handle:
+                        handle.write("#!/bin/sh\n")
+                result = self.run_script(env, app=app)
+                self.assertNotEqual(result.returncode, 0, result.stdout)
+                self.assertIn(sentence, result.stderr)
+                self.assertEqual(len(result.stderr.strip().splitlines()), 1, result.stderr)
+                self.assertNotIn("Traceback", result.stderr)
+                ran = [" ".join(c[:2]) if c[0] == "xcrun" else c[0] for c in self.calls()]
+                allowed = order[:order.index(last) + 1] if last else []
+                for tool in ran:
+                    if tool == "ditto" or tool == "hdiutil":
+                        continue  # copying aside and detaching are housekeeping
+                    tool = "xcrun stapler" if tool.startswith("xcrun stapler") else tool
+                    self.assertIn(tool, allowed, f"{tool} ran after the fault: {ran}")
+                if "xcrun notarytool" in (last or ""):
+                    self.assertNotIn("xcrun stapler", ran)
+
+    def tearDown_case(self):
+        for path in (self.log, os.path.join(self.temp, "case"), self.out):
+            if os.path.isdir(path):
+                shutil.rmtree(path)
+            elif os.path.exists(path):
+                os.remove(path)
+
+
+if __name__ == "__main__":
+    unittest.main()
