@@ -48,6 +48,85 @@ size_t DecodeAt(std::string_view bytes, size_t i, char32_t& c) {
   return length;
 }
 
+constexpr char32_t kPopDirectionalIsolate = 0x2069;
+
+// LRI, RLI and FSI each open an isolate that the next unmatched PDI closes.
+bool OpensIsolate(char32_t c) {
+  return c >= 0x2066 && c <= 0x2068;
+}
+
+void AppendHex(std::string& out, uint32_t value, int minDigits) {
+  char digits[9];
+  int count = 0;
+  do {
+    digits[count++] = "0123456789ABCDEF"[value & 0xF];
+    value >>= 4;
+  } while (value != 0 || count < minDigits);
+  while (count > 0) out += digits[--count];
+}
+
+// The escapes, one notation for the log and for names on screen:
+//   line feed, carriage return, tab          \n \r \t
+//   other C0 controls and DEL (one byte)      \xNN, e.g. \x1B
+//   a byte that is not part of valid UTF-8    \xNN, e.g. \xFF (always 80 or above)
+//   C1 controls, U+2028, U+2029 and, where
+//   asked, the bidirectional controls         \u{N}, e.g. \u{85}, \u{2028}, \u{202E}
+// The backslash itself stays as it is: it cannot end a line, and file names
+// with backslashes read as they are. So "\n" in a log line is either an
+// escaped line feed or those two characters; no escape can forge a new line.
+// Returns false, appending nothing, for a character that needs no escape.
+bool AppendEscape(std::string& out, char32_t c, bool bidiControls) {
+  switch (c) {
+    case '\n':
+      out += "\\n";
+      return true;
+    case '\r':
+      out += "\\r";
+      return true;
+    case '\t':
+      out += "\\t";
+      return true;
+    default:
+      break;
+  }
+  if (c < 0x20 || c == 0x7F) {
+    out += "\\x";
+    AppendHex(out, c, 2);
+    return true;
+  }
+  if ((c >= 0x80 && c <= 0x9F) || c == 0x2028 || c == 0x2029 ||
+      (bidiControls && IsBidiControl(c))) {
+    out += "\\u{";
+    AppendHex(out, c, 1);
+    out += '}';
+    return true;
+  }
+  return false;
+}
+
+// Calls `each(c, bytes)` for every character of `text`; a byte that does not
+// start a well-formed UTF-8 sequence comes alone, with `c` set to 0xFFFFFFFF.
+template <class Each>
+void ForEachCharacter(std::string_view text, Each each) {
+  size_t i = 0;
+  while (i < text.size()) {
+    char32_t c = 0;
+    size_t length = DecodeAt(text, i, c);
+    if (length == 0) {
+      each(char32_t(0xFFFFFFFF), text.substr(i, 1));
+      ++i;
+    } else {
+      each(c, text.substr(i, length));
+      i += length;
+    }
+  }
+}
+
+void AppendByteEscape(std::string& out, std::string_view byte) {
+  out += "\\x";
+  AppendHex(out, static_cast<unsigned char>(byte[0]), 2);
+}
+
 bool IsTrimmable(char32_t c) {
   switch (c) {
     case 0x09:
@@ -71,6 +150,11 @@ bool IsTrimmable(char32_t c) {
 }
 
 }  // namespace
+
+bool IsBidiControl(char32_t c) {
+  return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
+         (c >= 0x2066 && c <= 0x2069);
+}
 
 bool IsValidUtf8(std::string_view bytes) {
   size_t i = 0;
@@ -144,6 +228,66 @@ std::string Trimmed(const std::string& text) {
     end = start;
   }
   return text.substr(begin, end - begin);
+}
+
+std::string Format(std::string_view format, std::initializer_list<std::string_view> values) {
+  std::string text;
+  text.reserve(format.size());
+  auto next = values.begin();
+  for (size_t i = 0; i < format.size(); ++i) {
+    if (format[i] == '%' && i + 1 < format.size() && format[i + 1] == '@') {
+      if (next != values.end()) text += *next++;
+      ++i;
+    } else {
+      text += format[i];
+    }
+  }
+  return text;
+}
+
+std::string EscapedForLog(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  // The bidirectional controls too: a log has no isolates around its values,
+  // and a viewer would otherwise show an override's reordering.
+  ForEachCharacter(text, [&out](char32_t c, std::string_view bytes) {
+    if (c == char32_t(0xFFFFFFFF)) {
+      AppendByteEscape(out, bytes);
+    } else if (!AppendEscape(out, c, true)) {
+      out += bytes;
+    }
+  });
+  return out;
+}
+
+std::string IsolatedName(std::string_view name) {
+  constexpr std::string_view kFirstStrongIsolate = "\u2068";
+  constexpr std::string_view kPop = "\u2069";
+  std::string out(kFirstStrongIsolate);
+  out.reserve(name.size() + 2 * kPop.size());
+  // Isolates the name opens and has not closed yet. A closing one beyond them
+  // would end ours early and is left out; the ones left open are closed
+  // before ours, so our last PDI closes our FSI. Embeddings and overrides
+  // need no count: a PDI ends every one opened since its isolate began.
+  size_t open = 0;
+  ForEachCharacter(name, [&](char32_t c, std::string_view bytes) {
+    if (c == char32_t(0xFFFFFFFF)) {
+      AppendByteEscape(out, bytes);
+    } else if (c == kPopDirectionalIsolate) {
+      if (open == 0) return;
+      --open;
+      out += bytes;
+    } else if (OpensIsolate(c)) {
+      ++open;
+      out += bytes;
+    } else if (!AppendEscape(out, c, false)) {
+      // A line end would start a new paragraph, where no isolate reaches.
+      out += bytes;
+    }
+  });
+  for (; open > 0; --open) out += kPop;
+  out += kPop;
+  return out;
 }
 
 }  // namespace vlmr

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -23,5 +24,28 @@ size_t Utf8BoundaryAtOrBefore(std::string_view bytes, size_t limit);
 /// The text without the whitespace and line-end characters (the Unicode space
 /// separators, tab, LF, VT, FF, CR, U+0085, U+2028, U+2029) at either end.
 std::string Trimmed(const std::string& text);
+
+/// YES for the invisible bidirectional formatting characters: the marks (U+061C,
+/// U+200E, U+200F), the embeddings and overrides (U+202A to U+202E) and the
+/// isolates (U+2066 to U+2069).
+bool IsBidiControl(char32_t c);
+
+/// `format` with each "%@" replaced by the next of `values`, left to right; a
+/// "%@" inside a value is never filled again, and one past the last value is
+/// dropped.
+std::string Format(std::string_view format, std::initializer_list<std::string_view> values);
+
+/// `text` as one line of the installer log: every character that could end
+/// the line or hide what the line says is written as a visible escape (see
+/// text.cpp). Other text, including the backslash itself, is unchanged.
+std::string EscapedForLog(std::string_view text);
+
+/// `name` (a file name or path) ready to stand inside a sentence on screen:
+/// between U+2068 FIRST STRONG ISOLATE and U+2069 POP DIRECTIONAL ISOLATE, so
+/// that no right-to-left letter or override in it reorders the words around
+/// it. Line ends and other control characters in it are escaped as in the
+/// log, and its own isolates are balanced, so nothing in it can end the
+/// isolate early.
+std::string IsolatedName(std::string_view name);
 
 }  // namespace vlmr

@@ -141,7 +141,7 @@ void DropZoneView::dragLeaveEvent(QDragLeaveEvent*) {
 
 void DropZoneView::dropEvent(QDropEvent* event) {
   const QUrl url = fileUrlFromDrag(event->mimeData());
-  // Back to idle before the callback runs: it may replace the page this zone is on.
+  // Back to idle before the receivers run: they may replace the page this zone is on.
   setHighlighted(false);
   if (url.isEmpty()) {
     event->ignore();
@@ -149,9 +149,7 @@ void DropZoneView::dropEvent(QDropEvent* event) {
   }
   event->setDropAction(Qt::CopyAction);
   event->accept();
-  // Called through a copy: the callback may replace it, or the page with this zone.
-  const DropHandler handler = onDrop_;
-  if (handler) handler(url);
+  emit fileDropped(url);
 }
 
 void DropZoneView::paintEvent(QPaintEvent*) {

@@ -3,7 +3,6 @@
 #include <QRectF>
 #include <QUrl>
 #include <QWidget>
-#include <functional>
 
 #include "components/focus_ring.h"
 
@@ -12,29 +11,21 @@ class QMimeData;
 namespace vlmr {
 
 /// The drop target for the installer file: a dashed rounded box that accepts drags of local
-/// files only, lights up while one hovers over it, and hands that file's URL to `onDrop`
-/// (whatever its name: the page explains a wrong file). Subviews (its labels) do not take
-/// drags themselves.
+/// files only, lights up while one hovers over it, and hands that file's URL on with
+/// fileDropped (whatever its name: the page explains a wrong file). Subviews (its labels) do
+/// not take drags themselves.
 /// It is also a control the keyboard reaches (Tab): Space or Return while it has the focus, or
 /// a screen reader's press, asks for the installer chooser (chooseRequested).
 class DropZoneView : public QWidget {
   Q_OBJECT
  public:
-  /// Called with the dropped file's URL, synchronously inside the drop.
-  using DropHandler = std::function<void(const QUrl& url)>;
-
-  /// An idle drop zone at `frame` (bottom-left based) with no callback.
+  /// An idle drop zone at `frame` (bottom-left based).
   explicit DropZoneView(const QRectF& frame = QRectF(), QWidget* parent = nullptr);
 
   /// Whether an acceptable file hovers over the zone.
   bool highlighted() const { return highlighted_; }
   /// Stores the flag; redraws only when it changes.
   void setHighlighted(bool highlighted);
-
-  /// The drop callback, or an empty function.
-  const DropHandler& onDrop() const { return onDrop_; }
-  /// Sets the drop callback (an empty function: none).
-  void setOnDrop(DropHandler handler) { onDrop_ = std::move(handler); }
 
   /// The first local-file URL in `data`, in order, that is not a folder, or is a folder whose
   /// extension lower-cased is "app", "pkg" or "exe"; an empty URL when there is none.
@@ -53,6 +44,9 @@ class DropZoneView : public QWidget {
   bool showsFocusRing() const { return hasFocus() && keyboardFocus_.fromKeyboard(); }
 
  signals:
+  /// A file was dropped: its URL, synchronously inside the drop, after the highlight has
+  /// ended. A receiver may replace the page this zone is on (with deleteLater).
+  void fileDropped(const QUrl& url);
   /// The user asked from the keyboard (or a screen reader) to choose the installer file.
   void chooseRequested();
 
@@ -70,7 +64,6 @@ class DropZoneView : public QWidget {
 
  private:
   bool highlighted_ = false;
-  DropHandler onDrop_;
   KeyboardFocus keyboardFocus_;
 };
 

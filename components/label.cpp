@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 
+#include "base/text.h"
 #include "components/accessibility.h"
 #include "components/fonts.h"
 #include "components/palette.h"
@@ -140,6 +141,27 @@ int TextScaleOf(const AttributedText& runs) {
   return TextScaleFor(sizes);
 }
 
+// Each invisible bidirectional control in `text` (the isolates around a file name, say) is
+// set in the font of the range that holds it, never merged with a fallback font: the system
+// font has no glyph for them, and a fallback's taller line would move the whole line, though
+// nothing of these characters shows.
+void KeepBidiControlsInTheirFont(const QString& text, QList<QTextLayout::FormatRange>& formats) {
+  const qsizetype ranges = formats.size();
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (!IsBidiControl(text[i].unicode())) continue;
+    for (qsizetype r = ranges - 1; r >= 0; --r) {
+      const QTextLayout::FormatRange& range = formats[r];
+      if (i < range.start || i >= range.start + range.length) continue;
+      QFont font = range.format.font();
+      font.setStyleStrategy(QFont::NoFontMerging);
+      QTextCharFormat format;
+      format.setFont(font);
+      formats.append({static_cast<int>(i), 1, format});
+      break;
+    }
+  }
+}
+
 // The text of `runs` with one format range per run, for a text layout in fonts `factor` times
 // larger.
 QList<QTextLayout::FormatRange> RunFormats(const AttributedText& runs, const QWidget* view,
@@ -176,7 +198,9 @@ int Label::visibleLineCount() const {
 Label::Lines Label::measure(double width, double maxHeight) const {
   const int factor = TextScaleOf(runs_);
   QTextLayout layout(text(), ScaledFont(runs_.front().font(), factor));
-  layout.setFormats(RunFormats(runs_, nullptr, factor));
+  QList<QTextLayout::FormatRange> formats = RunFormats(runs_, nullptr, factor);
+  KeepBidiControlsInTheirFont(layout.text(), formats);
+  layout.setFormats(formats);
   return layOut(layout, width, maxHeight, factor);
 }
 
@@ -203,6 +227,7 @@ void Label::paintEvent(QPaintEvent*) {
   } else {
     formats = RunFormats(runs_, this, factor);
   }
+  KeepBidiControlsInTheirFont(text, formats);
 
   QTextLayout layout(text, firstFont, this);
   layout.setFormats(formats);

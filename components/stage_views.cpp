@@ -41,13 +41,6 @@ StagePillView::StagePillView(const QRectF& frame, const QString& name, QWidget* 
   SetFrame(this, frame);
 }
 
-void StagePillView::setStageName(const QString& name) {
-  if (name == stageName_) return;
-  stageName_ = name;
-  update();
-  AnnounceAccessibleChange(this, QAccessible::NameChanged);
-}
-
 void StagePillView::setStageState(std::int64_t state) {
   if (state == stageState_) return;
   const bool wasActive = stageState_ == StageStateActive;

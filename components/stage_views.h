@@ -40,8 +40,6 @@ class StagePillView : public QWidget {
 
   /// The stage name shown in the pill.
   QString stageName() const { return stageName_; }
-  /// Sets the stage name and redraws.
-  void setStageName(const QString& name);
 
   /// The stage state (StageStatePending, StageStateDone or StageStateActive).
   std::int64_t stageState() const { return stageState_; }

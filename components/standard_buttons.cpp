@@ -83,18 +83,25 @@ void PushButton::paintEvent(QPaintEvent*) {
   DrawCentredText(painter, bezel, text(), font(), titleColor.resolve(this));
 }
 
+TintedButton::TintedButton(const QString& title, const DynColor& tint, QWidget* parent)
+    : ButtonBase(title, parent), tint_(tint) {}
+
+void TintedButton::setContentTintColor(const DynColor& color) {
+  tint_ = color;
+  update();
+}
+
+QColor TintedButton::titleColor() const {
+  return (isEnabled() ? tint_ : DisabledControlTextColor()).resolve(this);
+}
+
 BadgeButton::BadgeButton(const QString& title, QWidget* parent)
-    : ButtonBase(title, parent), tint_(LabelColor()) {
+    : TintedButton(title, LabelColor(), parent) {
   setFont(SystemFont(12.5, QFont::DemiBold));
 }
 
 QSize BadgeButton::sizeHint() const {
   return TitleSizeHint(this, text(), 24, 24);
-}
-
-void BadgeButton::setContentTintColor(const DynColor& color) {
-  tint_ = color;
-  update();
 }
 
 void BadgeButton::paintEvent(QPaintEvent*) {
@@ -107,12 +114,11 @@ void BadgeButton::paintEvent(QPaintEvent*) {
   painter.fillPath(body, (isDown() ? BadgePressedFill() : BadgeFill()).resolve(this));
   drawFocusRing(painter, capsule, h / 2.0);
 
-  const DynColor titleColor = isEnabled() ? tint_ : DisabledControlTextColor();
-  DrawCentredText(painter, capsule, text(), font(), titleColor.resolve(this));
+  DrawCentredText(painter, capsule, text(), font(), titleColor());
 }
 
 BorderlessButton::BorderlessButton(const QString& title, QWidget* parent)
-    : ButtonBase(title, parent), tint_(ControlTextColor()) {
+    : TintedButton(title, ControlTextColor(), parent) {
   setFont(SystemFont(13));
 }
 
@@ -120,15 +126,10 @@ QSize BorderlessButton::sizeHint() const {
   return TitleSizeHint(this, text(), 12, 24);
 }
 
-void BorderlessButton::setContentTintColor(const DynColor& color) {
-  tint_ = color;
-  update();
-}
-
 void BorderlessButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  QColor color = (isEnabled() ? tint_ : DisabledControlTextColor()).resolve(this);
+  QColor color = titleColor();
   if (isDown()) color = WithAlpha(color, color.alphaF() * 0.55);
   DrawCentredText(painter, rect(), text(), font(), color);
   drawFocusRing(painter, QRectF(rect()).adjusted(2, 2, -2, -2), 4);

@@ -27,9 +27,28 @@ class PushButton : public ButtonBase {
   void paintEvent(QPaintEvent* event) override;
 };
 
+/// A button whose title is drawn in a content tint the page may set.
+class TintedButton : public ButtonBase {
+  Q_OBJECT
+ public:
+  /// The title colour.
+  DynColor contentTintColor() const { return tint_; }
+  /// Sets the title colour and redraws.
+  void setContentTintColor(const DynColor& color);
+
+ protected:
+  /// A button titled `title` whose tint starts as `tint`.
+  TintedButton(const QString& title, const DynColor& tint, QWidget* parent);
+  /// The colour to draw the title in now: the tint, or the disabled colour.
+  QColor titleColor() const;
+
+ private:
+  DynColor tint_;
+};
+
 /// A small capsule button (badge bezel style 15) with a faint fill, such as the "Hide"/"Show"
 /// toggle of a log panel. Its title is semibold 12.5 in the content tint (labelColor).
-class BadgeButton : public ButtonBase {
+class BadgeButton : public TintedButton {
   Q_OBJECT
  public:
   /// A badge button titled `title`; place it with SetFrame.
@@ -37,21 +56,13 @@ class BadgeButton : public ButtonBase {
   /// The title's width plus padding, at the control's usual height.
   QSize sizeHint() const override;
 
-  /// The title colour.
-  DynColor contentTintColor() const { return tint_; }
-  /// Sets the title colour and redraws.
-  void setContentTintColor(const DynColor& color);
-
  protected:
   void paintEvent(QPaintEvent* event) override;
-
- private:
-  DynColor tint_;
 };
 
 /// A borderless button: only its title, in the content tint (controlTextColor unless set),
 /// centred in the frame; dimmed while pressed.
-class BorderlessButton : public ButtonBase {
+class BorderlessButton : public TintedButton {
   Q_OBJECT
  public:
   /// A borderless button titled `title`; place it with SetFrame.
@@ -59,16 +70,8 @@ class BorderlessButton : public ButtonBase {
   /// The title's width plus padding, at the control's usual height.
   QSize sizeHint() const override;
 
-  /// The title colour.
-  DynColor contentTintColor() const { return tint_; }
-  /// Sets the title colour and redraws.
-  void setContentTintColor(const DynColor& color);
-
  protected:
   void paintEvent(QPaintEvent* event) override;
-
- private:
-  DynColor tint_;
 };
 
 }  // namespace vlmr

@@ -129,8 +129,8 @@ std::vector<std::string> AppCopyArguments(const std::string& source, const std::
   return {"--noqtn", source, copy};
 }
 
-bool SwapIntoPlace(const std::string& replacement, const std::string& existing,
-                   SwapMethod method, Error* error) {
+bool SwapIntoPlace(const std::string& replacement, const std::string& existing, SwapMethod method,
+                   Error* error) {
   auto systemError = [error](const char* what) {
     return Fail(error, Error{"NSPOSIXErrorDomain", errno, what});
   };
@@ -173,15 +173,16 @@ bool AppInstaller::installBuiltAppFrom(const std::string& source, const std::str
           &identifier);
     }
     if (Trimmed(identifier) != kGameBundleIdentifier) {
-      return Fail(error, UserError(kNotOurs, destination +
+      return Fail(error, UserError(kNotOurs, IsolatedName(destination) +
                                                  " already exists and wasn't made by this "
                                                  "installer. Move or rename it first."));
     }
     // Found out before copying: the earlier copy stays until the new one is
     // in place, and then it must go.
     if (!TreeIsRemovable(destination)) {
-      return Fail(error, UserError(kNotReplaceable,
-                                   destination + " couldn't be replaced. Check its permissions."));
+      return Fail(error,
+                  UserError(kNotReplaceable, IsolatedName(destination) +
+                                                 " couldn't be replaced. Check its permissions."));
     }
   }
 

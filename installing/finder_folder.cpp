@@ -4,16 +4,12 @@
 
 #include "base/files.h"
 #include "base/paths.h"
+#include "base/text.h"
 #include "installing/app_install.h"
 #include "pipeline/host.h"
 #include "platform/system_tools.h"
 
 namespace vlmr {
-
-std::string FinderFolderPath() {
-  return HomePath(std::string("Library/Application Support/") + kAppDisplayName +
-                  "/Move to Applications");
-}
 
 std::string AppleScriptEscaped(std::string_view text) {
   // Backslashes too: a path ending in "\" would otherwise escape the closing
@@ -29,35 +25,23 @@ std::string AppleScriptEscaped(std::string_view text) {
 
 namespace {
 
-// The script's lines, joined by line feeds; each "%@" takes the next value.
-constexpr std::string_view kFinderScriptLines[] = {
-    "tell application \"Finder\"",
-    "  set dest to POSIX file \"%@\"",
-    "  set box to POSIX file \"%@\"",
-    "  set a to make new alias file at box to (POSIX file \"%@\")",
-    "  set name of a to \"%@.app\"",
-    "  set b to make alias file at box to (POSIX file \"/Applications\")",
-    "  set name of b to \"Applications\"",
-    "end tell",
-};
+// The script; each "%@" takes the next value.
+constexpr std::string_view kFinderScript =
+    "tell application \"Finder\"\n"
+    "  set dest to POSIX file \"%@\"\n"
+    "  set box to POSIX file \"%@\"\n"
+    "  set a to make new alias file at box to (POSIX file \"%@\")\n"
+    "  set name of a to \"%@.app\"\n"
+    "  set b to make alias file at box to (POSIX file \"/Applications\")\n"
+    "  set name of b to \"Applications\"\n"
+    "end tell";
 
 }  // namespace
 
 std::string FinderScript(const std::string& folder, const std::string& appPath) {
-  std::string box = AppleScriptEscaped(folder);
-  const std::string values[] = {box, box, AppleScriptEscaped(appPath), kAppDisplayName};
-  std::string script;
-  size_t next = 0;
-  for (std::string_view line : kFinderScriptLines) {
-    if (!script.empty()) script += '\n';
-    // Filled left to right; a "%@" inside a value is never filled again.
-    for (size_t at; (at = line.find("%@")) != std::string_view::npos;) {
-      script.append(line.substr(0, at)).append(values[next++]);
-      line.remove_prefix(at + 2);
-    }
-    script.append(line);
-  }
-  return script;
+  const std::string box = AppleScriptEscaped(folder);
+  // Filled left to right; a "%@" inside a value is never filled again.
+  return Format(kFinderScript, {box, box, AppleScriptEscaped(appPath), kAppDisplayName});
 }
 
 bool PrepareFinderFolder(const std::string& appPath, const std::string& folder) {

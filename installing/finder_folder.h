@@ -5,10 +5,6 @@
 
 namespace vlmr {
 
-/// The folder that "Show in Finder" fills and opens:
-/// "Library/Application Support/Velmora 3000/Move to Applications" under home.
-std::string FinderFolderPath();
-
 /// `text` made safe inside an AppleScript string literal: every backslash and
 /// every double quotation mark gets a backslash before it.
 std::string AppleScriptEscaped(std::string_view text);

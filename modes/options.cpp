@@ -80,20 +80,6 @@ std::string ExpandPath(const std::string& path, bool* ok) {
   return JoinPath(current.get(), path);
 }
 
-std::string Format(std::string_view format, std::initializer_list<std::string_view> values) {
-  std::string text;
-  auto next = values.begin();
-  for (size_t i = 0; i < format.size(); ++i) {
-    if (format[i] == '%' && i + 1 < format.size() && format[i + 1] == '@') {
-      if (next != values.end()) text += *next++;
-      ++i;
-    } else {
-      text += format[i];
-    }
-  }
-  return text;
-}
-
 void PrintCLI(std::string_view format, std::initializer_list<std::string_view> values) {
   std::string line = Format(format, values) + "\n";
   std::fwrite(line.data(), 1, line.size(), stdout);

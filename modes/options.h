@@ -33,11 +33,9 @@ std::vector<std::string> ExistingFileArguments(const std::vector<std::string>& a
 /// returned unchanged and `ok`, when given, is set to NO; otherwise to YES.
 std::string ExpandPath(const std::string& path, bool* ok = nullptr);
 
-/// `format` with each "%@" replaced by the next value.
-std::string Format(std::string_view format, std::initializer_list<std::string_view> values);
-
-/// Prints one formatted line to standard output and flushes at once, so it
-/// comes out before anything a child writes to the same stream.
+/// Prints one line, `format` filled with `values` (Format), to standard output
+/// and flushes at once, so it comes out before anything a child writes to the
+/// same stream.
 void PrintCLI(std::string_view format, std::initializer_list<std::string_view> values);
 
 /// Writes `text` to standard error at once.

@@ -16,7 +16,7 @@
 #include "components/surfaces.h"
 #include "modes/options.h"
 #include "modes/snapshot.h"
-#include "pipeline/installer_log.h"
+#include "platform/app_folders.h"
 #include "platform/qt/qt_main_queue.h"
 #include "platform/queues.h"
 #include "window/installer_controller.h"
@@ -59,8 +59,7 @@ const std::vector<SnapshotPage>& SnapshotPages() {
        [](InstallerController& c) {
          return c.errorPageTitle(
              QStringLiteral("That doesn't look like the GOG offline installer."),
-             QStringLiteral("Choose SimCity 3000 Unlimited version 2.0.949(a), then try again. "
-                            "Your build log can help if the problem continues."));
+             QString::fromUtf8(kChooseTheRightRelease));
        }},
   };
   return pages;
@@ -123,7 +122,7 @@ int RunSnapshots(int argc, char** argv, const std::vector<std::string>& argument
   int failures = 0;
   {
     InstallerController controller;
-    controller.session().setLogPath(InstallerLogPath());
+    controller.session().setLogPath(AppFolders::Current().installerLog());
     const struct {
       Appearance appearance;
       const char* suffix;

@@ -50,9 +50,9 @@ int RunWindowedApplication(int argc, char** argv) {
   SetMainQueue(mainQueue);
 
   {
+    // Closing the window quits the application: Qt's quitOnLastWindowClosed,
+    // left at its default.
     InstallerController controller;
-    QApplication::setQuitOnLastWindowClosed(
-        controller.applicationShouldTerminateAfterLastWindowClosed());
     // Launch runs from the loop, as the platform's finished-launching notice does.
     QTimer::singleShot(0, &controller,
                        [&controller] { controller.applicationDidFinishLaunching(); });

@@ -12,7 +12,7 @@
 
 #include "base/paths.h"
 #include "base/files.h"
-#include "pipeline/host.h"
+#include "platform/app_folders.h"
 #include "platform/bundle.h"
 #include "platform/queues.h"
 
@@ -70,7 +70,7 @@ std::string TwoDigits(int64_t value) {
 }  // namespace
 
 std::string BuildTimingsPath() {
-  return HomePath("Library/Application Support/Velmora 3000/build-timings");
+  return AppFolders::Current().buildTimings();
 }
 
 bool SaveBuildTimings(const BuildTimings& timings, const std::string& path) {

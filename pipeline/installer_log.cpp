@@ -7,13 +7,10 @@
 
 #include "base/files.h"
 #include "base/paths.h"
-#include "pipeline/host.h"
+#include "base/text.h"
+#include "platform/app_folders.h"
 
 namespace vlmr {
-
-std::string InstallerLogPath() {
-  return HomePath("Library/Logs/Velmora 3000/installer.log");
-}
 
 std::string LogTimestamp() {
   std::time_t now = std::time(nullptr);
@@ -26,12 +23,15 @@ std::string LogTimestamp() {
 
 std::string RunHeader(const std::optional<std::string>& installerPath,
                       const std::optional<std::string>& stageDir) {
+  // The file name and the folder are the user's: escaped, so that neither can
+  // end the header early or write a line of its own.
   std::string name = installerPath ? LastPathComponent(*installerPath) : "?";
-  return "\n==== " + LogTimestamp() + " · " + name + " · " + stageDir.value_or("") + "\n";
+  return "\n==== " + LogTimestamp() + " · " + EscapedForLog(name) + " · " +
+         EscapedForLog(stageDir.value_or("")) + "\n";
 }
 
 int OpenInstallerLog(std::string* path) {
-  std::string logPath = InstallerLogPath();
+  std::string logPath = AppFolders::Current().installerLog();
   if (path != nullptr) *path = logPath;
   CreateDirectories(DeletingLastPathComponent(logPath));
   CreateEmptyFileIfMissing(logPath);
@@ -43,7 +43,9 @@ int OpenInstallerLog(std::string* path) {
 void AppendInstallerLog(const std::string& message) {
   int fd = OpenInstallerLog();
   if (fd < 0) return;
-  WriteAll(fd, LogTimestamp() + " [installer] " + message + "\n");
+  // Messages carry file names and sentences from elsewhere: escaped as a
+  // whole, every event stays on its one line.
+  WriteAll(fd, LogTimestamp() + " [installer] " + EscapedForLog(message) + "\n");
   close(fd);
 }
 

@@ -6,6 +6,7 @@
 #include "base/text.h"
 #include "pipeline/host.h"
 #include "pipeline/pipeline.h"
+#include "platform/app_folders.h"
 #include "platform/bundle.h"
 #include "platform/system_tools.h"
 
@@ -13,7 +14,6 @@ namespace vlmr {
 
 namespace {
 
-constexpr char kProductFolder[] = "Velmora 3000";
 constexpr char kMarkerName[] = ".vlmr-src-id";
 constexpr char kScriptPath[] = "tools/package_app.sh";
 
@@ -58,8 +58,7 @@ bool Pipeline::prepareSourcesWithError(Error* error) {
 
   std::string version = bundleVersion();
   std::string snapshotId = bundleText("SRC_ID").value_or(version);
-  std::string sourcesDir = HomePath(std::string("Library/Application Support/") + kProductFolder +
-                                    "/installer-src/" + version);
+  std::string sourcesDir = AppFolders::Current().sourcesOf(version);
   std::string marker = JoinPath(sourcesDir, kMarkerName);
   std::string script = JoinPath(sourcesDir, kScriptPath);
 

@@ -7,9 +7,9 @@ namespace vlmr {
 NotificationText BuildEndNotification(BuildEnd end, const std::string& failure) {
   switch (end) {
     case BuildEnd::Done:
-      return {"Velmora 3000 is ready", "The build finished. Click to open the installer."};
+      return {kAppReadyTitle, "The build finished. Click to open the installer."};
     case BuildEnd::Failed:
-      return {"The build didn't finish",
+      return {kBuildFailedTitle,
               failure.empty() ? std::string("Click to see what went wrong.") : failure};
     case BuildEnd::Cancelled:
       return {"The build was cancelled", "Click to open the installer."};

@@ -11,6 +11,11 @@ namespace vlmr {
 /// How a build ended, as far as the player needs to know.
 enum class BuildEnd { Done, Failed, Cancelled };
 
+/// The headline of a finished build: the done page's title and its notification's.
+inline constexpr char kAppReadyTitle[] = "Velmora 3000 is ready";
+/// The headline of a failed build: the error page's title and its notification's.
+inline constexpr char kBuildFailedTitle[] = "The build didn't finish";
+
 /// A notification's two texts.
 struct NotificationText {
   std::string title;

@@ -18,7 +18,7 @@ void DockProgress::buildEnded(BuildEnd end, bool windowActive) {
   state_.progress = 0.0;
   // The player is looking at the outcome already: nothing to call them back for.
   if (windowActive) return;
-  state_.badge = end == BuildEnd::kDone ? kDockBadgeDone : kDockBadgeAttention;
+  state_.badge = end == BuildEnd::Done ? kDockBadgeDone : kDockBadgeAttention;
   state_.attention = true;
 }
 

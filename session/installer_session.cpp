@@ -1,7 +1,8 @@
 #include "session/installer_session.h"
 
-#include "session/build_advice.h"
 #include "base/paths.h"
+#include "base/text.h"
+#include "session/build_advice.h"
 
 namespace vlmr {
 
@@ -10,7 +11,7 @@ uint64_t InstallerSession::select(const std::string& path) {
   ++selection_.generation;
   // A new installer forgets the previous build's app.
   appPaths_ = AppPaths{};
-  selection_.verdict = "Checking " + LastPathComponent(path) + "…";
+  selection_.verdict = Format("Checking %@…", {IsolatedName(LastPathComponent(path))});
   selection_.usable = false;
   return selection_.generation;
 }

@@ -16,6 +16,7 @@
 #include "components/primary_button.h"
 #include "components/stage_views.h"
 #include "components/standard_buttons.h"
+#include "session/build_notification.h"
 #include "window/page_parts.h"
 
 namespace vlmr {
@@ -66,8 +67,8 @@ DonePage::DonePage(const DonePageState& state) : PageView(QRectF(0, 0, 740, 630)
   HideFromAccessibility(iconCard);
   HideFromAccessibility(icon);
 
-  Label* title = MakeLabel(QStringLiteral("Velmora 3000 is ready"), true, std::nullopt, 160, 558,
-                           520, 38, 26);
+  Label* title =
+      MakeLabel(QString::fromUtf8(kAppReadyTitle), true, std::nullopt, 160, 558, 520, 38, 26);
   title->setHeading(true);
   AddSubview(this, title);
   AddSubview(this,

@@ -10,15 +10,11 @@
 #include "components/palette.h"
 #include "components/primary_button.h"
 #include "components/standard_buttons.h"
+#include "session/build_notification.h"
 #include "window/page_parts.h"
 
 namespace vlmr {
 namespace {
-
-constexpr char kUnchanged[] = "Your original game installer hasn't been changed.";
-constexpr char kDefaultBody[] =
-    "Choose SimCity 3000 Unlimited version 2.0.949(a), then try again. Your build log can help if "
-    "the problem continues.";
 
 // The card at its smallest: a one-line title above a body of up to three lines.
 constexpr double kCardHeight = 112;
@@ -57,7 +53,7 @@ double HeightFor(const Label* label, double least) {
 }  // namespace
 
 ErrorPage::ErrorPage(const ErrorPageState& state) : PageView(QRectF(0, 0, 740, 630)) {
-  AddHeroTo(this, QStringLiteral("The build didn't finish"), QString::fromUtf8(kUnchanged), 68);
+  AddHeroTo(this, QString::fromUtf8(kBuildFailedTitle), QString::fromUtf8(kInstallerUnchanged), 68);
 
   // A pale amber card: something to fix, not a crash. Its top stays below the lead; it grows
   // downward to hold a title of up to three lines and the body, and what lies below it moves
@@ -71,8 +67,9 @@ ErrorPage::ErrorPage(const ErrorPageState& state) : PageView(QRectF(0, 0, 740, 6
   // A screen reader hears the whole sentence, also when the card shows only its beginning.
   title->setAccessibleName(state.title);
   SetTextWithin(title, state.title, inner, kTitleMaxLines);
-  Label* body = MakeLabel(state.body.isEmpty() ? QString::fromUtf8(kDefaultBody) : state.body,
-                          false, SecondaryLabelColor(), 18, kCardPadding, inner, kBodyHeight, 12);
+  Label* body =
+      MakeLabel(state.body.isEmpty() ? QString::fromUtf8(kChooseTheRightRelease) : state.body,
+                false, SecondaryLabelColor(), 18, kCardPadding, inner, kBodyHeight, 12);
   const double titleHeight = HeightFor(title, kTitleHeight);
   const double bodyHeight = HeightFor(body, kBodyHeight);
   const double growth = titleHeight - kTitleHeight + bodyHeight - kBodyHeight;
@@ -82,8 +79,8 @@ ErrorPage::ErrorPage(const ErrorPageState& state) : PageView(QRectF(0, 0, 740, 6
   AddSubview(panel, title);
   AddSubview(panel, body);
 
-  Label* log = MakeLabel(QStringLiteral("Log: ") + state.logShown, false, SecondaryLabelColor(), 36,
-                         368 - growth, 668, 20, 11);
+  Label* log = MakeLabel(QStringLiteral("Log: ") + ShownName(state.logShown), false,
+                         SecondaryLabelColor(), 36, 368 - growth, 668, 20, 11);
   log->setLineBreakMode(Label::LineBreakMode::TruncateMiddle);
   AddSubview(this, log);
 

@@ -6,11 +6,19 @@
 
 namespace vlmr {
 
+/// The error page's lead, and the card's second line for a failed build: whatever failed, the
+/// player's own file is untouched.
+inline constexpr char kInstallerUnchanged[] = "Your original game installer hasn't been changed.";
+/// The card's second line when no body is given: the advice to choose the right release.
+inline constexpr char kChooseTheRightRelease[] =
+    "Choose SimCity 3000 Unlimited version 2.0.949(a), then try again. Your build log can help if "
+    "the problem continues.";
+
 /// What the error page shows.
 struct ErrorPageState {
   /// The card's bold line: the advice for the failure.
   QString title;
-  /// The card's second line; empty: the default advice to choose the right release.
+  /// The card's second line; empty: kChooseTheRightRelease.
   QString body;
   /// The log's location as shown after "Log: ".
   QString logShown;

@@ -11,8 +11,8 @@
 #include "checks/installer_validation.h"
 #include "checks/prerequisites.h"
 #include "checks/selection_check.h"
-#include "pipeline/host.h"
 #include "pipeline/installer_log.h"
+#include "platform/app_folders.h"
 #include "platform/bundle.h"
 #include "platform/queues.h"
 #include "session/stage_mapping.h"
@@ -24,15 +24,6 @@
 
 namespace vlmr {
 namespace {
-
-// Where a build prepares its sources and puts its output: the disk holding
-// them needs room for a build.
-std::string SourcesFolder() {
-  return HomePath("Library/Application Support/Velmora 3000/installer-src");
-}
-std::string StageFolder() {
-  return HomePath("Library/Application Support/Velmora 3000/installer-stage");
-}
 
 QString FromStd(const std::string& text) {
   return QString::fromStdString(text);
@@ -142,8 +133,11 @@ void InstallerController::useInstallerAtURL(const QUrl& url) {
   QPointer<InstallerController> weak(this);
   RunInBackground([weak, path, selection, measure = measure_, cancel = selectionCheck_] {
     // A near miss is named, a candidate validated, a usable one held back on a full disk.
-    const SelectionVerdict verdict = CheckSelection(path, InstallerValidator(),
-                                                    {SourcesFolder(), StageFolder()}, measure, cancel);
+    // Where a build prepares its sources and puts its output: the disk holding
+    // them needs room for a build.
+    const AppFolders folders = AppFolders::Current();
+    const SelectionVerdict verdict = CheckSelection(
+        path, InstallerValidator(), {folders.sources(), folders.stage()}, measure, cancel);
     RunOnMain([weak, selection, summary = verdict.summary, usable = verdict.usable] {
       // A later selection, even of the same file, has taken over: drop this one.
       if (weak == nullptr || !weak->session_.applyVerdict(selection, summary, usable)) return;
@@ -165,7 +159,7 @@ BuildPage* InstallerController::buildPageAtStage(int64_t stage, const QStringLis
 
 void InstallerController::beginBuild() {
   if (!session_.canStartBuild() || run_ != nullptr) return;
-  const std::string stageDir = StageFolder();
+  const std::string stageDir = AppFolders::Current().stage();
   auto* run = new BuildRun(session_.selection().path, stageDir, this);
   if (clock_) run->setClock(clock_);
   run_ = run;
@@ -175,16 +169,15 @@ void InstallerController::beginBuild() {
   auto* page = new BuildPage({0, {}, 0.0, run->time()});
   connect(page, &BuildPage::cancelRequested, this, &InstallerController::cancelBuild);
   showPage(page);
-  session_.buildStarted(InstallerLogPath());
+  session_.buildStarted(AppFolders::Current().installerLog());
   // The Dock's bar follows the page's, from the same empty start.
   presence_->buildStarted();
-  connect(run, &BuildRun::stageReached, presence_,
-          [presence = presence_](qint64 stage) {
-            // As the page: a stage out of range moves nothing.
-            if (stage >= 0 && stage < kBuildStageCount) {
-              presence->progressChanged(BuildStageProgress(stage));
-            }
-          });
+  connect(run, &BuildRun::stageReached, presence_, [presence = presence_](qint64 stage) {
+    // As the page: a stage out of range moves nothing.
+    if (stage >= 0 && stage < kBuildStageCount) {
+      presence->progressChanged(BuildStageProgress(stage));
+    }
+  });
 
   // The clock beside the stage counter, on the main thread; it goes with the page.
   auto* ticker = new QTimer(page);

@@ -50,8 +50,6 @@ class InstallerController : public QObject {
   /// Menu, window, the two launch log lines, the prerequisite check with its
   /// welcome page, then brings the window to the front.
   void applicationDidFinishLaunching();
-  /// Closing the window quits the application: always true.
-  bool applicationShouldTerminateAfterLastWindowClosed() const { return true; }
   /// The main menu: About, a separator and Quit on the platform's Quit shortcut.
   void buildMenu();
   /// The 740 x 630 window titled "Velmora 3000 Installer": closable,

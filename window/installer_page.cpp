@@ -23,7 +23,9 @@ DynColor ToneColor(VerdictTone tone) {
 }  // namespace
 
 QString InstallerPage::NameAndSize(const QString& name, const QString& size) {
-  return name + QStringLiteral(" · ") + size;
+  // A size that could not be read leaves the name alone, without a dangling " · ".
+  if (size.isEmpty()) return ShownName(name);
+  return ShownName(name) + QStringLiteral(" · ") + size;
 }
 
 InstallerPage::InstallerPage(const InstallerPageState& state) : PageView(QRectF(0, 0, 740, 630)) {
@@ -31,7 +33,7 @@ InstallerPage::InstallerPage(const InstallerPageState& state) : PageView(QRectF(
             QStringLiteral("We'll turn your copy into a native Mac app."), 68);
 
   auto* zone = new DropZoneView(QRectF(36, 244, 668, 244));
-  zone->setOnDrop([this](const QUrl& url) { emit installerDropped(url); });
+  connect(zone, &DropZoneView::fileDropped, this, &InstallerPage::installerDropped);
   // Space or Return on the focused zone does what "Choose…" does.
   connect(zone, &DropZoneView::chooseRequested, this, &InstallerPage::chooseRequested);
   AddSubview(this, zone);
@@ -40,12 +42,13 @@ InstallerPage::InstallerPage(const InstallerPageState& state) : PageView(QRectF(
   Label* arrow = MakeLabel(QStringLiteral("↓"), false, TealColor(), 24, 178, inner, 30, 26);
   arrow->setAlignment(Qt::AlignHCenter);
   AddSubview(zone, arrow);
-  Label* heading = MakeLabel(QStringLiteral("Drop your GOG SimCity 3000 Unlimited installer here"),
-                             true, std::nullopt, 24, 138, inner, 28, 17);
+  // The zone's own words, which a screen reader also hears for it.
+  Label* heading =
+      MakeLabel(DropZoneView::kAccessibleName, true, std::nullopt, 24, 138, inner, 28, 17);
   heading->setAlignment(Qt::AlignHCenter);
   AddSubview(zone, heading);
-  Label* lead = MakeLabel(QStringLiteral("Choose the offline installer ending in .exe"), false,
-                          SecondaryLabelColor(), 24, 110, inner, 20, 13);
+  Label* lead = MakeLabel(DropZoneView::kAccessibleDescription, false, SecondaryLabelColor(), 24,
+                          110, inner, 20, 13);
   lead->setAlignment(Qt::AlignHCenter);
   AddSubview(zone, lead);
   // The zone itself reads as the heading's words with the lead as its description; the arrow

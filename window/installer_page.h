@@ -38,7 +38,7 @@ class InstallerPage : public PageView {
   /// Builds the page showing `state`.
   explicit InstallerPage(const InstallerPageState& state);
 
-  /// The file chip shows a just-selected file: "name · size" in the label
+  /// The file chip shows a just-selected file: NameAndSize in the label
   /// colour, or nothing without a name.
   void setFile(const QString& name, const QString& size);
   /// The verdict line's text; its colour stays as it is.
@@ -55,7 +55,8 @@ class InstallerPage : public PageView {
   /// "Build".
   ButtonBase* buildButton() const { return build_; }
 
-  /// "name · size", the chip's text for a chosen file.
+  /// "name · size", the chip's text for a chosen file, the name isolated from the size; the
+  /// name alone when the size is unknown (empty).
   static QString NameAndSize(const QString& name, const QString& size);
 
  signals:

@@ -12,6 +12,7 @@
 #include "pipeline/build_timings.h"
 #include "pipeline/host.h"
 #include "pipeline/installer_log.h"
+#include "platform/app_folders.h"
 #include "platform/home.h"
 #include "platform/qt/desktop_services.h"
 #include "platform/queues.h"
@@ -25,11 +26,9 @@
 namespace vlmr {
 namespace {
 
-constexpr char kUnchanged[] = "Your original game installer hasn't been changed.";
-
 // The log's path, or the default one when none was recorded yet.
 QString LogFilePath(const std::optional<std::string>& logPath) {
-  return QString::fromStdString(logPath.value_or(InstallerLogPath()));
+  return QString::fromStdString(logPath.value_or(AppFolders::Current().installerLog()));
 }
 
 // `path` with the home directory written as "~" where the path lies inside it.
@@ -59,8 +58,8 @@ void InstallerController::buildFinished(int32_t status, const BuildResult& resul
       notifyBuildEnded(BuildEnd::Cancelled, "");
       return;
     case BuildOutcome::Kind::Failed:
-      showPage(
-          errorPageTitle(QString::fromStdString(outcome.advice), QString::fromUtf8(kUnchanged)));
+      showPage(errorPageTitle(QString::fromStdString(outcome.advice),
+                              QString::fromUtf8(kInstallerUnchanged)));
       notifyBuildEnded(BuildEnd::Failed, outcome.advice);
       return;
   }
@@ -70,7 +69,8 @@ void InstallerController::buildFailedWithMessage(const QString& message,
                                                  const BuildResult& result) {
   releaseRun();
   const BuildOutcome outcome = session_.buildFailed(message.toStdString(), result);
-  showPage(errorPageTitle(QString::fromStdString(outcome.advice), QString::fromUtf8(kUnchanged)));
+  showPage(errorPageTitle(QString::fromStdString(outcome.advice),
+                          QString::fromUtf8(kInstallerUnchanged)));
   notifyBuildEnded(BuildEnd::Failed, outcome.advice);
 }
 
@@ -179,7 +179,7 @@ void InstallerController::openApp() {
 void InstallerController::revealInFinder() {
   const std::optional<std::string> app = session_.appPaths().currentAppPath();
   if (!app) return;
-  const std::string folder = FinderFolderPath();
+  const std::string folder = AppFolders::Current().finderFolder();
   PrepareFinderFolder(*app, folder);
   OpenWithDesktop(QString::fromStdString(folder));
 }

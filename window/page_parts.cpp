@@ -4,6 +4,7 @@
 
 #include <QRectF>
 
+#include "base/text.h"
 #include "components/accessibility.h"
 #include "components/frame.h"
 #include "components/image_view.h"
@@ -51,6 +52,10 @@ PrimaryButton* AddPrimaryButtonTo(QWidget* parent, const QString& title, double 
 PushButton* AddSecondaryButtonTo(QWidget* parent, const QString& title, double x, double y,
                                  double width) {
   return AddButtonTo<PushButton>(parent, title, x, y, width);
+}
+
+QString ShownName(const QString& name) {
+  return QString::fromStdString(IsolatedName(name.toStdString()));
 }
 
 Label* AddStatusRowTo(QWidget* parent, double x, double y, const QString& label,

@@ -26,6 +26,10 @@ PrimaryButton* AddPrimaryButtonTo(QWidget* parent, const QString& title, double 
 PushButton* AddSecondaryButtonTo(QWidget* parent, const QString& title, double x, double y,
                                  double width);
 
+/// `name` (a file name or path) ready to stand in a sentence on screen: isolated from the
+/// text around it (IsolatedName).
+QString ShownName(const QString& name);
+
 /// One checklist row: a green (ok) or amber dot and "label  value". Returns the text label.
 Label* AddStatusRowTo(QWidget* parent, double x, double y, const QString& label,
                       const QString& value, bool ok);

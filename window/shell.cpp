@@ -52,7 +52,7 @@ std::unique_ptr<NotificationPoster> DesktopNotificationPoster() {
 #ifdef Q_OS_MACOS
   return MakeUserNotificationPoster();
 #else
-  return std::make_unique<DBusNotificationPoster>();
+  return std::make_unique<DBusNotificationPoster>(InstallerController::windowTitle());
 #endif
 }
 
@@ -115,7 +115,7 @@ void InstallerController::applicationDidFinishLaunching() {
   buildWindow();
   AppendInstallerLog("launch: " + windowTitle().toStdString() + " (bundle " +
                      ApplicationLocation() + ")");
-  AppendInstallerLog("window: 740x630 content, title 'Velmora 3000 Installer'");
+  AppendInstallerLog("window: 740x630 content, title '" + windowTitle().toStdString() + "'");
   checkPrerequisites();
   window_->raise();
   window_->activateWindow();
@@ -132,19 +132,20 @@ void InstallerController::buildMenu() {
   menuBar_ = new QMenuBar(nullptr);
   QMenu* menu = menuBar_->addMenu(windowTitle());
 
-  QAction* about = menu->addAction(QStringLiteral("About Velmora 3000 Installer"));
+  const QString aboutTitle = QStringLiteral("About ") + windowTitle();
+  QAction* about = menu->addAction(aboutTitle);
   about->setMenuRole(QAction::AboutRole);
-  connect(about, &QAction::triggered, this, [this] {
-    QString text = QStringLiteral("<b>Velmora 3000 Installer</b>");
+  connect(about, &QAction::triggered, this, [this, aboutTitle] {
+    QString text = QStringLiteral("<b>") + windowTitle() + QStringLiteral("</b>");
     if (!QCoreApplication::applicationVersion().isEmpty()) {
       text += QStringLiteral("<br>Version ") + QCoreApplication::applicationVersion();
     }
-    QMessageBox::about(window_, QStringLiteral("About Velmora 3000 Installer"), text);
+    QMessageBox::about(window_, aboutTitle, text);
   });
 
   menu->addSeparator();
 
-  QAction* quit = menu->addAction(QStringLiteral("Quit Velmora 3000 Installer"));
+  QAction* quit = menu->addAction(QStringLiteral("Quit ") + windowTitle());
   quit->setMenuRole(QAction::QuitRole);
   quit->setShortcut(QKeySequence::Quit);
   quit->setShortcutContext(Qt::ApplicationShortcut);

@@ -13,6 +13,16 @@
 #include "window/page_parts.h"
 
 namespace vlmr {
+namespace {
+
+// The checklist rows both variants show, top to bottom, and the word for a
+// supported Mac.
+constexpr char kToolsRow[] = "Xcode Command Line Tools";
+constexpr char kPythonRow[] = "Python 3";
+constexpr char kMacRow[] = "Apple Silicon · macOS 15+";
+constexpr char kSupported[] = "Supported";
+
+}  // namespace
 
 QString WelcomePage::defaultHint() {
   return QStringLiteral("After Apple's installer finishes, choose Check again.");
@@ -37,12 +47,10 @@ void WelcomePage::buildMissing(bool pythonReady) {
   auto* panel = new PanelView(QRectF(36, 254, 668, 186));
   panel->setFillColor(ChipColor());
   AddSubview(this, panel);
-  AddStatusRowTo(panel, 22, 132, QStringLiteral("Xcode Command Line Tools"),
-                 QStringLiteral("Missing"), false);
-  AddStatusRowTo(panel, 22, 94, QStringLiteral("Python 3"),
+  AddStatusRowTo(panel, 22, 132, QString::fromUtf8(kToolsRow), QStringLiteral("Missing"), false);
+  AddStatusRowTo(panel, 22, 94, QString::fromUtf8(kPythonRow),
                  pythonReady ? QStringLiteral("Ready") : QStringLiteral("Missing"), pythonReady);
-  AddStatusRowTo(panel, 22, 56, QStringLiteral("Apple Silicon · macOS 15+"),
-                 QStringLiteral("Supported"), true);
+  AddStatusRowTo(panel, 22, 56, QString::fromUtf8(kMacRow), QString::fromUtf8(kSupported), true);
   const double inner = panel->width() - 44;
   auto* separator = new SeparatorLine(QRectF(22, 40, inner, 1));
   HideFromAccessibility(separator);
@@ -78,12 +86,10 @@ void WelcomePage::buildAllPresent(bool pythonReady) {
   auto* card = new PanelView(QRectF(36, 268, 668, 184));
   card->setFillColor(ChipColor());
   AddSubview(this, card);
-  AddStatusRowTo(card, 22, 130, QStringLiteral("Xcode Command Line Tools"),
-                 QStringLiteral("Installed"), true);
+  AddStatusRowTo(card, 22, 130, QString::fromUtf8(kToolsRow), QStringLiteral("Installed"), true);
   // "Ready" whatever the test says: only the dot tells.
-  AddStatusRowTo(card, 22, 92, QStringLiteral("Python 3"), QStringLiteral("Ready"), pythonReady);
-  AddStatusRowTo(card, 22, 54, QStringLiteral("Apple Silicon · macOS 15+"),
-                 QStringLiteral("Supported"), true);
+  AddStatusRowTo(card, 22, 92, QString::fromUtf8(kPythonRow), QStringLiteral("Ready"), pythonReady);
+  AddStatusRowTo(card, 22, 54, QString::fromUtf8(kMacRow), QString::fromUtf8(kSupported), true);
 
   AddSubview(this, MakeLabel(QStringLiteral("Everything happens on this Mac. Nothing is uploaded."),
                              false, SecondaryLabelColor(), 36, 240, 668, 22, 14));

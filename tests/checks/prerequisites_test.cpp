@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "checks/prerequisites.h"
-#include "pipeline/installer_log.h"
+#include "platform/app_folders.h"
 #include "tests/checks/checks_support.h"
 
 namespace vlmr {
@@ -96,7 +96,7 @@ TEST(PrerequisiteProbe, CheckLogsExactlyOneLineNamingWhatIsMissing) {
     InstallProbeFakes(fakes, {row.toolsOk, row.toolsOk, row.toolsOk, row.pythonOk, {}, {}});
     std::vector<std::string> missing = PrerequisiteProbe().checkPrerequisites();
     EXPECT_EQ(missing.empty(), row.toolsOk && row.pythonOk);
-    std::string log = ReadFile(InstallerLogPath());
+    std::string log = ReadFile(AppFolders::Current().installerLog());
     // One line: "<yyyy-MM-dd HH:mm:ss> [installer] <message>\n".
     ASSERT_EQ(log.size(), 19 + std::string(" [installer] ").size() + row.line.size() + 1) << log;
     EXPECT_EQ(log.substr(19), " [installer] " + row.line + "\n");

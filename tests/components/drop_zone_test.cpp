@@ -93,7 +93,8 @@ class DropZoneTest : public QObject {
     const auto data = Mime(urls, text);
     DropZoneView zone(QRectF(0, 0, 300, 200));
     QStringList received;
-    zone.setOnDrop([&](const QUrl& url) { received << url.toLocalFile(); });
+    connect(&zone, &DropZoneView::fileDropped,
+            [&](const QUrl& url) { received << url.toLocalFile(); });
 
     const bool accepts = !delivered.isEmpty();
     QCOMPARE(Enter(zone, data.get()), accepts);
@@ -116,7 +117,7 @@ class DropZoneTest : public QObject {
     QCOMPARE(zone.highlighted(), false);
   }
 
-  void dropWithoutCallbackStillSucceeds() {
+  void dropWithoutAReceiverStillSucceeds() {
     const auto data = Mime({File("/in/setup.exe")});
     DropZoneView zone(QRectF(0, 0, 300, 200));
     QVERIFY(Enter(zone, data.get()));
@@ -124,18 +125,19 @@ class DropZoneTest : public QObject {
     QCOMPARE(zone.highlighted(), false);
   }
 
-  void callbackMayReplaceTheZoneAndItsCallback() {
+  void aReceiverMayReplaceTheZone() {
     const auto data = Mime({File("/in/setup.exe")});
     QPointer<DropZoneView> zone = new DropZoneView(QRectF(0, 0, 300, 200));
     auto seen = std::make_shared<QStringList>();
     bool idleDuringCallback = false;
-    zone->setOnDrop([seen, &idleDuringCallback, zone](const QUrl& url) {
-      idleDuringCallback = !zone->highlighted();
-      // The page goes away and the callback with it; what it holds must stay usable.
-      zone->setOnDrop(nullptr);
-      zone->deleteLater();
-      seen->append(url.toLocalFile());
-    });
+    connect(zone, &DropZoneView::fileDropped, zone,
+            [seen, &idleDuringCallback, zone](const QUrl& url) {
+              idleDuringCallback = !zone->highlighted();
+              // The page goes away, and the connection with it.
+              zone->disconnect();
+              zone->deleteLater();
+              seen->append(url.toLocalFile());
+            });
     QVERIFY(Enter(*zone, data.get()));
     QVERIFY(Drop(*zone, data.get()));
     QVERIFY(idleDuringCallback);

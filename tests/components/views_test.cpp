@@ -235,6 +235,27 @@ class ViewsTest : public QObject {
     QCOMPARE(label->visibleLineCount(), 2);
   }
 
+  // The isolates around a file name are invisible, and the system font has no glyph for them:
+  // drawn in a fallback font, its taller line would move the whole text down a little.
+  void isolatesAroundANameLeaveTheTextWhereItWas_data() {
+    QTest::addColumn<int>("mode");
+    QTest::newRow("wrapping") << int(Label::LineBreakMode::WordWrap);
+    QTest::newRow("truncating in the middle") << int(Label::LineBreakMode::TruncateMiddle);
+  }
+  void isolatesAroundANameLeaveTheTextWhereItWas() {
+    QFETCH(int, mode);
+    auto draw = [mode](const QString& text) {
+      std::unique_ptr<Label> label(
+          MakeLabel(text, false, Dyn(Srgb(0, 0, 0), Srgb(0, 0, 0)), 0, 0, 360, 20, 12));
+      label->setAlignment(Qt::AlignHCenter);
+      label->setLineBreakMode(static_cast<Label::LineBreakMode>(mode));
+      label->resize(360, 20);
+      return test::Render(label.get(), Qt::white);
+    };
+    const QString name = "setup_simcity_3000_unlimited_2.0.949(a).exe";
+    QCOMPARE(draw(QChar(0x2068) + name + QChar(0x2069) + " · 650 MB"), draw(name + " · 650 MB"));
+  }
+
   void fractionalSizesAreDrawnAtTheirSize() {
     // 12.5 is drawn at 12.5 pixels: the rendered text ends between that of 12 and 13, near
     // the middle, not on top of 13.

@@ -152,16 +152,29 @@ TEST_F(InstallerLog, RunHeaderOutputLinesAndEventLinesHaveExactBytes) {
   pipeline->openLog();
   EXPECT_EQ(pipeline->logPath, logPath());
   pipeline->consumeData("caf\xe9\n##stage 1/9 Unpack\r\n");
-  AppendInstallerLog("between\nlines");  // appended, never overwritten
+  // Appended, never overwritten; a line end inside an event is escaped, so
+  // the event stays one line.
+  AppendInstallerLog("between\nlines");
   pipeline->consumeData("tail");
   pipeline->flushBuffer();
 
   std::string stamp = "\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}";
   std::regex expected(stamp + " \\[installer\\] app launched\n" + "\n==== " + stamp +
                       " · setup_x\\.exe · /tmp/stage\n" + "caf\u00e9\n##stage 1/9 Unpack\r\n" +
-                      stamp + " \\[installer\\] between\nlines\n" + "tail\n");
+                      stamp + " \\[installer\\] between\\\\nlines\n" + "tail\n");
   std::string log = ReadFile(logPath());
   EXPECT_TRUE(std::regex_match(log, expected)) << log;
+}
+
+// A file or folder name with a line end in it cannot write a line of its own
+// into the log, nor end the header early.
+TEST_F(InstallerLog, NamesInTheRunHeaderCannotForgeLines) {
+  const std::string header =
+      RunHeader("/d/a.exe\n2024-01-01 00:00:00 [installer] build finished", "/out\r\nx");
+  std::regex expected(
+      "\n==== \\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2} · "
+      "a\\.exe\\\\n2024-01-01 00:00:00 \\[installer\\] build finished · /out\\\\r\\\\nx\n");
+  EXPECT_TRUE(std::regex_match(header, expected)) << header;
 }
 
 TEST_F(InstallerLog, UnsetPathsShowQuestionMarkAndEmptyDirectory) {

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "base/text.h"
 #include "modes/options.h"
 #include "platform/home.h"
 #include "tests/core/test_support.h"

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/files.h"
+#include "base/text.h"
 #include "installing/app_install.h"
 #include "tests/checks/checks_support.h"
 
@@ -119,7 +120,7 @@ TEST_F(Installing, RefusesAnythingItDidNotMakeAndChangesNothing) {
     destination_ = applications_ + "/Velmora 3000.app";
     row.make(destination_);
     std::vector<std::string> before = TreeListing(applications_);
-    EXPECT_EQ(Install(), destination_ +
+    EXPECT_EQ(Install(), IsolatedName(destination_) +
                              " already exists and wasn't made by this installer. Move or rename "
                              "it first.");
     EXPECT_EQ(TreeListing(applications_), before);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "installing/finder_folder.h"
+#include "platform/app_folders.h"
 #include "tests/checks/checks_support.h"
 
 namespace vlmr {
@@ -73,7 +74,7 @@ TEST(FinderFolder, FallsBackToTwoLinksWhenOsascriptFailsOrIsAbsent) {
     FakeTools fakes;
     fakes.table().osascript = present ? fakes.make("osascript", "exit 1") : std::string();
     fakes.install();
-    std::string folder = FinderFolderPath();
+    std::string folder = AppFolders::Current().finderFolder();
     EXPECT_EQ(folder,
               home.path() + "/Library/Application Support/Velmora 3000/Move to Applications");
     EXPECT_FALSE(PrepareFinderFolder(app, folder));

@@ -14,8 +14,10 @@
 
 namespace vlmr {
 
+const QString kAppName = QStringLiteral("Velmora 3000 Installer");
+
 /// A stand-in for the desktop's notification service: records each Notify
-/// call and answers with increasing ids.
+/// call and answers with increasing ids; announces the capabilities it is given.
 class FakeNotificationService : public QObject {
   Q_OBJECT
   Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
@@ -26,8 +28,14 @@ class FakeNotificationService : public QObject {
     QStringList actions;
   };
   QList<Call> calls;
+  QStringList capabilities{"actions", "body"};
+  int capabilityQuestions = 0;
 
  public slots:
+  QStringList GetCapabilities() {
+    ++capabilityQuestions;
+    return capabilities;
+  }
   uint Notify(const QString& appName, uint, const QString&, const QString& summary,
               const QString& body, const QStringList& actions, const QVariantMap&, int) {
     calls.append({appName, summary, body, actions});
@@ -60,10 +68,14 @@ class NotificationTest : public QObject {
     QVERIFY(service_.registerService("org.freedesktop.Notifications"));
   }
 
-  void init() { fake_.calls.clear(); }
+  void init() {
+    fake_.calls.clear();
+    fake_.capabilities = {"actions", "body"};
+    fake_.capabilityQuestions = 0;
+  }
 
   void postsAsTheInstallerWithADefaultActionAndAClickCallsBack() {
-    DBusNotificationPoster poster;
+    DBusNotificationPoster poster(kAppName);
     int firstClicks = 0, secondClicks = 0;
     poster.post("Velmora 3000 is ready", "The build finished.", [&] { ++firstClicks; });
     poster.post("The build was cancelled", "Click to open the installer.", [&] { ++secondClicks; });
@@ -90,7 +102,7 @@ class NotificationTest : public QObject {
   }
 
   void aBuildEndIsPostedOnlyWhileTheWindowIsNotActive() {
-    DBusNotificationPoster poster;
+    DBusNotificationPoster poster(kAppName);
     QVERIFY(!NotifyBuildEnded(poster, true, BuildEnd::Done, {}, [] {}));
     int raised = 0;
     QVERIFY(NotifyBuildEnded(poster, false, BuildEnd::Failed, "Your disk is full.",
@@ -103,9 +115,38 @@ class NotificationTest : public QObject {
     QTRY_COMPARE(raised, 1);
   }
 
+  // A service that reads markup would show "<b>" as bold and "&amp;" as "&": the body is
+  // escaped for it, and only for it. The question is asked once; the title is never markup.
+  void aBodyIsEscapedWhereTheServiceReadsMarkup_data() {
+    QTest::addColumn<QStringList>("capabilities");
+    QTest::addColumn<QString>("sent");
+    const QString body = "Only <b>1 MB</b> free on \"Tom & Jerry's\" disk &amp; more.";
+    QTest::newRow("markup") << QStringList{"actions", "body", "body-markup"}
+                            << "Only &lt;b&gt;1 MB&lt;/b&gt; free on &quot;Tom &amp; "
+                               "Jerry&apos;s&quot; disk &amp;amp; more.";
+    QTest::newRow("plain text") << QStringList{"actions", "body"} << body;
+  }
+  void aBodyIsEscapedWhereTheServiceReadsMarkup() {
+    QFETCH(QStringList, capabilities);
+    QFETCH(QString, sent);
+    fake_.capabilities = capabilities;
+    DBusNotificationPoster poster(kAppName);
+    const std::string body = "Only <b>1 MB</b> free on \"Tom & Jerry's\" disk &amp; more.";
+    poster.post("A <i>title</i> & more", body, [] {});
+    poster.post("Second", body, [] {});
+    QTRY_COMPARE(fake_.calls.size(), 2);
+    QCOMPARE(fake_.calls[0].summary, QString("A <i>title</i> & more"));
+    QCOMPARE(fake_.calls[0].body, sent);
+    QCOMPARE(fake_.calls[1].body, sent);
+    poster.post("Third", body, [] {});
+    QTRY_COMPARE(fake_.calls.size(), 3);
+    QCOMPARE(fake_.calls[2].body, sent);
+    QCOMPARE(fake_.capabilityQuestions, 1);
+  }
+
   void withoutAServicePostingIsHarmless() {
     QVERIFY(service_.unregisterService("org.freedesktop.Notifications"));
-    DBusNotificationPoster poster;
+    DBusNotificationPoster poster(kAppName);
     bool clicked = false;
     poster.post("Velmora 3000 is ready", "", [&] { clicked = true; });
     QTest::qWait(200);

@@ -22,11 +22,11 @@ TEST(DockProgress, BarFollowsTheBuildAndEndsInABadgeOnlyWhileInactive) {
     bool windowActive;
     DockTileState after;
   } cases[] = {
-      {BuildEnd::kDone, false, Badge("✓")},
-      {BuildEnd::kFailed, false, Badge("!")},
-      {BuildEnd::kCancelled, false, Badge("!")},
-      {BuildEnd::kDone, true, DockTileState()},
-      {BuildEnd::kFailed, true, DockTileState()},
+      {BuildEnd::Done, false, Badge("✓")},
+      {BuildEnd::Failed, false, Badge("!")},
+      {BuildEnd::Cancelled, false, Badge("!")},
+      {BuildEnd::Done, true, DockTileState()},
+      {BuildEnd::Failed, true, DockTileState()},
   };
   for (const Case& c : cases) {
     DockProgress progress;
@@ -51,7 +51,7 @@ TEST(DockProgress, BarFollowsTheBuildAndEndsInABadgeOnlyWhileInactive) {
 TEST(DockProgress, NewBuildClearsAnOldBadge) {
   DockProgress progress;
   progress.buildStarted();
-  progress.buildEnded(BuildEnd::kFailed, false);
+  progress.buildEnded(BuildEnd::Failed, false);
   progress.buildStarted();
   EXPECT_EQ(progress.state(), Bar(0.0));
 }

@@ -177,7 +177,8 @@ class BuildFlowTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(controller.buildRun() == nullptr, 20000);
     QCOMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(), kCancelled);
     QVERIFY(PageOf<InstallerPage>(controller)->buildButton()->isEnabled());
-    QVERIFY(PageOf<InstallerPage>(controller)->fileLabel()->text().startsWith(kSampleName));
+    QVERIFY(PageOf<InstallerPage>(controller)->fileLabel()->text().startsWith(
+        test::Isolated(kSampleName)));
     QVERIFY(!QFileInfo::exists(
         sandbox.home("Library/Application Support/Velmora 3000/installer-stage/Velmora 3000.app")));
   }
@@ -221,7 +222,8 @@ class BuildFlowTest : public QObject {
                               "That installer doesn't contain the SimCity 3000 Unlimited game "
                               "files. Use the GOG offline backup installer for SimCity 3000 "
                               "Unlimited.") != nullptr);
-    QVERIFY(FindByText<Label>(page, "Log: ~/Library/Logs/Velmora 3000/installer.log") != nullptr);
+    QVERIFY(FindByText<Label>(page, "Log: " + test::Isolated("~/Library/Logs/Velmora 3000/installer.log")) !=
+            nullptr);
     QVERIFY(controller.session().appPaths().builtAppPath == std::nullopt);
 
     FindByText<ButtonBase>(page, "Copy log")->click();

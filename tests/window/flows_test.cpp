@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QTest>
+#include <QTextLayout>
 #include <QThread>
 #include <QTimer>
 
@@ -26,6 +27,7 @@
 
 using namespace vlmr;
 using vlmr::test::FindByText;
+using vlmr::test::Isolated;
 using vlmr::test::PageOf;
 using vlmr::test::PagesIn;
 
@@ -208,33 +210,34 @@ class FlowsTest : public QObject {
     QTest::newRow("usable by its name")
         << "setup_simcity_3000_unlimited.exe"
         << "installer"
-        << "setup_simcity_3000_unlimited.exe · 60 MB" << NameCheckVerdict("60 MB") << true;
+        << Isolated("setup_simcity_3000_unlimited.exe") + " · 60 MB" << NameCheckVerdict("60 MB")
+        << true;
     QTest::newRow("upper-case EXE, wrong name")
         << "SETUP.EXE"
         << "installer"
-        << "SETUP.EXE · 60 MB"
+        << Isolated("SETUP.EXE") + " · 60 MB"
         << "That doesn't look like the GOG SimCity 3000 Unlimited installer. Look for "
            "setup_simcity_3000_unlimited_2.0.949(a)….exe in your GOG library."
         << false;
     QTest::newRow("too small") << "x.exe"
                                << "small"
-                               << "x.exe · 1 MB" << kTooSmall << false;
+                               << Isolated("x.exe") + " · 1 MB" << kTooSmall << false;
     QTest::newRow("not MZ") << "simcity3000.exe"
                             << "zm"
-                            << "simcity3000.exe · 60 MB" << kNotExe << false;
+                            << Isolated("simcity3000.exe") + " · 60 MB" << kNotExe << false;
     QTest::newRow("directory named x.exe") << "x.exe"
                                            << "directory"
-                                           << "x.exe · 1 MB" << kTooSmall << false;
+                                           << Isolated("x.exe") + " · 1 MB" << kTooSmall << false;
+    // Without a size the chip shows the name alone.
     QTest::newRow("vanished file") << "gone.exe"
-                                   << "missing"
-                                   << "gone.exe · " << kUnreadable << false;
+                                   << "missing" << Isolated("gone.exe") << kUnreadable << false;
     QTest::newRow("dangling link") << "link.exe"
-                                   << "dangling"
-                                   << "link.exe · " << kUnreadable << false;
+                                   << "dangling" << Isolated("link.exe") << kUnreadable << false;
     if (geteuid() != 0) {
       QTest::newRow("unreadable file") << "locked.exe"
                                        << "unreadable"
-                                       << "locked.exe · 60 MB" << kUnreadable << false;
+                                       << Isolated("locked.exe") + " · 60 MB" << kUnreadable
+                                       << false;
     }
   }
   void dropShowsCheckingThenTheVerdict() {
@@ -260,7 +263,8 @@ class FlowsTest : public QObject {
     QCOMPARE(controller.session().selection().path, path.toStdString());
     QCOMPARE(PageOf<InstallerPage>(controller)->fileLabel()->text(), chip);
     QVERIFY(PageOf<InstallerPage>(controller)->fileLabel()->textColor() == LabelColor());
-    QCOMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(), "Checking " + file + "…");
+    QCOMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(),
+             "Checking " + Isolated(file) + "…");
     QVERIFY(!PageOf<InstallerPage>(controller)->buildButton()->isEnabled());
 
     QTRY_COMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(), verdict);
@@ -342,6 +346,48 @@ class FlowsTest : public QObject {
                           "installer check: rejected (" + verdict + ")"}));
   }
 
+  // A name that lies: a right-to-left override would make "a<RLO>exe.zip" read "apiz.exe", and
+  // would turn the size after it around too. The chip and the verdict line keep the name in an
+  // isolate, so " · 60 MB" still reads left to right after it. A name with a line feed is one
+  // line in the log, written with "\n".
+  void namesThatLieAreIsolatedOnScreenAndOneLineInTheLog() {
+    test::Sandbox sandbox;
+    const QString override = QStringLiteral("a") + QChar(0x202E) + QStringLiteral("exe.zip");
+    const QString lineFeed = QStringLiteral("set\nup.exe");
+    test::WriteSparseFile(sandbox.path(override), 60 * kMiB, "PK\x03\x04");
+    test::WriteSparseFile(sandbox.path(lineFeed), 60 * kMiB, "MZ");
+    InstallerController controller;
+    controller.setFreeSpaceMeasure(test::PlentyOfRoom);
+    LaunchToInstallerPage(controller);
+
+    DropFiles(OnlyPage(controller), {sandbox.path(override)});
+    const Label* chip = PageOf<InstallerPage>(controller)->fileLabel();
+    QCOMPARE(chip->text(), Isolated(override) + " · 60 MB");
+    QCOMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(),
+             "Checking " + Isolated(override) + "…");
+    // As laid out: "60 MB" reads left to right, the override stopped at the isolate's end.
+    QTextLayout layout(chip->text(), chip->font());
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const qsizetype six = chip->text().indexOf(QLatin1String("60 MB"));
+    QVERIFY(line.cursorToX(six) < line.cursorToX(six + 3));
+    QTRY_COMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(),
+                 "That's an archive. Open it and use the installer (.exe) inside.");
+
+    DropFiles(OnlyPage(controller), {sandbox.path(lineFeed)});
+    QCOMPARE(PageOf<InstallerPage>(controller)->fileLabel()->text(),
+             Isolated("set\\nup.exe") + " · 60 MB");
+    QTRY_VERIFY(!PageOf<InstallerPage>(controller)->verdictLabel()->text().startsWith("Checking"));
+    const QStringList events = sandbox.logEvents();
+    QCOMPARE(events.mid(events.size() - 4, 3),
+             QStringList({"installer chosen: " + sandbox.path("a\\u{202E}exe.zip"),
+                          "installer check: rejected (That's an archive. Open it and use the "
+                          "installer (.exe) inside.)",
+                          "installer chosen: " + sandbox.path("set\\nup.exe")}));
+    QVERIFY(events.last().startsWith("installer check: rejected ("));
+  }
+
   // A usable installer on a disk without room for a build: the sentence in
   // red and "Build" disabled.
   void fullDiskHoldsAUsableInstallerBack() {
@@ -419,7 +465,8 @@ class FlowsTest : public QObject {
     QTRY_VERIFY(old == nullptr);
     controller.showDropPage();
 
-    QCOMPARE(PageOf<InstallerPage>(controller)->fileLabel()->text(), "simcity3000.exe · 60 MB");
+    QCOMPARE(PageOf<InstallerPage>(controller)->fileLabel()->text(),
+             Isolated("simcity3000.exe") + " · 60 MB");
     QCOMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(), verdict);
     QVERIFY(PageOf<InstallerPage>(controller)->verdictLabel()->textColor() ==
             SecondaryLabelColor());

@@ -222,7 +222,7 @@ class OutcomeTest : public QObject {
     if (!log.isEmpty()) controller.session().setLogPath(log.toStdString());
     std::unique_ptr<ErrorPage> page(controller.errorPageTitle("Title", ""));
     qputenv("HOME", savedHome);
-    Label* label = FindByText<Label>(page.get(), "Log: " + shown);
+    Label* label = FindByText<Label>(page.get(), "Log: " + test::Isolated(shown));
     QVERIFY(label != nullptr);
     QCOMPARE(label->lineBreakMode(), Label::LineBreakMode::TruncateMiddle);
     QVERIFY(FindByText<Label>(page.get(),
@@ -295,7 +295,7 @@ class OutcomeTest : public QObject {
       }
     });
     FindByText<ButtonBase>(CurrentPage(controller), "Choose another installer")->click();
-    QCOMPARE(behind, "setup.exe · 1 MB | verdict");
+    QCOMPARE(behind, test::Isolated("setup.exe") + " · 1 MB | verdict");
     QVERIFY(FindByText<Label>(CurrentPage(controller), "Bring your GOG installer") != nullptr);
   }
 };

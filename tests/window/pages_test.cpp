@@ -287,8 +287,8 @@ class PagesTest : public QObject {
          QFont::Bold, LabelColor(), Qt::AlignHCenter},
         {"Choose the offline installer ending in .exe", QRectF(24, 110, 620, 20), zone, 13,
          QFont::Normal, SecondaryLabelColor(), Qt::AlignHCenter},
-        {name + " · 535 MB", QRectF(10, 7, 360, 20), chip, 12, QFont::Normal, LabelColor(),
-         Qt::AlignHCenter},
+        {test::Isolated(name) + " · 535 MB", QRectF(10, 7, 360, 20), chip, 12, QFont::Normal,
+         LabelColor(), Qt::AlignHCenter},
         {verdict, QRectF(24, 22, 620, 34), zone, 12, QFont::Normal, SecondaryLabelColor()},
         {"Your file stays on this Mac", QRectF(176, 198, 400, 20), kPage, 12, QFont::Normal,
          SecondaryLabelColor()},
@@ -305,7 +305,7 @@ class PagesTest : public QObject {
     QVERIFY(FindByFrame<DropZoneView>(page.get(), zone, kPage) != nullptr);
 
     // The page's read side names its own elements.
-    QCOMPARE(page->fileLabel(), FindByText<Label>(page.get(), name + " · 535 MB"));
+    QCOMPARE(page->fileLabel(), FindByText<Label>(page.get(), test::Isolated(name) + " · 535 MB"));
     QCOMPARE(page->fileLabel()->lineBreakMode(), Label::LineBreakMode::TruncateMiddle);
     QCOMPARE(page->verdictLabel(), FindByText<Label>(page.get(), verdict));
     QCOMPARE(page->buildButton(), FindByText<ButtonBase>(page.get(), "Build"));
@@ -325,10 +325,10 @@ class PagesTest : public QObject {
                                    << "" << false << "No file chosen yet" << true;
     QTest::newRow("usable") << "a.exe"
                             << "60 MB"
-                            << "ok" << true << "a.exe · 60 MB" << false;
+                            << "ok" << true << test::Isolated("a.exe") + " · 60 MB" << false;
     QTest::newRow("size unreadable") << "a.exe"
                                      << ""
-                                     << "gone" << false << "a.exe · " << false;
+                                     << "gone" << false << test::Isolated("a.exe") << false;
   }
   void installerPageShowsItsState() {
     QFETCH(QString, name);

@@ -89,6 +89,12 @@ inline std::optional<uint64_t> PlentyOfRoom(const std::string&) {
   return uint64_t(1) << 50;
 }
 
+/// `name` as the pages show it inside a sentence: between U+2068 FIRST STRONG ISOLATE and
+/// U+2069 POP DIRECTIONAL ISOLATE.
+inline QString Isolated(const QString& name) {
+  return QChar(0x2068) + name + QChar(0x2069);
+}
+
 /// The pages now in the window's content.
 QList<QWidget*> PagesIn(QWidget* content);
 
