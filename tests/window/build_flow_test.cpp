@@ -20,7 +20,6 @@
 #include "components/progress_bar.h"
 #include "components/stage_views.h"
 #include "pipeline/build_timings.h"
-#include "pipeline/pipeline.h"
 #include "window/build_run.h"
 #include "window/installer_controller.h"
 
@@ -284,7 +283,7 @@ class BuildFlowTest : public QObject {
         "#!/bin/bash\n"
         "echo '##stage 1/6 Start'\n"
         "( trap '' TERM; exec sleep 60 ) &\n"
-        "echo stubborn child started\n"
+        "echo \"stubborn child started in group $$\"\n"
         "sleep 60\n");
     InstallerController controller;
     controller.setFreeSpaceMeasure(test::PlentyOfRoom);
@@ -292,7 +291,11 @@ class BuildFlowTest : public QObject {
     PageOf<InstallerPage>(controller)->buildButton()->click();
     QTRY_VERIFY_WITH_TIMEOUT(
         PageOf<BuildPage>(controller)->logView()->text().contains("stubborn child started"), 20000);
-    const pid_t group = controller.buildRun()->pipeline().task->pid();
+    // The script's shell leads its process group.
+    const QString log = PageOf<BuildPage>(controller)->logView()->text();
+    const QRegularExpression groupLine(QStringLiteral("started in group (\\d+)"));
+    const pid_t group = static_cast<pid_t>(groupLine.match(log).captured(1).toInt());
+    QVERIFY(group > 0);
     QTRY_COMPARE(ProcessesInGroup(group).size(), 3);  // bash, sleep and the stubborn sleep
 
     // Closing the last window quits the application.
