@@ -93,6 +93,7 @@ bool Pipeline::run(Error* error, SignalRelay* relay) {
   if (report_.cancelled) {
     // Cancel came while the sources were being prepared: the build ends as
     // cancelled and its script never starts.
+    sourcesLock_.release();
     std::weak_ptr<Pipeline> weak = weak_from_this();
     if (live) {
       RunOnMain([weak] {
@@ -111,6 +112,8 @@ bool Pipeline::run(Error* error, SignalRelay* relay) {
     started = live ? startLive(&failure) : runHeadless(&failure, relay);
   }
   if (started) return true;
+  sourcesLock_.release();
+  closeLog();
   if (failure.message.empty()) failure.message = "Could not start the build.";
   // The error page points at the installer log: it says why nothing ran.
   if (live) AppendInstallerLog("build failed to start: " + failure.message);

@@ -20,6 +20,7 @@
 #include "components/progress_bar.h"
 #include "components/stage_views.h"
 #include "pipeline/build_timings.h"
+#include "platform/file_lock.h"
 #include "window/build_run.h"
 #include "window/installer_controller.h"
 
@@ -198,6 +199,26 @@ class BuildFlowTest : public QObject {
     QTest::qWait(200);
     QVERIFY2(!sandbox.logText().contains("===="), qPrintable(sandbox.logText()));
     QVERIFY(controller.session().appPaths().builtAppPath == std::nullopt);
+  }
+
+  // A build that never starts says why in the log the error page points to.
+  void buildThatCannotStartSaysWhyInTheLog() {
+    BuildSandbox sandbox;
+    // Another build holds the sources.
+    const QString sources = sandbox.home("Library/Application Support/Velmora 3000/installer-src");
+    QVERIFY(QDir().mkpath(sources));
+    FileLock other;
+    QCOMPARE(other.tryLock(sources.toStdString()), FileLock::Outcome::Taken);
+    InstallerController controller;
+    controller.setFreeSpaceMeasure(test::PlentyOfRoom);
+    ReachReadyInstallerPage(controller, sample_);
+    PageOf<InstallerPage>(controller)->buildButton()->click();
+
+    QTRY_VERIFY_WITH_TIMEOUT(controller.buildRun() == nullptr, 20000);
+    QVERIFY(FindByText<Label>(CurrentPage(controller),
+                              "Log: ~/Library/Logs/Velmora 3000/installer.log") != nullptr);
+    QVERIFY2(sandbox.logEvents().contains("build failed to start: Another build is already running."),
+             qPrintable(sandbox.logText()));
   }
 
   // A script that fails ends on the error page with the advice for its
