@@ -213,55 +213,39 @@ TEST_F(Run, UnwritableLogFolderStillDeliversEveryLineAndTheEnd) {
 TEST_F(Run, BuildThatCannotStartLogsWhyAndNeverRunsTheScript) {
   std::string marker = scratch_ / "script-ran";
   const std::string script = "touch '" + marker + "'\n";
+  std::shared_ptr<Pipeline> holder;
+  auto replacing = [](std::string SystemTools::*tool, std::string path) {
+    return [tool, path] {
+      SystemTools tools = Tools();
+      tools.*tool = path;
+      SetTools(tools);
+    };
+  };
   struct Case {
     const char* name;
-    std::function<std::shared_ptr<Pipeline>()> make;
+    std::function<void()> arrange;
+    std::string out;
     std::string sentence;  // empty: the launch error, whatever the platform says
   } cases[] = {
-      {"another build holds the sources",
-       [&] {
-         auto holder = make(script);
-         auto second = Pipeline::Create(BuildRequest{"/in/setup.exe", out()});
-         second->prepareSources(nullptr);
-         return second;
-       },
+      {"another build holds the sources", [&] { holder = make(script); }, out(),
        "Another build is already running."},
-      {"the sources cannot be unpacked",
-       [&] {
-         SystemTools tools = Tools();
-         tools.ditto = "/bin/false";
-         SetTools(tools);
-         test::WriteFile(bundle_ / "src/tools/package_app.sh", script, true);
-         test::WriteFile(bundle_ / "SRC_ID", "never unpacked");
-         auto pipeline = Pipeline::Create(BuildRequest{"/in/setup.exe", out()});
-         pipeline->prepareSources(nullptr);
-         return pipeline;
-       },
+      {"the sources cannot be unpacked", replacing(&SystemTools::ditto, "/bin/false"), out(),
        "Could not unpack the build sources into Application Support."},
-      {"the output folder cannot be created",
-       [&] {
-         test::WriteFile(home_ / "file", "x");
-         test::WriteFile(bundle_ / "src/tools/package_app.sh", script, true);
-         auto pipeline = Pipeline::Create(BuildRequest{"/in/setup.exe", home_ / "file/out"});
-         pipeline->prepareSources(nullptr);
-         return pipeline;
-       },
-       "Could not create the output folder " + home_ / "file/out" + "."},
-      {"python3 cannot be launched",
-       [&] {
-         auto pipeline = make(script);
-         SystemTools tools = Tools();
-         tools.python3 = "/nonexistent/python3";
-         SetTools(tools);
-         return pipeline;
-       },
-       ""},
+      {"the output folder cannot be created", [&] { test::WriteFile(home_ / "file", "x"); },
+       home_ / "file/out", "Could not create the output folder " + home_ / "file/out" + "."},
+      {"python3 cannot be launched", replacing(&SystemTools::python3, "/nonexistent/python3"),
+       out(), ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     std::filesystem::remove(logPath());
     SetTools(SystemTools::ForPlatform(test::SourceDir() + "/platform/linux"));
-    std::shared_ptr<Pipeline> pipeline = c.make();
+    c.arrange();
+    test::WriteFile(bundle_ / "src/tools/package_app.sh", script, true);
+    test::WriteFile(bundle_ / "SRC_ID", std::string("case ") + c.name);
+    auto pipeline = Pipeline::Create(BuildRequest{"/in/setup.exe", c.out});
+    pipeline->prepareSources(nullptr);
+    holder.reset();
     Error error;
     EXPECT_FALSE(pipeline->run(&error));
     if (!c.sentence.empty()) {
