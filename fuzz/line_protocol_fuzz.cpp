@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "pipeline/pipeline.h"
 #include "base/text.h"
+#include "pipeline/output_lines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The first bytes choose the chunk sizes (1 to 64, cycled); the rest is output.
@@ -17,19 +17,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view pattern(reinterpret_cast<const char*>(data), header);
   std::string_view output(reinterpret_cast<const char*>(data) + header, size - header);
 
-  auto pipeline = vlmr::Pipeline::Create();
   std::vector<std::string> lines;
-  pipeline->onLine = [&lines](const std::string& line) { lines.push_back(line); };
-  pipeline->onStage = [](int64_t, int64_t, const std::string&) {};
+  vlmr::BuildEvents events;
+  events.line = [&lines](const std::string& line) { lines.push_back(line); };
+  events.stage = [](int64_t, int64_t, const std::string&) {};
+  vlmr::OutputLines splitter(events);
   size_t at = 0;
   for (size_t turn = 0; at < output.size(); ++turn) {
     size_t chunk = pattern.empty() ? output.size()
                                    : static_cast<unsigned char>(pattern[turn % header]) % 64 + 1;
     if (chunk > output.size() - at) chunk = output.size() - at;
-    pipeline->consumeData(output.substr(at, chunk));
+    splitter.consume(output.substr(at, chunk));
     at += chunk;
   }
-  pipeline->flushBuffer();
+  splitter.finish();
 
   // The same output split at once, each line decoded as the splitter does.
   std::vector<std::string> expected;
@@ -41,6 +42,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   if (start < output.size()) expected.push_back(vlmr::DecodeUtf8OrLatin1(output.substr(start)));
   if (lines != expected) std::abort();
-  if (!pipeline->buffer.empty()) std::abort();
+  if (splitter.holdsPartialLine()) std::abort();
   return 0;
 }

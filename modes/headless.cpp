@@ -45,37 +45,37 @@ int RunHeadlessBuild(const std::vector<std::string>& arguments) {
     return 2;
   }
 
-  std::shared_ptr<Pipeline> pipeline = Pipeline::Create();
-  pipeline->configureBundledTools();
-  pipeline->installerPath = installerPath;
-  pipeline->stageDir = outPath;
-  if (cachePath) pipeline->cacheDir = cachePath;
+  std::shared_ptr<Pipeline> pipeline = Pipeline::Create(
+      BuildRequest{*installerPath, *outPath, cachePath, BuildRequest::Mode::Headless});
 
-  PrintCLI("[installer] bundled tools: %@", {*pipeline->toolsDir});
-  PrintCLI("[installer] SDL3: %@", {*pipeline->sdl3Dir});
-  PrintCLI("[installer] wheels: %@", {*pipeline->wheelsDir});
-  PrintCLI("[installer] output: %@", {*pipeline->stageDir});
+  PrintCLI("[installer] bundled tools: %@", {pipeline->tools().tools});
+  PrintCLI("[installer] SDL3: %@", {pipeline->tools().sdl3});
+  PrintCLI("[installer] wheels: %@", {pipeline->tools().wheels});
+  PrintCLI("[installer] output: %@", {pipeline->request().outputFolder});
 
   Error error;
-  if (!pipeline->prepareSourcesWithError(&error)) {
+  if (!pipeline->prepareSources(&error)) {
     std::string message = error.message.empty() ? "could not prepare sources" : error.message;
     PrintError("error: " + message + "\n");
     return 1;
   }
-  PrintCLI("[installer] build sources: %@", {*pipeline->srcRoot});
+  PrintCLI("[installer] build sources: %@", {pipeline->report().sourcesRoot.value_or("")});
 
   // The script leads its own process group, out of reach of the terminal's
   // Ctrl-C, a closed terminal's hang-up and a runner's SIGTERM: they are
   // passed on to it, and the installer then ends the same way.
   SignalRelay relay({SIGINT, SIGTERM, SIGHUP});
   Error launchError;
-  int32_t status = pipeline->runHeadlessWithError(&launchError, &relay);
-  // Only a failed launch fills the error; a script's own status 1 does not.
-  if (!launchError.message.empty()) PrintError("error: " + launchError.message + "\n");
+  bool ran = pipeline->run(&launchError, &relay);
+  // Only a build that could not start fills the error; a script's own
+  // status 1 does not.
+  if (!ran) PrintError("error: " + launchError.message + "\n");
   if (int signal = relay.first()) {
     SignalRelay::EndBy(signal);
     return 128 + signal;
   }
+  if (!ran) return 1;
+  int32_t status = pipeline->report().status;
   if (status < 0) {
     PrintError("error: the build script's exit status was lost\n");
     return 1;

@@ -2,161 +2,130 @@
 
 #include <chrono>
 #include <cstdint>
-#include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "base/error.h"
+#include "pipeline/build_request.h"
+#include "pipeline/script_task.h"
 #include "platform/file_lock.h"
 #include "platform/process.h"
 
 namespace vlmr {
-class SignalRelay;
-}
 
-namespace vlmr {
+class OutputLines;
+class SignalRelay;
 
 /// The sentence of a build refused because another one holds its sources or
 /// its output folder (installer error code 3).
 inline constexpr char kAnotherBuildRunning[] = "Another build is already running.";
 
-/// One run of the build script: locating the bundle's prepared tools,
-/// unpacking the source snapshot, the script's environment and arguments, and
-/// either the synchronous run (command line) or the asynchronous run with live
-/// output, stages and cancellation (window). Owned through a shared pointer;
-/// background work holds it weakly. Not reused for a second build.
+/// One build: a request in, a report out. The caller prepares the sources,
+/// then runs the script once, as the request's mode says: headless (the
+/// command line: the installer's own output, the call waits) or live (the
+/// window: returns at once; lines, stages and the end arrive as events).
+/// Owned through a shared pointer; background work holds it weakly, and the
+/// events stop once the owner lets it go. Not reused for a second build.
+///
+/// The locks on the sources and the output folder, the process, the reader
+/// of its output and the installer log are its own; nobody else touches them.
 class Pipeline : public std::enable_shared_from_this<Pipeline> {
  public:
-  using LineCallback = std::function<void(const std::string& line)>;
-  using StageCallback = std::function<void(int64_t number, int64_t total, const std::string& name)>;
-  using FinishCallback = std::function<void(int32_t status)>;
+  /// How long a stop waits after SIGTERM before SIGKILL goes to the group.
+  static constexpr std::chrono::seconds kKillDelay{8};
 
-  /// Lines longer than this without a line feed are delivered in pieces, so a
-  /// script that never ends its line cannot exhaust memory.
-  static constexpr size_t kMaxLineBytes = 1024 * 1024;
-
-  /// A new pipeline: nothing set, not cancelled, `exitStatus` 0.
-  static std::shared_ptr<Pipeline> Create();
-
-  Pipeline() = default;
+  /// A pipeline for `request`, reporting to `events` (live mode only).
+  static std::shared_ptr<Pipeline> Create(BuildRequest request, BuildEvents events = {});
   ~Pipeline();
   Pipeline(const Pipeline&) = delete;
   Pipeline& operator=(const Pipeline&) = delete;
 
-  // Set by the caller.
-  std::optional<std::string> installerPath;
-  std::optional<std::string> stageDir;
-  std::optional<std::string> cacheDir;
-  // Set by the pipeline.
-  std::optional<std::string> srcRoot;
-  std::optional<std::string> toolsDir;
-  std::optional<std::string> sdl3Dir;
-  std::optional<std::string> wheelsDir;
-  std::optional<std::string> logPath;
-  std::optional<std::string> appPath;
-  std::optional<std::string> errorMessage;
-  // Callbacks: `onLine` and `onStage` run on the reader's thread (and on the
-  // main queue for an unterminated last line); `onFinish` on the main queue.
-  LineCallback onLine;
-  StageCallback onStage;
-  FinishCallback onFinish;
-  bool cancelled = false;
-  int32_t exitStatus = 0;
-  std::shared_ptr<Process> task;
-  std::string buffer;
-  int logFile = -1;  // the installer log while a run is in progress, else -1
+  /// What this build was asked to do.
+  const BuildRequest& request() const { return request_; }
+  /// The bundle's tool folders this build hands to the script.
+  const BundledTools& tools() const { return tools_; }
 
-  /// Points `toolsDir`, `sdl3Dir` and `wheelsDir` at the bundle's resources.
-  void configureBundledTools();
+  /// Reuses or unpacks the source snapshot into Application Support; on
+  /// success the report names the sources folder. On failure returns false
+  /// with an installer error (code 1: no snapshot in the bundle; code 2: the
+  /// copy failed; code 3: another build holds the sources), which `run` then
+  /// repeats. The sources stay locked against other builds until the run has
+  /// ended, since the script works in them. Blocks; any one thread.
+  bool prepareSources(Error* error);
 
-  /// The trimmed UTF-8 text of the bundle resource `name`, or nothing when it
-  /// is missing, undecodable or blank.
-  std::optional<std::string> bundleText(const std::string& name) const;
+  /// Runs the script once, with the prepared sources. When Cancel came first
+  /// nothing is started and the build ends as cancelled (status -1; live: the
+  /// end is still reported). Otherwise the output folder is created and
+  /// locked, and then:
+  /// - headless: the script writes to the installer's own output and error;
+  ///   the call waits for it and the report holds its status. With a `relay`,
+  ///   every signal it catches goes on to the script's process group, SIGKILL
+  ///   follows `kKillDelay` after the first, and whatever is left of the group
+  ///   is killed once the script has exited.
+  /// - live: the installer log gets the run header, the script is launched
+  ///   with one pipe for its output, and the call returns at once; a
+  ///   background reader reports the lines and stages, and `ended` comes on
+  ///   the main queue. Main thread.
+  /// Returns false with one sentence in `error` when the build could not
+  /// start: the preparation's own error; installer error code 4 when the
+  /// output folder cannot be created, 3 when another build holds it; the
+  /// platform's error when the launch failed. A live build then adds
+  /// "build failed to start: <sentence>" to the installer log.
+  bool run(Error* error, SignalRelay* relay = nullptr);
 
-  /// The bundle's VERSION text, or "dev".
-  std::string bundleVersion() const;
-
-  /// Reuses or unpacks the source snapshot into Application Support and sets
-  /// `srcRoot`. On failure returns false with an installer error (code 1: no
-  /// snapshot in the bundle; code 2: the copy failed; code 3: another build
-  /// holds the sources). On success the sources stay locked against other
-  /// builds until this pipeline's run has ended, since the script works in them.
-  bool prepareSourcesWithError(Error* error);
-
-  /// The script's environment: ours, with HOME ensured, PATH replaced, the
-  /// tool directories named and interfering variables removed.
-  std::map<std::string, std::string> childEnvironment() const;
-
-  /// The arguments for python3: the process-group trampoline, bash, the script
-  /// and its options.
-  std::vector<std::string> scriptArguments() const;
-
-  /// The launch description of the script (python3, arguments, environment,
-  /// stdin the null device, inherited working directory and streams).
-  TaskSpec makeTask() const;
-
-  /// Runs the script with the installer's own standard output and error and
-  /// waits for it. Returns its termination status (-1 when it was lost), or 1
-  /// with `error` filled when it cannot be launched or another build holds the
-  /// output folder. With a `relay`, every signal it catches is passed on to
-  /// the script's process group, SIGKILL follows 8 seconds after the first,
-  /// and whatever is left of the group is killed once the script has exited.
-  int32_t runHeadlessWithError(Error* error, SignalRelay* relay = nullptr);
-
-  /// Opens the log, launches the script with one pipe for its output and
-  /// returns at once; a background reader feeds the output to `consumeData`
-  /// and `onFinish` runs on the main queue at the end. False when the launch
-  /// fails or another build holds the output folder, with `error` filled.
-  bool startWithError(Error* error);
-
-  /// Asks a run that has not ended to stop: SIGTERM to the script's process
-  /// group now; 8 seconds later SIGKILL to the group if the run still has not
-  /// ended, and 2 seconds after that the run stops waiting for the end of its
-  /// output (a descendant that left the group may hold it) and finishes.
-  /// Does nothing before the start or after the end. Main thread.
+  /// Asks a live build to stop. While the run has not ended: SIGTERM to the
+  /// script's process group now; `kKillDelay` later SIGKILL to the group if
+  /// the run still has not ended, and 2 seconds after that the run stops
+  /// waiting for the end of its output (a descendant that left the group may
+  /// hold it) and ends. Before `run`: the script will never start. After the
+  /// end, or after a failed start, nothing. Main thread.
   void cancel();
 
   /// Stops the build for good before the program exits, within about
   /// `grace` + 2 seconds whatever the script's descendants do: SIGTERM to
   /// the group, SIGKILL once `grace` has passed, then the reader is released
-  /// and waited for, so no background work outlives the program. Before the
-  /// script has started it only marks the build cancelled, so it never starts.
-  /// `onFinish` is not called from here. Main thread.
+  /// and waited for, so no background work outlives the program. Before
+  /// `run` the script will never start. `ended` is not reported from here.
+  /// Main thread.
   void stopBeforeQuit(std::chrono::milliseconds grace = std::chrono::seconds(2));
 
-  /// Opens the installer log for this run and writes the run header.
-  void openLog();
-
-  /// Splits a chunk of output into lines and emits every complete one.
-  void consumeData(std::string_view chunk);
-
-  /// Emits an unterminated last line, if any.
-  void flushBuffer();
-
-  /// Logs one line (without its line feed), recognises the line protocol and
-  /// hands the line to `onLine`.
-  void emitLineData(std::string_view bytes);
+  /// What the build has reported so far; final after the end. Main thread.
+  const BuildReport& report() const { return report_; }
 
  private:
   struct ReaderControl;
-  void closeLog();
+  Pipeline(BuildRequest request, BuildEvents events);
+
+  // The launch of the script and the locks it runs under.
+  TaskSpec makeTask() const;
   bool lockOutput(Error* error);
+
+  bool runHeadless(Error* error, SignalRelay* relay);
+  bool startLive(Error* error);
+  void openLog();
+  void closeLog();
+  void finishLive(int32_t status);
   void killAfterCancel();
   static void ReadOutput(std::weak_ptr<Pipeline> weak, std::shared_ptr<Process> process, int fd,
                          std::shared_ptr<ReaderControl> control);
-  // The asynchronous run: from a successful start until its completion.
+
+  const BuildRequest request_;
+  const BuildEvents events_;
+  const BundledTools tools_;
+  BuildReport report_;
+  // Why the preparation failed, for `run` to repeat.
+  std::optional<Error> preparationError_;
+  bool ran_ = false;
+  // The live run: from a successful start until its end.
   bool runActive_ = false;
+  std::shared_ptr<Process> task_;
   std::shared_ptr<ReaderControl> reader_;
+  std::unique_ptr<OutputLines> output_;
+  int logFile_ = -1;  // the installer log while a live run is in progress
   // Held from preparation (sources) and from the start (output) to the run's end.
   FileLock sourcesLock_;
   FileLock outputLock_;
-  // Output lines of the chunk being consumed, written to the log in one go.
-  std::string pendingLog_;
-  bool batchingLog_ = false;
 };
 
 }  // namespace vlmr

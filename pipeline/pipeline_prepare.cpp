@@ -1,10 +1,11 @@
-// Locating the bundle's resources and unpacking the source snapshot.
+// Creating a pipeline and unpacking the source snapshot.
 #include <utility>
 
 #include "base/files.h"
 #include "base/paths.h"
 #include "base/text.h"
 #include "pipeline/host.h"
+#include "pipeline/output_lines.h"
 #include "pipeline/pipeline.h"
 #include "platform/app_folders.h"
 #include "platform/bundle.h"
@@ -23,41 +24,27 @@ Error InstallerError(int code, std::string message) {
 
 }  // namespace
 
-std::shared_ptr<Pipeline> Pipeline::Create() {
-  return std::make_shared<Pipeline>();
+std::shared_ptr<Pipeline> Pipeline::Create(BuildRequest request, BuildEvents events) {
+  return std::shared_ptr<Pipeline>(new Pipeline(std::move(request), std::move(events)));
 }
 
-void Pipeline::configureBundledTools() {
-  std::string resources = ResourceDirectory();
-  toolsDir = JoinPath(resources, "tools");
-  sdl3Dir = JoinPath(resources, "sdl3");
-  wheelsDir = JoinPath(resources, "wheels");
-}
+Pipeline::Pipeline(BuildRequest request, BuildEvents events)
+    : request_(std::move(request)), events_(std::move(events)), tools_(BundledTools::InBundle()) {}
 
-std::optional<std::string> Pipeline::bundleText(const std::string& name) const {
-  std::optional<std::string> bytes = ReadFileBytes(JoinPath(ResourceDirectory(), name));
-  // Missing or not UTF-8: the same as empty.
-  if (!bytes || !IsValidUtf8(*bytes)) return std::nullopt;
-  std::string text = Trimmed(*bytes);
-  if (text.empty()) return std::nullopt;
-  return text;
-}
-
-std::string Pipeline::bundleVersion() const {
-  return bundleText("VERSION").value_or("dev");
-}
-
-bool Pipeline::prepareSourcesWithError(Error* error) {
+bool Pipeline::prepareSources(Error* error) {
+  // A failure is kept for `run`, which repeats it.
+  auto fail = [this, error](int code, std::string message) {
+    preparationError_ = InstallerError(code, std::move(message));
+    if (error != nullptr) *error = *preparationError_;
+    return false;
+  };
   std::string snapshot = JoinPath(ResourceDirectory(), "src");
   if (!IsDirectory(snapshot)) {
-    if (error != nullptr) {
-      *error = InstallerError(1, "The installer bundle is damaged (no source snapshot inside).");
-    }
-    return false;
+    return fail(1, "The installer bundle is damaged (no source snapshot inside).");
   }
 
-  std::string version = bundleVersion();
-  std::string snapshotId = bundleText("SRC_ID").value_or(version);
+  std::string version = BundleVersion();
+  std::string snapshotId = BundleText("SRC_ID").value_or(version);
   std::string sourcesDir = AppFolders::Current().sourcesOf(version);
   std::string marker = JoinPath(sourcesDir, kMarkerName);
   std::string script = JoinPath(sourcesDir, kScriptPath);
@@ -67,15 +54,14 @@ bool Pipeline::prepareSourcesWithError(Error* error) {
   std::string parent = DeletingLastPathComponent(sourcesDir);
   CreateDirectories(parent);
   if (sourcesLock_.tryLock(parent) == FileLock::Outcome::Busy) {
-    if (error != nullptr) *error = InstallerError(3, kAnotherBuildRunning);
-    return false;
+    return fail(3, kAnotherBuildRunning);
   }
 
   std::optional<std::string> markerBytes = ReadFileBytes(marker);
   std::string markerText =
       markerBytes && IsValidUtf8(*markerBytes) ? Trimmed(*markerBytes) : std::string();
   if (markerText == snapshotId && IsFile(script)) {
-    srcRoot = sourcesDir;
+    report_.sourcesRoot = sourcesDir;
     return true;
   }
 
@@ -86,14 +72,11 @@ bool Pipeline::prepareSourcesWithError(Error* error) {
   int32_t status = RunCapturing(Tools().ditto, {snapshot, sourcesDir});
   if (status == 0 && IsFile(script)) {
     WriteFileAtomically(marker, snapshotId);
-    srcRoot = sourcesDir;
+    report_.sourcesRoot = sourcesDir;
     return true;
   }
   sourcesLock_.release();
-  if (error != nullptr) {
-    *error = InstallerError(2, "Could not unpack the build sources into Application Support.");
-  }
-  return false;
+  return fail(2, "Could not unpack the build sources into Application Support.");
 }
 
 }  // namespace vlmr

@@ -1,4 +1,5 @@
-// The asynchronous run: launch, background reader, completion and cancellation.
+// Running the script once: the start, and the live run with its background
+// reader, completion and cancellation.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -12,6 +13,8 @@
 #include <vector>
 
 #include "base/files.h"
+#include "pipeline/installer_log.h"
+#include "pipeline/output_lines.h"
 #include "pipeline/pipeline.h"
 #include "platform/queues.h"
 
@@ -19,8 +22,8 @@ namespace vlmr {
 
 namespace {
 
-constexpr size_t kChunkBytes = 4096;
-constexpr auto kKillDelay = std::chrono::seconds(8);
+// One read takes whatever the pipe holds, up to this much.
+constexpr size_t kReadBytes = 256 * 1024;
 // How long a killed group's output may stay open before the run stops
 // waiting for its end: only a descendant that left the group can hold it.
 constexpr auto kReleaseDelay = std::chrono::seconds(2);
@@ -59,10 +62,20 @@ Pipeline::~Pipeline() {
   closeLog();
 }
 
+TaskSpec Pipeline::makeTask() const {
+  return ScriptTask(request_, tools_, report_.sourcesRoot.value_or(""));
+}
+
 bool Pipeline::lockOutput(Error* error) {
   // The folder is locked itself, so it must exist; the script would make it.
-  std::string out = stageDir.value_or("");
+  const std::string& out = request_.outputFolder;
   if (!out.empty()) CreateDirectories(out);
+  if (!IsDirectory(out)) {
+    if (error != nullptr) {
+      *error = Error{kInstallerErrorDomain, 4, "Could not create the output folder " + out + "."};
+    }
+    return false;
+  }
   if (outputLock_.tryLock(out) == FileLock::Outcome::Busy) {
     if (error != nullptr) *error = Error{kInstallerErrorDomain, 3, kAnotherBuildRunning};
     return false;
@@ -70,7 +83,57 @@ bool Pipeline::lockOutput(Error* error) {
   return true;
 }
 
-bool Pipeline::startWithError(Error* error) {
+bool Pipeline::run(Error* error, SignalRelay* relay) {
+  const bool live = request_.mode == BuildRequest::Mode::Live;
+  if (ran_) {
+    if (error != nullptr) *error = Error{kInstallerErrorDomain, 5, "This build has already run."};
+    return false;
+  }
+  ran_ = true;
+  if (report_.cancelled) {
+    // Cancel came while the sources were being prepared: the build ends as
+    // cancelled and its script never starts.
+    sourcesLock_.release();
+    std::weak_ptr<Pipeline> weak = weak_from_this();
+    if (live) {
+      RunOnMain([weak] {
+        std::shared_ptr<Pipeline> pipeline = weak.lock();
+        if (pipeline && pipeline->events_.ended) pipeline->events_.ended(pipeline->report_);
+      });
+    }
+    return true;
+  }
+  Error failure;
+  bool started = false;
+  if (!report_.sourcesRoot) {
+    failure = preparationError_.value_or(
+        Error{kInstallerErrorDomain, 1, "The build sources are not prepared."});
+  } else {
+    started = live ? startLive(&failure) : runHeadless(&failure, relay);
+  }
+  if (started) return true;
+  sourcesLock_.release();
+  closeLog();
+  if (failure.message.empty()) failure.message = "Could not start the build.";
+  // The error page points at the installer log: it says why nothing ran.
+  if (live) AppendInstallerLog("build failed to start: " + failure.message);
+  if (error != nullptr) *error = failure;
+  return false;
+}
+
+void Pipeline::openLog() {
+  std::string path;
+  logFile_ = OpenInstallerLog(&path);
+  report_.logPath = path;
+  WriteAll(logFile_, RunHeader(request_.installer, request_.outputFolder));
+}
+
+void Pipeline::closeLog() {
+  if (logFile_ >= 0) close(logFile_);
+  logFile_ = -1;
+}
+
+bool Pipeline::startLive(Error* error) {
   if (!lockOutput(error)) return false;
   openLog();
   auto control = std::make_shared<ReaderControl>();
@@ -81,26 +144,26 @@ bool Pipeline::startWithError(Error* error) {
     return false;
   }
 #if defined(F_SETPIPE_SZ)
-  // A roomier pipe lets a chatty script run ahead of the reader's small
-  // chunks instead of blocking on every few kilobytes.
+  // A roomier pipe lets a chatty script run ahead of the reader instead of
+  // blocking on every few kilobytes.
   fcntl(fds[0], F_SETPIPE_SZ, 1 << 20);
 #endif
   TaskSpec launch = makeTask();
   launch.stdoutFd = fds[1];
   launch.stderrFd = fds[1];
-  task = std::make_shared<Process>(std::move(launch));
-  bool launched = task->launch(error);
+  task_ = std::make_shared<Process>(std::move(launch));
+  bool launched = task_->launch(error);
   close(fds[1]);  // the script and its descendants hold the writing end now
   if (!launched) {
     close(fds[0]);
     outputLock_.release();
     return false;
   }
-  exitStatus = -1;
+  output_ = std::make_unique<OutputLines>(events_, logFile_);
   runActive_ = true;
   reader_ = control;
   std::weak_ptr<Pipeline> weak = weak_from_this();
-  std::shared_ptr<Process> process = task;
+  std::shared_ptr<Process> process = task_;
   int readFd = fds[0];
   RunInBackground(
       [weak, process, readFd, control] { ReadOutput(weak, process, readFd, control); });
@@ -109,9 +172,7 @@ bool Pipeline::startWithError(Error* error) {
 
 void Pipeline::ReadOutput(std::weak_ptr<Pipeline> weak, std::shared_ptr<Process> process, int fd,
                           std::shared_ptr<ReaderControl> control) {
-  // One read takes whatever the pipe holds (up to 64 KiB); the line handling
-  // still receives it in chunks of at most 4096 bytes.
-  std::vector<char> block(16 * kChunkBytes);
+  std::vector<char> block(kReadBytes);
   pollfd watched[2] = {{fd, POLLIN, 0}, {control->stopFds[0], POLLIN, 0}};
   for (;;) {
     if (poll(watched, 2, -1) < 0) {
@@ -125,34 +186,40 @@ void Pipeline::ReadOutput(std::weak_ptr<Pipeline> weak, std::shared_ptr<Process>
     // The pipeline may be gone; keep draining so the script never blocks on
     // a full pipe.
     if (std::shared_ptr<Pipeline> pipeline = weak.lock()) {
-      for (ssize_t at = 0; at < n; at += kChunkBytes) {
-        size_t size = std::min<size_t>(kChunkBytes, static_cast<size_t>(n - at));
-        pipeline->consumeData(std::string_view(block.data() + at, size));
-      }
+      pipeline->output_->consume(std::string_view(block.data(), static_cast<size_t>(n)));
     }
   }
   close(fd);
   int32_t status = process->waitUntilExit();
   RunOnMain([weak, status] {
-    std::shared_ptr<Pipeline> pipeline = weak.lock();
-    if (!pipeline) return;
-    pipeline->runActive_ = false;
-    pipeline->outputLock_.release();
-    pipeline->sourcesLock_.release();
-    pipeline->flushBuffer();
-    pipeline->closeLog();
-    pipeline->exitStatus = status;
-    if (pipeline->onFinish) pipeline->onFinish(status);
+    if (std::shared_ptr<Pipeline> pipeline = weak.lock()) pipeline->finishLive(status);
   });
   control->markDone();
 }
 
+void Pipeline::finishLive(int32_t status) {
+  runActive_ = false;
+  outputLock_.release();
+  sourcesLock_.release();
+  output_->finish();
+  closeLog();
+  report_.status = status;
+  report_.appPath = output_->appPath();
+  report_.errorMessage = output_->errorMessage();
+  if (events_.ended) events_.ended(report_);
+}
+
 void Pipeline::cancel() {
+  // Before the start the request is kept, so the script never starts.
+  if (!ran_) {
+    report_.cancelled = true;
+    return;
+  }
   // The script's shell may have exited while a child it left in the group
   // still holds the output: the run has not ended, so Cancel still acts.
   if (!runActive_) return;
-  cancelled = true;
-  task->signalGroupOrProcess(SIGTERM);
+  report_.cancelled = true;
+  task_->signalGroupOrProcess(SIGTERM);
   std::weak_ptr<Pipeline> weak = weak_from_this();
   RunOnMainAfter(kKillDelay, [weak] {
     if (std::shared_ptr<Pipeline> pipeline = weak.lock()) pipeline->killAfterCancel();
@@ -163,7 +230,7 @@ void Pipeline::killAfterCancel() {
   if (!runActive_) return;
   // Until the reader has reaped the shell its group is still ours to signal,
   // even when the shell itself has already exited.
-  task->signalGroupOrProcess(SIGKILL);
+  task_->signalGroupOrProcess(SIGKILL);
   std::weak_ptr<Pipeline> weak = weak_from_this();
   RunOnMainAfter(kReleaseDelay, [weak] {
     std::shared_ptr<Pipeline> pipeline = weak.lock();
@@ -173,13 +240,13 @@ void Pipeline::killAfterCancel() {
 
 void Pipeline::stopBeforeQuit(std::chrono::milliseconds grace) {
   if (!runActive_) {
-    if (!task) cancelled = true;  // not started yet: it never will be
+    if (!ran_) report_.cancelled = true;  // not started yet: it never will be
     return;
   }
-  cancelled = true;
-  task->signalGroupOrProcess(SIGTERM);
+  report_.cancelled = true;
+  task_->signalGroupOrProcess(SIGTERM);
   if (reader_->waitDone(grace)) return;
-  task->signalGroupOrProcess(SIGKILL);
+  task_->signalGroupOrProcess(SIGKILL);
   if (reader_->waitDone(kQuitReleaseDelay)) return;
   reader_->requestStop();
   // The shell is dead, so the reader only has to reap it.

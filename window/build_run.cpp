@@ -16,23 +16,12 @@
 #include "window/build_events.h"
 
 namespace vlmr {
-namespace {
-
-// The status a build ends with when its script was never started.
-constexpr int32_t kNeverStarted = -1;
-
-QString Describe(const Error& error, const char* fallback) {
-  return error.message.empty() ? QString::fromUtf8(fallback)
-                               : QString::fromStdString(error.message);
-}
-
-}  // namespace
 
 BuildRun::BuildRun(const std::string& installerPath, const std::string& stageDir, QObject* parent)
-    : QObject(parent), pipeline_(Pipeline::Create()) {
-  pipeline_->configureBundledTools();
-  pipeline_->installerPath = installerPath;
-  pipeline_->stageDir = stageDir;
+    : QObject(parent) {
+  pipeline_ = Pipeline::Create(
+      BuildRequest{installerPath, stageDir, std::nullopt, BuildRequest::Mode::Live},
+      relayedEvents());
   if (QCoreApplication* app = QCoreApplication::instance()) {
     connect(app, &QCoreApplication::aboutToQuit, this, &BuildRun::stopBeforeQuit);
   }
@@ -46,17 +35,8 @@ double BuildRun::SteadySeconds() {
       .count();
 }
 
-void BuildRun::start() {
-  stopwatch_.emplace(clock_(), int64_t{1});
+BuildEvents BuildRun::relayedEvents() {
   QPointer<BuildRun> weak(this);
-  // Read in the background: whatever lies at that path must not hold up the
-  // window. The estimate appears once it is read.
-  LoadBuildTimingsInBackground([weak](std::optional<BuildTimings> timings) {
-    if (weak == nullptr || !timings) return;
-    weak->lastTimings_ = std::move(timings);
-    // Until the script names its stage count, the last build's count is the best guess.
-    weak->stopwatch_->guessStageCount(static_cast<int64_t>(weak->lastTimings_->stageSeconds.size()));
-  });
   std::shared_ptr<BuildEventRelay> relay =
       BuildEventRelay::Create([weak](std::vector<BuildEvent>& batch) {
         QStringList lines;
@@ -89,55 +69,51 @@ void BuildRun::start() {
         deliverLines();
         if (weak != nullptr) emit weak->batchDelivered();
       });
-  pipeline_->onLine = [relay](const std::string& line) { relay->pushLine(line); };
-  pipeline_->onStage = [relay](int64_t number, int64_t total, const std::string&) {
+  BuildEvents events;
+  events.line = [relay](const std::string& line) { relay->pushLine(line); };
+  events.stage = [relay](int64_t number, int64_t total, const std::string&) {
     relay->pushStage(BuildStageIndex(number, total), number, total);
   };
-  pipeline_->onFinish = [relay](int32_t status) { relay->pushFinish(status); };
+  events.ended = [relay](const BuildReport& report) { relay->pushFinish(report.status); };
+  return events;
+}
 
+void BuildRun::start() {
+  stopwatch_.emplace(clock_(), int64_t{1});
+  QPointer<BuildRun> weak(this);
+  // Read in the background: whatever lies at that path must not hold up the
+  // window. The estimate appears once it is read.
+  LoadBuildTimingsInBackground([weak](std::optional<BuildTimings> timings) {
+    if (weak == nullptr || !timings) return;
+    weak->lastTimings_ = std::move(timings);
+    // Until the script names its stage count, the last build's count is the best guess.
+    weak->stopwatch_->guessStageCount(static_cast<int64_t>(weak->lastTimings_->stageSeconds.size()));
+  });
   std::shared_ptr<Pipeline> build = pipeline_;
   RunInBackground([build, weak] {
-    Error error;
-    if (!build->prepareSourcesWithError(&error)) {
-      QString message = Describe(error, "Could not prepare the sources.");
-      RunOnMain([weak, build, message] {
-        if (weak == nullptr) return;
-        if (build->cancelled) {
-          weak->end(kNeverStarted);
-        } else {
-          weak->fail(message);
-        }
-      });
-      return;
-    }
+    // A failure is repeated by the run, on the main thread.
+    build->prepareSources(nullptr);
     RunOnMain([weak] {
       if (weak != nullptr) weak->startPrepared();
     });
   });
 }
 
-// The main-queue half of the background step: the sources are ready, so the
-// script starts here, on the main thread, where Cancel also looks at it.
+// The main-queue half of the background step: the script starts here, on the
+// main thread, where Cancel also acts. A build cancelled meanwhile never
+// starts and ends as cancelled; one whose preparation failed fails here.
 void BuildRun::startPrepared() {
   if (ended_) return;
-  emit linesArrived({QStringLiteral("[installer] sources: ") +
-                     QString::fromStdString(pipeline_->srcRoot.value_or(""))});
-  // Cancel was pressed while the sources were being prepared: the build ends
-  // as cancelled and the script is never started.
-  if (pipeline_->cancelled) {
-    end(kNeverStarted);
-    return;
+  if (const std::optional<std::string>& sources = pipeline_->report().sourcesRoot) {
+    emit linesArrived({QStringLiteral("[installer] sources: ") + QString::fromStdString(*sources)});
   }
   Error error;
-  if (!pipeline_->startWithError(&error)) fail(Describe(error, "Could not start the build."));
+  if (!pipeline_->run(&error)) fail(QString::fromStdString(error.message));
 }
 
 void BuildRun::cancel() {
   if (ended_) return;
   pipeline_->cancel();
-  // Before its script has started a build has nothing to stop yet; the request
-  // is kept so the script is not started at all.
-  if (!pipeline_->task) pipeline_->cancelled = true;
 }
 
 void BuildRun::stopBeforeQuit() {
@@ -171,10 +147,11 @@ BuildTimings BuildRun::timings() const {
 BuildResult BuildRun::result() const {
   BuildResult result;
   result.outOfSpace = outOfSpace_;
-  result.appPath = pipeline_->appPath;
-  result.appIsFolder = IsDirectory(pipeline_->appPath);
-  result.cancelled = pipeline_->cancelled;
-  result.errorMessage = pipeline_->errorMessage.value_or("");
+  const BuildReport& report = pipeline_->report();
+  result.appPath = report.appPath;
+  result.appIsFolder = IsDirectory(report.appPath);
+  result.cancelled = report.cancelled;
+  result.errorMessage = report.errorMessage.value_or("");
   return result;
 }
 

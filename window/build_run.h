@@ -8,8 +8,9 @@
 #include <optional>
 #include <string>
 
-#include "session/installer_session.h"
+#include "pipeline/build_request.h"
 #include "pipeline/build_timings.h"
+#include "session/installer_session.h"
 #include "window/build_page.h"
 
 namespace vlmr {
@@ -39,9 +40,6 @@ class BuildRun : public QObject {
   /// briefly: the application is about to exit.
   void stopBeforeQuit();
 
-  /// The pipeline of this run.
-  const Pipeline& pipeline() const { return *pipeline_; }
-
   /// Seconds on a steady clock; tests pass their own.
   using Clock = std::function<double()>;
   /// The steady clock of the machine, in seconds.
@@ -69,6 +67,8 @@ class BuildRun : public QObject {
   void failed(const QString& message, const vlmr::BuildResult& result);
 
  private:
+  // The pipeline's events, handed to the main thread in batches.
+  BuildEvents relayedEvents();
   void startPrepared();
   void end(int32_t status);
   void fail(const QString& message);

@@ -161,19 +161,21 @@ class BuildLife : public ::testing::Test {
     return std::nullopt;
   }
 
-  // A pipeline running `body` as its script, outside the bundle, with
-  // callbacks recording the finish.
-  std::shared_ptr<Pipeline> pipelineRunning(const std::string& body) {
-    WriteFile(state_ / "src/tools/package_app.sh", body, true);
-    auto pipeline = Pipeline::Create();
-    pipeline->configureBundledTools();
-    pipeline->srcRoot = state_ / "src";
-    pipeline->installerPath = installer_;
-    pipeline->stageDir = state_ / "out";
-    pipeline->onFinish = [this](int32_t status) {
+  // A live pipeline into `out`, recording its end; not prepared yet.
+  std::shared_ptr<Pipeline> livePipeline(const std::string& out) {
+    BuildEvents events;
+    events.ended = [this](const BuildReport& report) {
       std::lock_guard lock(mutex_);
-      finished_ = status;
+      finished_ = report.status;
     };
+    return Pipeline::Create(BuildRequest{installer_, out}, std::move(events));
+  }
+  // A live pipeline with `body` as its script, its sources prepared.
+  std::shared_ptr<Pipeline> preparedPipeline(const std::string& body) {
+    script(body);
+    auto pipeline = livePipeline(state_ / "out");
+    Error error;
+    EXPECT_TRUE(pipeline->prepareSources(&error)) << error.message;
     return pipeline;
   }
   std::optional<int32_t> finished() {
@@ -242,8 +244,8 @@ TEST_F(BuildLife, EveryEndingEndsInTimeWithTheRightOutcome) {
       EXPECT_TRUE(EventuallyNoLiveMembers(pgid));
     } else {
       finished_.reset();
-      auto pipeline = pipelineRunning(c.script);
-      ASSERT_TRUE(pipeline->startWithError(nullptr));
+      auto pipeline = preparedPipeline(c.script);
+      ASSERT_TRUE(pipeline->run(nullptr));
       pid_t pgid = WaitForNumber(pgidFile);
       ASSERT_GT(pgid, 0);
       std::this_thread::sleep_for(200ms);
@@ -256,7 +258,7 @@ TEST_F(BuildLife, EveryEndingEndsInTimeWithTheRightOutcome) {
         EXPECT_LT(Clock::now() - started, 10s);  // quitting may not wait for the stray
         MainQueue().pumpFor([this] { return finished().has_value(); }, 5s);
       }
-      EXPECT_TRUE(pipeline->cancelled);
+      EXPECT_TRUE(pipeline->report().cancelled);
       EXPECT_EQ(finished(), c.expected);
       EXPECT_TRUE(EventuallyNoLiveMembers(pgid));
     }
@@ -277,10 +279,10 @@ TEST_F(BuildLife, WaitWhoseStatusWasTakenByTheKernelIsNotSuccess) {
 
 TEST_F(BuildLife, ScriptStartsWithoutSigpipeOrSigxfszIgnored) {
   std::string report = state_ / "report";
-  auto pipeline = pipelineRunning("grep SigIgn /proc/$$/status > '" + report +
+  auto pipeline = preparedPipeline("grep SigIgn /proc/$$/status > '" + report +
                                   "'; yes | head -1 >/dev/null; echo \"${PIPESTATUS[0]}\" >> '" +
                                   report + "'\n");
-  ASSERT_TRUE(pipeline->startWithError(nullptr));
+  ASSERT_TRUE(pipeline->run(nullptr));
   ASSERT_TRUE(MainQueue().pumpFor([this] { return finished().has_value(); }, 10s));
   std::istringstream lines(ReadFile(report));
   std::string label, mask, yesStatus;
@@ -297,30 +299,27 @@ TEST_F(BuildLife, ScriptStartsWithoutSigpipeOrSigxfszIgnored) {
 // and the locks die with their holder.
 TEST_F(BuildLife, SecondBuildSharingSourcesOrOutputIsRefused) {
   script("touch '" + state_ / "running" + "'; while [ ! -e '" + state_ / "go" + "' ]; do sleep 0.05; done\n");
-  auto first = Pipeline::Create();
-  first->configureBundledTools();
-  first->installerPath = installer_;
-  first->stageDir = state_ / "out";
-  first->onFinish = [this](int32_t status) {
-    std::lock_guard lock(mutex_);
-    finished_ = status;
-  };
-  ASSERT_TRUE(first->prepareSourcesWithError(nullptr));
+  auto first = livePipeline(state_ / "out");
+  ASSERT_TRUE(first->prepareSources(nullptr));
 
   Error error;
-  auto second = Pipeline::Create();
-  second->configureBundledTools();
-  EXPECT_FALSE(second->prepareSourcesWithError(&error));
+  auto second = livePipeline(state_ / "elsewhere");
+  EXPECT_FALSE(second->prepareSources(&error));
   EXPECT_EQ(error.message, "Another build is already running.");
   EXPECT_EQ(error.code, 3);
 
-  ASSERT_TRUE(first->startWithError(nullptr));
+  ASSERT_TRUE(first->run(nullptr));
   ASSERT_TRUE(MainQueue().pumpFor([this] { return fs::exists(state_ / "running"); }, 10s));
-  // A build with sources of its own into the same output folder.
-  auto third = pipelineRunning("exit 0\n");
-  third->stageDir = state_ / "out";
-  error = {};
-  EXPECT_FALSE(third->startWithError(&error));
+  // A build with sources of its own (another home) into the same output folder.
+  TempDir otherHome;
+  std::shared_ptr<Pipeline> third;
+  {
+    test::ScopedHome scoped(otherHome.path());
+    third = livePipeline(state_ / "out");
+    ASSERT_TRUE(third->prepareSources(nullptr));
+    error = {};
+    EXPECT_FALSE(third->run(&error));
+  }
   EXPECT_EQ(error.message, "Another build is already running.");
 
   // The headless build says so and exits 1.
@@ -334,10 +333,13 @@ TEST_F(BuildLife, SecondBuildSharingSourcesOrOutputIsRefused) {
   WriteFile(state_ / "go", "");
   ASSERT_TRUE(MainQueue().pumpFor([this] { return finished().has_value(); }, 10s));
   EXPECT_EQ(finished(), 0);
-  third = pipelineRunning("exit 0\n");
-  third->stageDir = state_ / "out";
-  EXPECT_TRUE(second->prepareSourcesWithError(nullptr));
-  EXPECT_TRUE(third->startWithError(nullptr));
+  // Both locks died with the run.
+  second = livePipeline(state_ / "elsewhere");
+  EXPECT_TRUE(second->prepareSources(nullptr));
+  test::ScopedHome scoped(otherHome.path());
+  third = livePipeline(state_ / "out");
+  ASSERT_TRUE(third->prepareSources(nullptr));
+  EXPECT_TRUE(third->run(nullptr));
 }
 
 // An installer killed while it copies the sources leaves no marker, so the

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "pipeline/pipeline.h"
+#include "pipeline/script_task.h"
 #include "platform/bundle.h"
 #include "platform/home.h"
 #include "platform/system_tools.h"
@@ -38,16 +38,7 @@ class ScopedEnv {
   std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
-std::shared_ptr<Pipeline> Configured() {
-  auto pipeline = Pipeline::Create();
-  pipeline->toolsDir = "/B/tools";
-  pipeline->sdl3Dir = "/B/sdl3";
-  pipeline->wheelsDir = "/B/wheels";
-  pipeline->srcRoot = "/S";
-  pipeline->installerPath = "/I/setup.exe";
-  pipeline->stageDir = "/O";
-  return pipeline;
-}
+const BundledTools kTools{"/B/tools", "/B/sdl3", "/B/wheels"};
 
 TEST(ChildEnvironment, ReplacesPathEnsuresHomeAndDropsInterferingVariables) {
   ScopedEnv env;
@@ -58,7 +49,7 @@ TEST(ChildEnvironment, ReplacesPathEnsuresHomeAndDropsInterferingVariables) {
        {"CMAKE_PREFIX_PATH", "SDL3_DIR", "PYTHONHOME", "PYTHONPATH", "VIRTUAL_ENV"}) {
     env.set(name, "/somewhere");
   }
-  auto environment = Configured()->childEnvironment();
+  auto environment = ScriptEnvironment(kTools);
   EXPECT_EQ(environment["HOME"], HomeDirectory());
   EXPECT_FALSE(environment["HOME"].empty());
   EXPECT_EQ(environment["PATH"], "/B/tools/bin:/usr/bin:/bin:/usr/sbin:/sbin");
@@ -71,7 +62,7 @@ TEST(ChildEnvironment, ReplacesPathEnsuresHomeAndDropsInterferingVariables) {
     EXPECT_EQ(environment.count(name), 0u) << name;
   }
   env.set("HOME", "/custom/home");
-  EXPECT_EQ(Configured()->childEnvironment()["HOME"], "/custom/home");
+  EXPECT_EQ(ScriptEnvironment(kTools)["HOME"], "/custom/home");
 }
 
 TEST(ScriptArguments, TrampolineThenBashThenOptionsWithCacheOnlyWhenNonEmpty) {
@@ -84,17 +75,17 @@ TEST(ScriptArguments, TrampolineThenBashThenOptionsWithCacheOnlyWhenNonEmpty) {
       "/bin/bash",   "/S/tools/package_app.sh",
       "--installer", "/I/setup.exe",
       "--out",       "/O"};
-  auto pipeline = Configured();
-  EXPECT_EQ(pipeline->scriptArguments(), base);
-  pipeline->cacheDir = "";
-  EXPECT_EQ(pipeline->scriptArguments(), base);
-  pipeline->cacheDir = "/C";
+  BuildRequest request{"/I/setup.exe", "/O", std::nullopt, BuildRequest::Mode::Headless};
+  EXPECT_EQ(ScriptArguments(request, "/S"), base);
+  request.cacheFolder = "";
+  EXPECT_EQ(ScriptArguments(request, "/S"), base);
+  request.cacheFolder = "/C";
   std::vector<std::string> withCache = base;
   withCache.insert(withCache.end(), {"--cache", "/C"});
-  EXPECT_EQ(pipeline->scriptArguments(), withCache);
+  EXPECT_EQ(ScriptArguments(request, "/S"), withCache);
   EXPECT_EQ(std::count(withCache.begin(), withCache.end(), "/usr/bin/python3"), 0);
 
-  TaskSpec task = pipeline->makeTask();
+  TaskSpec task = ScriptTask(request, kTools, "/S");
   EXPECT_EQ(task.executable, "/usr/bin/python3");
   EXPECT_EQ(task.arguments, withCache);
   ASSERT_TRUE(task.environment.has_value());

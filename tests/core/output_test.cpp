@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <regex>
 
 #include "pipeline/installer_log.h"
+#include "base/files.h"
 #include "pipeline/line_protocol.h"
-#include "pipeline/pipeline.h"
+#include "pipeline/output_lines.h"
 #include "tests/core/test_support.h"
 
 namespace vlmr {
@@ -14,7 +16,7 @@ namespace {
 using test::ReadFile;
 using test::TempDir;
 
-// Everything a pipeline reported for some output.
+// Everything the line splitter reported for some output.
 struct Seen {
   std::vector<std::string> lines;
   std::vector<std::string> events;  // stage calls and lines, in order
@@ -22,20 +24,21 @@ struct Seen {
 };
 
 Seen Feed(const std::vector<std::string>& chunks, bool flush = true) {
-  auto pipeline = Pipeline::Create();
   Seen seen;
-  pipeline->onLine = [&](const std::string& line) {
+  BuildEvents events;
+  events.line = [&](const std::string& line) {
     seen.lines.push_back(line);
     seen.events.push_back("line:" + line);
   };
-  pipeline->onStage = [&](int64_t n, int64_t m, const std::string& name) {
+  events.stage = [&](int64_t n, int64_t m, const std::string& name) {
     seen.events.push_back("stage:" + std::to_string(n) + "/" + std::to_string(m) + "[" + name +
                           "]");
   };
-  for (const std::string& chunk : chunks) pipeline->consumeData(chunk);
-  if (flush) pipeline->flushBuffer();
-  seen.appPath = pipeline->appPath;
-  seen.errorMessage = pipeline->errorMessage;
+  OutputLines output(events);
+  for (const std::string& chunk : chunks) output.consume(chunk);
+  if (flush) output.finish();
+  seen.appPath = output.appPath();
+  seen.errorMessage = output.errorMessage();
   return seen;
 }
 
@@ -68,7 +71,7 @@ TEST(StageLines, FollowTheGrammarExactly) {
   for (const Case& c : cases) {
     Seen seen = Feed({"##stage " + c.afterPrefix + "\n"});
     EXPECT_EQ(Stages(seen), c.stages) << c.afterPrefix;
-    EXPECT_EQ(seen.lines.size(), 1u) << c.afterPrefix;  // every line reaches onLine
+    EXPECT_EQ(seen.lines.size(), 1u) << c.afterPrefix;  // every line is reported
   }
   EXPECT_EQ(IntegerValue("  \t-12abc"), -12);
 }
@@ -121,14 +124,14 @@ TEST(LineSplitting, StageCallComesBeforeItsLine) {
 
 TEST(LineSplitting, UnterminatedFloodIsCutAtACharacterBoundaryInsteadOfGrowing) {
   std::string flood;
-  while (flood.size() < Pipeline::kMaxLineBytes * 2 + 100) flood += "\u20ac";  // 3-byte characters
+  while (flood.size() < OutputLines::kMaxLineBytes * 2 + 100) flood += "\u20ac";  // 3-byte characters
   std::vector<std::string> chunks;
   for (size_t at = 0; at < flood.size(); at += 4096) chunks.push_back(flood.substr(at, 4096));
   Seen seen = Feed(chunks, false);
   ASSERT_EQ(seen.lines.size(), 2u);
   std::string joined;
   for (const std::string& line : seen.lines) {
-    EXPECT_LE(line.size(), Pipeline::kMaxLineBytes);
+    EXPECT_LE(line.size(), OutputLines::kMaxLineBytes);
     EXPECT_EQ(line.size() % 3, 0u);  // no character cut in two
     joined += line;
   }
@@ -146,24 +149,26 @@ class InstallerLog : public ::testing::Test {
 
 TEST_F(InstallerLog, RunHeaderOutputLinesAndEventLinesHaveExactBytes) {
   AppendInstallerLog("app launched");
-  auto pipeline = Pipeline::Create();
-  pipeline->installerPath = "/Users/p/Downloads/setup_x.exe";
-  pipeline->stageDir = "/tmp/stage";
-  pipeline->openLog();
-  EXPECT_EQ(pipeline->logPath, logPath());
-  pipeline->consumeData("caf\xe9\n##stage 1/9 Unpack\r\n");
+  std::string path;
+  int log = OpenInstallerLog(&path);
+  ASSERT_GE(log, 0);
+  EXPECT_EQ(path, logPath());
+  WriteAll(log, RunHeader("/Users/p/Downloads/setup_x.exe", "/tmp/stage"));
+  OutputLines output(BuildEvents{}, log);
+  output.consume("caf\xe9\n##stage 1/9 Unpack\r\n");
   // Appended, never overwritten; a line end inside an event is escaped, so
   // the event stays one line.
   AppendInstallerLog("between\nlines");
-  pipeline->consumeData("tail");
-  pipeline->flushBuffer();
+  output.consume("tail");
+  output.finish();
+  close(log);
 
   std::string stamp = "\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}";
   std::regex expected(stamp + " \\[installer\\] app launched\n" + "\n==== " + stamp +
                       " · setup_x\\.exe · /tmp/stage\n" + "caf\u00e9\n##stage 1/9 Unpack\r\n" +
                       stamp + " \\[installer\\] between\\\\nlines\n" + "tail\n");
-  std::string log = ReadFile(logPath());
-  EXPECT_TRUE(std::regex_match(log, expected)) << log;
+  std::string text = ReadFile(logPath());
+  EXPECT_TRUE(std::regex_match(text, expected)) << text;
 }
 
 // A file or folder name with a line end in it cannot write a line of its own
@@ -178,24 +183,9 @@ TEST_F(InstallerLog, NamesInTheRunHeaderCannotForgeLines) {
 }
 
 TEST_F(InstallerLog, UnsetPathsShowQuestionMarkAndEmptyDirectory) {
-  auto pipeline = Pipeline::Create();
-  pipeline->openLog();
   std::regex expected("\n==== \\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2} · \\? · \n");
-  EXPECT_TRUE(std::regex_match(ReadFile(logPath()), expected)) << ReadFile(logPath());
-}
-
-TEST_F(InstallerLog, UnwritableLogFolderStillDeliversEveryLine) {
-  test::WriteFile(home_ / "Library/Logs", "a file where the folder should be");
-  auto pipeline = Pipeline::Create();
-  std::vector<std::string> lines;
-  pipeline->onLine = [&](const std::string& line) { lines.push_back(line); };
-  pipeline->openLog();
-  EXPECT_EQ(pipeline->logFile, -1);
-  pipeline->consumeData("a\n##done /x\nb");
-  pipeline->flushBuffer();
-  AppendInstallerLog("ignored");
-  EXPECT_EQ(lines, (std::vector<std::string>{"a", "##done /x", "b"}));
-  EXPECT_EQ(pipeline->appPath, "/x");
+  std::string header = RunHeader(std::nullopt, std::nullopt);
+  EXPECT_TRUE(std::regex_match(header, expected)) << header;
 }
 
 }  // namespace

@@ -32,8 +32,8 @@ class Preparation : public ::testing::Test {
     return home_ / ("Library/Application Support/Velmora 3000/installer-src/" + version);
   }
   bool prepare(Error* error = nullptr) {
-    pipeline_ = Pipeline::Create();
-    return pipeline_->prepareSourcesWithError(error);
+    pipeline_ = Pipeline::Create(BuildRequest{"/in/setup.exe", home_ / "out"});
+    return pipeline_->prepareSources(error);
   }
 
   TempDir bundle_, home_;
@@ -45,7 +45,7 @@ TEST_F(Preparation, FirstBuildCopiesAndWritesTheMarkerThenReuses) {
   WriteFile(bundle_ / "VERSION", " 2.1\n");
   WriteFile(bundle_ / "SRC_ID", "snap-7\n");
   ASSERT_TRUE(prepare());
-  EXPECT_EQ(pipeline_->srcRoot, sourcesDir("2.1"));
+  EXPECT_EQ(pipeline_->report().sourcesRoot, sourcesDir("2.1"));
   EXPECT_EQ(ReadFile(sourcesDir("2.1") + "/.vlmr-src-id"), "snap-7");
   EXPECT_EQ(ReadFile(sourcesDir("2.1") + "/data/readme.txt"), "snapshot v1");
 
@@ -98,7 +98,7 @@ TEST_F(Preparation, LostOrBrokenScriptOrNewIdentifierCopiesAfresh) {
 TEST_F(Preparation, BlankVersionIsDevAndBlankSourceIdIsTheVersion) {
   WriteFile(bundle_ / "VERSION", "  \n\t\n");
   WriteFile(bundle_ / "SRC_ID", "\n");
-  EXPECT_EQ(Pipeline::Create()->bundleVersion(), "dev");
+  EXPECT_EQ(BundleVersion(), "dev");
   ASSERT_TRUE(prepare());
   EXPECT_EQ(ReadFile(sourcesDir("dev") + "/.vlmr-src-id"), "dev");
 
@@ -116,7 +116,7 @@ TEST_F(Preparation, MissingSnapshotFailsWithCodeOneAndTouchesNothing) {
   EXPECT_EQ(error.domain, "VelmoraInstaller");
   EXPECT_EQ(error.code, 1);
   EXPECT_EQ(error.message, "The installer bundle is damaged (no source snapshot inside).");
-  EXPECT_FALSE(pipeline_->srcRoot.has_value());
+  EXPECT_FALSE(pipeline_->report().sourcesRoot.has_value());
   EXPECT_TRUE(std::filesystem::is_empty(home_.path()));
 }
 
@@ -138,7 +138,7 @@ TEST_F(Preparation, FailedCopyReportsCodeTwoAndWritesNoMarker) {
     EXPECT_EQ(error.code, 2) << c.name;
     EXPECT_EQ(error.message, "Could not unpack the build sources into Application Support.");
     EXPECT_FALSE(std::filesystem::exists(sourcesDir("dev") + "/.vlmr-src-id")) << c.name;
-    EXPECT_FALSE(pipeline_->srcRoot.has_value()) << c.name;
+    EXPECT_FALSE(pipeline_->report().sourcesRoot.has_value()) << c.name;
   }
 }
 

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -20,30 +21,34 @@ using test::MainQueue;
 using test::ReadFile;
 using test::TempDir;
 
-// A pipeline whose "build script" is the given bash text, with a private home
-// for the installer log. Callbacks record what arrives, and on which thread.
+// A live pipeline whose "build script" is the given bash text, in a bundle
+// of our own, with a private home for the sources and the installer log. The
+// events record what arrives, and on which thread.
 class Run : public ::testing::Test {
  protected:
+  // Prepared, not yet run.
   std::shared_ptr<Pipeline> make(const std::string& script) {
-    test::WriteFile(sources_ / "tools/package_app.sh", script, true);
-    auto pipeline = Pipeline::Create();
-    pipeline->srcRoot = sources_.path();
-    pipeline->installerPath = "/in/setup.exe";
-    pipeline->stageDir = sources_ / "out";
-    pipeline->toolsDir = sources_ / "tools";
-    pipeline->onLine = [this](const std::string& line) {
+    test::WriteFile(bundle_ / "src/tools/package_app.sh", script, true);
+    test::WriteFile(bundle_ / "SRC_ID", "script-" + std::to_string(++scripts_));
+    BuildEvents events;
+    events.line = [this](const std::string& line) {
       std::lock_guard lock(mutex_);
       lines_.push_back(line);
       if (std::this_thread::get_id() == mainThread_) mainThreadLines_.push_back(line);
     };
-    pipeline->onFinish = [this](int32_t status) {
+    events.ended = [this](const BuildReport& report) {
       std::lock_guard lock(mutex_);
       ++finishes_;
-      status_ = status;
+      status_ = report.status;
       linesAtFinish_ = lines_.size();
     };
+    auto pipeline = Pipeline::Create(BuildRequest{"/in/setup.exe", out()}, std::move(events));
+    Error error;
+    EXPECT_TRUE(pipeline->prepareSources(&error)) << error.message;
     return pipeline;
   }
+  std::string out() const { return home_ / "out"; }
+  std::string logPath() const { return home_ / "Library/Logs/Velmora 3000/installer.log"; }
   bool waitForFinish(std::chrono::milliseconds timeout = 10s) {
     return MainQueue().pumpFor([this] { return finished(); }, timeout);
   }
@@ -55,10 +60,18 @@ class Run : public ::testing::Test {
     std::lock_guard lock(mutex_);
     return lines_;
   }
-  void SetUp() override { SetTools(SystemTools::ForPlatform(HelpersDirectory())); }
-  void TearDown() override { MainQueue().drain(); }
+  void SetUp() override {
+    SetResourceDirectoryForTesting(bundle_.path());
+    SetTools(SystemTools::ForPlatform(test::SourceDir() + "/platform/linux"));
+  }
+  void TearDown() override {
+    MainQueue().drain();
+    SetResourceDirectoryForTesting("");
+    SetTools(SystemTools::ForPlatform(HelpersDirectory()));
+  }
 
-  TempDir home_, sources_;
+  TempDir bundle_, home_, scratch_;
+  int scripts_ = 0;
   test::ScopedHome scoped_{home_.path()};
   std::mutex mutex_;
   std::vector<std::string> lines_, mainThreadLines_;
@@ -71,8 +84,8 @@ class Run : public ::testing::Test {
 TEST_F(Run, DeliversLinesInOrderThenAnUnterminatedLastLineOnTheMainQueueThenFinishOnce) {
   auto pipeline = make("echo one; echo two >&2; echo '##done /x/app'; printf 'last'; exit 3\n");
   Error error;
-  ASSERT_TRUE(pipeline->startWithError(&error)) << error.message;
-  EXPECT_EQ(pipeline->exitStatus, -1);
+  ASSERT_TRUE(pipeline->run(&error)) << error.message;
+  EXPECT_EQ(pipeline->report().status, -1);
   ASSERT_TRUE(waitForFinish());
   MainQueue().pumpFor([] { return false; }, 50ms);  // nothing more may arrive
   EXPECT_EQ(lines(), (std::vector<std::string>{"one", "two", "##done /x/app", "last"}));
@@ -80,18 +93,18 @@ TEST_F(Run, DeliversLinesInOrderThenAnUnterminatedLastLineOnTheMainQueueThenFini
   EXPECT_EQ(linesAtFinish_, 4u);
   EXPECT_EQ(finishes_, 1);
   EXPECT_EQ(status_, 3);
-  EXPECT_EQ(pipeline->exitStatus, 3);
-  EXPECT_EQ(pipeline->appPath, "/x/app");
-  EXPECT_EQ(pipeline->logFile, -1);
-  std::string log = ReadFile(*pipeline->logPath);
-  EXPECT_NE(log.find(" · setup.exe · " + sources_ / "out" + "\none\ntwo\n##done /x/app\nlast\n"),
+  EXPECT_EQ(pipeline->report().status, 3);
+  EXPECT_EQ(pipeline->report().appPath, "/x/app");
+  EXPECT_EQ(pipeline->report().logPath, logPath());
+  std::string log = ReadFile(logPath());
+  EXPECT_NE(log.find(" · setup.exe · " + out() + "\none\ntwo\n##done /x/app\nlast\n"),
             std::string::npos)
       << log;
 }
 
 TEST_F(Run, ScriptLeadsItsOwnProcessGroupAndSignalDeathIsReportedAsTheSignal) {
   auto pipeline = make("echo \"$$ $(ps -o pgid= -p $$ | tr -d ' ')\"; kill -SEGV $$\n");
-  ASSERT_TRUE(pipeline->startWithError(nullptr));
+  ASSERT_TRUE(pipeline->run(nullptr));
   ASSERT_TRUE(waitForFinish());
   ASSERT_EQ(lines().size(), 1u);
   std::string pid = lines()[0].substr(0, lines()[0].find(' '));
@@ -105,24 +118,24 @@ TEST_F(Run, FailedLaunchStillWritesTheRunHeaderAndCallsNothing) {
   SetTools(tools);
   auto pipeline = make("echo never\n");
   Error error;
-  EXPECT_FALSE(pipeline->startWithError(&error));
+  EXPECT_FALSE(pipeline->run(&error));
   EXPECT_FALSE(error.message.empty());
-  EXPECT_EQ(pipeline->exitStatus, 0);
+  EXPECT_EQ(pipeline->report().status, -1);
   MainQueue().pumpFor([] { return false; }, 100ms);
   EXPECT_FALSE(finished());
   EXPECT_TRUE(lines().empty());
-  EXPECT_NE(ReadFile(*pipeline->logPath).find("\n==== "), std::string::npos);
+  EXPECT_NE(ReadFile(logPath()).find("\n==== "), std::string::npos);
   pipeline->cancel();
-  EXPECT_FALSE(pipeline->cancelled);
+  EXPECT_FALSE(pipeline->report().cancelled);
 }
 
 TEST_F(Run, CancelStopsTheScriptAndItsChildrenInTheGroup) {
-  std::string marker = sources_ / "child-survived";
+  std::string marker = scratch_ / "child-survived";
   auto pipeline = make("(sleep 3; touch '" + marker + "') & echo started; wait\n");
-  ASSERT_TRUE(pipeline->startWithError(nullptr));
+  ASSERT_TRUE(pipeline->run(nullptr));
   ASSERT_TRUE(MainQueue().pumpFor([this] { return !lines().empty(); }, 5s));
   pipeline->cancel();
-  EXPECT_TRUE(pipeline->cancelled);
+  EXPECT_TRUE(pipeline->report().cancelled);
   ASSERT_TRUE(waitForFinish(5s));
   EXPECT_EQ(status_, SIGTERM);
   std::this_thread::sleep_for(3500ms);
@@ -130,15 +143,23 @@ TEST_F(Run, CancelStopsTheScriptAndItsChildrenInTheGroup) {
   pipeline->cancel();  // after the end: nothing
 }
 
-TEST_F(Run, CancelBeforeStartDoesNothing) {
-  auto pipeline = make("exit 0\n");
+TEST_F(Run, CancelBeforeTheRunEndsAsCancelledWithoutStartingTheScript) {
+  std::string marker = scratch_ / "started";
+  auto pipeline = make("touch '" + marker + "'\n");
   pipeline->cancel();
-  EXPECT_FALSE(pipeline->cancelled);
+  EXPECT_TRUE(pipeline->run(nullptr));
+  ASSERT_TRUE(waitForFinish(2s));
+  EXPECT_EQ(status_, -1);
+  EXPECT_TRUE(pipeline->report().cancelled);
+  MainQueue().pumpFor([] { return false; }, 300ms);
+  EXPECT_FALSE(std::filesystem::exists(marker));
+  EXPECT_EQ(finishes_, 1);
+  EXPECT_TRUE(lines().empty());
 }
 
 TEST_F(Run, ScriptIgnoringTermIsKilledEightSecondsLater) {
   auto pipeline = make("trap '' TERM; echo ready; while :; do sleep 0.1; done\n");
-  ASSERT_TRUE(pipeline->startWithError(nullptr));
+  ASSERT_TRUE(pipeline->run(nullptr));
   ASSERT_TRUE(MainQueue().pumpFor([this] { return !lines().empty(); }, 5s));
   auto cancelledAt = std::chrono::steady_clock::now();
   pipeline->cancel();
@@ -151,7 +172,7 @@ TEST_F(Run, ScriptIgnoringTermIsKilledEightSecondsLater) {
 TEST_F(Run, BackgroundChildHoldingTheOutputDelaysTheEnd) {
   auto pipeline = make("(sleep 1; echo from-child) & echo parent-done\n");
   auto started = std::chrono::steady_clock::now();
-  ASSERT_TRUE(pipeline->startWithError(nullptr));
+  ASSERT_TRUE(pipeline->run(nullptr));
   ASSERT_TRUE(waitForFinish());
   EXPECT_GE(std::chrono::steady_clock::now() - started, 900ms);
   EXPECT_EQ(lines(), (std::vector<std::string>{"parent-done", "from-child"}));
@@ -159,10 +180,10 @@ TEST_F(Run, BackgroundChildHoldingTheOutputDelaysTheEnd) {
 }
 
 TEST_F(Run, ReleasedPipelineCallsNothingWhileTheScriptRunsToItsEnd) {
-  std::string marker = sources_ / "ran-to-end";
+  std::string marker = scratch_ / "ran-to-end";
   auto pipeline =
       make("sleep 0.5; head -c 300000 /dev/zero | tr '\\0' 'x'; echo; touch '" + marker + "'\n");
-  ASSERT_TRUE(pipeline->startWithError(nullptr));
+  ASSERT_TRUE(pipeline->run(nullptr));
   std::weak_ptr<Pipeline> weak = pipeline;
   pipeline.reset();
   EXPECT_TRUE(weak.expired());
@@ -174,6 +195,70 @@ TEST_F(Run, ReleasedPipelineCallsNothingWhileTheScriptRunsToItsEnd) {
   MainQueue().pumpFor([] { return false; }, 200ms);
   EXPECT_TRUE(std::filesystem::exists(marker));
   EXPECT_TRUE(lines().empty());
+  EXPECT_FALSE(finished());
+}
+
+TEST_F(Run, UnwritableLogFolderStillDeliversEveryLineAndTheEnd) {
+  test::WriteFile(home_ / "Library/Logs", "a file where the folder should be");
+  auto pipeline = make("echo a; echo '##done /x'; printf b\n");
+  ASSERT_TRUE(pipeline->run(nullptr));
+  ASSERT_TRUE(waitForFinish());
+  EXPECT_EQ(lines(), (std::vector<std::string>{"a", "##done /x", "b"}));
+  EXPECT_EQ(status_, 0);
+  EXPECT_EQ(pipeline->report().appPath, "/x");
+}
+
+// A build that never starts says why in the installer log, since that is
+// where the error page sends the player; the script never runs.
+TEST_F(Run, BuildThatCannotStartLogsWhyAndNeverRunsTheScript) {
+  std::string marker = scratch_ / "script-ran";
+  const std::string script = "touch '" + marker + "'\n";
+  std::shared_ptr<Pipeline> holder;
+  auto replacing = [](std::string SystemTools::*tool, std::string path) {
+    return [tool, path] {
+      SystemTools tools = Tools();
+      tools.*tool = path;
+      SetTools(tools);
+    };
+  };
+  struct Case {
+    const char* name;
+    std::function<void()> arrange;
+    std::string out;
+    std::string sentence;  // empty: the launch error, whatever the platform says
+  } cases[] = {
+      {"another build holds the sources", [&] { holder = make(script); }, out(),
+       "Another build is already running."},
+      {"the sources cannot be unpacked", replacing(&SystemTools::ditto, "/bin/false"), out(),
+       "Could not unpack the build sources into Application Support."},
+      {"the output folder cannot be created", [&] { test::WriteFile(home_ / "file", "x"); },
+       home_ / "file/out", "Could not create the output folder " + home_ / "file/out" + "."},
+      {"python3 cannot be launched", replacing(&SystemTools::python3, "/nonexistent/python3"),
+       out(), ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove(logPath());
+    SetTools(SystemTools::ForPlatform(test::SourceDir() + "/platform/linux"));
+    c.arrange();
+    test::WriteFile(bundle_ / "src/tools/package_app.sh", script, true);
+    test::WriteFile(bundle_ / "SRC_ID", std::string("case ") + c.name);
+    auto pipeline = Pipeline::Create(BuildRequest{"/in/setup.exe", c.out});
+    pipeline->prepareSources(nullptr);
+    holder.reset();
+    Error error;
+    EXPECT_FALSE(pipeline->run(&error));
+    if (!c.sentence.empty()) {
+      EXPECT_EQ(error.message, c.sentence);
+    }
+    ASSERT_FALSE(error.message.empty());
+    std::string log = ReadFile(logPath());
+    EXPECT_NE(log.find(" [installer] build failed to start: " + error.message + "\n"),
+              std::string::npos)
+        << log;
+    MainQueue().pumpFor([] { return false; }, 100ms);
+    EXPECT_FALSE(std::filesystem::exists(marker));
+  }
   EXPECT_FALSE(finished());
 }
 

@@ -144,6 +144,20 @@ TEST_F(Cli, PreparationAndLaunchFailuresGiveStatusOneAndOneLine) {
       << output;
 }
 
+// An output folder that cannot be made is refused before the script starts,
+// not found out by the script many minutes into the build.
+TEST_F(Cli, OutputFolderThatCannotBeCreatedIsRefusedBeforeTheScriptRuns) {
+  std::string marker = work_ / "script-ran";
+  script("touch " + Quote(marker) + "\n");
+  WriteFile(work_ / "a-file", "x");
+  for (const std::string& out : {work_ / "a-file", work_ / "a-file/out"}) {
+    Result result = run("--cli --installer " + Quote(installer_) + " --out " + Quote(out));
+    EXPECT_EQ(result.status, 1) << out;
+    EXPECT_EQ(result.err, "error: Could not create the output folder " + out + ".\n");
+    EXPECT_FALSE(fs::exists(marker)) << out;
+  }
+}
+
 TEST_F(Cli, RelativePathFromARemovedDirectoryIsBadUsage) {
   script("exit 0\n");
   std::string gone = work_ / "gone";

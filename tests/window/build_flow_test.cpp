@@ -21,7 +21,7 @@
 #include "components/progress_bar.h"
 #include "components/stage_views.h"
 #include "pipeline/build_timings.h"
-#include "pipeline/pipeline.h"
+#include "platform/file_lock.h"
 #include "window/build_run.h"
 #include "window/installer_controller.h"
 
@@ -46,6 +46,15 @@ void ReachReadyInstallerPage(InstallerController& controller, const QString& ins
   proceed->click();
   test::DropFile(CurrentPage(controller), installer);
   QTRY_VERIFY_WITH_TIMEOUT(PageOf<InstallerPage>(controller)->buildButton()->isEnabled(), 20000);
+}
+
+// With room on the disk, presses "Build" for `installer` and waits until the
+// build has ended.
+void BuildToTheEnd(InstallerController& controller, const QString& installer) {
+  controller.setFreeSpaceMeasure(test::PlentyOfRoom);
+  ReachReadyInstallerPage(controller, installer);
+  PageOf<InstallerPage>(controller)->buildButton()->click();
+  QTRY_VERIFY_WITH_TIMEOUT(controller.buildRun() == nullptr, 20000);
 }
 
 QList<int64_t> PillStates(const BuildPage* page) {
@@ -203,6 +212,23 @@ class BuildFlowTest : public QObject {
     QVERIFY(controller.session().appPaths().builtAppPath == std::nullopt);
   }
 
+  // A build that never starts says why in the log the error page points to.
+  void buildThatCannotStartSaysWhyInTheLog() {
+    BuildSandbox sandbox;
+    // Another build holds the sources.
+    const QString sources = sandbox.home("Library/Application Support/Velmora 3000/installer-src");
+    QVERIFY(QDir().mkpath(sources));
+    FileLock other;
+    QCOMPARE(other.tryLock(sources.toStdString()), FileLock::Outcome::Taken);
+    InstallerController controller;
+    BuildToTheEnd(controller, sample_);
+    QVERIFY(controller.buildRun() == nullptr);
+    QVERIFY(FindByText<Label>(CurrentPage(controller),
+                              "Log: ~/Library/Logs/Velmora 3000/installer.log") != nullptr);
+    QVERIFY2(sandbox.logEvents().contains("build failed to start: Another build is already running."),
+             qPrintable(sandbox.logText()));
+  }
+
   // A script that fails ends on the error page with the advice for its
   // error; "Copy log" copies the log.
   void failingScriptShowsTheAdviceOnTheErrorPage() {
@@ -276,10 +302,8 @@ class BuildFlowTest : public QObject {
         "echo '##error Step 1 failed.'\n"
         "exit 1\n");
     InstallerController controller;
-    controller.setFreeSpaceMeasure(test::PlentyOfRoom);
-    ReachReadyInstallerPage(controller, sample_);
-    PageOf<InstallerPage>(controller)->buildButton()->click();
-    QTRY_VERIFY_WITH_TIMEOUT(controller.buildRun() == nullptr, 20000);
+    BuildToTheEnd(controller, sample_);
+    QVERIFY(controller.buildRun() == nullptr);
     QVERIFY(FindByText<Label>(CurrentPage(controller),
                               "Your disk is full. Free about 5 GB, then build again.") != nullptr);
   }
@@ -292,7 +316,7 @@ class BuildFlowTest : public QObject {
         "#!/bin/bash\n"
         "echo '##stage 1/6 Start'\n"
         "( trap '' TERM; exec sleep 60 ) &\n"
-        "echo stubborn child started\n"
+        "echo \"stubborn child started in group $$\"\n"
         "sleep 60\n");
     InstallerController controller;
     controller.setFreeSpaceMeasure(test::PlentyOfRoom);
@@ -300,7 +324,11 @@ class BuildFlowTest : public QObject {
     PageOf<InstallerPage>(controller)->buildButton()->click();
     QTRY_VERIFY_WITH_TIMEOUT(
         PageOf<BuildPage>(controller)->logView()->text().contains("stubborn child started"), 20000);
-    const pid_t group = controller.buildRun()->pipeline().task->pid();
+    // The script's shell leads its process group.
+    const QString log = PageOf<BuildPage>(controller)->logView()->text();
+    const QRegularExpression groupLine(QStringLiteral("started in group (\\d+)"));
+    const pid_t group = static_cast<pid_t>(groupLine.match(log).captured(1).toInt());
+    QVERIFY(group > 0);
     QTRY_COMPARE(ProcessesInGroup(group).size(), 3);  // bash, sleep and the stubborn sleep
 
     // Closing the last window quits the application.
