@@ -65,9 +65,9 @@ int RunHeadlessBuild(const std::vector<std::string>& arguments) {
   PrintCLI("[installer] build sources: %@", {*pipeline->srcRoot});
 
   // The script leads its own process group, out of reach of the terminal's
-  // Ctrl-C, a closed terminal's hang-up and a runner's SIGTERM: they are
-  // passed on to it, and the installer then ends the same way.
-  SignalRelay relay({SIGINT, SIGTERM, SIGHUP});
+  // Ctrl-C and Ctrl-\, a closed terminal's hang-up and a runner's SIGTERM:
+  // they are passed on to it, and the installer then ends the same way.
+  SignalRelay relay({SIGINT, SIGTERM, SIGHUP, SIGQUIT});
   Error launchError;
   int32_t status = pipeline->runHeadlessWithError(&launchError, &relay);
   // Only a failed launch fills the error; a script's own status 1 does not.

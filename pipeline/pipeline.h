@@ -24,6 +24,11 @@ namespace vlmr {
 /// its output folder (installer error code 3).
 inline constexpr char kAnotherBuildRunning[] = "Another build is already running.";
 
+/// Takes `lock` on the build's folder `path`. False with an installer error
+/// when another build holds it (code 3) or when it cannot be locked at all
+/// (code 4, a sentence naming the folder): a build never runs unlocked.
+bool LockBuildFolder(FileLock& lock, const std::string& path, Error* error);
+
 /// One run of the build script: locating the bundle's prepared tools,
 /// unpacking the source snapshot, the script's environment and arguments, and
 /// either the synchronous run (command line) or the asynchronous run with live
@@ -83,7 +88,7 @@ class Pipeline : public std::enable_shared_from_this<Pipeline> {
   /// Reuses or unpacks the source snapshot into Application Support and sets
   /// `srcRoot`. On failure returns false with an installer error (code 1: no
   /// snapshot in the bundle; code 2: the copy failed; code 3: another build
-  /// holds the sources). On success the sources stay locked against other
+  /// holds the sources; code 4: the sources' folder cannot be locked). On success the sources stay locked against other
   /// builds until this pipeline's run has ended, since the script works in them.
   bool prepareSourcesWithError(Error* error);
 
@@ -96,21 +101,23 @@ class Pipeline : public std::enable_shared_from_this<Pipeline> {
   std::vector<std::string> scriptArguments() const;
 
   /// The launch description of the script (python3, arguments, environment,
-  /// stdin the null device, inherited working directory and streams).
+  /// stdin the null device, inherited working directory and streams), under
+  /// the bundle's build supervisor, which holds the build's locks until every
+  /// process of the build has ended.
   TaskSpec makeTask() const;
 
   /// Runs the script with the installer's own standard output and error and
   /// waits for it. Returns its termination status (-1 when it was lost), or 1
-  /// with `error` filled when it cannot be launched or another build holds the
-  /// output folder. With a `relay`, every signal it catches is passed on to
-  /// the script's process group, SIGKILL follows 8 seconds after the first,
-  /// and whatever is left of the group is killed once the script has exited.
+  /// with `error` filled when it cannot be launched or the output folder cannot
+  /// be locked. With a `relay`, every signal it catches is passed on to the
+  /// script's process group, SIGKILL follows 8 seconds after the first, and
+  /// the supervisor ends whatever is left once the script has exited.
   int32_t runHeadlessWithError(Error* error, SignalRelay* relay = nullptr);
 
   /// Opens the log, launches the script with one pipe for its output and
   /// returns at once; a background reader feeds the output to `consumeData`
   /// and `onFinish` runs on the main queue at the end. False when the launch
-  /// fails or another build holds the output folder, with `error` filled.
+  /// fails or the output folder cannot be locked, with `error` filled.
   bool startWithError(Error* error);
 
   /// Asks a run that has not ended to stop: SIGTERM to the script's process

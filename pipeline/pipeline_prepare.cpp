@@ -23,6 +23,23 @@ Error InstallerError(int code, std::string message) {
 
 }  // namespace
 
+bool LockBuildFolder(FileLock& lock, const std::string& path, Error* error) {
+  switch (lock.tryLock(path)) {
+    case FileLock::Outcome::Taken:
+      return true;
+    case FileLock::Outcome::Busy:
+      if (error != nullptr) *error = InstallerError(3, kAnotherBuildRunning);
+      return false;
+    case FileLock::Outcome::Unavailable:
+      break;
+  }
+  // Unlocked, a second build could write the same folder unseen.
+  if (error != nullptr) {
+    *error = InstallerError(4, "Could not lock the folder " + path + " against another build.");
+  }
+  return false;
+}
+
 std::shared_ptr<Pipeline> Pipeline::Create() {
   return std::make_shared<Pipeline>();
 }
@@ -67,10 +84,7 @@ bool Pipeline::prepareSourcesWithError(Error* error) {
   // them. The lock sits on their parent, which is never removed.
   std::string parent = DeletingLastPathComponent(sourcesDir);
   CreateDirectories(parent);
-  if (sourcesLock_.tryLock(parent) == FileLock::Outcome::Busy) {
-    if (error != nullptr) *error = InstallerError(3, kAnotherBuildRunning);
-    return false;
-  }
+  if (!LockBuildFolder(sourcesLock_, parent, error)) return false;
 
   std::optional<std::string> markerBytes = ReadFileBytes(marker);
   std::string markerText =

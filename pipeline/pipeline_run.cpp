@@ -63,11 +63,7 @@ bool Pipeline::lockOutput(Error* error) {
   // The folder is locked itself, so it must exist; the script would make it.
   std::string out = stageDir.value_or("");
   if (!out.empty()) CreateDirectories(out);
-  if (outputLock_.tryLock(out) == FileLock::Outcome::Busy) {
-    if (error != nullptr) *error = Error{kInstallerErrorDomain, 3, kAnotherBuildRunning};
-    return false;
-  }
-  return true;
+  return LockBuildFolder(outputLock_, out, error);
 }
 
 bool Pipeline::startWithError(Error* error) {

@@ -123,6 +123,13 @@ TaskSpec Pipeline::makeTask() const {
   launch.executable = Tools().python3;
   launch.arguments = scriptArguments();
   launch.environment = childEnvironment();
+  // The supervisor ends the build if the installer dies, and keeps its
+  // folders locked until then.
+  Supervision supervision{Tools().supervisor, {}};
+  for (const FileLock* lock : {&sourcesLock_, &outputLock_}) {
+    if (lock->held()) supervision.heldDescriptors.push_back(lock->descriptor());
+  }
+  launch.supervision = std::move(supervision);
   return launch;
 }
 
