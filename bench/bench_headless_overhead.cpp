@@ -53,8 +53,10 @@ int main() {
   std::filesystem::create_directories(bundle + "/Contents/MacOS");
   std::filesystem::create_directories(bundle + "/Contents/Resources/src/tools");
   std::filesystem::copy_file(executable, bundle + "/Contents/MacOS/VelmoraInstaller");
-  std::filesystem::create_directory_symlink(VLMR_BENCH_SOURCE_DIR "/platform/linux",
-                                            bundle + "/Contents/Helpers");
+  // The built bundle's helpers: the stand-in tools and the build supervisor.
+  std::filesystem::create_directory_symlink(
+      std::filesystem::path(executable).parent_path().parent_path() / "Helpers",
+      bundle + "/Contents/Helpers");
   std::string script = bundle + "/Contents/Resources/src/tools/package_app.sh";
   std::ofstream(script) << "sleep 1\n";
   std::ofstream(scratch / "setup.exe") << "MZ";

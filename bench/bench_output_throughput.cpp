@@ -10,6 +10,7 @@
 #include "pipeline/pipeline.h"
 #include "platform/bundle.h"
 #include "platform/pumped_queue.h"
+#include "platform/supervision.h"
 #include "platform/system_tools.h"
 
 using namespace vlmr::bench;
@@ -33,7 +34,10 @@ int main() {
   std::ofstream(resources + "/src/tools/package_app.sh") << "cat " << Quote(output) << "\n";
   setenv("HOME", (scratch / "home").c_str(), 1);
   vlmr::SetResourceDirectoryForTesting(resources);
-  vlmr::SetTools(vlmr::SystemTools::ForPlatform(VLMR_BENCH_SOURCE_DIR "/platform/linux"));
+  // The stand-in tools from the source tree; the supervisor, built, beside the bench.
+  vlmr::SystemTools tools = vlmr::SystemTools::ForPlatform(VLMR_BENCH_SOURCE_DIR "/platform/linux");
+  tools.supervisor = vlmr::HelpersDirectory() + "/" + vlmr::kSupervisorName;
+  vlmr::SetTools(tools);
   vlmr::PumpedMainQueue queue;
   vlmr::SetMainQueue(&queue);
 

@@ -62,9 +62,9 @@ int RunHeadlessBuild(const std::vector<std::string>& arguments) {
   PrintCLI("[installer] build sources: %@", {pipeline->report().sourcesRoot.value_or("")});
 
   // The script leads its own process group, out of reach of the terminal's
-  // Ctrl-C, a closed terminal's hang-up and a runner's SIGTERM: they are
-  // passed on to it, and the installer then ends the same way.
-  SignalRelay relay({SIGINT, SIGTERM, SIGHUP});
+  // Ctrl-C and Ctrl-\, a closed terminal's hang-up and a runner's SIGTERM:
+  // they are passed on to it, and the installer then ends the same way.
+  SignalRelay relay({SIGINT, SIGTERM, SIGHUP, SIGQUIT});
   Error launchError;
   bool ran = pipeline->run(&launchError, &relay);
   // Only a build that could not start fills the error; a script's own

@@ -1,13 +1,18 @@
 // The windowed mode: the shared application, the controller as its delegate
 // and the event loop, the program's only main loop.
+#include <signal.h>
+
 #include <QApplication>
+#include <QSocketNotifier>
 #include <QTimer>
+#include <memory>
 #include <mutex>
 
 #include "modes/options.h"
 #include "modes/windowed.h"
 #include "platform/qt/qt_main_queue.h"
 #include "platform/queues.h"
+#include "platform/signal_relay.h"
 #include "window/installer_controller.h"
 #include "window/open_file.h"
 
@@ -40,27 +45,50 @@ class ApplicationMainQueue final : public MainQueue {
 
 }  // namespace
 
-int RunWindowedApplication(int argc, char** argv) {
+int RunWindowedApplication(int argc, char** argv,
+                           const std::function<void(InstallerController&)>& launched) {
   // Bound for the rest of the process and never destroyed: worker threads may
   // still hand over results while the program exits.
   static auto* mainQueue = new ApplicationMainQueue;
 
+  // A logout, a closed terminal or a `kill` must not leave the build running
+  // without us: these end the application through its event loop, which
+  // stops the build on the way out as Quit does.
+  SignalRelay relay({SIGTERM, SIGHUP, SIGINT});
   QApplication app(argc, argv);
   QApplication::setApplicationVersion(QStringLiteral(VLMR_APP_VERSION));
   SetMainQueue(mainQueue);
+  std::unique_ptr<QSocketNotifier> signalNotifier;
+  if (relay.descriptor() >= 0) {
+    signalNotifier = std::make_unique<QSocketNotifier>(relay.descriptor(), QSocketNotifier::Read);
+    QObject::connect(signalNotifier.get(), &QSocketNotifier::activated, [&relay] {
+      while (relay.take() != 0) {
+      }
+      // Unlike Quit this cannot be turned down, and it leaves any nested loop
+      // (a dialog's) as well.
+      QCoreApplication::exit(0);
+    });
+  }
 
   {
     // Closing the window quits the application: Qt's quitOnLastWindowClosed,
     // left at its default.
     InstallerController controller;
     // Launch runs from the loop, as the platform's finished-launching notice does.
-    QTimer::singleShot(0, &controller,
-                       [&controller] { controller.applicationDidFinishLaunching(); });
+    QTimer::singleShot(0, &controller, [&controller, &launched] {
+      controller.applicationDidFinishLaunching();
+      if (launched) launched(controller);
+    });
     // Installers named on the command line arrive as the Mac's file-open events do.
     PostFileOpenEvents(ExistingFileArguments(ArgumentList(argc, argv)));
     QApplication::exec();
   }
   mainQueue->close();
+  // Ended by a signal: end by it too, so whoever sent it sees it worked.
+  if (int signal = relay.first()) {
+    SignalRelay::EndBy(signal);
+    return 128 + signal;
+  }
   return 0;
 }
 

@@ -21,6 +21,11 @@ class SignalRelay;
 /// its output folder (installer error code 3).
 inline constexpr char kAnotherBuildRunning[] = "Another build is already running.";
 
+/// Takes `lock` on the build's folder `path`. False with an installer error
+/// when another build holds it (code 3) or when it cannot be locked at all
+/// (code 6, a sentence naming the folder): a build never runs unlocked.
+bool LockBuildFolder(FileLock& lock, const std::string& path, Error* error);
+
 /// One build: a request in, a report out. The caller prepares the sources,
 /// then runs the script once, as the request's mode says: headless (the
 /// command line: the installer's own output, the call waits) or live (the

@@ -24,6 +24,23 @@ Error InstallerError(int code, std::string message) {
 
 }  // namespace
 
+bool LockBuildFolder(FileLock& lock, const std::string& path, Error* error) {
+  switch (lock.tryLock(path)) {
+    case FileLock::Outcome::Taken:
+      return true;
+    case FileLock::Outcome::Busy:
+      if (error != nullptr) *error = InstallerError(3, kAnotherBuildRunning);
+      return false;
+    case FileLock::Outcome::Unavailable:
+      break;
+  }
+  // Unlocked, a second build could write the same folder unseen.
+  if (error != nullptr) {
+    *error = InstallerError(6, "Could not lock the folder " + path + " against another build.");
+  }
+  return false;
+}
+
 std::shared_ptr<Pipeline> Pipeline::Create(BuildRequest request, BuildEvents events) {
   return std::shared_ptr<Pipeline>(new Pipeline(std::move(request), std::move(events)));
 }
@@ -53,8 +70,8 @@ bool Pipeline::prepareSources(Error* error) {
   // them. The lock sits on their parent, which is never removed.
   std::string parent = DeletingLastPathComponent(sourcesDir);
   CreateDirectories(parent);
-  if (sourcesLock_.tryLock(parent) == FileLock::Outcome::Busy) {
-    return fail(3, kAnotherBuildRunning);
+  if (Error lockError; !LockBuildFolder(sourcesLock_, parent, &lockError)) {
+    return fail(lockError.code, lockError.message);
   }
 
   std::optional<std::string> markerBytes = ReadFileBytes(marker);

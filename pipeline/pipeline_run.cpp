@@ -16,6 +16,7 @@
 #include "pipeline/installer_log.h"
 #include "pipeline/output_lines.h"
 #include "pipeline/pipeline.h"
+#include "platform/system_tools.h"
 #include "platform/queues.h"
 
 namespace vlmr {
@@ -63,7 +64,15 @@ Pipeline::~Pipeline() {
 }
 
 TaskSpec Pipeline::makeTask() const {
-  return ScriptTask(request_, tools_, report_.sourcesRoot.value_or(""));
+  TaskSpec launch = ScriptTask(request_, tools_, report_.sourcesRoot.value_or(""));
+  // The supervisor ends the build if the installer dies, and keeps its
+  // folders locked until then.
+  Supervision supervision{Tools().supervisor, {}};
+  for (const FileLock* lock : {&sourcesLock_, &outputLock_}) {
+    if (lock->held()) supervision.heldDescriptors.push_back(lock->descriptor());
+  }
+  launch.supervision = std::move(supervision);
+  return launch;
 }
 
 bool Pipeline::lockOutput(Error* error) {
@@ -76,11 +85,7 @@ bool Pipeline::lockOutput(Error* error) {
     }
     return false;
   }
-  if (outputLock_.tryLock(out) == FileLock::Outcome::Busy) {
-    if (error != nullptr) *error = Error{kInstallerErrorDomain, 3, kAnotherBuildRunning};
-    return false;
-  }
-  return true;
+  return LockBuildFolder(outputLock_, out, error);
 }
 
 bool Pipeline::run(Error* error, SignalRelay* relay) {

@@ -10,8 +10,9 @@ namespace vlmr {
 
 FileLock::Outcome FileLock::tryLock(const std::string& path) {
   release();
-  // Read-only, so a folder can be locked as well as a file.
-  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Read-only, so a folder can be locked as well as a file; never blocking,
+  // so a FIFO in its place cannot hang the caller.
+  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return Outcome::Unavailable;
   int rc;
   while ((rc = flock(fd, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
@@ -27,7 +28,9 @@ FileLock::Outcome FileLock::tryLock(const std::string& path) {
 
 void FileLock::release() {
   if (fd_ < 0) return;
-  close(fd_);  // closing the only descriptor of the open file gives up the lock
+  // The lock ends once every copy of the descriptor is closed: ours here, and
+  // the build supervisor's when it was handed one.
+  close(fd_);
   fd_ = -1;
 }
 

@@ -5,9 +5,10 @@
 namespace vlmr {
 
 /// An advisory lock (`flock`) on a file or folder, held until `release` or the
-/// object's end. The descriptor is close-on-exec and no child inherits it, so
-/// the lock dies with the process that took it: a killed installer never
-/// blocks the next one.
+/// object's end. The descriptor is close-on-exec and no child inherits it
+/// unless it is handed over on purpose: the build supervisor holds the build's
+/// locks until every process of the build has ended, so a killed installer
+/// blocks the next build only until its build is gone.
 class FileLock {
  public:
   /// What `tryLock` found.
@@ -28,6 +29,10 @@ class FileLock {
 
   /// YES while the lock is held.
   bool held() const { return fd_ >= 0; }
+
+  /// The open descriptor that carries the lock while it is held, else -1. A
+  /// process given a copy holds the lock until it closes that copy.
+  int descriptor() const { return fd_; }
 
  private:
   int fd_ = -1;

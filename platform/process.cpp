@@ -9,6 +9,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/process_spawn.h"
+#include "platform/supervision.h"
+
 extern char** environ;
 
 namespace vlmr {
@@ -29,22 +32,35 @@ struct SpawnSetup {
   }
 };
 
-void PrepareStreams(SpawnSetup& setup, const TaskSpec& launch) {
+// Duplicates of `passed` above every descriptor the child will be given, so
+// placing one at 3 + i never overwrites another still to be placed.
+std::vector<int> RaisedCopies(const std::vector<int>& passed) {
+  std::vector<int> copies;
+  const int floor = 3 + static_cast<int>(passed.size()) + 3;
+  for (int fd : passed) copies.push_back(fcntl(fd, F_DUPFD_CLOEXEC, floor));
+  return copies;
+}
+
+void PrepareStreams(SpawnSetup& setup, const TaskSpec& launch, const std::vector<int>& passed,
+                    bool ownGroup) {
   if (!launch.inheritStdin) {
     posix_spawn_file_actions_addopen(&setup.actions, 0, "/dev/null", O_RDONLY, 0);
   }
   if (launch.stdoutFd >= 0) posix_spawn_file_actions_adddup2(&setup.actions, launch.stdoutFd, 1);
   if (launch.stderrFd >= 0) posix_spawn_file_actions_adddup2(&setup.actions, launch.stderrFd, 2);
+  for (size_t i = 0; i < passed.size(); ++i) {
+    posix_spawn_file_actions_adddup2(&setup.actions, passed[i], 3 + static_cast<int>(i));
+  }
 #if defined(__APPLE__)
-  // With POSIX_SPAWN_CLOEXEC_DEFAULT (set below) everything not named here is
-  // closed in the child.
+  // With POSIX_SPAWN_CLOEXEC_DEFAULT (set below) everything not named here,
+  // or placed by a dup2 above, is closed in the child.
   for (int fd = launch.inheritStdin ? 0 : 1; fd <= 2; ++fd) {
     posix_spawn_file_actions_addinherit_np(&setup.actions, fd);
   }
 #else
   // Descriptors the installer itself inherited without close-on-exec must not
-  // leak into the build script either.
-  posix_spawn_file_actions_addclosefrom_np(&setup.actions, 3);
+  // leak into the child either.
+  posix_spawn_file_actions_addclosefrom_np(&setup.actions, 3 + static_cast<int>(passed.size()));
 #endif
   // The child starts with default signal handling and an empty mask, whatever
   // the installer's own threads have blocked or ignored.
@@ -54,6 +70,10 @@ void PrepareStreams(SpawnSetup& setup, const TaskSpec& launch) {
   posix_spawnattr_setsigdefault(&setup.attributes, &all);
   posix_spawnattr_setsigmask(&setup.attributes, &none);
   short flags = POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK;
+  if (ownGroup) {
+    posix_spawnattr_setpgroup(&setup.attributes, 0);
+    flags |= POSIX_SPAWN_SETPGROUP;
+  }
 #if defined(__APPLE__)
   flags |= POSIX_SPAWN_CLOEXEC_DEFAULT;
 #endif
@@ -62,6 +82,41 @@ void PrepareStreams(SpawnSetup& setup, const TaskSpec& launch) {
 
 }  // namespace
 
+int SpawnChild(const std::string& program, std::vector<std::string> arguments,
+               const TaskSpec& launch, const std::vector<int>& passed, bool ownGroup, pid_t* pid) {
+  std::vector<char*> argv;
+  for (std::string& argument : arguments) argv.push_back(argument.data());
+  argv.push_back(nullptr);
+
+  std::vector<std::string> envStrings;
+  std::vector<char*> envp;
+  if (launch.environment) {
+    for (const auto& [name, value] : *launch.environment) envStrings.push_back(name + "=" + value);
+    for (std::string& entry : envStrings) envp.push_back(entry.data());
+    envp.push_back(nullptr);
+  }
+
+  std::vector<int> copies = RaisedCopies(passed);
+  int rc = 0;
+  for (int fd : copies) {
+    if (fd < 0) rc = errno;
+  }
+  if (rc == 0) {
+    SpawnSetup setup;
+    PrepareStreams(setup, launch, copies, ownGroup);
+    rc = posix_spawn(pid, program.c_str(), &setup.actions, &setup.attributes, argv.data(),
+                     launch.environment ? envp.data() : environ);
+  }
+  for (int fd : copies) {
+    if (fd >= 0) close(fd);
+  }
+  return rc;
+}
+
+Process::~Process() {
+  if (lifeline_ >= 0) close(lifeline_);
+}
+
 bool Process::launch(Error* error) {
   std::lock_guard lock(mutex_);
   if (pid_ != 0) {
@@ -69,26 +124,11 @@ bool Process::launch(Error* error) {
       *error = Error{"NSPOSIXErrorDomain", EBUSY, "The process was already launched."};
     return false;
   }
-  std::vector<std::string> argvStrings;
-  argvStrings.push_back(launch_.executable);
-  argvStrings.insert(argvStrings.end(), launch_.arguments.begin(), launch_.arguments.end());
-  std::vector<char*> argv;
-  for (std::string& argument : argvStrings) argv.push_back(argument.data());
-  argv.push_back(nullptr);
-
-  std::vector<std::string> envStrings;
-  std::vector<char*> envp;
-  if (launch_.environment) {
-    for (const auto& [name, value] : *launch_.environment) envStrings.push_back(name + "=" + value);
-    for (std::string& entry : envStrings) envp.push_back(entry.data());
-    envp.push_back(nullptr);
-  }
-
-  SpawnSetup setup;
-  PrepareStreams(setup, launch_);
+  if (launch_.supervision) return launchSupervised(error);
+  std::vector<std::string> arguments = {launch_.executable};
+  arguments.insert(arguments.end(), launch_.arguments.begin(), launch_.arguments.end());
   pid_t pid = 0;
-  int rc = posix_spawn(&pid, launch_.executable.c_str(), &setup.actions, &setup.attributes,
-                       argv.data(), launch_.environment ? envp.data() : environ);
+  int rc = SpawnChild(launch_.executable, std::move(arguments), launch_, {}, false, &pid);
   if (rc != 0) {
     if (error != nullptr) {
       *error = Error{"NSPOSIXErrorDomain", rc,
@@ -105,9 +145,15 @@ pid_t Process::pid() {
   return pid_;
 }
 
+void Process::askToFinish() {
+  std::lock_guard lock(mutex_);
+  if (lifeline_ >= 0 && !reaped_) SendOnLifeline(lifeline_, kFinishRequest);
+}
+
 void Process::waitForExit() {
   pid_t child = pid();
   if (child == 0) return;
+  askToFinish();
   siginfo_t info{};
   while (waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOWAIT) != 0 && errno == EINTR) {
   }
@@ -128,6 +174,8 @@ int Process::waitUntilExit() {
     // A failed wait (ECHILD) leaves `status` at 0, which would read as success.
     status_ = reaped == pid_ ? TerminationStatus(status) : -1;
     reaped_ = true;
+    if (lifeline_ >= 0) close(lifeline_);
+    lifeline_ = -1;
   }
   return status_;
 }
@@ -144,6 +192,13 @@ bool Process::isRunning() {
 void Process::signalGroupOrProcess(int signal) {
   std::lock_guard lock(mutex_);
   if (pid_ == 0 || reaped_) return;
+  if (lifeline_ >= 0) {
+    // The supervisor delivers it; a supervisor that has just exited leaves
+    // the write failing quietly (no SIGPIPE: see MakeLifeline).
+    unsigned char number = static_cast<unsigned char>(signal);
+    SendOnLifeline(lifeline_, number);
+    return;
+  }
   // An exited child that we have not reaped yet is a zombie: its id is still
   // ours, so signalling it (or its group) is harmless.
   if (getpgid(pid_) == pid_) {

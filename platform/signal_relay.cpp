@@ -1,6 +1,7 @@
 #include "platform/signal_relay.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -26,7 +27,7 @@ void Relay(int signal) {
 
 }  // namespace
 
-SignalRelay::SignalRelay(std::initializer_list<int> signals) {
+SignalRelay::SignalRelay(std::initializer_list<int> caught) {
   if (!MakePipe(fds_)) {
     fds_[0] = fds_[1] = -1;
     return;
@@ -35,7 +36,7 @@ SignalRelay::SignalRelay(std::initializer_list<int> signals) {
   fcntl(fds_[1], F_SETFL, fcntl(fds_[1], F_GETFL) | O_NONBLOCK);
   fcntl(fds_[0], F_SETFL, fcntl(fds_[0], F_GETFL) | O_NONBLOCK);
   gRelayFd.store(fds_[1]);
-  for (int signal : signals) {
+  for (int signal : caught) {
     struct sigaction current {};
     if (sigaction(signal, nullptr, &current) != 0 || current.sa_handler == SIG_IGN) continue;
     struct sigaction relay {};
@@ -66,6 +67,9 @@ int SignalRelay::take() {
 }
 
 void SignalRelay::EndBy(int signal) {
+  // Ending by SIGQUIT is asked for, not a crash: no core file of ours.
+  struct rlimit noCore {0, 0};
+  setrlimit(RLIMIT_CORE, &noCore);
   struct sigaction fallback {};
   fallback.sa_handler = SIG_DFL;
   sigemptyset(&fallback.sa_mask);

@@ -14,7 +14,7 @@ namespace vlmr {
 /// ignored (as `nohup` leaves SIGHUP) stays ignored. One relay at a time.
 class SignalRelay {
  public:
-  explicit SignalRelay(std::initializer_list<int> signals);
+  explicit SignalRelay(std::initializer_list<int> caught);
   ~SignalRelay();
   SignalRelay(const SignalRelay&) = delete;
   SignalRelay& operator=(const SignalRelay&) = delete;

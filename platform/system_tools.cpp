@@ -8,6 +8,7 @@
 #include "base/files.h"
 #include "base/paths.h"
 #include "platform/bundle.h"
+#include "platform/supervision.h"
 
 namespace vlmr {
 
@@ -55,8 +56,9 @@ SystemTools SystemTools::MacOS() {
   return tools;
 }
 
-SystemTools SystemTools::ForPlatform([[maybe_unused]] const std::string& helpersDir) {
+SystemTools SystemTools::ForPlatform(const std::string& helpersDir) {
   SystemTools tools = MacOS();
+  tools.supervisor = JoinPath(helpersDir, kSupervisorName);
 #if !defined(__APPLE__)
   // Linux: the same python3, bash and shasum; our stand-ins for the Apple-only
   // tools; patchelf rewrites library paths; there is no Finder to script.

@@ -16,12 +16,16 @@ struct SystemTools {
   std::string installNameTool;
   std::string plistBuddy;
   std::string osascript;
+  /// Not a system tool: our own helper at the head of every build
+  /// (platform/supervision.h), in the bundle's Helpers folder on every platform.
+  std::string supervisor;
 
   /// The documented macOS locations.
   static SystemTools MacOS();
 
   /// The table for the platform we run on: macOS paths there; on Linux the
-  /// system tools plus our stand-ins in `helpersDir`.
+  /// system tools plus our stand-ins in `helpersDir`. The supervisor is in
+  /// `helpersDir` everywhere.
   static SystemTools ForPlatform(const std::string& helpersDir);
 
   /// Replaces every entry whose tool name exists as a file in `dir` with that file.

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,6 +19,7 @@
 #include <optional>
 #include <sstream>
 #include <thread>
+#include <vector>
 
 #include "pipeline/pipeline.h"
 #include "platform/bundle.h"
@@ -37,11 +39,15 @@ using test::ReadFile;
 using test::TempDir;
 using test::WriteFile;
 
-// Processes of group `pgid` that have not ended (zombies do not count).
+// Processes of group `pgid` that have not ended (zombies do not count); -1,
+// and a failure, where there is no /proc to see them in.
 int LiveMembers(pid_t pgid) {
   int live = 0;
   DIR* proc = opendir("/proc");
-  if (proc == nullptr) return 0;
+  if (proc == nullptr) {
+    ADD_FAILURE() << "/proc is missing: no process of the build can be seen, alive or not";
+    return -1;
+  }
   while (dirent* entry = readdir(proc)) {
     std::string stat = ReadFile(std::string("/proc/") + entry->d_name + "/stat");
     size_t close = stat.rfind(')');
@@ -57,9 +63,49 @@ int LiveMembers(pid_t pgid) {
   return live;
 }
 
-bool EventuallyNoLiveMembers(pid_t pgid) {
-  for (auto until = Clock::now() + 3s; Clock::now() < until; std::this_thread::sleep_for(20ms)) {
-    if (LiveMembers(pgid) == 0) return true;
+bool EventuallyNoLiveMembers(pid_t pgid, std::chrono::seconds bound = 3s) {
+  for (auto until = Clock::now() + bound; Clock::now() < until; std::this_thread::sleep_for(20ms)) {
+    int live = LiveMembers(pgid);
+    if (live < 0) return false;
+    if (live == 0) return true;
+  }
+  return false;
+}
+
+// YES while `pid` is a process that has not ended; a failure where there is
+// no /proc to tell.
+bool Alive(pid_t pid) {
+  if (!fs::is_directory("/proc/self")) {
+    ADD_FAILURE() << "/proc is missing: cannot tell whether process " << pid << " is alive";
+    return true;
+  }
+  std::string stat = ReadFile("/proc/" + std::to_string(pid) + "/stat");
+  size_t close = stat.rfind(')');
+  return close != std::string::npos && close + 2 < stat.size() && stat[close + 2] != 'Z';
+}
+
+// The processes listed in `path` (one id a line) that are still alive.
+std::vector<pid_t> LiveListed(const std::string& path) {
+  std::vector<pid_t> live;
+  std::istringstream ids(ReadFile(path));
+  for (pid_t pid = 0; ids >> pid;) {
+    if (Alive(pid)) live.push_back(pid);
+  }
+  return live;
+}
+
+bool EventuallyNoneListedAlive(const std::string& path, std::chrono::seconds bound = 3s) {
+  for (auto until = Clock::now() + bound; Clock::now() < until; std::this_thread::sleep_for(20ms)) {
+    if (LiveListed(path).empty()) return true;
+  }
+  return false;
+}
+
+// Waits until `folder` can be locked again, that is until no build holds it.
+bool EventuallyUnlocked(const std::string& folder, std::chrono::seconds bound = 10s) {
+  for (auto until = Clock::now() + bound; Clock::now() < until; std::this_thread::sleep_for(20ms)) {
+    FileLock probe;
+    if (probe.tryLock(folder) == FileLock::Outcome::Taken) return true;
   }
   return false;
 }
@@ -82,7 +128,7 @@ class BuildLife : public ::testing::Test {
   void SetUp() override {
     fs::create_directories(bundle_ + "/Contents/MacOS");
     fs::copy_file(VLMR_TEST_EXECUTABLE, executable());
-    fs::create_directory_symlink(test::SourceDir() + "/platform/linux", bundle_ + "/Contents/Helpers");
+    fs::create_directory_symlink(test::BundledHelpersDir(), bundle_ + "/Contents/Helpers");
     WriteFile(resources() + "/VERSION", "9.9");
     WriteFile(installer_, "MZ fake");
     SetResourceDirectoryForTesting(resources());
@@ -112,12 +158,17 @@ class BuildLife : public ::testing::Test {
   // Starts the installer's headless build into `out`, its output in a file;
   // through a python3 launcher that ignores SIGCHLD when asked.
   pid_t launchCli(const std::string& out, bool ignoringSigchld = false,
-                  const std::map<std::string, std::string>& extra = {}) {
+                  const std::map<std::string, std::string>& extra = {}, bool asNobody = false) {
     std::vector<std::string> args;
+    if (asNobody && geteuid() == 0) {
+      args = {"/usr/bin/setpriv", "--reuid=" + std::to_string(kNobody),
+              "--regid=" + std::to_string(kNobody), "--clear-groups", "--"};
+    }
     if (ignoringSigchld) {
-      args = {"/usr/bin/python3", "-c",
-              "import os,signal,sys; signal.signal(signal.SIGCHLD, signal.SIG_IGN); "
-              "os.execv(sys.argv[1], sys.argv[1:])"};
+      args.insert(args.end(),
+                  {"/usr/bin/python3", "-c",
+                   "import os,signal,sys; signal.signal(signal.SIGCHLD, signal.SIG_IGN); "
+                   "os.execv(sys.argv[1], sys.argv[1:])"});
     }
     for (const std::string& arg :
          {executable(), std::string("--cli"), std::string("--installer"), installer_,
@@ -183,6 +234,9 @@ class BuildLife : public ::testing::Test {
     return finished_;
   }
 
+  // The user a test runs the installer as when a folder's mode must bar it.
+  static constexpr uid_t kNobody = 65534;
+
   TempDir bundleRoot_, home_, state_;
   test::ScopedHome scopedHome_{home_.path()};
   std::string bundle_ = bundleRoot_ / "Life.app";
@@ -193,46 +247,61 @@ class BuildLife : public ::testing::Test {
 };
 
 // Every way of ending a build ends it, with the right outcome, in a time far
-// below what the script's processes would hold out for (60 s).
+// below what the script's processes would hold out for (60 s), and leaves
+// nothing of it running: not even a descendant that left the script's group.
 TEST_F(BuildLife, EveryEndingEndsInTimeWithTheRightOutcome) {
-  enum class Drive { CliUnderIgnoredSigchld, CliInterrupted, Cancel, Quit };
+  enum class Drive { CliUnderIgnoredSigchld, CliSignalled, Cancel, Quit, ScriptEnds };
   const std::string pgidFile = state_ / "pgid", strays = state_ / "strays";
   const std::string record = "echo $$ > '" + pgidFile + "'\n";
   const std::string termIgnoringChild =
       record + "(trap '' TERM INT; exec sleep 60) & sleep 60 & echo started; wait\n";
   const std::string setsidDescendant =
-      record + "setsid sleep 60 & echo $! >> '" + strays + "'; echo started; exit 0\n";
+      record + "setsid sleep 60 & echo $! >> '" + strays + "'; echo started;";
   struct Case {
     const char* name;
     Drive drive;
     std::string script;
+    int signal;     // what the headless build receives
     bool bySignal;  // the outcome is a termination by `expected`, else an exit code
     int expected;
   } cases[] = {
       {"a script exiting 3 under a launcher ignoring SIGCHLD", Drive::CliUnderIgnoredSigchld,
-       record + "exit 3\n", false, 3},
-      {"Ctrl-C on the headless build", Drive::CliInterrupted, termIgnoringChild, true, SIGINT},
+       record + "exit 3\n", 0, false, 3},
+      {"Ctrl-C on the headless build", Drive::CliSignalled, termIgnoringChild, SIGINT, true,
+       SIGINT},
+      {"Ctrl-C on the headless build with a setsid descendant", Drive::CliSignalled,
+       setsidDescendant + " sleep 60\n", SIGINT, true, SIGINT},
+      {"Ctrl-\\ on the headless build with a setsid descendant", Drive::CliSignalled,
+       setsidDescendant + " sleep 60\n", SIGQUIT, true, SIGQUIT},
       {"Cancel with a child ignoring TERM after its shell exits", Drive::Cancel,
-       termIgnoringChild, false, SIGTERM},
-      {"Cancel with a setsid descendant holding the output", Drive::Cancel, setsidDescendant,
-       false, 0},
-      {"quit with a setsid descendant holding the output", Drive::Quit, setsidDescendant, false,
-       0},
+       termIgnoringChild, 0, false, SIGTERM},
+      {"Cancel with a setsid descendant holding the output", Drive::Cancel,
+       setsidDescendant + " exit 0\n", 0, false, 0},
+      {"quit with a setsid descendant holding the output", Drive::Quit,
+       setsidDescendant + " exit 0\n", 0, false, 0},
+      {"Cancel with a setsid descendant, the script still running", Drive::Cancel,
+       setsidDescendant + " sleep 60\n", 0, false, SIGTERM},
+      {"a script exiting with a setsid descendant", Drive::ScriptEnds,
+       record + "setsid sleep 60 >/dev/null 2>&1 & echo $! >> '" + strays +
+           "'; echo started; exit 0\n",
+       0, false, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     fs::remove(pgidFile);
+    fs::remove(strays);
     auto started = Clock::now();
-    if (c.drive == Drive::CliUnderIgnoredSigchld || c.drive == Drive::CliInterrupted) {
+    pid_t pgid = 0;
+    if (c.drive == Drive::CliUnderIgnoredSigchld || c.drive == Drive::CliSignalled) {
       script(c.script);
       pid_t pid = launchCli(state_ / "out", c.drive == Drive::CliUnderIgnoredSigchld);
       ASSERT_GT(pid, 0);
-      pid_t pgid = WaitForNumber(pgidFile);
+      pgid = WaitForNumber(pgidFile);
       ASSERT_GT(pgid, 0) << ReadFile(state_ / "cli.log");
-      if (c.drive == Drive::CliInterrupted) {
+      if (c.drive == Drive::CliSignalled) {
         std::this_thread::sleep_for(200ms);  // the children are running
         started = Clock::now();
-        kill(pid, SIGINT);
+        kill(pid, c.signal);
       }
       std::optional<int> raw = waitRaw(pid);
       ASSERT_TRUE(raw) << "the installer did not end";
@@ -241,27 +310,32 @@ TEST_F(BuildLife, EveryEndingEndsInTimeWithTheRightOutcome) {
       } else {
         EXPECT_TRUE(WIFEXITED(*raw) && WEXITSTATUS(*raw) == c.expected) << *raw;
       }
-      EXPECT_TRUE(EventuallyNoLiveMembers(pgid));
     } else {
       finished_.reset();
       auto pipeline = preparedPipeline(c.script);
       ASSERT_TRUE(pipeline->run(nullptr));
-      pid_t pgid = WaitForNumber(pgidFile);
+      pgid = WaitForNumber(pgidFile);
       ASSERT_GT(pgid, 0);
       std::this_thread::sleep_for(200ms);
       started = Clock::now();
       if (c.drive == Drive::Cancel) {
         pipeline->cancel();
         ASSERT_TRUE(MainQueue().pumpFor([this] { return finished().has_value(); }, 20s));
-      } else {
+      } else if (c.drive == Drive::Quit) {
         pipeline->stopBeforeQuit();
         EXPECT_LT(Clock::now() - started, 10s);  // quitting may not wait for the stray
         MainQueue().pumpFor([this] { return finished().has_value(); }, 5s);
+      } else {
+        // Nobody stops it: the run ends with the script and its output, and
+        // takes the stray along.
+        ASSERT_TRUE(MainQueue().pumpFor([this] { return finished().has_value(); }, 20s));
+        EXPECT_LT(Clock::now() - started, 5s);
       }
-      EXPECT_TRUE(pipeline->report().cancelled);
+      EXPECT_EQ(pipeline->report().cancelled, c.drive != Drive::ScriptEnds);
       EXPECT_EQ(finished(), c.expected);
-      EXPECT_TRUE(EventuallyNoLiveMembers(pgid));
     }
+    EXPECT_TRUE(EventuallyNoLiveMembers(pgid));
+    EXPECT_TRUE(EventuallyNoneListedAlive(strays)) << "left running: " << ReadFile(strays);
     EXPECT_LT(Clock::now() - started, 20s);
   }
 }
@@ -377,6 +451,8 @@ TEST_F(BuildLife, KilledInstallerNeitherHalfReusesSourcesNorBlocksTheNextBuild) 
   killpg(pgid, SIGKILL);
   waitRaw(running);
   EXPECT_EQ(ReadFile(state_ / "out/app"), "half\n");
+  // The build's supervisor lets the folders go once its build is gone.
+  EXPECT_TRUE(EventuallyUnlocked(state_ / "out"));
 
   // Run again into the same folder: it completes.
   pid_t again = launchCli(state_ / "out");
@@ -384,6 +460,125 @@ TEST_F(BuildLife, KilledInstallerNeitherHalfReusesSourcesNorBlocksTheNextBuild) 
   ASSERT_TRUE(raw);
   EXPECT_TRUE(WIFEXITED(*raw) && WEXITSTATUS(*raw) == 0) << ReadFile(state_ / "cli.log");
   EXPECT_EQ(ReadFile(state_ / "out/app"), "whole\n");
+}
+
+// An installer killed outright (SIGKILL, nothing of it runs any more) takes
+// its build along within seconds, a descendant that left the group included,
+// and its folders stay locked until the build is gone: a second build into
+// them is refused meanwhile and starts once it is gone.
+TEST_F(BuildLife, KilledInstallerTakesItsBuildAlongAndKeepsItsFoldersUntilThen) {
+  const std::string strays = state_ / "strays";
+  script("[ -e '" + state_ / "again" + "' ] && exit 0\n"
+         // Holds out against SIGTERM, so the group outlives the installer a while.
+         "trap '' TERM\n"
+         "echo $$ > '" + state_ / "pgid" + "'\n"
+         "setsid sleep 60 & echo $! >> '" + strays + "'\n"
+         "echo started; sleep 60\n");
+  pid_t installer = launchCli(state_ / "out");
+  pid_t pgid = WaitForNumber(state_ / "pgid");
+  ASSERT_GT(pgid, 0) << ReadFile(state_ / "cli.log");
+  ASSERT_GT(WaitForNumber(strays), 0);
+  kill(installer, SIGKILL);
+  ASSERT_TRUE(waitRaw(installer));
+  auto killed = Clock::now();
+  WriteFile(state_ / "again", "");
+
+  // While the group lives: refused by the sources' lock (headless), and by the
+  // output folder's lock (a run with sources of its own).
+  ASSERT_GT(LiveMembers(pgid), 0);
+  pid_t second = launchCli(state_ / "out");
+  std::optional<int> raw = waitRaw(second);
+  ASSERT_TRUE(raw);
+  EXPECT_TRUE(WIFEXITED(*raw) && WEXITSTATUS(*raw) == 1) << ReadFile(state_ / "cli.log");
+  EXPECT_NE(ReadFile(state_ / "cli.log").find("error: Another build is already running.\n"),
+            std::string::npos)
+      << ReadFile(state_ / "cli.log");
+  {
+    TempDir otherHome;
+    test::ScopedHome elsewhere{otherHome.path()};
+    auto beside = preparedPipeline("exit 0\n");
+    Error error;
+    EXPECT_FALSE(beside->run(&error));
+    EXPECT_EQ(error.message, "Another build is already running.");
+  }
+  EXPECT_GT(LiveMembers(pgid), 0) << "the group ended before the refusals were seen";
+
+  // Gone within seconds, stray and all.
+  EXPECT_TRUE(EventuallyNoLiveMembers(pgid, 8s));
+  EXPECT_TRUE(EventuallyNoneListedAlive(strays, 2s)) << "left running: " << ReadFile(strays);
+  EXPECT_LT(Clock::now() - killed, 8s);
+
+  // Then the next build starts.
+  ASSERT_TRUE(EventuallyUnlocked(state_ / "out", 2s));
+  pid_t third = launchCli(state_ / "out");
+  raw = waitRaw(third);
+  ASSERT_TRUE(raw);
+  EXPECT_TRUE(WIFEXITED(*raw) && WEXITSTATUS(*raw) == 0) << ReadFile(state_ / "cli.log");
+}
+
+// A folder that cannot be locked (unreadable, or not a folder at all) refuses
+// the build with a sentence naming it, for the sources and for the output:
+// an unlocked build could share its folders with another unseen.
+TEST_F(BuildLife, UnlockableFolderRefusesTheBuild) {
+  script("touch '" + state_ / "ran" + "'\n");
+  const std::string sourcesFolder = home_ / "Library/Application Support/Velmora 3000/installer-src";
+  const std::string barredOut = state_ / "barred";
+  const std::string underFile = state_ / "file/out";
+  WriteFile(state_ / "file", "not a folder");
+  // The installer runs as a user whom the modes bar (root reads any folder).
+  auto giveAway = [](const std::string& path) {
+    if (geteuid() == 0) {
+      EXPECT_EQ(chown(path.c_str(), kNobody, kNobody), 0) << path;
+    }
+  };
+  chmod(bundleRoot_.path().c_str(), 0755);
+  chmod(state_.path().c_str(), 0777);
+  fs::create_directories(sourcesFolder);
+  fs::create_directories(barredOut);
+  for (const std::string& mine :
+       {home_.path(), home_ / "Library", home_ / "Library/Application Support",
+        home_ / "Library/Application Support/Velmora 3000", sourcesFolder, barredOut}) {
+    giveAway(mine);
+  }
+  struct Case {
+    const char* name;
+    std::string out;
+    std::string barred;  // a folder made unreadable, or ""
+    std::string sentence;
+  } cases[] = {
+      {"the sources' folder unreadable", state_ / "out", sourcesFolder,
+       "Could not lock the folder " + sourcesFolder + " against another build."},
+      {"the output folder unreadable", barredOut, barredOut,
+       "Could not lock the folder " + barredOut + " against another build."},
+      {"the output folder inside a file", underFile, "",
+       "Could not create the output folder " + underFile + "."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove(state_ / "ran");
+    fs::remove(state_ / "cli.log");
+    if (!c.barred.empty()) chmod(c.barred.c_str(), 0311);
+    pid_t cli = launchCli(c.out, false, {}, true);
+    std::optional<int> raw = waitRaw(cli);
+    if (!c.barred.empty()) chmod(c.barred.c_str(), 0755);
+    ASSERT_TRUE(raw);
+    EXPECT_TRUE(WIFEXITED(*raw) && WEXITSTATUS(*raw) == 1) << ReadFile(state_ / "cli.log");
+    EXPECT_NE(ReadFile(state_ / "cli.log")
+                  .find("error: " + c.sentence + "\n"),
+              std::string::npos)
+        << ReadFile(state_ / "cli.log");
+    EXPECT_FALSE(fs::exists(state_ / "ran")) << "the script ran";
+  }
+
+  // The window's run says the same, as an installer error.
+  script("touch '" + state_ / "ran" + "'\n");
+  auto pipeline = livePipeline(underFile);
+  ASSERT_TRUE(pipeline->prepareSources(nullptr));
+  Error error;
+  EXPECT_FALSE(pipeline->run(&error));
+  EXPECT_EQ(error.domain, kInstallerErrorDomain);
+  EXPECT_EQ(error.message, "Could not create the output folder " + underFile + ".");
+  EXPECT_FALSE(fs::exists(state_ / "ran")) << "the script ran";
 }
 
 }  // namespace

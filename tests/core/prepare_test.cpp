@@ -20,7 +20,7 @@ class Preparation : public ::testing::Test {
  protected:
   void SetUp() override {
     SetResourceDirectoryForTesting(bundle_.path());
-    SetTools(SystemTools::ForPlatform(test::SourceDir() + "/platform/linux"));
+    SetTools(SystemTools::ForPlatform(test::BundledHelpersDir()));
     WriteFile(bundle_ / "src/tools/package_app.sh", "echo build\n", true);
     WriteFile(bundle_ / "src/data/readme.txt", "snapshot v1");
   }
@@ -130,7 +130,7 @@ TEST_F(Preparation, FailedCopyReportsCodeTwoAndWritesNoMarker) {
       {"copy lacks the script", "/bin/true"},
   };
   for (const Case& c : cases) {
-    SystemTools tools = SystemTools::ForPlatform(test::SourceDir() + "/platform/linux");
+    SystemTools tools = SystemTools::ForPlatform(test::BundledHelpersDir());
     tools.ditto = c.ditto;
     SetTools(tools);
     Error error;

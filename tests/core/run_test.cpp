@@ -62,7 +62,7 @@ class Run : public ::testing::Test {
   }
   void SetUp() override {
     SetResourceDirectoryForTesting(bundle_.path());
-    SetTools(SystemTools::ForPlatform(test::SourceDir() + "/platform/linux"));
+    SetTools(SystemTools::ForPlatform(test::BundledHelpersDir()));
   }
   void TearDown() override {
     MainQueue().drain();
@@ -239,7 +239,7 @@ TEST_F(Run, BuildThatCannotStartLogsWhyAndNeverRunsTheScript) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     std::filesystem::remove(logPath());
-    SetTools(SystemTools::ForPlatform(test::SourceDir() + "/platform/linux"));
+    SetTools(SystemTools::ForPlatform(test::BundledHelpersDir()));
     c.arrange();
     test::WriteFile(bundle_ / "src/tools/package_app.sh", script, true);
     test::WriteFile(bundle_ / "SRC_ID", std::string("case ") + c.name);

@@ -70,6 +70,10 @@ ScopedHome::~ScopedHome() {
 std::string SourceDir() {
   return VLMR_TEST_SOURCE_DIR;
 }
+std::string BundledHelpersDir() {
+  return BinaryDir() + "/Velmora 3000 Installer.app/Contents/Helpers";
+}
+
 std::string BinaryDir() {
   return VLMR_TEST_BINARY_DIR;
 }

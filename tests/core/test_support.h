@@ -46,4 +46,8 @@ class ScopedHome {
 std::string SourceDir();
 std::string BinaryDir();
 
+/// The build tree's bundle helpers: the stand-in tools and the build
+/// supervisor. A test bundle links its Contents/Helpers here.
+std::string BundledHelpersDir();
+
 }  // namespace vlmr::test

@@ -32,7 +32,7 @@ class Cli : public ::testing::Test {
   void SetUp() override {
     fs::create_directories(in("Contents/MacOS"));
     fs::copy_file(VLMR_TEST_EXECUTABLE, executable());
-    fs::create_directory_symlink(test::SourceDir() + "/platform/linux", in("Contents/Helpers"));
+    fs::create_directory_symlink(test::BundledHelpersDir(), in("Contents/Helpers"));
     WriteFile(resources("VERSION"), "9.9");
     WriteFile(installer_, "MZ fake");
   }

@@ -38,6 +38,7 @@ BuildSandbox::BuildSandbox() : sandbox_(BuildTools()) {
   const std::string helpers = VLMR_TEST_APP_DIR "/Contents/Helpers/";
   tools.ditto = helpers + "ditto";
   tools.plistBuddy = helpers + "PlistBuddy";
+  tools.supervisor = helpers + "build-supervisor";
   tools.osascript.clear();  // no Finder here: the window takes its fallback
   SetTools(tools);
 }

@@ -1,0 +1,26 @@
+#pragma once
+
+// The one place children are spawned, shared by the plain and the supervised
+// launch of `Process`. Internal to platform/.
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/process.h"
+
+namespace vlmr {
+
+/// Spawns `program` with `arguments` (the program name first) and the
+/// environment and standard streams of `launch`. `passed[i]` becomes the
+/// child's descriptor 3 + i; nothing else beyond the standard three reaches
+/// it. With `ownGroup` the child leads a new process group. Returns 0 and the
+/// child's id, or the error number.
+int SpawnChild(const std::string& program, std::vector<std::string> arguments,
+               const TaskSpec& launch, const std::vector<int>& passed, bool ownGroup, pid_t* pid);
+
+/// Writes one byte to a supervised child's lifeline; never raises SIGPIPE.
+void SendOnLifeline(int lifeline, unsigned char byte);
+
+}  // namespace vlmr

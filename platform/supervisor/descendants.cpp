@@ -1,0 +1,131 @@
+#include "platform/supervisor/descendants.h"
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#if defined(__linux__)
+#include <dirent.h>
+#include <sys/prctl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <vector>
+#endif
+
+namespace vlmr::supervisor {
+
+#if defined(__linux__)
+namespace {
+
+// Every process below this one, found through /proc by parent process id. A
+// process forked after the scan is found by the next one; the callers repeat
+// their sweeps until nothing is left.
+std::vector<pid_t> Descendants() {
+  std::map<pid_t, std::vector<pid_t>> children;
+  if (DIR* proc = opendir("/proc")) {
+    while (dirent* entry = readdir(proc)) {
+      char* end = nullptr;
+      long pid = std::strtol(entry->d_name, &end, 10);
+      if (pid <= 0 || *end != '\0') continue;
+      char path[64];
+      std::snprintf(path, sizeof path, "/proc/%ld/stat", pid);
+      FILE* file = std::fopen(path, "re");
+      if (file == nullptr) continue;
+      char line[1024];
+      size_t length = std::fread(line, 1, sizeof line - 1, file);
+      std::fclose(file);
+      line[length] = '\0';
+      // "pid (name) state ppid ...": the name may hold anything, so read after its last ")".
+      char* close = nullptr;
+      for (char* at = line; *at != '\0'; ++at) {
+        if (*at == ')') close = at;
+      }
+      char state = 0;
+      int ppid = 0;
+      if (close != nullptr && std::sscanf(close + 1, " %c %d", &state, &ppid) == 2) {
+        children[ppid].push_back(static_cast<pid_t>(pid));
+      }
+    }
+    closedir(proc);
+  }
+  std::vector<pid_t> found;
+  std::vector<pid_t> pending = {getpid()};
+  while (!pending.empty()) {
+    pid_t parent = pending.back();
+    pending.pop_back();
+    for (pid_t child : children[parent]) {
+      found.push_back(child);
+      pending.push_back(child);
+    }
+  }
+  return found;
+}
+
+}  // namespace
+
+void BecomeSubreaper() {
+  // Orphans below us are re-parented to us instead of to init: a `setsid`
+  // descendant stays ours to find, to end and to reap.
+  prctl(PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0);
+}
+
+void SignalBuild(pid_t group, bool scriptReaped, int signal) {
+  // While the script is an unreaped child its process id, and so its group
+  // id, cannot be reused: the group is signalled at once, whatever forks.
+  if (!scriptReaped) killpg(group, signal);
+  for (pid_t pid : Descendants()) kill(pid, signal);
+}
+
+bool BuildGone(pid_t, bool scriptReaped) {
+  // As the subreaper we are the parent, direct or adopted, of every process
+  // of the build that is left, so having no child means nothing is left.
+  if (!scriptReaped) return false;
+  siginfo_t info{};
+  return waitid(P_ALL, 0, &info, WEXITED | WNOHANG | WNOWAIT) != 0 && errno == ECHILD;
+}
+
+#else
+
+void BecomeSubreaper() {
+#if defined(__APPLE__)
+  // macOS has no subreaper: an orphan goes to launchd. What remains possible
+  // there is said in SignalBuild.
+#endif
+}
+
+void SignalBuild(pid_t group, bool, int signal) {
+  // Only the script's process group is reached. A process that left it
+  // (`setsid`, or its own `setpgid`) and whose parent has ended belongs to
+  // launchd and outlives the build; one whose parent still runs in the group
+  // ends with that parent only if it reacts to its parent's end. The group id
+  // stays reserved while the group has a member (the kernel never hands out
+  // a process id still used as a group id), and once the group is empty
+  // BuildGone stops the signalling.
+  killpg(group, signal);
+}
+
+bool BuildGone(pid_t group, bool scriptReaped) {
+  // Members that left the group are not seen here (see SignalBuild).
+  return scriptReaped && killpg(group, 0) != 0 && errno == ESRCH;
+}
+
+#endif
+
+void ReapChildren(pid_t script, int* scriptStatus, bool* scriptReaped) {
+  for (;;) {
+    int status = 0;
+    pid_t pid = waitpid(-1, &status, WNOHANG);
+    if (pid < 0 && errno == EINTR) continue;
+    if (pid <= 0) return;
+    if (pid == script) {
+      *scriptStatus = status;
+      *scriptReaped = true;
+    }
+  }
+}
+
+}  // namespace vlmr::supervisor

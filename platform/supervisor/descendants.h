@@ -1,0 +1,28 @@
+#pragma once
+
+#include <sys/types.h>
+
+// How the build supervisor finds and ends the processes of a build. The
+// script leads its own process group; what it starts may leave that group
+// (`setsid`), and only some platforms let us follow it there.
+
+namespace vlmr::supervisor {
+
+/// Makes this process the parent of every orphan among its descendants where
+/// the platform offers that, so none can slip away by losing its parent.
+void BecomeSubreaper();
+
+/// Sends `signal` to every process of the build we can reach: the script's
+/// process group `group` (`scriptReaped` says whether its leader, the
+/// script, has been reaped, after which the group is reached through its
+/// members alone) and every other descendant of this process.
+void SignalBuild(pid_t group, bool scriptReaped, int signal);
+
+/// Reaps every ended child; records the raw wait status of `script` in
+/// `scriptStatus` and sets `scriptReaped` when it is among them.
+void ReapChildren(pid_t script, int* scriptStatus, bool* scriptReaped);
+
+/// YES once the script has been reaped and no process of the build is left.
+bool BuildGone(pid_t group, bool scriptReaped);
+
+}  // namespace vlmr::supervisor

@@ -1,0 +1,38 @@
+// The installer's windowed mode in a process of its own, as the executable
+// runs it, driven to a running build: continue, drop the installer, Build.
+// The window-signal tests end this process from outside.
+//
+//   velmora_windowed_harness <resources folder> <installer file>
+//
+// Tools come from the build tree's bundle; VLMR_TOOLS_OVERRIDE replaces some.
+#include <QTimer>
+#include <cstdlib>
+
+#include "build_support.h"
+#include "modes/windowed.h"
+#include "platform/bundle.h"
+#include "platform/system_tools.h"
+
+using namespace vlmr;
+
+int main(int argc, char** argv) {
+  if (argc != 3) return 2;
+  SetResourceDirectoryForTesting(argv[1]);
+  SystemTools tools = SystemTools::ForPlatform(VLMR_TEST_APP_DIR "/Contents/Helpers");
+  if (const char* fakes = std::getenv(kToolOverrideVariable)) tools.overrideFrom(fakes);
+  SetTools(tools);
+  const QString installer = QString::fromLocal8Bit(argv[2]);
+  return RunWindowedApplication(1, argv, [installer](InstallerController& controller) {
+    controller.setFreeSpaceMeasure(test::PlentyOfRoom);
+    test::FindByText<ButtonBase>(test::CurrentPage(controller), "Continue")->click();
+    test::DropFile(test::CurrentPage(controller), installer);
+    auto* poll = new QTimer(&controller);
+    QObject::connect(poll, &QTimer::timeout, [&controller, poll] {
+      InstallerPage* page = test::PageOf<InstallerPage>(controller);
+      if (page == nullptr || !page->buildButton()->isEnabled()) return;
+      poll->stop();
+      page->buildButton()->click();
+    });
+    poll->start(20);
+  });
+}

@@ -1,0 +1,143 @@
+// The windowed installer signalled mid-build from outside (a logout's
+// SIGTERM or SIGHUP, Ctrl-C in its terminal): it stops the build as Quit
+// does, leaving no process of it behind (not even one that left the script's
+// group), and only then ends, by the same signal.
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+extern char** environ;
+
+namespace {
+
+QString ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void Write(const QString& path, const QByteArray& text) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write(text);
+  file.close();
+  file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+// The live processes (zombies not counted) of group `group`, or of the ids in
+// `ids`; says so instead where there is no /proc to look in.
+QStringList LiveProcesses(pid_t group, const QStringList& ids = {}) {
+  if (!QFileInfo(QStringLiteral("/proc/self")).exists()) return {"/proc is missing"};
+  QStringList live;
+  const QStringList entries = ids.isEmpty() ? QDir("/proc").entryList(QDir::Dirs) : ids;
+  for (const QString& entry : entries) {
+    const QString text = ReadAll("/proc/" + entry + "/stat");
+    if (text.isEmpty()) continue;
+    // pid (comm) state ppid pgrp ...; comm may hold spaces, so read after its ")".
+    const QStringList fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 3 || fields[0] == "Z") continue;
+    if (!ids.isEmpty() || fields[2].toInt() == group) live << entry + " " + fields[0];
+  }
+  return live;
+}
+
+}  // namespace
+
+class WindowedSignalsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void signalEndsTheBuildThenTheWindow_data() {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGHUP") << SIGHUP;
+    QTest::newRow("SIGINT") << SIGINT;
+  }
+
+  void signalEndsTheBuildThenTheWindow() {
+    QFETCH(int, signal);
+    QTemporaryDir root;
+    const QString home = root.filePath("home"), resources = root.filePath("resources");
+    const QString fakes = root.filePath("fakes"), state = root.filePath("state");
+    for (const QString& folder : {home, fakes, state}) QVERIFY(QDir().mkpath(folder));
+    QCOMPARE(QProcess::execute("/bin/cp", {"-a", "-T", VLMR_TEST_APP_DIR "/Contents/Resources",
+                                           resources}),
+             0);
+    // A build that holds out against SIGTERM, with a stray outside its group.
+    Write(resources + "/src/tools/package_app.sh",
+          ("#!/bin/bash\n"
+           "trap '' TERM\n"
+           "echo $$ > '" + state + "/pgid'\n"
+           "setsid sleep 60 & echo $! > '" + state + "/stray'\n"
+           "sleep 60 & echo started; wait\n").toUtf8());
+    Write(resources + "/SRC_ID", QByteArray::number(QDateTime::currentMSecsSinceEpoch()));
+    // The prerequisites pass; python3 runs the build's trampoline for real.
+    Write(fakes + "/python3",
+          "#!/bin/sh\ncase \"$2\" in *setpgrp*) exec /usr/bin/python3 \"$@\";; esac; exit 0\n");
+    Write(fakes + "/xcode-select", "#!/bin/sh\nexit 0\n");
+    Write(fakes + "/xcrun", "#!/bin/sh\nexit 0\n");
+    Write(fakes + "/install_name_tool", "#!/bin/sh\nexit 0\n");
+    // Accepted by its name and size.
+    const QString installer = root.filePath("setup_simcity_3000_unlimited_2.0.949(a).exe");
+    {
+      QFile file(installer);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write("MZ");
+      QVERIFY(file.resize(60 << 20));
+    }
+
+    QByteArrayList envStrings;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+      if (!QByteArray(*entry).startsWith("HOME=")) envStrings << QByteArray(*entry);
+    }
+    envStrings << "HOME=" + home.toUtf8() << "VLMR_TOOLS_OVERRIDE=" + fakes.toUtf8()
+               << "QT_QPA_PLATFORM=offscreen";
+    std::vector<char*> envp;
+    for (QByteArray& entry : envStrings) envp.push_back(entry.data());
+    envp.push_back(nullptr);
+    QByteArray harness = VLMR_TEST_HARNESS, resourcesArg = resources.toUtf8(),
+               installerArg = installer.toUtf8();
+    char* argv[] = {harness.data(), resourcesArg.data(), installerArg.data(), nullptr};
+    pid_t pid = 0;
+    QCOMPARE(posix_spawn(&pid, argv[0], nullptr, nullptr, argv, envp.data()), 0);
+
+    QTRY_VERIFY_WITH_TIMEOUT(ReadAll(state + "/stray").endsWith('\n'), 30000);
+    const pid_t group = ReadAll(state + "/pgid").trimmed().toInt();
+    const QString stray = ReadAll(state + "/stray").trimmed();
+    QTRY_COMPARE(LiveProcesses(group).size(), 2);  // bash and sleep
+    QThread::msleep(200);
+
+    QElapsedTimer timer;
+    timer.start();
+    kill(pid, signal);
+    int status = 0;
+    pid_t ended = 0;
+    while ((ended = waitpid(pid, &status, WNOHANG)) == 0 && timer.elapsed() < 15000) {
+      QThread::msleep(10);
+    }
+    if (ended != pid) {
+      kill(pid, SIGKILL);
+      waitpid(pid, nullptr, 0);
+      QFAIL("the window did not end");
+    }
+    // By the time the window has gone its build has gone: it was stopped
+    // first, as Quit stops it, not merely left to die after.
+    const QStringList left = LiveProcesses(group) + LiveProcesses(0, {stray});
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(", ")));
+    QVERIFY2(WIFSIGNALED(status) && WTERMSIG(status) == signal, qPrintable(QString::number(status)));
+    QVERIFY2(timer.elapsed() < 8000, qPrintable(QString::number(timer.elapsed())));
+  }
+};
+
+QTEST_GUILESS_MAIN(WindowedSignalsTest)
+#include "windowed_signals_test.moc"
