@@ -10,6 +10,7 @@ packages=(
   libssl-dev                                          # SHA-256 of the installer (OpenSSL EVP)
   dbus-daemon                                         # desktop notifications; dbus-run-session in tests
   libgtest-dev googletest                             # tests
+  libc++-dev libc++abi-dev                            # the libcxx preset (the Mac's C++ library)
   fonts-inter fonts-dejavu-core                       # the interface and log fonts
   xvfb dbus-bin at-spi2-core python3-pyatspi          # what a screen reader hears (a11y tests)
 )

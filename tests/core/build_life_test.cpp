@@ -41,7 +41,11 @@ using test::WriteFile;
 int LiveMembers(pid_t pgid) {
   int live = 0;
   DIR* proc = opendir("/proc");
-  if (proc == nullptr) return 0;
+  if (proc == nullptr) {
+    // Without /proc nothing can be seen, which must not read as "none alive".
+    ADD_FAILURE() << "/proc is missing: the processes of group " << pgid << " cannot be listed";
+    return -1;
+  }
   while (dirent* entry = readdir(proc)) {
     std::string stat = ReadFile(std::string("/proc/") + entry->d_name + "/stat");
     size_t close = stat.rfind(')');

@@ -4,6 +4,7 @@
 // quitting while a build runs.
 
 #include <signal.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QClipboard>
@@ -55,6 +56,10 @@ QList<int64_t> PillStates(const BuildPage* page) {
 
 // The processes, zombies included, whose process group is `group`.
 QStringList ProcessesInGroup(pid_t group) {
+  // Without /proc nothing can be seen, which must not read as "none alive".
+  if (!QDir(QStringLiteral("/proc/self")).exists()) {
+    return {QStringLiteral("/proc is missing: the group's processes cannot be listed")};
+  }
   QStringList found;
   for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {
     QFile stat("/proc/" + entry + "/stat");
