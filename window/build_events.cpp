@@ -64,8 +64,8 @@ void BuildEventRelay::drain() {
     // In size_t throughout: the rep of milliseconds is long with libstdc++
     // but long long with libc++, and std::max takes one type.
     const auto budgetMs = static_cast<size_t>(kTurnBudget.count());
-    const auto tookMs = static_cast<size_t>(std::max<int64_t>(
-        1, std::chrono::duration_cast<std::chrono::milliseconds>(took).count()));
+    const auto tookMs = static_cast<size_t>(
+        std::max<int64_t>(1, std::chrono::duration_cast<std::chrono::milliseconds>(took).count()));
     batchLimit_ = std::max(kMinEventsPerBatch, size * budgetMs / tookMs);
   } else if (took < kTurnBudget / 2 && size >= batchLimit_) {
     batchLimit_ = std::min(kMaxEventsPerBatch, batchLimit_ * 2);
