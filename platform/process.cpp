@@ -7,7 +7,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 #include "platform/process_spawn.h"
 #include "platform/supervision.h"
@@ -78,6 +80,12 @@ void PrepareStreams(SpawnSetup& setup, const TaskSpec& launch, const std::vector
   flags |= POSIX_SPAWN_CLOEXEC_DEFAULT;
 #endif
   posix_spawnattr_setflags(&setup.attributes, flags);
+}
+
+// Whether a waitid report is the child's end: it exited, was killed or
+// dumped core. Stops and continues are not ends on any system.
+bool ReportsEnd(const siginfo_t& info) {
+  return info.si_code == CLD_EXITED || info.si_code == CLD_KILLED || info.si_code == CLD_DUMPED;
 }
 
 }  // namespace
@@ -154,8 +162,21 @@ void Process::waitForExit() {
   pid_t child = pid();
   if (child == 0) return;
   askToFinish();
-  siginfo_t info{};
-  while (waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOWAIT) != 0 && errno == EINTR) {
+  for (;;) {
+    siginfo_t info{};
+    if (waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOWAIT) != 0) {
+      if (errno == EINTR) continue;
+      return;  // nothing left to wait for (ECHILD): the reap reports the loss
+    }
+    if (info.si_pid == child && ReportsEnd(info)) return;
+    // Darwin's waitid can report a stopped or continued child although only
+    // WEXITED was asked for. Returning then would have the caller block in its
+    // reap while holding the lock that Cancel needs to signal the child. Take
+    // the report off (it is not an end) and wait again, pausing a moment in
+    // case the system keeps handing back the same one.
+    siginfo_t taken{};
+    waitid(P_PID, static_cast<id_t>(child), &taken, WSTOPPED | WCONTINUED | WNOHANG);
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
 }
 
@@ -186,7 +207,8 @@ bool Process::isRunning() {
   siginfo_t info{};
   info.si_pid = 0;
   if (waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOHANG | WNOWAIT) != 0) return false;
-  return info.si_pid == 0;  // no state change yet: still running
+  // No report yet, or only a stop or continue (see waitForExit): still running.
+  return info.si_pid == 0 || !ReportsEnd(info);
 }
 
 void Process::signalGroupOrProcess(int signal) {

@@ -11,6 +11,7 @@ packages=(
   dbus-daemon                                         # desktop notifications; dbus-run-session in tests
   file                                                # tells Mach-O files apart (the packaging dry run)
   libgtest-dev googletest                             # tests
+  libc++-dev libc++abi-dev                            # the libcxx preset (the Mac's C++ library)
   fonts-inter fonts-dejavu-core                       # the interface and log fonts
   xvfb dbus-bin at-spi2-core python3-pyatspi          # what a screen reader hears (a11y tests)
 )

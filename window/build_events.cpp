@@ -61,11 +61,12 @@ void BuildEventRelay::drain() {
   // Aim the next share at the turn budget: smaller after a slow hand-over,
   // back up to the full share once they are quick again.
   if (took > kTurnBudget) {
-    batchLimit_ =
-        std::max(kMinEventsPerBatch,
-                 size * kTurnBudget.count() /
-                     static_cast<size_t>(std::max<int64_t>(
-                         1, std::chrono::duration_cast<std::chrono::milliseconds>(took).count())));
+    // In size_t throughout: the rep of milliseconds is long with libstdc++
+    // but long long with libc++, and std::max takes one type.
+    const auto budgetMs = static_cast<size_t>(kTurnBudget.count());
+    const auto tookMs = static_cast<size_t>(
+        std::max<int64_t>(1, std::chrono::duration_cast<std::chrono::milliseconds>(took).count()));
+    batchLimit_ = std::max(kMinEventsPerBatch, size * budgetMs / tookMs);
   } else if (took < kTurnBudget / 2 && size >= batchLimit_) {
     batchLimit_ = std::min(kMaxEventsPerBatch, batchLimit_ * 2);
   }

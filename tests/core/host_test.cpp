@@ -1,6 +1,12 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <future>
+#include <thread>
 
 #include "base/files.h"
 #include "base/text.h"
@@ -103,8 +109,9 @@ TEST(RunCapturing, ChildDoesNotInheritOurOtherDescriptors) {
   // A descriptor the installer holds without close-on-exec must not leak.
   int leaky = open("/dev/null", O_RDONLY);
   ASSERT_GE(leaky, 3);
+  // bash answers /dev/fd/N from the descriptor itself, on every system.
   std::string probe = "for fd in 0 1 2 " + std::to_string(leaky) +
-                      "; do [ -e /proc/$$/fd/$fd ] && printf '%s ' $fd; done; true";
+                      "; do [ -e /dev/fd/$fd ] && printf '%s ' $fd; done; true";
   std::string output;
   EXPECT_EQ(RunCapturing("/bin/bash", {"-c", probe}, &output), 0);
   close(leaky);
@@ -134,6 +141,45 @@ TEST(Process, StandardInputIsTheNullDeviceUnlessInherited) {
   }
   dup2(saved, 0);
   close(saved);
+}
+
+TEST(Process, StoppedChildIsStillRunningAndCanBeSignalled) {
+  // A child that stops itself has not ended: the wait must not return for the
+  // stop (nor for the continue), and while it waits, asking whether the child
+  // runs and signalling it (as Cancel does) must not block behind the wait.
+  TaskSpec launch;
+  launch.executable = "/bin/sh";
+  launch.arguments = {"-c", "kill -STOP $$; exit 7"};
+  Process process(std::move(launch));
+  ASSERT_TRUE(process.launch(nullptr));
+  const pid_t pid = process.pid();
+  std::atomic<int> status{-100};
+  std::thread waiter([&] { status = process.waitUntilExit(); });
+
+  bool stopped = false;
+  for (int i = 0; i < 500 && !stopped; ++i) {
+    std::string state;
+    RunCapturing("/bin/ps", {"-o", "state=", "-p", std::to_string(pid)}, &state);
+    stopped = !state.empty() && state[0] == 'T';
+    if (!stopped) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  EXPECT_TRUE(stopped) << "the child never stopped";
+  // Time for a wait that takes the stop for an end to return and block in its reap.
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  EXPECT_EQ(status.load(), -100) << "the wait returned while the child was stopped";
+
+  auto poke = std::async(std::launch::async, [&] {
+    bool running = process.isRunning();
+    process.signalGroupOrProcess(SIGCONT);
+    return running;
+  });
+  if (poke.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+    ADD_FAILURE() << "asking about or signalling the stopped child blocked";
+    kill(pid, SIGCONT);
+  }
+  EXPECT_TRUE(poke.get());
+  waiter.join();
+  EXPECT_EQ(status.load(), 7);
 }
 
 TEST(Utf8, ValidationAndBoundaries) {

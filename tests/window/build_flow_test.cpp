@@ -4,6 +4,7 @@
 // quitting while a build runs.
 
 #include <signal.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,8 @@
 // The done page and what its three buttons do: moving the app into
 // Applications (and the alert when that fails), opening it, showing it.
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
