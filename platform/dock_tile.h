@@ -20,7 +20,7 @@ struct DockTileState {
 };
 
 /// The Dock tile, one implementation per platform: the launcher-entry signal
-/// over D-Bus on Linux (qt/launcher_entry.h), NSDockTile on macOS
+/// over D-Bus on Linux (qt/dbus_launcher_entry.h), NSDockTile on macOS
 /// (mac/dock_tile.mm). Used on the main thread.
 class DockTile {
  public:

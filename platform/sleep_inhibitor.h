@@ -10,7 +10,7 @@ inline constexpr char kSleepInhibitReason[] = "Building Velmora 3000";
 /// Keeps the machine from sleeping while the player is away, one
 /// implementation per platform: an IOKit power assertion on macOS
 /// (mac/power_assertion.mm), logind's inhibitor lock on Linux
-/// (qt/logind_inhibitor.h). Only idle sleep is held off; the display may
+/// (qt/dbus_logind_inhibitor.h). Only idle sleep is held off; the display may
 /// still sleep. Used on the main thread; neither call ever blocks.
 class SleepInhibitor {
  public:

@@ -8,8 +8,8 @@
 #if defined(Q_OS_MACOS)
 #include "platform/dock_tile.h"
 #else
-#include "platform/qt/launcher_entry.h"
-#include "platform/qt/logind_inhibitor.h"
+#include "platform/qt/dbus_launcher_entry.h"
+#include "platform/qt/dbus_logind_inhibitor.h"
 #endif
 
 namespace vlmr {

@@ -23,7 +23,7 @@
 #include "platform/mac/user_notification_poster.h"
 #else
 #include "platform/qt/dbus_notification_poster.h"
-#include "platform/qt/launcher_entry.h"
+#include "platform/qt/dbus_launcher_entry.h"
 #endif
 
 namespace vlmr {

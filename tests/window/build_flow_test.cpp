@@ -227,7 +227,7 @@ class BuildFlowTest : public QObject {
     BuildToTheEnd(controller, sample_);
     QVERIFY(controller.buildRun() == nullptr);
     QVERIFY(FindByText<Label>(CurrentPage(controller),
-                              "Log: ~/Library/Logs/Velmora 3000/installer.log") != nullptr);
+                              "Log: " + test::Isolated("~/Library/Logs/Velmora 3000/installer.log")) != nullptr);
     QVERIFY2(sandbox.logEvents().contains("build failed to start: Another build is already running."),
              qPrintable(sandbox.logText()));
   }

@@ -20,8 +20,8 @@
 
 #include "build_support.h"
 #include "components/progress_bar.h"
-#include "platform/qt/launcher_entry.h"
-#include "platform/qt/logind_inhibitor.h"
+#include "platform/qt/dbus_launcher_entry.h"
+#include "platform/qt/dbus_logind_inhibitor.h"
 #include "window/build_page.h"
 #include "window/build_presence.h"
 #include "window/build_run.h"

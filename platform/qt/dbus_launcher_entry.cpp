@@ -1,4 +1,4 @@
-#include "platform/qt/launcher_entry.h"
+#include "platform/qt/dbus_launcher_entry.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

@@ -1,4 +1,4 @@
-#include "platform/qt/logind_inhibitor.h"
+#include "platform/qt/dbus_logind_inhibitor.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
