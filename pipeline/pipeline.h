@@ -54,7 +54,8 @@ class Pipeline : public std::enable_shared_from_this<Pipeline> {
   /// Reuses or unpacks the source snapshot into Application Support; on
   /// success the report names the sources folder. On failure returns false
   /// with an installer error (code 1: no snapshot in the bundle; code 2: the
-  /// copy failed; code 3: another build holds the sources), which `run` then
+  /// copy failed; code 3: another build holds the sources; code 6: they cannot
+  /// be locked at all), which `run` then
   /// repeats. The sources stay locked against other builds until the run has
   /// ended, since the script works in them. Blocks; any one thread.
   bool prepareSources(Error* error);
