@@ -75,7 +75,8 @@ class Pipeline : public std::enable_shared_from_this<Pipeline> {
   ///   the main queue. Main thread.
   /// Returns false with one sentence in `error` when the build could not
   /// start: the preparation's own error; installer error code 4 when the
-  /// output folder cannot be created, 3 when another build holds it; the
+  /// output folder cannot be created, 3 when another build holds it, 6 when
+  /// it cannot be locked at all; the
   /// platform's error when the launch failed. A live build then adds
   /// "build failed to start: <sentence>" to the installer log.
   bool run(Error* error, SignalRelay* relay = nullptr);
