@@ -13,6 +13,7 @@
 
 #include <spawn.h>
 #include <stdio.h>
+#include <sys/socket.h>
 #include <sys/types.h>
 
 #ifdef __cplusplus
@@ -29,6 +30,10 @@ int renameatx_np(int fromfd, const char* from, int tofd, const char* to, unsigne
 #define RENAME_SECLUDE 0x00000001
 #define RENAME_SWAP 0x00000002
 #define RENAME_EXCL 0x00000004
+
+// <sys/socket.h>: a write to a socket whose peer has gone fails with EPIPE
+// instead of raising SIGPIPE.
+#define SO_NOSIGPIPE 0x1022
 
 #ifdef __cplusplus
 }
