@@ -1,12 +1,12 @@
 #include "platform/signal_relay.h"
 
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 
+#include "base/signal_end.h"
 #include "platform/process.h"
 
 namespace vlmr {
@@ -67,18 +67,7 @@ int SignalRelay::take() {
 }
 
 void SignalRelay::EndBy(int signal) {
-  // Ending by SIGQUIT is asked for, not a crash: no core file of ours.
-  struct rlimit noCore {0, 0};
-  setrlimit(RLIMIT_CORE, &noCore);
-  struct sigaction fallback {};
-  fallback.sa_handler = SIG_DFL;
-  sigemptyset(&fallback.sa_mask);
-  sigaction(signal, &fallback, nullptr);
-  sigset_t only;
-  sigemptyset(&only);
-  sigaddset(&only, signal);
-  pthread_sigmask(SIG_UNBLOCK, &only, nullptr);
-  raise(signal);
+  EndBySignal(signal);
 }
 
 }  // namespace vlmr

@@ -18,7 +18,6 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -31,6 +30,7 @@
 #include <optional>
 #include <string>
 
+#include "base/signal_end.h"
 #include "platform/supervision.h"
 #include "platform/supervisor/descendants.h"
 
@@ -102,18 +102,8 @@ int StartScript(char** command, pid_t* pid) {
   if (known && WIFEXITED(status)) _exit(WEXITSTATUS(status));
   if (known && WIFSIGNALED(status)) {
     int signal = WTERMSIG(status);
-    // The script's core, if any, was its own; ours would only litter.
-    struct rlimit noCore {0, 0};
-    setrlimit(RLIMIT_CORE, &noCore);
-    struct sigaction fallback {};
-    fallback.sa_handler = SIG_DFL;
-    sigemptyset(&fallback.sa_mask);
-    sigaction(signal, &fallback, nullptr);
-    sigset_t only;
-    sigemptyset(&only);
-    sigaddset(&only, signal);
-    sigprocmask(SIG_UNBLOCK, &only, nullptr);
-    raise(signal);
+    // The script's core, if any, was its own.
+    EndBySignal(signal);
     _exit(128 + signal);  // only for a signal that cannot end a process
   }
   // A lost status is never success.
