@@ -267,12 +267,15 @@ std::string IsolatedName(std::string_view name) {
   out.reserve(name.size() + 2 * kPop.size());
   // Isolates the name opens and has not closed yet. A closing one beyond them
   // would end ours early and is left out; the ones left open are closed
-  // before ours, so our last PDI closes our FSI. Embeddings and overrides
-  // need no count: a PDI ends every one opened since its isolate began.
+  // before ours, so our last PDI closes our FSI.
   size_t open = 0;
   ForEachCharacter(name, [&](char32_t c, std::string_view bytes) {
     if (c == char32_t(0xFFFFFFFF)) {
       AppendByteEscape(out, bytes);
+    } else if (c >= 0x202A && c <= 0x202E) {
+      // An embedding or override would still turn the name itself around
+      // ("a<RLO>exe.zip" reading "apiz.exe"): shown as what it is.
+      AppendEscape(out, c, true);
     } else if (c == kPopDirectionalIsolate) {
       if (open == 0) return;
       --open;

@@ -59,16 +59,17 @@ TEST(Text, ShownNamesAreIsolatedFromTheSentenceAroundThem) {
   } cases[] = {
       {"setup.exe", Isolated("setup.exe")},
       {"", Isolated("")},
-      // An override stays inside: the isolate's end closes it.
-      {std::string("a") + kRlo + "exe.zip", Isolated(std::string("a") + kRlo + "exe.zip")},
+      // An override or embedding would turn the name itself around: shown escaped.
+      {std::string("a") + kRlo + "exe.zip", Isolated("a\\u{202E}exe.zip")},
+      {"a\u202Bb\u202Cc", Isolated("a\\u{202B}b\\u{202C}c")},
       // A closing isolate of its own would close ours: left out.
-      {std::string("a") + kPdi + kRlo + "exe.zip", Isolated(std::string("a") + kRlo + "exe.zip")},
+      {std::string("a") + kPdi + "b", Isolated("ab")},
       // One the name opens is closed before ours.
       {"a\u2067b", Isolated("a\u2067b" + std::string(kPdi))},
       {"\u2066x\u2069y", Isolated("\u2066x\u2069y")},
       // A line end would start a paragraph the isolate does not reach.
       {"set\nup.exe", Isolated("set\\nup.exe")},
-      {std::string("a\u2029") + kRlo + "b", Isolated(std::string("a\\u{2029}") + kRlo + "b")},
+      {std::string("a\u2029") + kRlo + "b", Isolated("a\\u{2029}\\u{202E}b")},
       {"caf\xe9.exe", Isolated("caf\\xE9.exe")},
       {"\u05e9\u05dc\u05d5\u05dd.exe", Isolated("\u05e9\u05dc\u05d5\u05dd.exe")},
   };

@@ -347,9 +347,9 @@ class FlowsTest : public QObject {
   }
 
   // A name that lies: a right-to-left override would make "a<RLO>exe.zip" read "apiz.exe", and
-  // would turn the size after it around too. The chip and the verdict line keep the name in an
-  // isolate, so " · 60 MB" still reads left to right after it. A name with a line feed is one
-  // line in the log, written with "\n".
+  // would turn the size after it around too. The chip and the verdict line show the override as
+  // what it is, with the name in an isolate, so " · 60 MB" still reads left to right after it. A
+  // name with a line feed is one line in the log, written with "\n".
   void namesThatLieAreIsolatedOnScreenAndOneLineInTheLog() {
     test::Sandbox sandbox;
     const QString override = QStringLiteral("a") + QChar(0x202E) + QStringLiteral("exe.zip");
@@ -362,9 +362,9 @@ class FlowsTest : public QObject {
 
     DropFiles(OnlyPage(controller), {sandbox.path(override)});
     const Label* chip = PageOf<InstallerPage>(controller)->fileLabel();
-    QCOMPARE(chip->text(), Isolated(override) + " · 60 MB");
-    QCOMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(),
-             "Checking " + Isolated(override) + "…");
+    const QString shown = Isolated(QStringLiteral("a\\u{202E}exe.zip"));
+    QCOMPARE(chip->text(), shown + " · 60 MB");
+    QCOMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(), "Checking " + shown + "…");
     // As laid out: "60 MB" reads left to right, the override stopped at the isolate's end.
     QTextLayout layout(chip->text(), chip->font());
     layout.beginLayout();
