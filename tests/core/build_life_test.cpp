@@ -531,6 +531,10 @@ TEST_F(BuildLife, UnlockableFolderRefusesTheBuild) {
       EXPECT_EQ(chown(path.c_str(), kNobody, kNobody), 0) << path;
     }
   };
+  // The build tree may lie in a folder only its owner can enter (a clone in
+  // `mktemp -d`): the bundle gets a copy of the helpers that user can run.
+  fs::remove(bundle_ + "/Contents/Helpers");
+  fs::copy(test::BundledHelpersDir(), bundle_ + "/Contents/Helpers", fs::copy_options::recursive);
   chmod(bundleRoot_.path().c_str(), 0755);
   chmod(state_.path().c_str(), 0777);
   fs::create_directories(sourcesFolder);
