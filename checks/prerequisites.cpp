@@ -59,20 +59,38 @@ bool PrerequisiteProbe::hasCommandLineTools() const {
   return Succeeds(Tools().xcodeSelect, {"-p"});
 }
 
-bool PrerequisiteProbe::pythonVersionReady() const {
-  return Succeeds(Tools().python3, {"-c", kPythonVersionScript});
+namespace {
+
+// What the probes found, each run at most once.
+struct Findings {
+  bool toolsPresent = false;   // xcode-select -p
+  bool toolsComplete = false;  // and clang, and install_name_tool
+  bool pythonUsable = false;   // 3.9 or later, with venv
+};
+
+Findings Probe() {
+  const SystemTools& tools = Tools();
+  Findings found;
+  found.toolsPresent = PrerequisiteProbe().hasCommandLineTools();
+  found.toolsComplete = found.toolsPresent && Succeeds(tools.xcrun, {"-f", "clang"}) &&
+                        IsExecutableFile(tools.installNameTool);
+  // Without the tools the interpreter is Apple's shim: running it would put
+  // up the system's install dialog before the welcome page has said a word.
+  found.pythonUsable = found.toolsPresent && Succeeds(tools.python3, {"-c", kPythonProbeScript});
+  return found;
 }
 
-std::vector<std::string> PrerequisiteProbe::prerequisiteProblems() const {
-  const SystemTools& tools = Tools();
-  bool toolsComplete = hasCommandLineTools() && Succeeds(tools.xcrun, {"-f", "clang"}) &&
-                       IsExecutableFile(tools.installNameTool);
-  bool pythonUsable = Succeeds(tools.python3, {"-c", kPythonProbeScript});
-
+std::vector<std::string> MissingFrom(const Findings& found) {
   std::vector<std::string> missing;
-  if (!toolsComplete) missing.emplace_back(kMissingCommandLineTools);
-  if (!pythonUsable) missing.emplace_back(kMissingPython);
+  if (!found.toolsComplete) missing.emplace_back(kMissingCommandLineTools);
+  if (!found.pythonUsable) missing.emplace_back(kMissingPython);
   return missing;
+}
+
+}  // namespace
+
+std::vector<std::string> PrerequisiteProbe::prerequisiteProblems() const {
+  return MissingFrom(Probe());
 }
 
 std::string PrerequisitesLogLine(const std::vector<std::string>& missing) {
@@ -86,17 +104,23 @@ std::string PrerequisitesLogLine(const std::vector<std::string>& missing) {
   return "prerequisites: missing " + joined;
 }
 
-std::vector<std::string> PrerequisiteProbe::checkPrerequisites() const {
-  std::vector<std::string> missing = prerequisiteProblems();
-  AppendInstallerLog(PrerequisitesLogLine(missing));
-  return missing;
+PrerequisiteReport PrerequisiteProbe::checkPrerequisites() const {
+  const Findings found = Probe();
+  PrerequisiteReport report;
+  report.missing = MissingFrom(found);
+  // A usable interpreter passes the lighter test too; only one that failed
+  // the full probe is asked again, for the version alone.
+  report.pythonReady =
+      found.pythonUsable ||
+      (found.toolsPresent && Succeeds(Tools().python3, {"-c", kPythonVersionScript}));
+  AppendInstallerLog(PrerequisitesLogLine(report.missing));
+  return report;
 }
 
 InstallRequestOutcome PrerequisiteProbe::installCommandLineTools() const {
   int status = RunOnOwnStreams(Tools().xcodeSelect, {"--install"});
   if (status < 0) return InstallRequestOutcome::NotStarted;
-  return status == 0 ? InstallRequestOutcome::PromptShown
-                     : InstallRequestOutcome::AlreadyUnderway;
+  return status == 0 ? InstallRequestOutcome::PromptShown : InstallRequestOutcome::AlreadyUnderway;
 }
 
 }  // namespace vlmr

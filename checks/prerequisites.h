@@ -30,10 +30,23 @@ enum class InstallRequestOutcome {
 /// The hint sentence the welcome page shows for `outcome`.
 std::string_view InstallHintText(InstallRequestOutcome outcome);
 
+/// What one check of the machine found.
+struct PrerequisiteReport {
+  /// The missing prerequisites, tools entry first (see prerequisiteProblems).
+  std::vector<std::string> missing;
+  /// The welcome page's own, lighter Python test passed: /usr/bin/python3 is
+  /// 3.9 or later, whether or not it has venv.
+  bool pythonReady = false;
+};
+
 /// Finds out which build prerequisites the machine lacks and asks for the
 /// Command Line Tools. Every tool runs synchronously through the process-wide
-/// tool table; the window calls these on its main thread and only displays the
-/// answers.
+/// tool table and may take seconds (the first xcrun after the tools arrive,
+/// Apple's installer): the window calls these on a background queue.
+///
+/// Without the Command Line Tools, /usr/bin/python3 on a Mac is a shim that
+/// opens Apple's "install developer tools" dialog when run, so Python is then
+/// reported missing without being run.
 class PrerequisiteProbe {
  public:
   /// YES when `xcode-select -p` exits with status 0.
@@ -42,17 +55,14 @@ class PrerequisiteProbe {
   /// The missing prerequisites, in order: the tools entry when xcode-select,
   /// `xcrun -f clang` or the executable test of install_name_tool fails (each
   /// tried only after the previous one passed), then the Python entry when the
-  /// Python probe (always run, once) fails.
+  /// Python probe fails, or without running it when xcode-select failed.
   std::vector<std::string> prerequisiteProblems() const;
 
-  /// The decision behind "Check again": the missing prerequisites, with one
-  /// event line about them appended to the installer log. The window stores
-  /// the list and shows the welcome page's missing variant when it is not empty.
-  std::vector<std::string> checkPrerequisites() const;
-
-  /// The welcome page's own, lighter Python test: YES when /usr/bin/python3 is
-  /// 3.9 or later, without asking for venv (which prerequisiteProblems does).
-  bool pythonVersionReady() const;
+  /// The decision behind the launch and "Check again": the missing
+  /// prerequisites and the welcome page's Python test, with one event line
+  /// about what is missing appended to the installer log. Runs python3 at
+  /// most twice, and never without the tools.
+  PrerequisiteReport checkPrerequisites() const;
 
   /// Runs `xcode-select --install` on the installer's own standard streams,
   /// waits for it and says how it went (`InstallHintText` gives the hint).

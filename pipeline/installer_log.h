@@ -19,6 +19,12 @@ std::string RunHeader(const std::optional<std::string>& installerPath,
 /// cannot be opened.
 int OpenInstallerLog(std::string* path = nullptr);
 
+/// The event line of a build whose supervisor stopped waiting for processes
+/// that refused even SIGKILL: they were left running, the folders released.
+inline constexpr char kRefusingProcessesLogLine[] =
+    "build: processes of the build refused to be stopped (not permitted) and were left running; "
+    "its folders are released";
+
 /// Appends one time-stamped event line "<date> [installer] <message>" to the
 /// installer log, opening and closing it on every call. The message is written
 /// through EscapedForLog, so whatever it holds, it stays one line. Failures

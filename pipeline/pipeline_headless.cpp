@@ -10,6 +10,7 @@
 #include <optional>
 #include <thread>
 
+#include "pipeline/installer_log.h"
 #include "pipeline/pipeline.h"
 #include "platform/signal_relay.h"
 
@@ -70,6 +71,7 @@ bool Pipeline::runHeadless(Error* error, SignalRelay* relay) {
   if (!process.launch(error)) return false;
   if (relay != nullptr) RelaySignalsUntilExit(process, *relay);
   report_.status = process.waitUntilExit();
+  if (process.leftRefusingProcesses()) AppendInstallerLog(kRefusingProcessesLogLine);
   outputLock_.release();
   sourcesLock_.release();
   return true;

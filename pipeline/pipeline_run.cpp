@@ -16,8 +16,8 @@
 #include "pipeline/installer_log.h"
 #include "pipeline/output_lines.h"
 #include "pipeline/pipeline.h"
-#include "platform/system_tools.h"
 #include "platform/queues.h"
+#include "platform/system_tools.h"
 
 namespace vlmr {
 
@@ -170,8 +170,7 @@ bool Pipeline::startLive(Error* error) {
   std::weak_ptr<Pipeline> weak = weak_from_this();
   std::shared_ptr<Process> process = task_;
   int readFd = fds[0];
-  RunInBackground(
-      [weak, process, readFd, control] { ReadOutput(weak, process, readFd, control); });
+  RunInBackground([weak, process, readFd, control] { ReadOutput(weak, process, readFd, control); });
   return true;
 }
 
@@ -196,6 +195,7 @@ void Pipeline::ReadOutput(std::weak_ptr<Pipeline> weak, std::shared_ptr<Process>
   }
   close(fd);
   int32_t status = process->waitUntilExit();
+  if (process->leftRefusingProcesses()) AppendInstallerLog(kRefusingProcessesLogLine);
   RunOnMain([weak, status] {
     if (std::shared_ptr<Pipeline> pipeline = weak.lock()) pipeline->finishLive(status);
   });

@@ -15,6 +15,15 @@ struct BookedNotification {
   std::string body;
 };
 
+/// What the app asks a notification centre that needs permission to allow.
+/// The Mac's grants exactly what was asked for and, once asked, suppresses
+/// the Dock tile's badge label unless the badge was among it.
+struct NotificationAuthorization {
+  bool alert = false;  ///< banners and the list
+  bool sound = false;  ///< the banner's sound
+  bool badge = false;  ///< the Dock tile's badge label
+};
+
 /// The bookkeeping of a notification centre that must first be allowed to
 /// notify, as the Mac's is. The question is asked once, at launch; posts made
 /// before the answer wait and go out in order once permission is granted (so
@@ -31,6 +40,12 @@ class NotificationBook {
 
   /// A book waiting for the answer to the permission question.
   explicit NotificationBook(Deliver deliver);
+
+  /// What the permission question asks for: banners with their sound for a
+  /// build's end, and the badge the Dock tile shows it with ("✓", "!").
+  static constexpr NotificationAuthorization requestedAuthorization() {
+    return {.alert = true, .sound = true, .badge = true};
+  }
 
   /// Delivers `notification` now when allowed, keeps it while the answer is
   /// outstanding, drops it when refused. `onClick` (may be empty) is kept for

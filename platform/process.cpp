@@ -195,10 +195,19 @@ int Process::waitUntilExit() {
     // A failed wait (ECHILD) leaves `status` at 0, which would read as success.
     status_ = reaped == pid_ ? TerminationStatus(status) : -1;
     reaped_ = true;
-    if (lifeline_ >= 0) close(lifeline_);
+    if (lifeline_ >= 0) {
+      // Whatever the supervisor wrote back is waiting: it has exited.
+      refusing_ = ReadsRefusedReport(lifeline_);
+      close(lifeline_);
+    }
     lifeline_ = -1;
   }
   return status_;
+}
+
+bool Process::leftRefusingProcesses() {
+  std::lock_guard lock(mutex_);
+  return refusing_;
 }
 
 bool Process::isRunning() {

@@ -79,6 +79,11 @@ class Process {
   /// supervised child what `waitUntilExit` does.
   void waitForExit();
 
+  /// YES when the supervisor, before it exited, reported processes of the
+  /// build that refused even SIGKILL and were left running (known once
+  /// `waitUntilExit` has returned).
+  bool leftRefusingProcesses();
+
   /// YES while the launched child has neither exited nor been reaped.
   bool isRunning();
 
@@ -97,6 +102,7 @@ class Process {
   bool reaped_ = false;
   int status_ = 0;
   int lifeline_ = -1;  // our end of a supervised child's lifeline
+  bool refusing_ = false;
 };
 
 /// The termination status of a wait status: exit code or signal number.

@@ -47,6 +47,18 @@ void SendOnLifeline(int lifeline, unsigned char byte) {
 #endif
 }
 
+bool ReadsRefusedReport(int lifeline) {
+  unsigned char bytes[16];
+  for (;;) {
+    ssize_t n = recv(lifeline, bytes, sizeof bytes, MSG_DONTWAIT);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    for (ssize_t i = 0; i < n; ++i) {
+      if (bytes[i] == kRefusedReport) return true;
+    }
+  }
+}
+
 bool Process::launchSupervised(Error* error) {
   const Supervision& supervision = *launch_.supervision;
   auto fail = [&](int code, const std::string& what) {

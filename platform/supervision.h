@@ -25,6 +25,12 @@ inline constexpr int kLifelineDescriptor = 3;
 /// more output. Until then a finished script's descendants may still write.
 inline constexpr unsigned char kFinishRequest = 0;
 
+/// Written back on the lifeline by a supervisor about to exit while
+/// processes of the build are still alive because they refused even SIGKILL
+/// (EPERM: a setuid program, say). It stops waiting for them once the kill
+/// deadline has passed, so the build's locks are not held forever.
+inline constexpr unsigned char kRefusedReport = 'R';
+
 /// The launch report, written by the supervisor: nothing before end of file
 /// when the script started, or the `errno` of the failed start (an `int`).
 inline constexpr int kReportDescriptor = 4;

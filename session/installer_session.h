@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "checks/prerequisites.h"
 #include "installing/app_install.h"
 
 namespace vlmr {
@@ -67,10 +68,14 @@ inline constexpr char kBuildCancelledNotice[] = "Build cancelled. You can try ag
 /// only shows what the session says; plain C++, used on the main thread.
 class InstallerSession {
  public:
-  /// The user-facing names of the missing prerequisites, from the last check.
-  const std::vector<std::string>& missingItems() const { return missingItems_; }
+  /// The last prerequisite check's report; none until a check has answered.
+  const std::optional<PrerequisiteReport>& prerequisites() const { return prerequisites_; }
   /// Records the outcome of a prerequisite check.
-  void setMissingItems(std::vector<std::string> items) { missingItems_ = std::move(items); }
+  void setPrerequisites(PrerequisiteReport report) { prerequisites_ = std::move(report); }
+  /// A check has answered and found nothing missing.
+  bool prerequisitesPresent() const { return prerequisites_ && prerequisites_->missing.empty(); }
+  /// A check has answered and found something missing.
+  bool prerequisitesMissing() const { return prerequisites_ && !prerequisites_->missing.empty(); }
 
   /// The current selection.
   const InstallerSelection& selection() const { return selection_; }
@@ -111,7 +116,7 @@ class InstallerSession {
   void setLogPath(std::optional<std::string> path) { logPath_ = std::move(path); }
 
  private:
-  std::vector<std::string> missingItems_;
+  std::optional<PrerequisiteReport> prerequisites_;
   InstallerSelection selection_;
   BuildPhase phase_ = BuildPhase::Idle;
   AppPaths appPaths_;

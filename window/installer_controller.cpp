@@ -43,25 +43,58 @@ QString SelectionName(const std::string& path) {
 }  // namespace
 
 void InstallerController::checkPrerequisites() {
-  session_.setMissingItems(PrerequisiteProbe().checkPrerequisites());
-  showWelcomePageMissing(!session_.missingItems().empty());
+  // One check at a time: its verdict brings the page the next one starts from.
+  if (prerequisiteCheckRunning_) return;
+  prerequisiteCheckRunning_ = true;
+  if (auto* page = currentPageAs<WelcomePage>()) {
+    page->setRechecking();
+  } else {
+    showPage(new WelcomePage({.checking = true}));
+  }
+  // The probes run external tools, and the first xcrun after Apple's tools
+  // arrive takes seconds: never on the main thread.
+  QPointer<InstallerController> weak(this);
+  RunInBackground([weak] {
+    PrerequisiteReport report = PrerequisiteProbe().checkPrerequisites();
+    RunOnMain([weak, report = std::move(report)]() mutable {
+      if (weak != nullptr) weak->prerequisitesChecked(std::move(report));
+    });
+  });
+}
+
+void InstallerController::prerequisitesChecked(PrerequisiteReport report) {
+  prerequisiteCheckRunning_ = false;
+  session_.setPrerequisites(std::move(report));
+  // A build started meanwhile (an opened file cannot start one) keeps its page.
+  if (currentPageAs<WelcomePage>() != nullptr || page_ == nullptr) {
+    showWelcomePageMissing(session_.prerequisitesMissing());
+  }
   openPendingInstallerFile();
 }
 
 void InstallerController::installCommandLineTools() {
-  // Waits for xcode-select on the main thread, as the request itself is quick:
-  // the system's own installer runs on after it returns.
-  InstallRequestOutcome outcome = PrerequisiteProbe().installCommandLineTools();
-  std::string_view hint = InstallHintText(outcome);
-  if (auto* page = currentPageAs<WelcomePage>()) {
-    page->setHint(QString::fromUtf8(hint.data(), static_cast<qsizetype>(hint.size())));
-  }
+  if (toolsRequestRunning_) return;
+  toolsRequestRunning_ = true;
+  // The request itself is quick, but it is an external tool: it waits off
+  // the main thread, and the system's own installer runs on after it returns.
+  QPointer<InstallerController> weak(this);
+  RunInBackground([weak] {
+    InstallRequestOutcome outcome = PrerequisiteProbe().installCommandLineTools();
+    RunOnMain([weak, outcome] {
+      if (weak == nullptr) return;
+      weak->toolsRequestRunning_ = false;
+      std::string_view hint = InstallHintText(outcome);
+      if (auto* page = weak->currentPageAs<WelcomePage>()) {
+        page->setHint(QString::fromUtf8(hint.data(), static_cast<qsizetype>(hint.size())));
+      }
+    });
+  });
 }
 
 WelcomePage* InstallerController::welcomePageMissing(bool missing) {
-  // The page's own, lighter Python test: the version only, without venv, so
-  // the page can be built on its own (the snapshots do).
-  auto* page = new WelcomePage({missing, PrerequisiteProbe().pythonVersionReady()});
+  // The Python row shows the last check's own, lighter test; the page runs nothing.
+  const bool pythonReady = session_.prerequisites() && session_.prerequisites()->pythonReady;
+  auto* page = new WelcomePage({missing, pythonReady});
   connect(page, &WelcomePage::continueRequested, this, &InstallerController::continueToDrop);
   connect(page, &WelcomePage::installToolsRequested, this,
           &InstallerController::installCommandLineTools);

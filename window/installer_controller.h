@@ -13,10 +13,10 @@
 #include <string>
 
 #include "base/cancel_token.h"
-#include "session/build_notification.h"
 #include "checks/free_space.h"
-#include "session/installer_session.h"
 #include "platform/notifications.h"
+#include "session/build_notification.h"
+#include "session/installer_session.h"
 #include "window/build_page.h"
 #include "window/done_page.h"
 #include "window/error_page.h"
@@ -86,12 +86,16 @@ class InstallerController : public QObject {
 
   // ---- Welcome page (installer_controller.cpp) --------------------------
 
-  /// Probes the prerequisites, logs the outcome and shows the matching welcome page.
+  /// Probes the prerequisites in the background (the welcome page says it is
+  /// checking meanwhile); the verdict, logged, brings the matching welcome page.
   void checkPrerequisites();
-  /// Asks the system to install the Command Line Tools and tells the outcome in the hint line.
+  /// YES while a prerequisite check runs.
+  bool prerequisiteCheckRunning() const { return prerequisiteCheckRunning_; }
+  /// Asks the system, in the background, to install the Command Line Tools
+  /// and tells the outcome in the hint line.
   void installCommandLineTools();
   /// A new welcome page: the something-missing variant when `missing`, else
-  /// the all-present one, with the result of the page's own Python test.
+  /// the all-present one, with the Python row of the last check.
   WelcomePage* welcomePageMissing(bool missing);
   /// Builds the welcome page variant and shows it.
   void showWelcomePageMissing(bool missing);
@@ -148,7 +152,8 @@ class InstallerController : public QObject {
   void moveToApplications();
   /// "Open": starts the built or installed app.
   void openApp();
-  /// "Show in Finder": the app in the file manager.
+  /// "Show in Finder": the app in the file manager, once its folder has been
+  /// prepared in the background (Finder asked for the aliases).
   void revealInFinder();
 
  private:
@@ -156,6 +161,8 @@ class InstallerController : public QObject {
   Page* currentPageAs() const {
     return qobject_cast<Page*>(page_.data());
   }
+  // A check's verdict: kept in the session, shown on the welcome page.
+  void prerequisitesChecked(PrerequisiteReport report);
   // A new installer page for `state`, its actions connected.
   InstallerPage* installerPage(const InstallerPageState& state);
   // The run has ended: it goes once its last report has been delivered.
@@ -189,6 +196,9 @@ class InstallerController : public QObject {
   // A file the system asked us to open before we could take it.
   std::optional<std::string> pendingOpen_;
   bool pendingOpenLogged_ = false;
+  bool prerequisiteCheckRunning_ = false;
+  bool toolsRequestRunning_ = false;
+  bool finderFolderRunning_ = false;
 };
 
 }  // namespace vlmr

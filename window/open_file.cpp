@@ -43,12 +43,13 @@ void InstallerController::openInstallerFile(const QString& path) {
     AppendInstallerLog("installer open ignored, a build is running: " + file);
     return;
   }
-  // Before the window is up, or while prerequisites are missing, the welcome
-  // page stays; the latest file waits until they are present.
-  if (content_ == nullptr || !session_.missingItems().empty()) {
+  // Before the window is up, while the prerequisites are checked, or while
+  // they are missing, the welcome page stays; the latest file waits until
+  // they are present (and is logged as waiting once they are known missing).
+  if (content_ == nullptr || !session_.prerequisitesPresent()) {
     pendingOpen_ = file;
     pendingOpenLogged_ = false;
-    if (content_ != nullptr) logPendingOpen();
+    if (session_.prerequisitesMissing()) logPendingOpen();
     return;
   }
   pendingOpen_.reset();
@@ -64,8 +65,8 @@ void InstallerController::openInstallerFile(const QString& path) {
 
 void InstallerController::openPendingInstallerFile() {
   if (!pendingOpen_) return;
-  if (!session_.missingItems().empty()) {
-    logPendingOpen();
+  if (!session_.prerequisitesPresent()) {
+    if (session_.prerequisitesMissing()) logPendingOpen();
     return;
   }
   const std::string file = *pendingOpen_;

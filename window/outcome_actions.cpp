@@ -178,10 +178,20 @@ void InstallerController::openApp() {
 
 void InstallerController::revealInFinder() {
   const std::optional<std::string> app = session_.appPaths().currentAppPath();
-  if (!app) return;
+  if (!app || finderFolderRunning_) return;
+  finderFolderRunning_ = true;
   const std::string folder = AppFolders::Current().finderFolder();
-  PrepareFinderFolder(*app, folder);
-  OpenWithDesktop(QString::fromStdString(folder));
+  // Asking Finder runs osascript, and the first time macOS asks the player
+  // whether we may control Finder while it waits: never on the main thread.
+  QPointer<InstallerController> weak(this);
+  RunInBackground([weak, app = *app, folder] {
+    PrepareFinderFolder(app, folder);
+    RunOnMain([weak, folder] {
+      if (weak == nullptr) return;
+      weak->finderFolderRunning_ = false;
+      OpenWithDesktop(QString::fromStdString(folder));
+    });
+  });
 }
 
 }  // namespace vlmr

@@ -28,8 +28,14 @@ QString WelcomePage::defaultHint() {
   return QStringLiteral("After Apple's installer finishes, choose Check again.");
 }
 
+QString WelcomePage::checkingText() {
+  return QStringLiteral("Checking for Apple's Command Line Tools and Python 3…");
+}
+
 WelcomePage::WelcomePage(const WelcomeState& state) : PageView(QRectF(0, 0, 740, 630)) {
-  if (state.missing) {
+  if (state.checking) {
+    buildChecking();
+  } else if (state.missing) {
     buildMissing(state.pythonReady);
   } else {
     buildAllPresent(state.pythonReady);
@@ -65,6 +71,8 @@ void WelcomePage::buildMissing(bool pythonReady) {
   PushButton* again = AddSecondaryButtonTo(this, QStringLiteral("Check again"), 298, 198, 140);
   connect(again, &QAbstractButton::clicked, this, &WelcomePage::checkAgainRequested);
   setTabOrder(install, again);
+  install_ = install;
+  again_ = again;
   Label* note = MakeLabel(QStringLiteral("No Homebrew or Terminal setup"), false,
                           SecondaryLabelColor(), 424, 206, 280, 20, 12);
   note->setAlignment(Qt::AlignRight);
@@ -98,6 +106,24 @@ void WelcomePage::buildAllPresent(bool pythonReady) {
   PrimaryButton* next = AddPrimaryButtonTo(this, QStringLiteral("Continue"), 584, 190, 120);
   next->setKeyEquivalent(QStringLiteral("\r"));
   connect(next, &QAbstractButton::clicked, this, &WelcomePage::continueRequested);
+}
+
+void WelcomePage::buildChecking() {
+  // The all-present variant's header and card, so the verdict replaces it in place.
+  AddHeroTo(this, QStringLiteral("One quick check first"),
+            QStringLiteral("Then we'll build your Mac version from your GOG copy."), 68);
+  auto* card = new PanelView(QRectF(36, 268, 668, 184));
+  card->setFillColor(ChipColor());
+  AddSubview(this, card);
+  AddSubview(card, MakeLabel(checkingText(), false, SecondaryLabelColor(), 22, 130, 624, 20, 14));
+}
+
+void WelcomePage::setRechecking() {
+  if (hint_ == nullptr) return;
+  setHint(QStringLiteral("Checking again…"));
+  // Disabled buttons leave the focus chain; the focus stays on the page.
+  if (install_ != nullptr) install_->setEnabled(false);
+  if (again_ != nullptr) again_->setEnabled(false);
 }
 
 void WelcomePage::setHint(const QString& text) {

@@ -14,11 +14,13 @@ struct WelcomeState {
   bool missing = false;
   /// The page's own Python test passed (version 3.9 or later).
   bool pythonReady = false;
+  /// The check is still running: the variant that waits for its verdict.
+  bool checking = false;
 };
 
 /// The first page: the prerequisite checklist in its all-present variant
 /// ("Continue") or its something-missing one ("Install Command Line Tools",
-/// "Check again" and a hint line).
+/// "Check again" and a hint line), or the variant shown while the check runs.
 class WelcomePage : public PageView {
   Q_OBJECT
 
@@ -33,6 +35,11 @@ class WelcomePage : public PageView {
   void setHint(const QString& text);
   /// The hint line's text; empty in the all-present variant.
   QString hint() const;
+  /// The sentence of the variant shown while the check runs.
+  static QString checkingText();
+  /// A check was asked for again (missing variant): the hint says so and the
+  /// two buttons wait for its verdict, which brings a new page.
+  void setRechecking();
 
  signals:
   /// "Continue" (all-present variant).
@@ -45,8 +52,11 @@ class WelcomePage : public PageView {
  private:
   void buildMissing(bool pythonReady);
   void buildAllPresent(bool pythonReady);
+  void buildChecking();
 
   Label* hint_ = nullptr;
+  QWidget* install_ = nullptr;
+  QWidget* again_ = nullptr;
 };
 
 }  // namespace vlmr

@@ -72,6 +72,15 @@ NSString* ToNSString(const std::string& text) {
 namespace vlmr {
 namespace {
 
+// The centre's options for what the book asks for.
+UNAuthorizationOptions AuthorizationOptions(NotificationAuthorization wanted) {
+  UNAuthorizationOptions options = UNAuthorizationOptionNone;
+  if (wanted.alert) options |= UNAuthorizationOptionAlert;
+  if (wanted.sound) options |= UNAuthorizationOptionSound;
+  if (wanted.badge) options |= UNAuthorizationOptionBadge;
+  return options;
+}
+
 class UserNotificationPoster final : public NotificationPoster {
  public:
   UserNotificationPoster() {
@@ -92,7 +101,7 @@ class UserNotificationPoster final : public NotificationPoster {
     std::weak_ptr<NotificationBook> weakBook = book_;
     // Answered on a queue of the centre's, after the player has chosen (at
     // once when they did at an earlier launch). An error counts as a no.
-    [center requestAuthorizationWithOptions:UNAuthorizationOptionAlert | UNAuthorizationOptionSound
+    [center requestAuthorizationWithOptions:AuthorizationOptions(NotificationBook::requestedAuthorization())
                           completionHandler:^(BOOL granted, NSError*) {
                             const bool allowed = granted == YES;
                             RunOnMain([weakBook, allowed] {

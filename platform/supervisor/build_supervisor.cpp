@@ -18,6 +18,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -184,7 +185,21 @@ int main(int argc, char** argv) {
       }
     }
     if (killAt && Clock::now() >= *killAt) SignalBuild(script, scriptReaped, SIGKILL);
-    if (ending && BuildGone(script, scriptReaped)) break;
+    if (ending) {
+      BuildRemains left = BuildLeft(script, scriptReaped);
+      if (left == BuildRemains::Gone) break;
+      // What refuses even SIGKILL stays out of our reach however long we
+      // sweep: past the kill deadline it no longer holds the build's folders,
+      // and the installer is told so that its log can say what was left.
+      if (left == BuildRemains::Refusing && killAt && Clock::now() >= *killAt) {
+        if (lifeline) {
+          // SIGPIPE is ignored (SetUpSignals): an installer gone meanwhile costs nothing.
+          unsigned char report = kRefusedReport;
+          (void)!send(kLifelineDescriptor, &report, 1, 0);
+        }
+        break;
+      }
+    }
 
     int timeout = -1;
     if (killAt) {

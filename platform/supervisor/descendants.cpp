@@ -80,12 +80,13 @@ void SignalBuild(pid_t group, bool scriptReaped, int signal) {
   for (pid_t pid : Descendants()) kill(pid, signal);
 }
 
-bool BuildGone(pid_t, bool scriptReaped) {
+BuildRemains BuildLeft(pid_t, bool scriptReaped) {
   // As the subreaper we are the parent, direct or adopted, of every process
   // of the build that is left, so having no child means nothing is left.
-  if (!scriptReaped) return false;
+  if (!scriptReaped) return BuildRemains::Running;
   siginfo_t info{};
-  return waitid(P_ALL, 0, &info, WEXITED | WNOHANG | WNOWAIT) != 0 && errno == ECHILD;
+  bool none = waitid(P_ALL, 0, &info, WEXITED | WNOHANG | WNOWAIT) != 0 && errno == ECHILD;
+  return none ? BuildRemains::Gone : BuildRemains::Running;
 }
 
 #else
@@ -108,12 +109,21 @@ void SignalBuild(pid_t group, bool, int signal) {
   killpg(group, signal);
 }
 
-bool BuildGone(pid_t group, bool scriptReaped) {
+BuildRemains BuildLeft(pid_t group, bool scriptReaped) {
   // Members that left the group are not seen here (see SignalBuild).
-  return scriptReaped && killpg(group, 0) != 0 && errno == ESRCH;
+  return GroupRemains(group, scriptReaped);
 }
 
 #endif
+
+BuildRemains GroupRemains(pid_t group, bool scriptReaped, GroupSignaller signalGroup) {
+  if (!scriptReaped) return BuildRemains::Running;
+  if (signalGroup(group, 0) == 0) return BuildRemains::Running;
+  // A group whose every member we may not signal answers EPERM for as long
+  // as those members live, and SIGKILL cannot change that.
+  if (errno == EPERM) return BuildRemains::Refusing;
+  return errno == ESRCH ? BuildRemains::Gone : BuildRemains::Running;
+}
 
 void ReapChildren(pid_t script, int* scriptStatus, bool* scriptReaped) {
   for (;;) {

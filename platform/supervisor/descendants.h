@@ -1,5 +1,6 @@
 #pragma once
 
+#include <signal.h>
 #include <sys/types.h>
 
 // How the build supervisor finds and ends the processes of a build. The
@@ -22,7 +23,23 @@ void SignalBuild(pid_t group, bool scriptReaped, int signal);
 /// `scriptStatus` and sets `scriptReaped` when it is among them.
 void ReapChildren(pid_t script, int* scriptStatus, bool* scriptReaped);
 
-/// YES once the script has been reaped and no process of the build is left.
-bool BuildGone(pid_t group, bool scriptReaped);
+/// What is left of a build.
+enum class BuildRemains {
+  Running,   ///< The script is unreaped, or a process of the build we can signal is left.
+  Gone,      ///< The script has been reaped and no process of the build is left.
+  Refusing,  ///< The script has been reaped; what is left refuses our signals (EPERM).
+};
+
+/// What is left of the build: on Linux every descendant (we are their
+/// subreaper), elsewhere the script's process group.
+BuildRemains BuildLeft(pid_t group, bool scriptReaped);
+
+/// Sends a signal to a process group, as `killpg` does.
+using GroupSignaller = int (*)(pid_t group, int signal);
+
+/// What is left of the build as its process group tells, asked through
+/// `signalGroup` with signal 0: nothing (ESRCH), members we may signal, or
+/// only members that refuse us (EPERM: a setuid program, say).
+BuildRemains GroupRemains(pid_t group, bool scriptReaped, GroupSignaller signalGroup = killpg);
 
 }  // namespace vlmr::supervisor

@@ -43,10 +43,12 @@ void InstallProbeFakes(FakeTools& fakes, const ProbeRow& row) {
   fakes.install();
 }
 
-TEST(PrerequisiteProbe, RunsEachProbeOnlyWhenDueAndListsToolsBeforePython) {
+// Without the tools a Mac's python3 is Apple's shim, which puts up the
+// system's install dialog when run: it is reported missing, never run.
+TEST(PrerequisiteProbe, RunsEachProbeOnlyWhenDueAndNeverPythonWithoutTheTools) {
   const ProbeRow rows[] = {
-      {false, false, false, true, {kSelectRun, kPythonRun}, {kTools}},
-      {false, false, false, false, {kSelectRun, kPythonRun}, {kTools, kPython}},
+      {false, false, false, true, {kSelectRun}, {kTools, kPython}},
+      {false, false, false, false, {kSelectRun}, {kTools, kPython}},
       {true, false, false, true, {kSelectRun, kXcrunRun, kPythonRun}, {kTools}},
       {true, false, false, false, {kSelectRun, kXcrunRun, kPythonRun}, {kTools, kPython}},
       {true, true, false, true, {kSelectRun, kXcrunRun, kPythonRun}, {kTools}},
@@ -94,12 +96,45 @@ TEST(PrerequisiteProbe, CheckLogsExactlyOneLineNamingWhatIsMissing) {
     ScopedHome scopedHome(home.path());
     FakeTools fakes;
     InstallProbeFakes(fakes, {row.toolsOk, row.toolsOk, row.toolsOk, row.pythonOk, {}, {}});
-    std::vector<std::string> missing = PrerequisiteProbe().checkPrerequisites();
+    std::vector<std::string> missing = PrerequisiteProbe().checkPrerequisites().missing;
     EXPECT_EQ(missing.empty(), row.toolsOk && row.pythonOk);
     std::string log = ReadFile(AppFolders::Current().installerLog());
     // One line: "<yyyy-MM-dd HH:mm:ss> [installer] <message>\n".
     ASSERT_EQ(log.size(), 19 + std::string(" [installer] ").size() + row.line.size() + 1) << log;
     EXPECT_EQ(log.substr(19), " [installer] " + row.line + "\n");
+  }
+}
+
+// The welcome page's Python row: the lighter, version-only test, asked only
+// when the full probe failed, and never without the tools.
+TEST(PrerequisiteProbe, CheckTellsThePythonRowWithoutRunningTheShim) {
+  const std::string kVersionRun = std::string("python3 -c ") + kPythonVersionScript;
+  struct Row {
+    bool tools;
+    const char* python;  // the fake interpreter: fails the venv import, or every script
+    bool ready;
+    std::vector<std::string> runs;
+  };
+  const Row rows[] = {
+      {true, "exit 0", true, {kSelectRun, kXcrunRun, kPythonRun}},
+      {true,
+       "case \"$2\" in *venv*) exit 1;; esac; exit 0",
+       true,
+       {kSelectRun, kXcrunRun, kPythonRun, kVersionRun}},
+      {true, "exit 1", false, {kSelectRun, kXcrunRun, kPythonRun, kVersionRun}},
+      {false, "exit 0", false, {kSelectRun}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::Message() << "tools " << row.tools << " python " << row.python);
+    TempDir home;
+    ScopedHome scopedHome(home.path());
+    FakeTools fakes;
+    InstallProbeFakes(fakes, {row.tools, true, true, true, {}, {}});
+    fakes.table().python3 = fakes.make("python3", row.python);
+    fakes.install();
+    PrerequisiteReport report = PrerequisiteProbe().checkPrerequisites();
+    EXPECT_EQ(report.pythonReady, row.ready);
+    EXPECT_EQ(fakes.runs(), row.runs);
   }
 }
 

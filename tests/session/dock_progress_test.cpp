@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/notification_book.h"
 #include "session/dock_progress.h"
 
 namespace vlmr {
@@ -16,16 +17,29 @@ DockTileState Badge(const char* badge) {
   return {false, 0.0, badge, true};
 }
 
+// Once the app has asked the Mac's notification centre, a badge it did not
+// ask for is suppressed: every badge a build can end in needs the Badge option.
+TEST(DockProgress, EveryBadgeABuildEndsInIsAskedForWithTheNotificationPermission) {
+  constexpr NotificationAuthorization asked = NotificationBook::requestedAuthorization();
+  for (BuildEnd end : {BuildEnd::Done, BuildEnd::Failed, BuildEnd::Cancelled}) {
+    DockProgress progress;
+    progress.buildStarted();
+    progress.buildEnded(end, false);
+    if (!progress.state().badge.empty()) {
+      EXPECT_TRUE(asked.badge) << "badge " << progress.state().badge;
+    }
+  }
+  EXPECT_TRUE(asked.alert);  // the banner of a build that ended unseen
+}
+
 TEST(DockProgress, BarFollowsTheBuildAndEndsInABadgeOnlyWhileInactive) {
   struct Case {
     BuildEnd end;
     bool windowActive;
     DockTileState after;
   } cases[] = {
-      {BuildEnd::Done, false, Badge("✓")},
-      {BuildEnd::Failed, false, Badge("!")},
-      {BuildEnd::Cancelled, false, Badge("!")},
-      {BuildEnd::Done, true, DockTileState()},
+      {BuildEnd::Done, false, Badge("✓")},       {BuildEnd::Failed, false, Badge("!")},
+      {BuildEnd::Cancelled, false, Badge("!")},  {BuildEnd::Done, true, DockTileState()},
       {BuildEnd::Failed, true, DockTileState()},
   };
   for (const Case& c : cases) {

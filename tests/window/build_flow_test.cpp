@@ -40,7 +40,7 @@ constexpr char kCancelled[] = "Build cancelled. You can try again.";
 // Launches the window, continues to the installer page and drops `installer`;
 // returns once "Build" is enabled.
 void ReachReadyInstallerPage(InstallerController& controller, const QString& installer) {
-  controller.applicationDidFinishLaunching();
+  test::LaunchChecked(controller);
   QVERIFY(QTest::qWaitForWindowExposed(controller.window()));
   ButtonBase* proceed = FindByText<ButtonBase>(CurrentPage(controller), "Continue");
   QVERIFY(proceed != nullptr);
@@ -189,8 +189,10 @@ class BuildFlowTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(controller.buildRun() == nullptr, 20000);
     QCOMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(), kCancelled);
     QVERIFY(PageOf<InstallerPage>(controller)->buildButton()->isEnabled());
-    QVERIFY(PageOf<InstallerPage>(controller)->fileLabel()->text().startsWith(
-        test::Isolated(kSampleName)));
+    QVERIFY(PageOf<InstallerPage>(controller)
+                ->fileLabel()
+                ->text()
+                .startsWith(test::Isolated(kSampleName)));
     QVERIFY(!QFileInfo::exists(
         sandbox.home("Library/Application Support/Velmora 3000/installer-stage/Velmora 3000.app")));
   }
@@ -226,10 +228,12 @@ class BuildFlowTest : public QObject {
     InstallerController controller;
     BuildToTheEnd(controller, sample_);
     QVERIFY(controller.buildRun() == nullptr);
-    QVERIFY(FindByText<Label>(CurrentPage(controller),
-                              "Log: " + test::Isolated("~/Library/Logs/Velmora 3000/installer.log")) != nullptr);
-    QVERIFY2(sandbox.logEvents().contains("build failed to start: Another build is already running."),
-             qPrintable(sandbox.logText()));
+    QVERIFY(FindByText<Label>(
+                CurrentPage(controller),
+                "Log: " + test::Isolated("~/Library/Logs/Velmora 3000/installer.log")) != nullptr);
+    QVERIFY2(
+        sandbox.logEvents().contains("build failed to start: Another build is already running."),
+        qPrintable(sandbox.logText()));
   }
 
   // A script that fails ends on the error page with the advice for its
@@ -251,7 +255,8 @@ class BuildFlowTest : public QObject {
                               "That installer doesn't contain the SimCity 3000 Unlimited game "
                               "files. Use the GOG offline backup installer for SimCity 3000 "
                               "Unlimited.") != nullptr);
-    QVERIFY(FindByText<Label>(page, "Log: " + test::Isolated("~/Library/Logs/Velmora 3000/installer.log")) !=
+    QVERIFY(FindByText<Label>(
+                page, "Log: " + test::Isolated("~/Library/Logs/Velmora 3000/installer.log")) !=
             nullptr);
     QVERIFY(controller.session().appPaths().builtAppPath == std::nullopt);
 
@@ -269,7 +274,9 @@ class BuildFlowTest : public QObject {
     const QString go = sandbox.path("go");
     sandbox.useScript(
         "#!/bin/bash\n"
-        "while [ ! -e '" + go + "' ]; do sleep 0.05; done\n"
+        "while [ ! -e '" +
+        go +
+        "' ]; do sleep 0.05; done\n"
         "echo '##stage 4/6 Compile'\n"
         "echo in stage four\n"
         "sleep 60\n");
@@ -318,7 +325,9 @@ class BuildFlowTest : public QObject {
     const QString groupFile = sandbox.path("group");
     sandbox.useScript(
         "#!/bin/bash\n"
-        "echo $$ > '" + groupFile + "'\n"
+        "echo $$ > '" +
+        groupFile +
+        "'\n"
         "echo '##stage 1/6 Start'\n"
         "( trap '' TERM; exec sleep 60 ) &\n"
         "echo \"stubborn child started in group $$\"\n"

@@ -47,7 +47,8 @@ QList<int> OtherEndsInThisProcess(int readEnd) {
   struct stat pipe {};
   fstat(readEnd, &pipe);
   QList<int> found;
-  for (const QString& entry : QDir("/proc/self/fd").entryList(QDir::NoDotAndDotDot | QDir::System)) {
+  for (const QString& entry :
+       QDir("/proc/self/fd").entryList(QDir::NoDotAndDotDot | QDir::System)) {
     const int fd = entry.toInt();
     struct stat other {};
     if (fd != readEnd && fstat(fd, &other) == 0 && other.st_ino == pipe.st_ino &&
@@ -122,7 +123,7 @@ class BuildPresenceTest : public QObject {
   // Launches, opens the sample and waits for "Build" to be enabled.
   void readyToBuild(InstallerController& controller) {
     controller.setFreeSpaceMeasure(test::PlentyOfRoom);
-    controller.applicationDidFinishLaunching();
+    test::LaunchChecked(controller);
     QVERIFY(QTest::qWaitForWindowExposed(controller.window()));
     controller.continueToDrop();
     test::DropFile(controller.currentPage(), sample_);
@@ -151,7 +152,8 @@ class BuildPresenceTest : public QObject {
                          QStringLiteral("Update"), &listener_,
                          SLOT(update(QString, QVariantMap, QDBusMessage))));
 
-    sample_ = QDir::temp().filePath(QStringLiteral("vlmr-presence-%1/").arg(getpid()) + kSampleName);
+    sample_ =
+        QDir::temp().filePath(QStringLiteral("vlmr-presence-%1/").arg(getpid()) + kSampleName);
     QDir().mkpath(QFileInfo(sample_).path());
     test::WriteSparseFile(sample_, 60 << 20, "MZ");
   }
@@ -176,8 +178,8 @@ class BuildPresenceTest : public QObject {
     inhibitor->hold();
     QVERIFY(login1_.calls.isEmpty());  // answered later, from the event loop
     QTRY_COMPARE(login1_.calls.size(), 1);
-    QCOMPARE(login1_.calls[0].arguments,
-             (QStringList{"idle:sleep", "Velmora 3000 Installer", "Building Velmora 3000", "block"}));
+    QCOMPARE(login1_.calls[0].arguments, (QStringList{"idle:sleep", "Velmora 3000 Installer",
+                                                      "Building Velmora 3000", "block"}));
     QTRY_VERIFY(inhibitor->holding());
     inhibitor->hold();
     QTest::qWait(100);
@@ -186,7 +188,8 @@ class BuildPresenceTest : public QObject {
     QVERIFY(!LockClosed(first));
     const QList<int> ours = OtherEndsInThisProcess(first);
     QVERIFY(!ours.isEmpty());
-    for (int fd : ours) QVERIFY2(fcntl(fd, F_GETFD) & FD_CLOEXEC, "the lock would outlive us in the build");
+    for (int fd : ours)
+      QVERIFY2(fcntl(fd, F_GETFD) & FD_CLOEXEC, "the lock would outlive us in the build");
 
     inhibitor->release();
     QTRY_VERIFY(LockClosed(first));
@@ -270,14 +273,16 @@ class BuildPresenceTest : public QObject {
         bar << update.properties.value("progress").toDouble();
       }
     }
-    QCOMPARE(bar, (QList<double>{0.0, 1 / 12.0, 3 / 12.0, 5 / 12.0, 7 / 12.0, 9 / 12.0, 11 / 12.0}));
+    QCOMPARE(bar,
+             (QList<double>{0.0, 1 / 12.0, 3 / 12.0, 5 / 12.0, 7 / 12.0, 9 / 12.0, 11 / 12.0}));
     QCOMPARE(bar.last(), pageAtTheEnd);
     const QVariantMap ended = listener_.updates.last().properties;
     QCOMPARE(ended.value("progress-visible").toBool(), false);
     QCOMPARE(ended.value("count-visible").toBool(), true);
     QCOMPARE(ended.value("count").toLongLong(), 1);
     int urgent = 0;
-    for (const auto& update : listener_.updates) urgent += update.properties.value("urgent").toBool();
+    for (const auto& update : listener_.updates)
+      urgent += update.properties.value("urgent").toBool();
     QCOMPARE(urgent, 1);  // asked once
 
     const qsizetype before = listener_.updates.size();
@@ -324,11 +329,15 @@ class BuildPresenceTest : public QObject {
         << "#!/bin/bash\n"
            "out=\"\"; while [ $# -gt 0 ]; do [ \"$1\" = --out ] && out=\"$2\"; shift; done\n"
            "sleep 1; mkdir -p \"$out/Velmora 3000.app\"; echo \"##done $out/Velmora 3000.app\"\n"
-        << "script" << "done";
+        << "script"
+        << "done";
     QTest::newRow("failed") << "#!/bin/bash\nsleep 1\necho '##error Step 1 failed.'\nexit 1\n"
-                            << "script" << "error";
-    QTest::newRow("cancelled") << slow << "cancel" << "installer";
-    QTest::newRow("quit") << slow << "quit" << "";
+                            << "script"
+                            << "error";
+    QTest::newRow("cancelled") << slow << "cancel"
+                               << "installer";
+    QTest::newRow("quit") << slow << "quit"
+                          << "";
   }
   void everyEndOfABuildClosesTheLock() {
     QFETCH(QString, script);

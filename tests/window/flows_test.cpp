@@ -4,6 +4,7 @@
 #include <unistd.h>
 #include <QApplication>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QListView>
 #include <QMainWindow>
@@ -73,7 +74,7 @@ int CountStarting(const QStringList& events, const QString& prefix) {
 
 // A controller launched into its window, on the installer page.
 void LaunchToInstallerPage(InstallerController& controller) {
-  controller.applicationDidFinishLaunching();
+  test::LaunchChecked(controller);
   QVERIFY(QTest::qWaitForWindowExposed(controller.window()));
   controller.continueToDrop();
 }
@@ -94,10 +95,12 @@ class FlowsTest : public QObject {
         << "exit 0"
         << "prerequisites: ok (Xcode Command Line Tools, clang, /usr/bin/python3)"
         << "Continue";
+    // Without the tools python3 is Apple's shim: not run, and reported missing.
     QTest::newRow("tools missing")
         << "exit 2"
         << "exit 0"
-        << "prerequisites: missing Xcode Command Line Tools (clang, install_name_tool)"
+        << "prerequisites: missing Xcode Command Line Tools (clang, install_name_tool), the "
+           "Python 3 that comes with the Xcode Command Line Tools"
         << "Install Command Line Tools";
     QTest::newRow("only python lacks venv")
         << "exit 0"
@@ -115,7 +118,7 @@ class FlowsTest : public QObject {
     tools.python3 = python.toStdString();
     test::Sandbox sandbox(tools);
     InstallerController controller;
-    controller.applicationDidFinishLaunching();
+    test::LaunchChecked(controller);
 
     const QStringList events = sandbox.logEvents();
     QCOMPARE(events.size(), 3);
@@ -146,11 +149,46 @@ class FlowsTest : public QObject {
     QCOMPARE(items[2]->shortcut(), QKeySequence(QKeySequence::Quit));
   }
 
+  // The probes run external tools that can take seconds (the first xcrun
+  // after Apple's tools arrive): the window shows that it is checking and
+  // stays live, at launch and on "Check again", until the verdict arrives.
+  void slowProbeNeverHoldsTheWindow() {
+    test::ToolScript tools;
+    tools.xcodeSelect = "exit 2";
+    test::Sandbox sandbox(tools);
+    sandbox.setTool("xcode-select", "sleep 1; exit 2");
+    InstallerController controller;
+    QElapsedTimer clock;
+    clock.start();
+    controller.applicationDidFinishLaunching();
+    QVERIFY2(clock.elapsed() < 700, "the launch waited for the probe");
+    QVERIFY(controller.prerequisiteCheckRunning());
+    QVERIFY(FindByText<Label>(OnlyPage(controller), WelcomePage::checkingText()) != nullptr);
+    QVERIFY(FindByText<ButtonBase>(OnlyPage(controller), "Continue") == nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(!controller.prerequisiteCheckRunning(), 10000);
+    QCOMPARE(CountStarting(sandbox.logEvents(), "prerequisites: missing"), 1);
+
+    auto* again = FindByText<ButtonBase>(OnlyPage(controller), "Check again");
+    QVERIFY(again != nullptr);
+    clock.restart();
+    again->click();
+    QVERIFY2(clock.elapsed() < 700, "Check again waited for the probe");
+    QCOMPARE(PageOf<WelcomePage>(controller)->hint(), "Checking again…");
+    QVERIFY(!again->isEnabled());
+    QVERIFY(
+        !FindByText<ButtonBase>(OnlyPage(controller), "Install Command Line Tools")->isEnabled());
+    again->click();  // disabled, and one check at a time anyway
+    QTRY_VERIFY_WITH_TIMEOUT(!controller.prerequisiteCheckRunning(), 10000);
+    QCOMPARE(CountStarting(sandbox.logEvents(), "prerequisites: missing"), 2);
+    QCOMPARE(PageOf<WelcomePage>(controller)->hint(),
+             "After Apple's installer finishes, choose Check again.");
+  }
+
   // Return presses the page's primary button: Continue leads to the installer page.
   void returnContinuesToTheInstallerPage() {
     test::Sandbox sandbox;
     InstallerController controller;
-    controller.applicationDidFinishLaunching();
+    test::LaunchChecked(controller);
     QVERIFY(QTest::qWaitForWindowActive(controller.window()));
     QPointer<QWidget> welcome = OnlyPage(controller);
     QTest::keyClick(controller.window(), Qt::Key_Return);
@@ -184,17 +222,18 @@ class FlowsTest : public QObject {
     tools.xcodeSelect = "[ \"$1\" = -p ] && exit 2; " + install.toStdString();
     test::Sandbox sandbox(tools);
     InstallerController controller;
-    controller.applicationDidFinishLaunching();
+    test::LaunchChecked(controller);
     if (install.isEmpty()) {
       SystemTools table = Tools();
       table.xcodeSelect = sandbox.path("tools/absent").toStdString();
       SetTools(table);
     }
     FindByText<ButtonBase>(OnlyPage(controller), "Install Command Line Tools")->click();
-    QCOMPARE(PageOf<WelcomePage>(controller)->hint(), hint);
+    QTRY_COMPARE_WITH_TIMEOUT(PageOf<WelcomePage>(controller)->hint(), hint, 10000);
 
     // "Check again" rebuilds the page with the hint back at its default.
     FindByText<ButtonBase>(OnlyPage(controller), "Check again")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!controller.prerequisiteCheckRunning(), 10000);
     QCOMPARE(PageOf<WelcomePage>(controller)->hint(),
              "After Apple's installer finishes, choose Check again.");
     QCOMPARE(CountStarting(sandbox.logEvents(), "prerequisites: missing"), 2);
@@ -209,35 +248,30 @@ class FlowsTest : public QObject {
     QTest::addColumn<bool>("usable");
     QTest::newRow("usable by its name")
         << "setup_simcity_3000_unlimited.exe"
-        << "installer"
-        << Isolated("setup_simcity_3000_unlimited.exe") + " · 60 MB" << NameCheckVerdict("60 MB")
-        << true;
+        << "installer" << Isolated("setup_simcity_3000_unlimited.exe") + " · 60 MB"
+        << NameCheckVerdict("60 MB") << true;
     QTest::newRow("upper-case EXE, wrong name")
         << "SETUP.EXE"
-        << "installer"
-        << Isolated("SETUP.EXE") + " · 60 MB"
+        << "installer" << Isolated("SETUP.EXE") + " · 60 MB"
         << "That doesn't look like the GOG SimCity 3000 Unlimited installer. Look for "
            "setup_simcity_3000_unlimited_2.0.949(a)….exe in your GOG library."
         << false;
     QTest::newRow("too small") << "x.exe"
-                               << "small"
-                               << Isolated("x.exe") + " · 1 MB" << kTooSmall << false;
+                               << "small" << Isolated("x.exe") + " · 1 MB" << kTooSmall << false;
     QTest::newRow("not MZ") << "simcity3000.exe"
-                            << "zm"
-                            << Isolated("simcity3000.exe") + " · 60 MB" << kNotExe << false;
-    QTest::newRow("directory named x.exe") << "x.exe"
-                                           << "directory"
-                                           << Isolated("x.exe") + " · 1 MB" << kTooSmall << false;
+                            << "zm" << Isolated("simcity3000.exe") + " · 60 MB" << kNotExe << false;
+    QTest::newRow("directory named x.exe")
+        << "x.exe"
+        << "directory" << Isolated("x.exe") + " · 1 MB" << kTooSmall << false;
     // Without a size the chip shows the name alone.
     QTest::newRow("vanished file") << "gone.exe"
                                    << "missing" << Isolated("gone.exe") << kUnreadable << false;
     QTest::newRow("dangling link") << "link.exe"
                                    << "dangling" << Isolated("link.exe") << kUnreadable << false;
     if (geteuid() != 0) {
-      QTest::newRow("unreadable file") << "locked.exe"
-                                       << "unreadable"
-                                       << Isolated("locked.exe") + " · 60 MB" << kUnreadable
-                                       << false;
+      QTest::newRow("unreadable file")
+          << "locked.exe"
+          << "unreadable" << Isolated("locked.exe") + " · 60 MB" << kUnreadable << false;
     }
   }
   void dropShowsCheckingThenTheVerdict() {
@@ -497,8 +531,8 @@ class FlowsTest : public QObject {
     test::Sandbox sandbox;
     // The dialog offers ".exe" in every letter case, as the drop zone takes it, and nothing else.
     QDir(sandbox.path("")).mkpath("downloads");
-    for (const char* name : {"simcity3000.exe", "SETUP.EXE", "Patch.ExE", "readme.txt",
-                             "setup.exe.part"})
+    for (const char* name :
+         {"simcity3000.exe", "SETUP.EXE", "Patch.ExE", "readme.txt", "setup.exe.part"})
       test::WriteSparseFile(sandbox.path(QString("downloads/") + name), 60 * kMiB, "MZ");
     const QString path = sandbox.path("downloads/simcity3000.exe");
     InstallerController controller;
@@ -536,7 +570,8 @@ class FlowsTest : public QObject {
     QCOMPARE(filters.size(), 1);
     offered.sort();
     if (!accept) QCOMPARE(offered, QStringList({"Patch.ExE", "SETUP.EXE", "simcity3000.exe"}));
-    QCOMPARE(QString::fromStdString(controller.session().selection().path), accept ? path : QString());
+    QCOMPARE(QString::fromStdString(controller.session().selection().path),
+             accept ? path : QString());
   }
 };
 

@@ -67,7 +67,7 @@ Selected AfterTheCheck(InstallerController& controller, const test::Sandbox& san
 
 void Launch(InstallerController& controller) {
   controller.setFreeSpaceMeasure(test::PlentyOfRoom);
-  controller.applicationDidFinishLaunching();
+  test::LaunchChecked(controller);
   QVERIFY(QTest::qWaitForWindowExposed(controller.window()));
 }
 
@@ -174,11 +174,13 @@ class OpenFileTest : public QObject {
 
     // Still missing: nothing more happens.
     FindByText<ButtonBase>(controller.currentPage(), "Check again")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!controller.prerequisiteCheckRunning(), 10000);
     QVERIFY(PageOf<WelcomePage>(controller) != nullptr);
     QCOMPARE(sandbox.logEvents().size(), events.size() + 1);  // the probe's own line
 
     sandbox.setTool("xcode-select", "exit 0");
     FindByText<ButtonBase>(controller.currentPage(), "Check again")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!controller.prerequisiteCheckRunning(), 10000);
     QVERIFY(PageOf<InstallerPage>(controller) != nullptr);
     const Selected seen = AfterTheCheck(controller, sandbox);
     QCOMPARE(seen.events[0], "installer chosen: " + later);
@@ -236,9 +238,10 @@ class OpenFileTest : public QObject {
   void programStartedWithAPathSelectsIt_data() {
     QTest::addColumn<QString>("xcodeSelect");
     QTest::addColumn<QString>("expected");  // the first line after the probe's
-    QTest::newRow("prerequisites present") << "exit 0" << "installer chosen: %1";
-    QTest::newRow("prerequisites missing")
-        << "exit 2" << "installer open waits for the prerequisites: %1";
+    QTest::newRow("prerequisites present") << "exit 0"
+                                           << "installer chosen: %1";
+    QTest::newRow("prerequisites missing") << "exit 2"
+                                           << "installer open waits for the prerequisites: %1";
   }
   void programStartedWithAPathSelectsIt() {
     QFETCH(QString, xcodeSelect);

@@ -14,13 +14,13 @@
 #include <functional>
 #include <memory>
 
-#include "session/build_advice.h"
 #include "components/accessibility.h"
 #include "components/drop_zone_view.h"
 #include "components/log_view.h"
 #include "components/progress_bar.h"
 #include "components/stage_views.h"
 #include "components/surfaces.h"
+#include "session/build_advice.h"
 #include "window/installer_controller.h"
 #include "window_support.h"
 
@@ -80,20 +80,28 @@ class PageAccessTest : public QObject {
     QTest::addColumn<QList<Expected>>("expected");
     using R = QAccessible::Role;
     QTest::newRow("welcome") << Builder([](InstallerController& c) {
+      c.session().setPrerequisites({.missing = {}, .pythonReady = true});
       return c.welcomePageMissing(false);
-    }) << QList<Expected>{{R::Heading, "One quick check first"},
-                          {R::StaticText, "✓  Ready to build"},
-                          {R::StaticText, "Xcode Command Line Tools: Installed"},
-                          {R::StaticText, "Python 3: Ready"},
-                          {R::StaticText, "Apple Silicon · macOS 15+: Supported"},
-                          {R::Button, "Continue"}};
-    QTest::newRow("welcome, missing") << Builder([](InstallerController& c) {
-      return c.welcomePageMissing(true);
-    }) << QList<Expected>{{R::Heading, "One thing to install first"},
-                          {R::StaticText, "Xcode Command Line Tools: Missing, needs attention"},
-                          {R::Button, "Install Command Line Tools"},
-                          {R::Button, "Check again"}};
+    })
+                             << QList<Expected>{
+                                    {R::Heading, "One quick check first"},
+                                    {R::StaticText, "✓  Ready to build"},
+                                    {R::StaticText, "Xcode Command Line Tools: Installed"},
+                                    {R::StaticText, "Python 3: Ready"},
+                                    {R::StaticText, "Apple Silicon · macOS 15+: Supported"},
+                                    {R::Button, "Continue"}};
+    QTest::newRow("welcome, missing")
+        << Builder([](InstallerController& c) { return c.welcomePageMissing(true); })
+        << QList<Expected>{{R::Heading, "One thing to install first"},
+                           {R::StaticText, "Xcode Command Line Tools: Missing, needs attention"},
+                           {R::Button, "Install Command Line Tools"},
+                           {R::Button, "Check again"}};
     // "Ready" with a failed Python test: only the dot's colour says so on screen.
+    QTest::newRow("welcome, checking")
+        << Builder([](InstallerController&) { return new WelcomePage({.checking = true}); })
+        << QList<Expected>{
+               {R::Heading, "One quick check first"},
+               {R::StaticText, "Checking for Apple's Command Line Tools and Python 3…"}};
     QTest::newRow("welcome, Python test failed") << Builder([](InstallerController&) {
       return new WelcomePage(WelcomeState{false, false});
     }) << QList<Expected>{{R::StaticText, "Python 3: Ready, needs attention"}};
@@ -108,27 +116,31 @@ class PageAccessTest : public QObject {
                                       {R::Button, "Build"}};
     QTest::newRow("build") << Builder([](InstallerController& c) {
       return c.buildPageAtStage(3, {"Game files verified."});
-    }) << QList<Expected>{{R::Heading, "Building Velmora 3000…"},
-                          {R::StaticText, "Stage 4 of 6"},
-                          {R::ProgressBar, "Building Velmora 3000…"},
-                          {R::StaticText, "Check game installer: done"},
-                          {R::StaticText, "Compile the game: in progress"},
-                          {R::StaticText, "Sign for this Mac: not started"},
-                          {R::EditableText, "Build log"},
-                          {R::Button, "Cancel"}};
+    })
+                           << QList<Expected>{{R::Heading, "Building Velmora 3000…"},
+                                              {R::StaticText, "Stage 4 of 6"},
+                                              {R::ProgressBar, "Building Velmora 3000…"},
+                                              {R::StaticText, "Check game installer: done"},
+                                              {R::StaticText, "Compile the game: in progress"},
+                                              {R::StaticText, "Sign for this Mac: not started"},
+                                              {R::EditableText, "Build log"},
+                                              {R::Button, "Cancel"}};
     QTest::newRow("error") << Builder([](InstallerController& c) {
       return c.errorPageTitle("That doesn't look like the GOG offline installer.", kUnchanged);
-    }) << QList<Expected>{{R::Heading, "The build didn't finish"},
-                          {R::StaticText, "That doesn't look like the GOG offline installer."},
-                          {R::Button, "Show log in Finder"},
-                          {R::Button, "Choose another installer"}};
+    })
+                           << QList<Expected>{{R::Heading, "The build didn't finish"},
+                                              {R::StaticText,
+                                               "That doesn't look like the GOG offline installer."},
+                                              {R::Button, "Show log in Finder"},
+                                              {R::Button, "Choose another installer"}};
     QTest::newRow("done") << Builder([](InstallerController& c) {
       return c.donePageWithAppPath("/Applications/Velmora 3000.app", true);
-    }) << QList<Expected>{{R::Heading, "Velmora 3000 is ready"},
-                          {R::Button, "Moved ✓"},
-                          {R::StaticText, "Command Return: Fullscreen"},
-                          {R::StaticText, "1 to 4: Set game speed"},
-                          {R::Heading, "Before you play"}};
+    })
+                          << QList<Expected>{{R::Heading, "Velmora 3000 is ready"},
+                                             {R::Button, "Moved ✓"},
+                                             {R::StaticText, "Command Return: Fullscreen"},
+                                             {R::StaticText, "1 to 4: Set game speed"},
+                                             {R::Heading, "Before you play"}};
   }
   void everyPageReadsItsTextsAndControls() {
     QFETCH(Builder, build);
@@ -172,7 +184,8 @@ class PageAccessTest : public QObject {
                                                    .arg(h.role, 0, 16)));
     }
     if (auto* bar = page->findChild<ProgressBar*>()) {
-      QAccessibleValueInterface* value = QAccessible::queryAccessibleInterface(bar)->valueInterface();
+      QAccessibleValueInterface* value =
+          QAccessible::queryAccessibleInterface(bar)->valueInterface();
       QCOMPARE(value->currentValue().toDouble(), 3.5 / 6);
       QCOMPARE(value->maximumValue().toDouble(), 1.0);
     }
@@ -183,7 +196,7 @@ class PageAccessTest : public QObject {
   void keyboardReachesEveryControlInReadingOrder() {
     test::Sandbox sandbox;
     InstallerController controller;
-    controller.applicationDidFinishLaunching();
+    test::LaunchChecked(controller);
     QMainWindow* window = controller.window();
     QVERIFY(QTest::qWaitForWindowActive(window));
     auto* next = controller.currentPage()->findChild<ButtonBase*>();
@@ -232,7 +245,8 @@ class PageAccessTest : public QObject {
     Press(window, Qt::Key_Escape);
     QCOMPARE(cancel.count(), 1);
 
-    ErrorPage* error = controller.errorPageTitle("Something went wrong while building the app.", "");
+    ErrorPage* error =
+        controller.errorPageTitle("Something went wrong while building the app.", "");
     controller.showPage(error);
     const QStringList errorOrder = {"Copy log", "Show log in Finder", "Choose another installer"};
     QCOMPARE(order(error, errorOrder, Qt::Key_Tab), errorOrder);
@@ -308,8 +322,9 @@ class PageAccessTest : public QObject {
       QSKIP("needs the accessibility bus (the a11y test runs it)");
     QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
     static QList<QPair<QObject*, QAccessible::Event>> events;
-    QAccessible::installUpdateHandler(
-        [](QAccessibleEvent* event) { events.append({event->object(), event->type()}); });
+    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+      events.append({event->object(), event->type()});
+    });
     const auto heard = [](const QObject* object, QAccessible::Event type) {
       return events.contains(qMakePair(const_cast<QObject*>(object), type));
     };

@@ -160,8 +160,6 @@ class Checker {
   QStringList problems_;
 };
 
-constexpr char kNoVenv[] = "case \"$2\" in *venv*) exit 1;; esac; exit 0";
-
 }  // namespace
 
 class PagesTest : public QObject {
@@ -171,6 +169,8 @@ class PagesTest : public QObject {
   void welcomeMissingVariantFollowsItsTable() {
     test::Sandbox sandbox;
     InstallerController controller;
+    controller.session().setPrerequisites(
+        {.missing = {kMissingCommandLineTools}, .pythonReady = true});
     std::unique_ptr<WelcomePage> page(controller.welcomePageMissing(true));
     QCOMPARE(FrameOf(page.get()), kPage);
 
@@ -205,6 +205,7 @@ class PagesTest : public QObject {
   void welcomeAllPresentVariantFollowsItsTable() {
     test::Sandbox sandbox;
     InstallerController controller;
+    controller.session().setPrerequisites({.missing = {}, .pythonReady = true});
     std::unique_ptr<WelcomePage> page(controller.welcomePageMissing(false));
 
     const QRectF banner(36, 470, 668, 32);
@@ -233,36 +234,30 @@ class PagesTest : public QObject {
     QVERIFY(FindByText<Label>(page.get(), "hint") == nullptr);
   }
 
-  // The page's Python row has its own test, without venv: a Python lacking venv
-  // (which the prerequisite check reports) still reads "Ready" here.
-  void pythonRowUsesItsOwnVersionOnlyProbe_data() {
+  // The Python row shows the check's own, lighter test (the version only), and
+  // the page runs nothing itself: in the all-present variant only the dot tells.
+  void pythonRowShowsTheChecksVersionOnlyTest_data() {
     QTest::addColumn<bool>("missing");
-    QTest::addColumn<QString>("python");
+    QTest::addColumn<bool>("ready");
     QTest::addColumn<QString>("value");
     QTest::addColumn<bool>("ok");
-    QTest::newRow("missing variant, no venv") << true << kNoVenv << "Ready" << true;
-    QTest::newRow("missing variant, too old") << true << "exit 1"
-                                              << "Missing" << false;
-    QTest::newRow("missing variant, no python") << true << ""
-                                                << "Missing" << false;
-    QTest::newRow("present variant, no venv") << false << kNoVenv << "Ready" << true;
-    QTest::newRow("present variant, too old: dot only") << false << "exit 1"
-                                                        << "Ready" << false;
+    QTest::newRow("missing variant, ready") << true << true << "Ready" << true;
+    QTest::newRow("missing variant, not ready") << true << false << "Missing" << false;
+    QTest::newRow("present variant, ready") << false << true << "Ready" << true;
+    QTest::newRow("present variant, not ready: dot only") << false << false << "Ready" << false;
   }
-  void pythonRowUsesItsOwnVersionOnlyProbe() {
+  void pythonRowShowsTheChecksVersionOnlyTest() {
     QFETCH(bool, missing);
-    QFETCH(QString, python);
+    QFETCH(bool, ready);
     QFETCH(QString, value);
     QFETCH(bool, ok);
     test::Sandbox sandbox;
-    if (python.isEmpty()) {
-      SystemTools tools = Tools();
-      tools.python3 = sandbox.path("tools/absent").toStdString();
-      SetTools(tools);
-    } else {
-      sandbox.setTool("python3", python.toStdString());
-    }
+    // A python3 that cannot run: the row comes from the report, not from a run.
+    SystemTools tools = Tools();
+    tools.python3 = sandbox.path("tools/absent").toStdString();
+    SetTools(tools);
     InstallerController controller;
+    controller.session().setPrerequisites({.missing = {}, .pythonReady = ready});
     std::unique_ptr<WelcomePage> page(controller.welcomePageMissing(missing));
     const QRectF parent = missing ? QRectF(36, 254, 668, 186) : QRectF(36, 268, 668, 184);
     Checker check(page.get());

@@ -1,6 +1,8 @@
 #include "window_support.h"
 
 #include <QFileDevice>
+#include <QFileInfo>
+#include <QTest>
 #include <QTextStream>
 
 #include "platform/bundle.h"
@@ -69,6 +71,21 @@ void WriteSparseFile(const QString& path, qint64 size, const QByteArray& head) {
 
 QList<QWidget*> PagesIn(QWidget* content) {
   return content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+}
+
+bool WriteExecutable(const QString& path, const QByteArray& text) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size()) {
+    return false;
+  }
+  return file.setPermissions(file.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeGroup |
+                             QFileDevice::ExeOther);
+}
+
+void LaunchChecked(InstallerController& controller) {
+  controller.applicationDidFinishLaunching();
+  QTRY_VERIFY_WITH_TIMEOUT(!controller.prerequisiteCheckRunning(), 10000);
 }
 
 }  // namespace vlmr::test

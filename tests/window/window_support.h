@@ -98,4 +98,11 @@ inline QString Isolated(const QString& name) {
 /// The pages now in the window's content.
 QList<QWidget*> PagesIn(QWidget* content);
 
+/// Writes `text` to an executable file at `path`, making its folder.
+bool WriteExecutable(const QString& path, const QByteArray& text);
+
+/// Launches `controller` (menu, window, prerequisite check) and waits until
+/// the check, which runs in the background, has answered with its page.
+void LaunchChecked(InstallerController& controller);
+
 }  // namespace vlmr::test

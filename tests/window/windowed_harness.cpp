@@ -24,10 +24,14 @@ int main(int argc, char** argv) {
   const QString installer = QString::fromLocal8Bit(argv[2]);
   return RunWindowedApplication(1, argv, [installer](InstallerController& controller) {
     controller.setFreeSpaceMeasure(test::PlentyOfRoom);
-    test::FindByText<ButtonBase>(test::CurrentPage(controller), "Continue")->click();
-    test::DropFile(test::CurrentPage(controller), installer);
     auto* poll = new QTimer(&controller);
-    QObject::connect(poll, &QTimer::timeout, [&controller, poll] {
+    QObject::connect(poll, &QTimer::timeout, [&controller, poll, installer] {
+      // The prerequisite check answers in the background: Continue once it has.
+      if (auto* next = test::FindByText<ButtonBase>(test::CurrentPage(controller), "Continue")) {
+        next->click();
+        test::DropFile(test::CurrentPage(controller), installer);
+        return;
+      }
       InstallerPage* page = test::PageOf<InstallerPage>(controller);
       if (page == nullptr || !page->buildButton()->isEnabled()) return;
       poll->stop();
