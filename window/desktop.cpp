@@ -5,6 +5,7 @@
 
 #include "pipeline/host.h"
 #include "platform/qt/desktop_services.h"
+#include "platform/queues.h"
 #include "platform/system_tools.h"
 
 namespace vlmr {
@@ -31,12 +32,18 @@ void LaunchAppBundle(const QString& appPath) {
 #ifdef Q_OS_MACOS
   OpenWithDesktop(appPath);
 #else
-  const QString executable = AppBundleExecutable(appPath);
-  if (!executable.isEmpty() &&
-      QProcess::startDetached(executable, {}, QFileInfo(executable).absolutePath())) {
-    return;
-  }
-  OpenWithDesktop(appPath);
+  // Reading the plist runs a tool: that waits in the background, and the
+  // start comes back to the main thread, where the desktop services live.
+  RunInBackground([appPath] {
+    const QString executable = AppBundleExecutable(appPath);
+    RunOnMain([appPath, executable] {
+      if (!executable.isEmpty() &&
+          QProcess::startDetached(executable, {}, QFileInfo(executable).absolutePath())) {
+        return;
+      }
+      OpenWithDesktop(appPath);
+    });
+  });
 #endif
 }
 

@@ -13,8 +13,8 @@ namespace vlmr {
 QString AppBundleExecutable(const QString& appPath);
 
 /// Starts the app bundle at `appPath`: on the Mac as the system launches
-/// apps; elsewhere its executable (AppBundleExecutable), or, when it has none,
-/// the bundle folder is opened instead.
+/// apps; elsewhere its executable (AppBundleExecutable, found in the
+/// background), or, when it has none, the bundle folder is opened instead.
 void LaunchAppBundle(const QString& appPath);
 
 }  // namespace vlmr

@@ -214,7 +214,7 @@ class DonePageTest : public QObject {
       QTRY_VERIFY(QFile::exists(sandbox.path("ran")));
       QVERIFY(opened.urls.isEmpty());
     } else {
-      QCOMPARE(opened.urls, QList<QUrl>{QUrl::fromLocalFile(app)});
+      QTRY_COMPARE(opened.urls, QList<QUrl>{QUrl::fromLocalFile(app)});
       QTest::qWait(200);
       QVERIFY(!QFile::exists(sandbox.path("ran")));
     }
