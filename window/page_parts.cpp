@@ -58,10 +58,11 @@ QString ShownName(const QString& name) {
   return QString::fromStdString(IsolatedName(name.toStdString()));
 }
 
-Label* AddStatusRowTo(QWidget* parent, double x, double y, const QString& label,
-                      const QString& value, bool ok) {
-  const DynColor amber = Dyn(Srgb(0.780, 0.506, 0.075), Srgb(0.949, 0.675, 0.224));
-  Label* dot = MakeLabel(QStringLiteral("●"), false, ok ? GreenDotColor() : amber, x, y, 18, 18, 12);
+namespace {
+
+Label* AddRowTo(QWidget* parent, double x, double y, const QString& label, const QString& value,
+                const DynColor& dotColor, bool ok) {
+  Label* dot = MakeLabel(QStringLiteral("●"), false, dotColor, x, y, 18, 18, 12);
   AddSubview(parent, dot);
   AttributedText text = RichText(label, LabelColor(), QFont::DemiBold, 13);
   AppendRich(text, QStringLiteral("  ") + value, SecondaryLabelColor(), QFont::Normal, 13);
@@ -74,6 +75,20 @@ Label* AddStatusRowTo(QWidget* parent, double x, double y, const QString& label,
   if (!ok) heard += QStringLiteral(", needs attention");
   GroupForAccessibility(row, heard, {dot});
   return row;
+}
+
+}  // namespace
+
+Label* AddStatusRowTo(QWidget* parent, double x, double y, const QString& label,
+                      const QString& value, bool ok) {
+  const DynColor amber = Dyn(Srgb(0.780, 0.506, 0.075), Srgb(0.949, 0.675, 0.224));
+  return AddRowTo(parent, x, y, label, value, ok ? GreenDotColor() : amber, ok);
+}
+
+Label* AddPendingRowTo(QWidget* parent, double x, double y, const QString& label,
+                       const QString& value) {
+  // Nothing needs attention yet: the reader hears the value alone.
+  return AddRowTo(parent, x, y, label, value, TertiaryLabelColor(), true);
 }
 
 }  // namespace vlmr

@@ -34,4 +34,8 @@ QString ShownName(const QString& name);
 Label* AddStatusRowTo(QWidget* parent, double x, double y, const QString& label,
                       const QString& value, bool ok);
 
+/// A checklist row whose verdict is not in yet: a grey dot and "label  value".
+Label* AddPendingRowTo(QWidget* parent, double x, double y, const QString& label,
+                       const QString& value);
+
 }  // namespace vlmr

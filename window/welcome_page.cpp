@@ -29,7 +29,7 @@ QString WelcomePage::defaultHint() {
 }
 
 QString WelcomePage::checkingText() {
-  return QStringLiteral("Checking for Apple's Command Line Tools and Python 3…");
+  return QStringLiteral("Checking…");
 }
 
 WelcomePage::WelcomePage(const WelcomeState& state) : PageView(QRectF(0, 0, 740, 630)) {
@@ -115,7 +115,9 @@ void WelcomePage::buildChecking() {
   auto* card = new PanelView(QRectF(36, 268, 668, 184));
   card->setFillColor(ChipColor());
   AddSubview(this, card);
-  AddSubview(card, MakeLabel(checkingText(), false, SecondaryLabelColor(), 22, 130, 624, 20, 14));
+  AddPendingRowTo(card, 22, 130, QString::fromUtf8(kToolsRow), checkingText());
+  AddPendingRowTo(card, 22, 92, QString::fromUtf8(kPythonRow), checkingText());
+  AddStatusRowTo(card, 22, 54, QString::fromUtf8(kMacRow), QString::fromUtf8(kSupported), true);
 }
 
 void WelcomePage::setRechecking() {

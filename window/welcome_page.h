@@ -35,7 +35,7 @@ class WelcomePage : public PageView {
   void setHint(const QString& text);
   /// The hint line's text; empty in the all-present variant.
   QString hint() const;
-  /// The sentence of the variant shown while the check runs.
+  /// The value of a checklist row while the check runs.
   static QString checkingText();
   /// A check was asked for again (missing variant): the hint says so and the
   /// two buttons wait for its verdict, which brings a new page.

@@ -101,7 +101,9 @@ class PageAccessTest : public QObject {
         << Builder([](InstallerController&) { return new WelcomePage({.checking = true}); })
         << QList<Expected>{
                {R::Heading, "One quick check first"},
-               {R::StaticText, "Checking for Apple's Command Line Tools and Python 3…"}};
+               {R::StaticText, "Xcode Command Line Tools: Checking…"},
+               {R::StaticText, "Python 3: Checking…"},
+               {R::StaticText, "Apple Silicon · macOS 15+: Supported"}};
     QTest::newRow("welcome, Python test failed") << Builder([](InstallerController&) {
       return new WelcomePage(WelcomeState{false, false});
     }) << QList<Expected>{{R::StaticText, "Python 3: Ready, needs attention"}};
