@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "base/paths.h"
+#include "base/text.h"
 #include "checks/installer_validation.h"
 #include "platform/bundle.h"
 #if defined(__APPLE__)
@@ -125,9 +126,7 @@ bool CheckBuildSpace(const std::vector<std::string>& folders, Error* error,
   if (!free || *free >= kBuildSpaceNeeded) return true;
   if (error != nullptr) {
     *error = Error{kInstallerErrorDomain, kNoRoom,
-                   "Only " + DistinctSizes(*free, kBuildSpaceNeeded).first +
-                       " free on this disk; the build needs about 5 GB. Free some space, then "
-                       "choose the installer again."};
+                   Format(kNoRoomToBuild, {DistinctSizes(*free, kBuildSpaceNeeded).first})};
   }
   return false;
 }
@@ -140,9 +139,7 @@ bool CheckMoveSpace(const std::string& appPath, const std::string& destination, 
   if (*free >= needed) return true;
   if (error != nullptr) {
     auto [freeText, neededText] = DistinctSizes(*free, needed);
-    *error = Error{kInstallerErrorDomain, kNoRoom,
-                   "Only " + freeText + " free on that disk; the app needs about " + neededText +
-                       ". Free some space, then choose Move to Applications again."};
+    *error = Error{kInstallerErrorDomain, kNoRoom, Format(kNoRoomToMove, {freeText, neededText})};
   }
   return false;
 }

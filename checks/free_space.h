@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/error.h"
+#include "base/translatable.h"
 
 namespace vlmr {
 
@@ -15,6 +16,17 @@ namespace vlmr {
 /// "about 5 GB" in the units `HumanSize` labels GB (2^30 bytes), so the figure
 /// shown and the figure tested agree.
 inline constexpr uint64_t kBuildSpaceNeeded = 5ull << 30;
+
+/// Refusal of a build on a disk without room; "%@" takes the free space.
+inline constexpr char kNoRoomToBuild[] = VLMR_TRANSLATABLE(
+    "FreeSpace",
+    "Only %@ free on this disk; the build needs about 5 GB. Free some space, then choose the "
+    "installer again.");
+/// Refusal of a move to a disk without room; "%@" take the free and the needed space.
+inline constexpr char kNoRoomToMove[] = VLMR_TRANSLATABLE(
+    "FreeSpace",
+    "Only %@ free on that disk; the app needs about %@. Free some space, then choose Move to "
+    "Applications again.");
 
 /// Measures the bytes an ordinary user may still write on the volume holding
 /// an existing `path`, or nothing when it cannot be measured.

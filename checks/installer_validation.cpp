@@ -8,6 +8,8 @@
 #include <utility>
 
 #include "base/paths.h"
+#include "base/text.h"
+#include "base/translatable.h"
 #include "checks/known_installers.h"
 #include "checks/near_miss.h"
 #include "checks/sha256.h"
@@ -18,13 +20,17 @@ namespace vlmr {
 
 namespace {
 
-constexpr char kUnreadable[] = "That file can't be read. Is it still on this Mac?";
-constexpr char kTooSmall[] =
-    "That file is too small to be the GOG installer (it should be about 560 MB).";
-constexpr char kNotExecutable[] = "That isn't a Windows installer (.exe) file.";
+constexpr char kUnreadable[] =
+    VLMR_TRANSLATABLE("InstallerValidation", "That file can't be read. Is it still on this Mac?");
+constexpr char kTooSmall[] = VLMR_TRANSLATABLE(
+    "InstallerValidation",
+    "That file is too small to be the GOG installer (it should be about 560 MB).");
+constexpr char kNotExecutable[] =
+    VLMR_TRANSLATABLE("InstallerValidation", "That isn't a Windows installer (.exe) file.");
 constexpr char kWrongFile[] =
-    "That doesn't look like the GOG SimCity 3000 Unlimited installer. Look for "
-    "setup_simcity_3000_unlimited_2.0.949(a)….exe in your GOG library.";
+    VLMR_TRANSLATABLE("InstallerValidation",
+                      "That doesn't look like the GOG SimCity 3000 Unlimited installer. Look for "
+                      "setup_simcity_3000_unlimited_2.0.949(a)….exe in your GOG library.");
 
 // The codes of the rejections.
 constexpr int kCodeUnreadable = 1;
@@ -99,9 +105,8 @@ std::string InstallerValidator::knownListPath() const {
   return knownListPath_ ? *knownListPath_ : JoinPath(ResourceDirectory(), kKnownInstallersList);
 }
 
-bool InstallerValidator::validateInstaller(const std::string& path,
-                                           InstallerAcceptance* accepted, Error* error,
-                                           const CancelToken& cancel) const {
+bool InstallerValidator::validateInstaller(const std::string& path, InstallerAcceptance* accepted,
+                                           Error* error, const CancelToken& cancel) const {
   auto reject = [error](int code, std::string sentence) {
     if (error != nullptr) *error = Error{kInstallerErrorDomain, code, std::move(sentence)};
     return false;
@@ -123,13 +128,8 @@ bool InstallerValidator::validateInstaller(const std::string& path,
   if (cancel.cancelled()) return reject(kCodeStopped, kCheckStopped);
   const bool known = IsKnownInstallerDigest(knownListPath(), digest);
   std::string sizeText = HumanSize(size);
-  if (known) return accept("GOG 2.0.949(a) installer · " + sizeText + " · ready to build", true);
-  if (NameMentionsGame(path)) {
-    return accept(sizeText +
-                      " · this build is not the known GOG 2.0.949(a) one, so the game "
-                      "files are checked after extraction",
-                  false);
-  }
+  if (known) return accept(Format(kKnownInstallerSummary, {sizeText}), true);
+  if (NameMentionsGame(path)) return accept(Format(kUnknownBuildSummary, {sizeText}), false);
   return reject(kCodeWrongFile, kWrongFile);
 }
 

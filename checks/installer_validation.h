@@ -7,6 +7,7 @@
 
 #include "base/cancel_token.h"
 #include "base/error.h"
+#include "base/translatable.h"
 
 namespace vlmr {
 
@@ -14,7 +15,17 @@ namespace vlmr {
 inline constexpr uint64_t kMinimumInstallerSize = 52428800;
 
 /// The message of a check stopped before its end.
-inline constexpr char kCheckStopped[] = "The check was stopped.";
+inline constexpr char kCheckStopped[] =
+    VLMR_TRANSLATABLE("InstallerValidation", "The check was stopped.");
+/// The summary of the known installer; "%@" takes its size.
+inline constexpr char kKnownInstallerSummary[] =
+    VLMR_TRANSLATABLE("InstallerValidation", "GOG 2.0.949(a) installer · %@ · ready to build");
+/// The summary of an installer whose name tells the game but whose build is
+/// not the known one; "%@" takes its size.
+inline constexpr char kUnknownBuildSummary[] = VLMR_TRANSLATABLE(
+    "InstallerValidation",
+    "%@ · this build is not the known GOG 2.0.949(a) one, so the game files are checked after "
+    "extraction");
 
 /// What validation found out about a usable installer.
 struct InstallerAcceptance {

@@ -8,6 +8,7 @@
 #include <initializer_list>
 
 #include "base/paths.h"
+#include "base/translatable.h"
 #include "platform/bundle.h"
 
 namespace vlmr {
@@ -121,13 +122,17 @@ std::optional<std::string> NearMissSentence(NearMiss kind) {
     case NearMiss::None:
       return std::nullopt;
     case NearMiss::UnfinishedDownload:
-      return "That download hasn't finished yet. Wait for it, then try again.";
+      return VLMR_TRANSLATABLE("NearMiss",
+                               "That download hasn't finished yet. Wait for it, then try again.");
     case NearMiss::MacInstaller:
-      return "That's a Mac installer. This needs the Windows offline installer from GOG.";
+      return VLMR_TRANSLATABLE(
+          "NearMiss", "That's a Mac installer. This needs the Windows offline installer from GOG.");
     case NearMiss::Archive:
-      return "That's an archive. Open it and use the installer (.exe) inside.";
+      return VLMR_TRANSLATABLE("NearMiss",
+                               "That's an archive. Open it and use the installer (.exe) inside.");
     case NearMiss::DataPart:
-      return "That's a data part of the installer. Use the .exe beside it.";
+      return VLMR_TRANSLATABLE("NearMiss",
+                               "That's a data part of the installer. Use the .exe beside it.");
   }
   return std::nullopt;
 }

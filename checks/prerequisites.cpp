@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/files.h"
+#include "base/translatable.h"
 #include "pipeline/host.h"
 #include "pipeline/installer_log.h"
 #include "platform/process.h"
@@ -45,14 +46,19 @@ int RunOnOwnStreams(const std::string& tool, const std::vector<std::string>& arg
 std::string_view InstallHintText(InstallRequestOutcome outcome) {
   switch (outcome) {
     case InstallRequestOutcome::PromptShown:
-      return "Follow Apple's prompt, then choose Check again when it finishes.";
+      return VLMR_TRANSLATABLE("Prerequisites",
+                               "Follow Apple's prompt, then choose Check again when it finishes.");
     case InstallRequestOutcome::AlreadyUnderway:
-      return "Apple says the tools may already be installed or being installed. Choose Check "
-             "again.";
+      return VLMR_TRANSLATABLE(
+          "Prerequisites",
+          "Apple says the tools may already be installed or being installed. Choose Check "
+          "again.");
     case InstallRequestOutcome::NotStarted:
       break;
   }
-  return "macOS could not open the installation. Run xcode-select --install in Terminal.";
+  return VLMR_TRANSLATABLE(
+      "Prerequisites",
+      "macOS could not open the installation. Run xcode-select --install in Terminal.");
 }
 
 bool PrerequisiteProbe::hasCommandLineTools() const {

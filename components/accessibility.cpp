@@ -2,6 +2,7 @@
 
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QVariant>
 #include <cmath>
 
@@ -62,7 +63,8 @@ class LabelAccessible : public ViewAccessible {
 
 class ProgressBarAccessible : public ViewAccessible, public QAccessibleValueInterface {
  public:
-  explicit ProgressBarAccessible(ProgressBar* bar) : ViewAccessible(bar, QAccessible::ProgressBar) {}
+  explicit ProgressBarAccessible(ProgressBar* bar)
+      : ViewAccessible(bar, QAccessible::ProgressBar) {}
 
   void* interface_cast(QAccessible::InterfaceType type) override {
     if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
@@ -92,17 +94,18 @@ class ProgressBarAccessible : public ViewAccessible, public QAccessibleValueInte
 QString StateInWords(std::int64_t state) {
   switch (state) {
     case StageStateDone:
-      return QStringLiteral("done");
+      return QCoreApplication::translate("Accessibility", "done");
     case StageStateActive:
-      return QStringLiteral("in progress");
+      return QCoreApplication::translate("Accessibility", "in progress");
     default:
-      return QStringLiteral("not started");
+      return QCoreApplication::translate("Accessibility", "not started");
   }
 }
 
 class StagePillAccessible : public ViewAccessible {
  public:
-  explicit StagePillAccessible(StagePillView* pill) : ViewAccessible(pill, QAccessible::StaticText) {}
+  explicit StagePillAccessible(StagePillView* pill)
+      : ViewAccessible(pill, QAccessible::StaticText) {}
   QAccessible::State state() const override {
     QAccessible::State s = ViewAccessible::state();
     s.readOnly = true;
@@ -112,7 +115,8 @@ class StagePillAccessible : public ViewAccessible {
 
  protected:
   QString contentName() const override {
-    return pill()->stageName() + QStringLiteral(": ") + StateInWords(pill()->stageState());
+    return QCoreApplication::translate("Accessibility", "%1: %2")
+        .arg(pill()->stageName(), StateInWords(pill()->stageState()));
   }
 
  private:
@@ -204,11 +208,13 @@ bool IsAccessiblyHidden(const QWidget* widget) {
 
 QString SpokenKeys(const QString& keys) {
   QString spoken = keys;
-  spoken.replace(QStringLiteral("⌘"), QStringLiteral("Command"));
-  spoken.replace(QStringLiteral("⌥"), QStringLiteral("Option"));
-  spoken.replace(QStringLiteral("⇧"), QStringLiteral("Shift"));
-  spoken.replace(QStringLiteral("–"), QStringLiteral(" to "));
-  spoken.replace(QStringLiteral("Command ,"), QStringLiteral("Command comma"));
+  const QString command = QCoreApplication::translate("Accessibility", "Command");
+  spoken.replace(QStringLiteral("⌘"), command);
+  spoken.replace(QStringLiteral("⌥"), QCoreApplication::translate("Accessibility", "Option"));
+  spoken.replace(QStringLiteral("⇧"), QCoreApplication::translate("Accessibility", "Shift"));
+  spoken.replace(QStringLiteral("–"), QCoreApplication::translate("Accessibility", " to "));
+  spoken.replace(command + QStringLiteral(" ,"),
+                 QCoreApplication::translate("Accessibility", "Command comma"));
   return spoken;
 }
 

@@ -1,5 +1,7 @@
 #include "components/button_base.h"
 
+#include "components/fonts.h"
+
 #include <QFocusEvent>
 #include <QKeySequence>
 #include <QShortcut>
@@ -58,6 +60,11 @@ bool ButtonBase::focusNextPrevChild(bool next) {
 void ButtonBase::focusOutEvent(QFocusEvent* event) {
   keyboardFocus_.focusOut(event->reason());
   QAbstractButton::focusOutEvent(event);
+}
+
+bool ButtonBase::titleFits() const {
+  const double room = titleArea().width() - 2 * titleInset();
+  return MeasureText(text(), FittingFont(text(), titleFont(), room)).width() <= room;
 }
 
 }  // namespace vlmr

@@ -32,7 +32,16 @@ class ButtonBase : public QAbstractButton {
   /// Whether the focus ring shows: the button has the focus and it came from the keyboard.
   bool showsFocusRing() const { return hasFocus() && keyboardFocus_.fromKeyboard(); }
 
+  /// Whether the title fits inside the button's shape, set smaller if it must be (down to
+  /// kMinimumTextScale): a translation that does not is to be rewritten shorter.
+  bool titleFits() const;
+
  protected:
+  /// The title's font, area and the room it keeps from the area's sides.
+  virtual QFont titleFont() const { return font(); }
+  virtual QRectF titleArea() const { return QRectF(rect()); }
+  virtual double titleInset() const { return 4; }
+
   /// Draws the focus ring around the rounded rectangle `shape` while showsFocusRing().
   void drawFocusRing(QPainter& painter, const QRectF& shape, double radius) const;
   void focusInEvent(QFocusEvent* event) override;

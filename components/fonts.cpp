@@ -3,9 +3,9 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QScreen>
-#include <QPainter>
 #include <QList>
+#include <QPainter>
+#include <QScreen>
 #include <cmath>
 
 namespace vlmr {
@@ -129,9 +129,36 @@ void DrawLine(QPainter& painter, QPointF topLeft, const QString& text, const QFo
 
 }  // namespace
 
+QList<double> ShrinkingSizes(double size) {
+  QList<double> sizes = {size};
+  // Whole and half points only: the layout's scale factor (TextScaleFor) stays small.
+  for (double next = std::floor(size * 2 - 0.5) / 2; next >= size * kMinimumTextScale - 1e-9;
+       next -= 0.5) {
+    sizes << next;
+  }
+  return sizes;
+}
+
+QFont ResizedFont(const QFont& font, double size) {
+  QFont resized = font;
+  SetSize(resized, size);
+  return resized;
+}
+
+QFont FittingFont(const QString& text, const QFont& font, double width) {
+  if (MeasureText(text, font).width() <= width) return font;
+  for (double size : ShrinkingSizes(PixelSizeOf(font))) {
+    const QFont smaller = ResizedFont(font, size);
+    if (MeasureText(text, smaller).width() <= width) return smaller;
+  }
+  return font;
+}
+
 void DrawCentredText(QPainter& painter, const QRectF& bounds, const QString& text,
-                     const QFont& font, const QColor& color) {
+                     const QFont& requested, const QColor& color, double inset) {
   if (text.isEmpty()) return;
+  const QFont font =
+      inset > 0 ? FittingFont(text, requested, bounds.width() - 2 * inset) : requested;
   const QSizeF size = MeasureText(text, font);
   const double left = bounds.x() + bounds.width() * 0.5 - size.width() * 0.5;
   const double top = bounds.y() + bounds.height() * 0.5 - size.height() * 0.5;

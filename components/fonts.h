@@ -36,10 +36,26 @@ int TextScaleFor(const QList<double>& pixelSizes);
 /// `font` at `factor` times its pixel size, a whole number of pixels.
 QFont ScaledFont(const QFont& font, int factor);
 
+/// The smallest a text is set to make it fit its frame, as a share of its size: a
+/// translation longer than the English the frame was made for shrinks this far at most.
+inline constexpr double kMinimumTextScale = 0.7;
+
+/// The sizes a text of `size` points may take to fit its frame, largest first: `size`, then
+/// half a point less at a time down to kMinimumTextScale of it.
+QList<double> ShrinkingSizes(double size);
+
+/// `font` at `size` pixels.
+QFont ResizedFont(const QFont& font, double size);
+
+/// `font` as large as it may be, down to kMinimumTextScale of its size, for `text` to fit
+/// on one line of `width`; `font` itself when the text fits or cannot fit even then.
+QFont FittingFont(const QString& text, const QFont& font, double width);
+
 /// Draws `text` in `font` and `color` with its measured box (advance width, line height)
-/// centred in `bounds` (Qt coordinates). The text is neither clipped nor truncated.
+/// centred in `bounds` (Qt coordinates). A text wider than `bounds` less `inset` on each side
+/// is set smaller (FittingFont); it is never clipped or truncated.
 void DrawCentredText(QPainter& painter, const QRectF& bounds, const QString& text,
-                     const QFont& font, const QColor& color);
+                     const QFont& font, const QColor& color, double inset = 0);
 
 /// Draws `text` on one line whose line box has its lower-left corner `bottom` points above the
 /// bottom of the painter's widget of height `viewHeight`, at `x` (bottom-left based anchor).

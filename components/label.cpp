@@ -122,7 +122,11 @@ Label::Lines Label::layOut(QTextLayout& layout, double width, double maxHeight, 
     const double lineHeight = line.height() / factor;
     // A line that would end below the frame is not drawn at all, as in a text field: no
     // sliver of it shows. The first line is drawn whatever the frame.
-    if (lines.count > 0 && lines.height + lineHeight > maxHeight + kFitTolerance) break;
+    if (lines.count > 0 && lines.height + lineHeight > maxHeight + kFitTolerance) {
+      // Laid out but not drawn: it goes below the frame, where the clip hides it.
+      line.setPosition(QPointF(kPadding, (maxHeight + lineHeight) * factor));
+      break;
+    }
     line.setPosition(QPointF(kPadding, lines.height) * factor);
     lines.height += lineHeight;
     ++lines.count;
@@ -182,26 +186,65 @@ QList<QTextLayout::FormatRange> RunFormats(const AttributedText& runs, const QWi
 
 int Label::lineCountForWidth(double width) const {
   if (runs_.empty() || text().isEmpty()) return 0;
-  return measure(width, std::numeric_limits<double>::infinity()).count;
+  return measure(runs_, width, std::numeric_limits<double>::infinity()).count;
 }
 
 double Label::textHeightForWidth(double width) const {
   if (runs_.empty() || text().isEmpty()) return 0;
-  return measure(width, std::numeric_limits<double>::infinity()).height;
+  return measure(runs_, width, std::numeric_limits<double>::infinity()).height;
 }
 
 int Label::visibleLineCount() const {
   if (runs_.empty() || text().isEmpty()) return 0;
-  return measure(width(), height()).count;
+  return measure(fittingRuns(), width(), height()).count;
 }
 
-Label::Lines Label::measure(double width, double maxHeight) const {
-  const int factor = TextScaleOf(runs_);
-  QTextLayout layout(text(), ScaledFont(runs_.front().font(), factor));
-  QList<QTextLayout::FormatRange> formats = RunFormats(runs_, nullptr, factor);
+bool Label::fitsFrame() const {
+  bool fit = true;
+  fittingRuns(&fit);
+  return fit;
+}
+
+double Label::drawnScale() const {
+  if (runs_.empty()) return 1;
+  return fittingRuns().front().size / runs_.front().size;
+}
+
+Label::Lines Label::measure(const AttributedText& runs, double width, double maxHeight) const {
+  const int factor = TextScaleOf(runs);
+  QString all;
+  for (const TextRun& run : runs) all += run.text;
+  QTextLayout layout(all, ScaledFont(runs.front().font(), factor));
+  QList<QTextLayout::FormatRange> formats = RunFormats(runs, nullptr, factor);
   KeepBidiControlsInTheirFont(layout.text(), formats);
   layout.setFormats(formats);
   return layOut(layout, width, maxHeight, factor);
+}
+
+bool Label::fits(const AttributedText& runs) const {
+  if (lineBreakMode_ == LineBreakMode::WordWrap) {
+    const double unbounded = std::numeric_limits<double>::infinity();
+    return measure(runs, width(), height()).count == measure(runs, width(), unbounded).count;
+  }
+  if (ElideModeFor(lineBreakMode_) != Qt::ElideNone) return true;
+  double wide = 0;
+  for (const TextRun& run : runs) wide += MeasureText(run.text, run.font()).width();
+  return wide <= std::max(0.0, width() - 2 * kPadding) + kFitTolerance;
+}
+
+AttributedText Label::fittingRuns(bool* fit) const {
+  if (fit != nullptr) *fit = true;
+  if (runs_.empty() || text().isEmpty() || fits(runs_)) return runs_;
+  double largest = 0;
+  for (const TextRun& run : runs_) largest = std::max(largest, run.size);
+  for (double size : ShrinkingSizes(largest)) {
+    // Every run shrinks by the same share, to whole or half points.
+    AttributedText smaller = runs_;
+    for (TextRun& run : smaller) run.size = std::floor(run.size * size / largest * 2) / 2;
+    if (fits(smaller)) return smaller;
+  }
+  if (fit != nullptr) *fit = false;
+  return runs_;
 }
 
 void Label::paintEvent(QPaintEvent*) {
@@ -210,10 +253,12 @@ void Label::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
 
+  // A text longer than its frame was made for (a translation) is set smaller to fit.
+  const AttributedText runs = fittingRuns();
   QString text = this->text();
   QList<QTextLayout::FormatRange> formats;
-  const int factor = TextScaleOf(runs_);
-  const QFont firstFont = ScaledFont(runs_.front().font(), factor);
+  const int factor = TextScaleOf(runs);
+  const QFont firstFont = ScaledFont(runs.front().font(), factor);
   const bool singleLine = lineBreakMode_ != LineBreakMode::WordWrap;
   if (singleLine && ElideModeFor(lineBreakMode_) != Qt::ElideNone) {
     // Truncation works on the whole text in the first run's style.
@@ -222,10 +267,10 @@ void Label::paintEvent(QPaintEvent*) {
     text = metrics.elidedText(text, ElideModeFor(lineBreakMode_), lineWidth);
     QTextCharFormat format;
     format.setFont(firstFont);
-    format.setForeground(runs_.front().color.resolve(this));
+    format.setForeground(runs.front().color.resolve(this));
     formats.append({0, static_cast<int>(text.size()), format});
   } else {
-    formats = RunFormats(runs_, this, factor);
+    formats = RunFormats(runs, this, factor);
   }
   KeepBidiControlsInTheirFont(text, formats);
 

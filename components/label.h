@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QFont>
-#include <QTextLayout>
 #include <QString>
+#include <QTextLayout>
 #include <QWidget>
 #include <vector>
 
@@ -83,6 +83,14 @@ class Label : public QWidget {
   /// How many lines are drawn in the current frame: those that fit whole, at least one.
   int visibleLineCount() const;
 
+  /// Whether the whole text fits the frame, set smaller where it must be (down to
+  /// kMinimumTextScale of its size): a text that wraps onto more lines than the frame holds,
+  /// or a single line wider than the frame, is set smaller until it fits. Truncating modes
+  /// always fit: they cut on purpose.
+  bool fitsFrame() const;
+  /// The share of its size the text is drawn at: 1, or less where it had to shrink.
+  double drawnScale() const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 
@@ -94,8 +102,12 @@ class Label : public QWidget {
   // Lays the text out at `width` in `layout`, whose fonts are `factor` times larger, stopping
   // after the last line that ends within `maxHeight`; the first line is always laid out.
   Lines layOut(QTextLayout& layout, double width, double maxHeight, int factor) const;
-  // The lines of the text at `width` within `maxHeight`, measured without drawing.
-  Lines measure(double width, double maxHeight) const;
+  // The lines of `runs` at `width` within `maxHeight`, measured without drawing.
+  Lines measure(const AttributedText& runs, double width, double maxHeight) const;
+  // Whether `runs` fit the frame whole.
+  bool fits(const AttributedText& runs) const;
+  // The runs as drawn: as set, or set smaller to fit the frame; and whether they fit.
+  AttributedText fittingRuns(bool* fit = nullptr) const;
   void announceTextChange(const QString& before);
 
   AttributedText runs_;

@@ -27,7 +27,7 @@ LogView::LogView(const QRectF& frame, QWidget* parent) : QPlainTextEdit(parent) 
   setViewportMargins(8, 0, 8, 0);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   new OverlayScrollBar(this);
-  setAccessibleName(QStringLiteral("Build log"));
+  setAccessibleName(tr("Build log"));
   // The log itself holds the text; the viewport it draws in is nothing to read.
   HideFromAccessibility(viewport());
 

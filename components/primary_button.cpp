@@ -29,8 +29,11 @@ void PrimaryButton::paintEvent(QPaintEvent*) {
   drawFocusRing(painter, bounds.adjusted(0.5, 0.5, -0.5, -0.5), 8);
 
   const DynColor titleColor = enabled ? WhiteColor() : ControlTextColor();
-  DrawCentredText(painter, bounds, text(), SystemFont(13, QFont::DemiBold),
-                  titleColor.resolve(this));
+  DrawCentredText(painter, bounds, text(), titleFont(), titleColor.resolve(this), titleInset());
+}
+
+QFont PrimaryButton::titleFont() const {
+  return SystemFont(13, QFont::DemiBold);
 }
 
 }  // namespace vlmr

@@ -17,6 +17,8 @@ class PrimaryButton : public ButtonBase {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  QFont titleFont() const override;
+  double titleInset() const override { return 8; }
 };
 
 }  // namespace vlmr

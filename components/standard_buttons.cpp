@@ -52,10 +52,7 @@ QSize PushButton::sizeHint() const {
 void PushButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  // The bezel keeps the platform's height and sits in the middle of a taller frame, with the
-  // frame's usual 6-point margin on the left and right.
-  const double h = std::min<double>(kBezelHeight, height() - 2);
-  const QRectF bezel(6, (height() - h) / 2.0, std::max(0, width() - 12), h);
+  const QRectF bezel = titleArea();
   const double radius = 6;
   const double opacity = isEnabled() ? 1.0 : 0.5;
 
@@ -80,7 +77,14 @@ void PushButton::paintEvent(QPaintEvent*) {
   drawFocusRing(painter, bezel, radius);
 
   const DynColor titleColor = isEnabled() ? ControlTextColor() : DisabledControlTextColor();
-  DrawCentredText(painter, bezel, text(), font(), titleColor.resolve(this));
+  DrawCentredText(painter, bezel, text(), font(), titleColor.resolve(this), titleInset());
+}
+
+QRectF PushButton::titleArea() const {
+  // The bezel keeps the platform's height and sits in the middle of a taller frame, with the
+  // frame's usual 6-point margin on the left and right.
+  const double h = std::min<double>(kBezelHeight, height() - 2);
+  return QRectF(6, (height() - h) / 2.0, std::max(0, width() - 12), h);
 }
 
 TintedButton::TintedButton(const QString& title, const DynColor& tint, QWidget* parent)
@@ -107,14 +111,19 @@ QSize BadgeButton::sizeHint() const {
 void BadgeButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  const double h = std::min<double>(height() - 2, 20);
-  const QRectF capsule(0.5, (height() - h) / 2.0, width() - 1.0, h);
+  const QRectF capsule = titleArea();
+  const double h = capsule.height();
   QPainterPath body;
   body.addRoundedRect(capsule, h / 2.0, h / 2.0);
   painter.fillPath(body, (isDown() ? BadgePressedFill() : BadgeFill()).resolve(this));
   drawFocusRing(painter, capsule, h / 2.0);
 
-  DrawCentredText(painter, capsule, text(), font(), titleColor());
+  DrawCentredText(painter, capsule, text(), font(), titleColor(), titleInset());
+}
+
+QRectF BadgeButton::titleArea() const {
+  const double h = std::min<double>(height() - 2, 20);
+  return QRectF(0.5, (height() - h) / 2.0, width() - 1.0, h);
 }
 
 BorderlessButton::BorderlessButton(const QString& title, QWidget* parent)
@@ -131,7 +140,7 @@ void BorderlessButton::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::Antialiasing);
   QColor color = titleColor();
   if (isDown()) color = WithAlpha(color, color.alphaF() * 0.55);
-  DrawCentredText(painter, rect(), text(), font(), color);
+  DrawCentredText(painter, rect(), text(), font(), color, titleInset());
   drawFocusRing(painter, QRectF(rect()).adjusted(2, 2, -2, -2), 4);
 }
 

@@ -25,6 +25,8 @@ class PushButton : public ButtonBase {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  QRectF titleArea() const override;
+  double titleInset() const override { return 6; }
 };
 
 /// A button whose title is drawn in a content tint the page may set.
@@ -58,6 +60,8 @@ class BadgeButton : public TintedButton {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  QRectF titleArea() const override;
+  double titleInset() const override { return 6; }
 };
 
 /// A borderless button: only its title, in the content tint (controlTextColor unless set),
@@ -72,6 +76,7 @@ class BorderlessButton : public TintedButton {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  double titleInset() const override { return 2; }
 };
 
 }  // namespace vlmr

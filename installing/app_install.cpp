@@ -12,6 +12,7 @@
 #include "base/files.h"
 #include "base/paths.h"
 #include "base/text.h"
+#include "base/translatable.h"
 #include "pipeline/host.h"
 #include "platform/queues.h"
 #include "platform/system_tools.h"
@@ -136,19 +137,21 @@ bool SwapIntoPlace(const std::string& replacement, const std::string& existing, 
   };
   if (method == SwapMethod::System) {
     if (SystemSwap(replacement, existing)) return true;
-    if (errno != ENOTSUP) return systemError("Could not exchange the two items.");
+    if (errno != ENOTSUP)
+      return systemError(VLMR_TRANSLATABLE("Installing", "Could not exchange the two items."));
   }
   // No exchange in one step: the existing item goes aside under a third
   // name, so that at every moment one of the two is at `existing` or can be
   // brought back there.
   const std::string aside = replacement + ".previous";
   RemoveItem(aside);
-  if (!MoveIntoPlace(existing, aside)) return systemError("Could not move the item aside.");
+  if (!MoveIntoPlace(existing, aside))
+    return systemError(VLMR_TRANSLATABLE("Installing", "Could not move the item aside."));
   if (!MoveIntoPlace(replacement, existing)) {
     const int failure = errno;
     (void)MoveIntoPlace(aside, existing);
     errno = failure;
-    return systemError("Could not move the new item into place.");
+    return systemError(VLMR_TRANSLATABLE("Installing", "Could not move the new item into place."));
   }
   // `replacement` was just vacated; should this fail, the earlier item stays aside.
   (void)MoveIntoPlace(aside, replacement);
@@ -173,16 +176,14 @@ bool AppInstaller::installBuiltAppFrom(const std::string& source, const std::str
           &identifier);
     }
     if (Trimmed(identifier) != kGameBundleIdentifier) {
-      return Fail(error, UserError(kNotOurs, IsolatedName(destination) +
-                                                 " already exists and wasn't made by this "
-                                                 "installer. Move or rename it first."));
+      return Fail(error,
+                  UserError(kNotOurs, Format(kNotOursSentence, {IsolatedName(destination)})));
     }
     // Found out before copying: the earlier copy stays until the new one is
     // in place, and then it must go.
     if (!TreeIsRemovable(destination)) {
-      return Fail(error,
-                  UserError(kNotReplaceable, IsolatedName(destination) +
-                                                 " couldn't be replaced. Check its permissions."));
+      return Fail(error, UserError(kNotReplaceable,
+                                   Format(kNotReplaceableSentence, {IsolatedName(destination)})));
     }
   }
 
@@ -194,13 +195,17 @@ bool AppInstaller::installBuiltAppFrom(const std::string& source, const std::str
   const std::string& ditto = Tools().ditto;
   if (ditto.empty() || RunCapturing(ditto, AppCopyArguments(source, temporary)) != 0) {
     RemoveItem(temporary);
-    return Fail(error, UserError(kCopyFailed, "Copying the app failed. Is the disk full?"));
+    return Fail(error, UserError(kCopyFailed,
+                                 VLMR_TRANSLATABLE("Installing",
+                                                   "Copying the app failed. Is the disk full?")));
   }
   if (!replacing) {
     if (!MoveIntoPlace(temporary, destination)) {
       RemoveItem(temporary);
       return Fail(error,
-                  UserError(kNotPutInPlace, "The app was copied but couldn't be put in place."));
+                  UserError(kNotPutInPlace,
+                            VLMR_TRANSLATABLE("Installing",
+                                              "The app was copied but couldn't be put in place.")));
     }
     return true;
   }
@@ -209,7 +214,9 @@ bool AppInstaller::installBuiltAppFrom(const std::string& source, const std::str
   if (!SwapIntoPlace(temporary, destination)) {
     RemoveItem(temporary);
     return Fail(error,
-                UserError(kNotPutInPlace, "The app was copied but couldn't be put in place."));
+                UserError(kNotPutInPlace,
+                          VLMR_TRANSLATABLE("Installing",
+                                            "The app was copied but couldn't be put in place.")));
   }
   RemoveItem(temporary);
   RemoveItem(temporary + ".previous");

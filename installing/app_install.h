@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/error.h"
+#include "base/translatable.h"
 #include "checks/free_space.h"
 
 namespace vlmr {
@@ -19,6 +20,13 @@ inline constexpr char kAppBundleName[] = "Velmora 3000.app";
 inline constexpr char kGameBundleIdentifier[] = VLMR_GAME_BUNDLE_ID;
 /// The system-wide Applications folder.
 inline constexpr char kSystemApplicationsFolder[] = "/Applications";
+
+/// Refusal of a destination that holds something else; "%@" takes its path.
+inline constexpr char kNotOursSentence[] = VLMR_TRANSLATABLE(
+    "Installing", "%@ already exists and wasn't made by this installer. Move or rename it first.");
+/// Refusal of an earlier copy that cannot be removed; "%@" takes its path.
+inline constexpr char kNotReplaceableSentence[] =
+    VLMR_TRANSLATABLE("Installing", "%@ couldn't be replaced. Check its permissions.");
 
 /// The two app paths the done page acts on. At most one is set at a time; a
 /// successful move turns the built app into the installed one.

@@ -12,6 +12,8 @@
 
 #include "base/files.h"
 #include "base/paths.h"
+#include "base/text.h"
+#include "checks/installer_validation.h"
 #include "components/appearance.h"
 #include "components/surfaces.h"
 #include "modes/options.h"
@@ -20,6 +22,7 @@
 #include "platform/qt/qt_main_queue.h"
 #include "platform/queues.h"
 #include "window/installer_controller.h"
+#include "window/localization.h"
 
 namespace vlmr {
 namespace {
@@ -33,16 +36,19 @@ struct SnapshotPage {
 };
 
 // The six pages with their sample data, in the order the files are written.
+// The error page's sample title.
+constexpr char kSampleErrorTitle[] =
+    QT_TRANSLATE_NOOP("Snapshot", "That doesn't look like the GOG offline installer.");
+
 const std::vector<SnapshotPage>& SnapshotPages() {
   static const std::vector<SnapshotPage> pages = {
       {"welcome", [](InstallerController& c) { return c.welcomePageMissing(false); }},
       {"missing", [](InstallerController& c) { return c.welcomePageMissing(true); }},
       {"drop",
        [](InstallerController& c) {
-         return c.dropPageWithName(
-             QStringLiteral("setup_simcity_3000_unlimited_2.0.949(a).exe"),
-             QStringLiteral("650 MB"),
-             QStringLiteral("GOG 2.0.949(a) installer · 650 MB · ready to build"), true);
+         return c.dropPageWithName(QStringLiteral("setup_simcity_3000_unlimited_2.0.949(a).exe"),
+                                   LocalizedSize(QStringLiteral("650 MB")),
+                                   Localized(Format(kKnownInstallerSummary, {"650 MB"})), true);
        }},
       {"building",
        [](InstallerController& c) {
@@ -57,9 +63,8 @@ const std::vector<SnapshotPage>& SnapshotPages() {
        }},
       {"error",
        [](InstallerController& c) {
-         return c.errorPageTitle(
-             QStringLiteral("That doesn't look like the GOG offline installer."),
-             QString::fromUtf8(kChooseTheRightRelease));
+         return c.errorPageTitle(QCoreApplication::translate("Snapshot", kSampleErrorTitle),
+                                 ErrorPage::tr(kChooseTheRightRelease));
        }},
   };
   return pages;
@@ -107,14 +112,31 @@ bool WritePng(const QImage& image, const std::string& path) {
 int RunSnapshots(int argc, char** argv, const std::vector<std::string>& arguments) {
   const std::optional<std::string> value = ValueForOption(arguments, "--snapshot");
   if (!value || value->empty()) {
-    PrintError("usage: VelmoraInstaller --snapshot <dir>\n");
+    PrintError("usage: VelmoraInstaller --snapshot <dir> [--language <code>]\n");
     return 2;
+  }
+  // English unless asked: the snapshots are the pages as the description draws them.
+  std::string language = "en";
+  if (HasArgument(arguments, "--language")) {
+    const std::optional<std::string> code = ValueForOption(arguments, "--language");
+    QStringList known = QStringList{QStringLiteral("en")} + ShippedLanguages();
+    known << QString::fromLatin1(kPseudoLanguage);
+    if (!code || !known.contains(QString::fromStdString(*code))) {
+      PrintError("--language takes one of: " + known.join(QStringLiteral(", ")).toStdString() +
+                 ".\n");
+      return 2;
+    }
+    language = *code;
   }
   const std::string directory = ExpandPath(*value);
   CreateDirectories(directory);  // a failure shows up as failed files
 
   PreferOffscreenPlatform(argc, argv);
   QApplication app(argc, argv);
+  if (!InstallLanguage(QString::fromStdString(language), BundledCatalogueDir())) {
+    PrintError("The " + language + " catalogue is missing from the bundle.\n");
+    return 1;
+  }
   // Bound so page code may queue work; the loop never runs, so none of it does.
   static QtMainQueue mainQueue;
   SetMainQueue(&mainQueue);

@@ -3,6 +3,7 @@
 #include <signal.h>
 
 #include <QApplication>
+#include <QLocale>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <memory>
@@ -14,6 +15,7 @@
 #include "platform/queues.h"
 #include "platform/signal_relay.h"
 #include "window/installer_controller.h"
+#include "window/localization.h"
 #include "window/open_file.h"
 
 namespace vlmr {
@@ -57,6 +59,8 @@ int RunWindowedApplication(int argc, char** argv,
   SignalRelay relay({SIGTERM, SIGHUP, SIGINT});
   QApplication app(argc, argv);
   QApplication::setApplicationVersion(QStringLiteral(VLMR_APP_VERSION));
+  // The first of the user's preferred languages that we ship, else English.
+  InstallLanguage(ChooseLanguage(QLocale::system().uiLanguages()), BundledCatalogueDir());
   SetMainQueue(mainQueue);
   std::unique_ptr<QSocketNotifier> signalNotifier;
   if (relay.descriptor() >= 0) {

@@ -10,8 +10,8 @@
 #include <cmath>
 #include <numeric>
 
-#include "base/paths.h"
 #include "base/files.h"
+#include "base/paths.h"
 #include "platform/app_folders.h"
 #include "platform/bundle.h"
 #include "platform/queues.h"
@@ -178,8 +178,10 @@ std::optional<std::string> RemainingText(const std::optional<BuildTimings>& last
   if (current < 0 && -current > after) return std::nullopt;
   const double remaining = std::max(0.0, current) + after;
   if (remaining > kLongestEstimate) return std::nullopt;
-  if (remaining < 60) return "less than a minute left";
-  return "about " + std::to_string(std::llround(remaining / 60)) + " min left";
+  if (remaining < 60) return kLessThanAMinuteLeft;
+  std::string text = kMinutesLeft;
+  text.replace(text.find("%n"), 2, std::to_string(std::llround(remaining / 60)));
+  return text;
 }
 
 std::string BuildFinishedText(double seconds) {

@@ -7,7 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "base/translatable.h"
+
 namespace vlmr {
+
+/// The estimate beside the build clock under a minute.
+inline constexpr char kLessThanAMinuteLeft[] =
+    VLMR_TRANSLATABLE("BuildTimings", "less than a minute left");
+/// The estimate beside the build clock; "%n" takes the whole minutes.
+inline constexpr char kMinutesLeft[] = VLMR_TRANSLATABLE_N("BuildTimings", "about %n min left");
 
 /// How long each stage of one build took: entry i is stage i + 1, in seconds.
 struct BuildTimings {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/error.h"
+#include "base/translatable.h"
 #include "pipeline/build_request.h"
 #include "pipeline/script_task.h"
 #include "platform/file_lock.h"
@@ -19,7 +20,8 @@ class SignalRelay;
 
 /// The sentence of a build refused because another one holds its sources or
 /// its output folder (installer error code 3).
-inline constexpr char kAnotherBuildRunning[] = "Another build is already running.";
+inline constexpr char kAnotherBuildRunning[] =
+    VLMR_TRANSLATABLE("Pipeline", "Another build is already running.");
 
 /// Takes `lock` on the build's folder `path`. False with an installer error
 /// when another build holds it (code 3) or when it cannot be locked at all

@@ -2,8 +2,10 @@
 #include <utility>
 
 #include "base/files.h"
+
 #include "base/paths.h"
 #include "base/text.h"
+#include "base/translatable.h"
 #include "pipeline/host.h"
 #include "pipeline/output_lines.h"
 #include "pipeline/pipeline.h"
@@ -57,7 +59,8 @@ bool Pipeline::prepareSources(Error* error) {
   };
   std::string snapshot = JoinPath(ResourceDirectory(), "src");
   if (!IsDirectory(snapshot)) {
-    return fail(1, "The installer bundle is damaged (no source snapshot inside).");
+    return fail(1, VLMR_TRANSLATABLE(
+                       "Pipeline", "The installer bundle is damaged (no source snapshot inside)."));
   }
 
   std::string version = BundleVersion();
@@ -93,7 +96,8 @@ bool Pipeline::prepareSources(Error* error) {
     return true;
   }
   sourcesLock_.release();
-  return fail(2, "Could not unpack the build sources into Application Support.");
+  return fail(2, VLMR_TRANSLATABLE("Pipeline",
+                                   "Could not unpack the build sources into Application Support."));
 }
 
 }  // namespace vlmr

@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "base/files.h"
+
+#include "base/translatable.h"
 #include "pipeline/installer_log.h"
 #include "pipeline/output_lines.h"
 #include "pipeline/pipeline.h"
@@ -91,7 +93,9 @@ bool Pipeline::lockOutput(Error* error) {
 bool Pipeline::run(Error* error, SignalRelay* relay) {
   const bool live = request_.mode == BuildRequest::Mode::Live;
   if (ran_) {
-    if (error != nullptr) *error = Error{kInstallerErrorDomain, 5, "This build has already run."};
+    if (error != nullptr)
+      *error = Error{kInstallerErrorDomain, 5,
+                     VLMR_TRANSLATABLE("Pipeline", "This build has already run.")};
     return false;
   }
   ran_ = true;
@@ -112,14 +116,16 @@ bool Pipeline::run(Error* error, SignalRelay* relay) {
   bool started = false;
   if (!report_.sourcesRoot) {
     failure = preparationError_.value_or(
-        Error{kInstallerErrorDomain, 1, "The build sources are not prepared."});
+        Error{kInstallerErrorDomain, 1,
+              VLMR_TRANSLATABLE("Pipeline", "The build sources are not prepared.")});
   } else {
     started = live ? startLive(&failure) : runHeadless(&failure, relay);
   }
   if (started) return true;
   sourcesLock_.release();
   closeLog();
-  if (failure.message.empty()) failure.message = "Could not start the build.";
+  if (failure.message.empty())
+    failure.message = VLMR_TRANSLATABLE("Pipeline", "Could not start the build.");
   // The error page points at the installer log: it says why nothing ran.
   if (live) AppendInstallerLog("build failed to start: " + failure.message);
   if (error != nullptr) *error = failure;

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "base/translatable.h"
+
 #include <memory>
 
 namespace vlmr {
 
 /// The reason given to the system for keeping the machine awake.
-inline constexpr char kSleepInhibitReason[] = "Building Velmora 3000";
+inline constexpr char kSleepInhibitReason[] =
+    VLMR_TRANSLATABLE("SleepInhibitor", "Building Velmora 3000");
 
 /// Keeps the machine from sleeping while the player is away, one
 /// implementation per platform: an IOKit power assertion on macOS

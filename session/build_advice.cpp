@@ -1,9 +1,12 @@
 #include "session/build_advice.h"
 
+#include "base/translatable.h"
+
 namespace vlmr {
 namespace {
 
-constexpr char kSomethingWrong[] = "Something went wrong while building the app.";
+constexpr char kSomethingWrong[] =
+    VLMR_TRANSLATABLE("BuildAdvice", "Something went wrong while building the app.");
 
 // Known technical causes and the advice shown for them, tried in order.
 // Constant-initialised, so it is ready for callers running before main.
@@ -13,15 +16,22 @@ struct Advice {
 };
 constexpr Advice kAdvice[] = {
     {{"does not contain Apps/SC3U.exe"},
-     "That installer doesn't contain the SimCity 3000 Unlimited game files. Use the GOG offline "
-     "backup installer for SimCity 3000 Unlimited."},
+     VLMR_TRANSLATABLE("BuildAdvice",
+                       "That installer doesn't contain the SimCity 3000 Unlimited game files. Use "
+                       "the GOG offline "
+                       "backup installer for SimCity 3000 Unlimited.")},
     {{"is not GOG 2.0.949(a)"},
-     "The game files in that installer aren't version 2.0.949(a), which is the release this "
-     "project can build. Update it from GOG and try again."},
+     VLMR_TRANSLATABLE(
+         "BuildAdvice",
+         "The game files in that installer aren't version 2.0.949(a), which is the release this "
+         "project can build. Update it from GOG and try again.")},
     {{"Command Line Tools"},
-     "The Xcode Command Line Tools got out of date or incomplete. Run xcode-select --install, then "
-     "reopen this installer."},
-    {{"No space left", "disk is full"}, "Your disk is full. Free about 5 GB, then build again."},
+     VLMR_TRANSLATABLE("BuildAdvice",
+                       "The Xcode Command Line Tools got out of date or incomplete. Run "
+                       "xcode-select --install, then "
+                       "reopen this installer.")},
+    {{"No space left", "disk is full"},
+     VLMR_TRANSLATABLE("BuildAdvice", "Your disk is full. Free about 5 GB, then build again.")},
 };
 
 }  // namespace

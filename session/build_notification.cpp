@@ -1,5 +1,7 @@
 #include "session/build_notification.h"
 
+#include "base/translatable.h"
+
 #include <utility>
 
 namespace vlmr {
@@ -7,12 +9,17 @@ namespace vlmr {
 NotificationText BuildEndNotification(BuildEnd end, const std::string& failure) {
   switch (end) {
     case BuildEnd::Done:
-      return {kAppReadyTitle, "The build finished. Click to open the installer."};
+      return {kAppReadyTitle,
+              VLMR_TRANSLATABLE("BuildNotification",
+                                "The build finished. Click to open the installer.")};
     case BuildEnd::Failed:
-      return {kBuildFailedTitle,
-              failure.empty() ? std::string("Click to see what went wrong.") : failure};
+      return {kBuildFailedTitle, failure.empty()
+                                     ? std::string(VLMR_TRANSLATABLE(
+                                           "BuildNotification", "Click to see what went wrong."))
+                                     : failure};
     case BuildEnd::Cancelled:
-      return {"The build was cancelled", "Click to open the installer."};
+      return {VLMR_TRANSLATABLE("BuildNotification", "The build was cancelled"),
+              VLMR_TRANSLATABLE("BuildNotification", "Click to open the installer.")};
   }
   return {};
 }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "base/translatable.h"
 #include "platform/notifications.h"
 
 namespace vlmr {
@@ -12,9 +13,11 @@ namespace vlmr {
 enum class BuildEnd { Done, Failed, Cancelled };
 
 /// The headline of a finished build: the done page's title and its notification's.
-inline constexpr char kAppReadyTitle[] = "Velmora 3000 is ready";
+inline constexpr char kAppReadyTitle[] =
+    VLMR_TRANSLATABLE("BuildNotification", "Velmora 3000 is ready");
 /// The headline of a failed build: the error page's title and its notification's.
-inline constexpr char kBuildFailedTitle[] = "The build didn't finish";
+inline constexpr char kBuildFailedTitle[] =
+    VLMR_TRANSLATABLE("BuildNotification", "The build didn't finish");
 
 /// A notification's two texts.
 struct NotificationText {

@@ -11,7 +11,7 @@ uint64_t InstallerSession::select(const std::string& path) {
   ++selection_.generation;
   // A new installer forgets the previous build's app.
   appPaths_ = AppPaths{};
-  selection_.verdict = Format("Checking %@…", {IsolatedName(LastPathComponent(path))});
+  selection_.verdict = Format(kCheckingSelection, {IsolatedName(LastPathComponent(path))});
   selection_.usable = false;
   return selection_.generation;
 }

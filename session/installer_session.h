@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/translatable.h"
 #include "checks/prerequisites.h"
 #include "installing/app_install.h"
 
@@ -59,8 +60,12 @@ struct BuildOutcome {
   bool operator==(const BuildOutcome&) const = default;
 };
 
+/// The verdict line while a selection is checked; "%@" takes its name.
+inline constexpr char kCheckingSelection[] = VLMR_TRANSLATABLE("Session", "Checking %@…");
+
 /// The verdict line after a cancelled build.
-inline constexpr char kBuildCancelledNotice[] = "Build cancelled. You can try again.";
+inline constexpr char kBuildCancelledNotice[] =
+    VLMR_TRANSLATABLE("Session", "Build cancelled. You can try again.");
 
 /// Everything the installer window knows apart from its widgets: the missing
 /// prerequisites, the selection with its verdict, the build phase, the app

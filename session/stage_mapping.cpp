@@ -1,24 +1,31 @@
 #include "session/stage_mapping.h"
 
+#include "base/translatable.h"
+
 #include <algorithm>
 
 namespace vlmr {
 
 const std::array<const char*, kBuildStageCount> kBuildStageNames = {
-    "Check game installer", "Unpack game files", "Prepare native libraries",
-    "Compile the game",     "Package the app",   "Sign for this Mac",
+    VLMR_TRANSLATABLE("BuildStages", "Check game installer"),
+    VLMR_TRANSLATABLE("BuildStages", "Unpack game files"),
+    VLMR_TRANSLATABLE("BuildStages", "Prepare native libraries"),
+    VLMR_TRANSLATABLE("BuildStages", "Compile the game"),
+    VLMR_TRANSLATABLE("BuildStages", "Package the app"),
+    VLMR_TRANSLATABLE("BuildStages", "Sign for this Mac"),
 };
 
 namespace {
 
 constexpr std::array<const char*, 5> kLeads = {
-    "Checking your game installer and the build tools.",
-    "Unpacking the game files from your GOG installer.",
-    "Preparing the native libraries and lifted code.",
-    "Compiling the native Mac app. This usually takes about 3 minutes.",
-    "Packaging the app and its resources.",
+    VLMR_TRANSLATABLE("BuildStages", "Checking your game installer and the build tools."),
+    VLMR_TRANSLATABLE("BuildStages", "Unpacking the game files from your GOG installer."),
+    VLMR_TRANSLATABLE("BuildStages", "Preparing the native libraries and lifted code."),
+    VLMR_TRANSLATABLE("BuildStages",
+                      "Compiling the native Mac app. This usually takes about 3 minutes."),
+    VLMR_TRANSLATABLE("BuildStages", "Packaging the app and its resources."),
 };
-constexpr char kLastLead[] = "Signing the app for this Mac.";
+constexpr char kLastLead[] = VLMR_TRANSLATABLE("BuildStages", "Signing the app for this Mac.");
 
 // The game port's own script reports nine stages: the first three are all
 // checks, stages 4 to 7 line up with the page's middle four, and everything

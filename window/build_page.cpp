@@ -12,12 +12,13 @@
 #include "components/progress_bar.h"
 #include "components/stage_views.h"
 #include "components/standard_buttons.h"
+#include "window/localization.h"
 
 namespace vlmr {
 namespace {
 
 QString StageCounterText(int64_t stage, const std::optional<BuildPageTime>& time) {
-  const QString counter = QStringLiteral("Stage %1 of 6").arg(stage + 1);
+  const QString counter = BuildPage::tr("Stage %1 of 6").arg(stage + 1);
   return time ? counter + QStringLiteral(" · ") + time->elapsed : counter;
 }
 
@@ -33,8 +34,7 @@ int64_t PillState(int64_t pill, int64_t stage) {
 BuildPage::BuildPage(const BuildPageState& state) : PageView(QRectF(0, 0, 740, 630)) {
   const int64_t stage = state.stage;
   stage_ = stage;
-  Label* title = MakeLabel(QStringLiteral("Building Velmora 3000…"), true, std::nullopt, 36, 564,
-                           480, 34, 26);
+  Label* title = MakeLabel(tr("Building Velmora 3000…"), true, std::nullopt, 36, 564, 480, 34, 26);
   title->setHeading(true);
   AddSubview(this, title);
 
@@ -43,8 +43,8 @@ BuildPage::BuildPage(const BuildPageState& state) : PageView(QRectF(0, 0, 740, 6
   counter_->setAlignment(Qt::AlignRight);
   AddSubview(this, counter_);
 
-  lead_ = MakeLabel(QString::fromUtf8(BuildStageLead(stage)), false, SecondaryLabelColor(), 36, 534,
-                    668, 22, 14);
+  lead_ = MakeLabel(Localized(std::string_view(BuildStageLead(stage))), false,
+                    SecondaryLabelColor(), 36, 534, 668, 22, 14);
   AddSubview(this, lead_);
 
   progress_ = new ProgressBar(QRectF(36, 506, 668, 10));
@@ -57,9 +57,10 @@ BuildPage::BuildPage(const BuildPageState& state) : PageView(QRectF(0, 0, 740, 6
   AddSubview(this, progress_);
 
   for (int64_t i = 0; i < kBuildStageCount; ++i) {
-    auto* pill = new StagePillView(QRectF(36 + 340 * static_cast<double>(i % 2),
-                                          460 - 42 * static_cast<double>(i / 2), 328, 34),
-                                   QString::fromUtf8(kBuildStageNames[static_cast<size_t>(i)]));
+    auto* pill =
+        new StagePillView(QRectF(36 + 340 * static_cast<double>(i % 2),
+                                 460 - 42 * static_cast<double>(i / 2), 328, 34),
+                          Localized(std::string_view(kBuildStageNames[static_cast<size_t>(i)])));
     if (i <= stage) pill->setStageState(PillState(i, stage));
     AddSubview(this, pill);
     pills_[static_cast<size_t>(i)] = pill;
@@ -69,8 +70,7 @@ BuildPage::BuildPage(const BuildPageState& state) : PageView(QRectF(0, 0, 740, 6
   panel->setFillColor(ChipColor());
   panel->setLineColor(LineColor());
   AddSubview(this, panel);
-  Label* details = MakeLabel(QStringLiteral("Build details"), true, std::nullopt, 14, 194, 200, 20,
-                             12.5);
+  Label* details = MakeLabel(tr("Build details"), true, std::nullopt, 14, 194, 200, 20, 12.5);
   details->setHeading(true);
   AddSubview(panel, details);
   // The log view scrolls on its own, so it is also the part the toggle hides.
@@ -82,16 +82,16 @@ BuildPage::BuildPage(const BuildPageState& state) : PageView(QRectF(0, 0, 740, 6
   auto* separator = new SeparatorLine(QRectF(0, panel->height() - 1, panel->width(), 1));
   HideFromAccessibility(separator);
   AddSubview(panel, separator);
-  auto* toggle = new BadgeButton(QStringLiteral("Hide"));
+  auto* toggle = new BadgeButton(tr("Hide"));
   toggle->setContentTintColor(LabelColor());
   SetFrame(toggle, panel->width() - 80, 191, 66, 24);
   connect(toggle, &QAbstractButton::clicked, this, &BuildPage::toggleLog);
   AddSubview(panel, toggle);
   toggle_ = toggle;
 
-  AddSubview(this, MakeLabel(QStringLiteral("You can keep this window open."), false,
-                             SecondaryLabelColor(), 36, 100, 420, 20, 12));
-  auto* cancel = new PushButton(QStringLiteral("Cancel"));
+  AddSubview(this, MakeLabel(tr("You can keep this window open."), false, SecondaryLabelColor(), 36,
+                             100, 420, 20, 12));
+  auto* cancel = new PushButton(tr("Cancel"));
   SetFrame(cancel, 594, 92, 110, 36);
   // As a Cancel button on the Mac, it answers Escape.
   cancel->setKeyEquivalent(QStringLiteral("Esc"));
@@ -110,7 +110,7 @@ void BuildPage::setStage(int64_t stage) {
   }
   stage_ = stage;
   counter_->setText(StageCounterText(stage, time_));
-  lead_->setText(QString::fromUtf8(BuildStageLead(stage)));
+  lead_->setText(Localized(std::string_view(BuildStageLead(stage))));
   progress_->setValue(BuildStageProgress(stage));
 }
 
@@ -126,12 +126,12 @@ void BuildPage::toggleLog() {
   // Asked of the parent, so the answer is right before the page is on screen.
   const bool show = !log_->isVisibleTo(log_->parentWidget());
   log_->setVisible(show);
-  toggle_->setTitle(show ? QStringLiteral("Hide") : QStringLiteral("Show"));
+  toggle_->setTitle(show ? tr("Hide") : tr("Show"));
 }
 
 void BuildPage::setCancelling() {
   cancel_->setEnabled(false);
-  lead_->setText(QStringLiteral("Cancelling…"));
+  lead_->setText(tr("Cancelling…"));
 }
 
 void BuildPage::setTime(const BuildPageTime& time) {

@@ -3,16 +3,18 @@
 // stopping the build when the application quits.
 #include "window/build_run.h"
 
+#include "window/localization.h"
+
 #include <QCoreApplication>
 #include <QPointer>
 #include <chrono>
 
 #include "base/files.h"
-#include "session/build_advice.h"
-#include "session/stage_mapping.h"
 #include "pipeline/host.h"
 #include "pipeline/pipeline.h"
 #include "platform/queues.h"
+#include "session/build_advice.h"
+#include "session/stage_mapping.h"
 #include "window/build_events.h"
 
 namespace vlmr {
@@ -87,7 +89,8 @@ void BuildRun::start() {
     if (weak == nullptr || !timings) return;
     weak->lastTimings_ = std::move(timings);
     // Until the script names its stage count, the last build's count is the best guess.
-    weak->stopwatch_->guessStageCount(static_cast<int64_t>(weak->lastTimings_->stageSeconds.size()));
+    weak->stopwatch_->guessStageCount(
+        static_cast<int64_t>(weak->lastTimings_->stageSeconds.size()));
   });
   std::shared_ptr<Pipeline> build = pipeline_;
   RunInBackground([build, weak] {
@@ -133,7 +136,7 @@ BuildPageTime BuildRun::time() const {
   const std::optional<std::string> left = RemainingText(
       lastTimings_, stopwatch_->stage(), stopwatch_->stageCount(), stopwatch_->timeInStage(at));
   return {QString::fromStdString(ElapsedText(stopwatch_->elapsed(at))),
-          QString::fromStdString(left.value_or(""))};
+          Localized(left.value_or(""))};
 }
 
 double BuildRun::elapsed() const {

@@ -17,6 +17,7 @@
 #include "components/stage_views.h"
 #include "components/standard_buttons.h"
 #include "session/build_notification.h"
+#include "window/localization.h"
 #include "window/page_parts.h"
 
 namespace vlmr {
@@ -31,26 +32,29 @@ struct ShortcutRow {
 // Two columns in the hints card; the long settings line wraps onto two lines,
 // so its row starts a little higher than its neighbour on the left.
 const ShortcutRow kShortcutRows[] = {
-    {"⌘ Return", "Fullscreen", 22, 152, 260},
-    {"P", "Pause or resume", 22, 114, 260},
-    {"W A S D", "Move the camera", 22, 78, 260},
+    {QT_TRANSLATE_NOOP("vlmr::DonePage", "⌘ Return"),
+     QT_TRANSLATE_NOOP("vlmr::DonePage", "Fullscreen"), 22, 152, 260},
+    {"P", QT_TRANSLATE_NOOP("vlmr::DonePage", "Pause or resume"), 22, 114, 260},
+    {"W A S D", QT_TRANSLATE_NOOP("vlmr::DonePage", "Move the camera"), 22, 78, 260},
     {"⌘ ,",
-     "Settings: resolution, scaling, text, camera, autosave, speed keys and simulation options",
+     QT_TRANSLATE_NOOP("vlmr::DonePage",
+                       "Settings: resolution, scaling, text, camera, autosave, speed "
+                       "keys and simulation options"),
      344, 158, 290},
-    {"1–4", "Set game speed", 344, 114, 290},
-    {"Q E", "Turn the camera", 344, 78, 290},
+    {"1–4", QT_TRANSLATE_NOOP("vlmr::DonePage", "Set game speed"), 344, 114, 290},
+    {"Q E", QT_TRANSLATE_NOOP("vlmr::DonePage", "Turn the camera"), 344, 78, 290},
 };
 
 QString MoveTitle(MoveState state) {
   switch (state) {
     case MoveState::Ready:
-      return QStringLiteral("Move to Applications");
+      return DonePage::tr("Move to Applications");
     case MoveState::Moving:
-      return QStringLiteral("Moving…");
+      return DonePage::tr("Moving…");
     case MoveState::Moved:
       break;
   }
-  return QStringLiteral("Moved ✓");
+  return DonePage::tr("Moved ✓");
 }
 
 }  // namespace
@@ -67,14 +71,13 @@ DonePage::DonePage(const DonePageState& state) : PageView(QRectF(0, 0, 740, 630)
   HideFromAccessibility(iconCard);
   HideFromAccessibility(icon);
 
-  Label* title =
-      MakeLabel(QString::fromUtf8(kAppReadyTitle), true, std::nullopt, 160, 558, 520, 38, 26);
+  Label* title = MakeLabel(Localized(std::string_view(kAppReadyTitle)), true, std::nullopt, 160,
+                           558, 520, 38, 26);
   title->setHeading(true);
   AddSubview(this, title);
-  AddSubview(this,
-             MakeLabel(QStringLiteral("Your city is built. Open it now, or keep it with your other "
-                                      "apps."),
-                       false, SecondaryLabelColor(), 160, 528, 520, 24, 15));
+  AddSubview(this, MakeLabel(tr("Your city is built. Open it now, or keep it with your other "
+                                "apps."),
+                             false, SecondaryLabelColor(), 160, 528, 520, 24, 15));
 
   const bool installed = state.move == MoveState::Moved;
   PrimaryButton* move = AddPrimaryButtonTo(this, MoveTitle(state.move), 36, 440, 200);
@@ -82,28 +85,26 @@ DonePage::DonePage(const DonePageState& state) : PageView(QRectF(0, 0, 740, 630)
   move->setEnabled(!installed);
   connect(move, &QAbstractButton::clicked, this, &DonePage::moveRequested);
   move_ = move;
-  PushButton* reveal = AddSecondaryButtonTo(this, QStringLiteral("Show in Finder"), 248, 440, 160);
+  PushButton* reveal = AddSecondaryButtonTo(this, tr("Show in Finder"), 248, 440, 160);
   connect(reveal, &QAbstractButton::clicked, this, &DonePage::revealRequested);
-  PushButton* open = AddSecondaryButtonTo(this, QStringLiteral("Open"), 420, 440, 120);
+  PushButton* open = AddSecondaryButtonTo(this, tr("Open"), 420, 440, 120);
   connect(open, &QAbstractButton::clicked, this, &DonePage::openRequested);
   setTabOrder(move, reveal);
   setTabOrder(reveal, open);
 
   auto* hints = new PanelView(QRectF(36, 196, 668, 224));
   AddSubview(this, hints);
-  Label* before = MakeLabel(QStringLiteral("Before you play"), true, std::nullopt, 22, 188, 300, 22,
-                            15);
+  Label* before = MakeLabel(tr("Before you play"), true, std::nullopt, 22, 188, 300, 22, 15);
   before->setHeading(true);
   AddSubview(hints, before);
   for (const ShortcutRow& row : kShortcutRows) {
-    addShortcutRowTo(hints, row.x, row.y, QString::fromUtf8(row.keys),
-                     QString::fromUtf8(row.description), row.width);
+    addShortcutRowTo(hints, row.x, row.y, tr(row.keys), tr(row.description), row.width);
   }
   AttributedText blocked =
-      RichText(QStringLiteral("If macOS blocks the game:"), LabelColor(), QFont::DemiBold, 12);
+      RichText(tr("If macOS blocks the game:"), LabelColor(), QFont::DemiBold, 12);
   AppendRich(blocked,
-             QStringLiteral(" right-click it and choose Open, or go to System Settings → Privacy & "
-                            "Security → Open Anyway. You only need to do this once."),
+             tr(" right-click it and choose Open, or go to System Settings → Privacy & "
+                "Security → Open Anyway. You only need to do this once."),
              SecondaryLabelColor(), QFont::Normal, 12);
   AddSubview(hints, MakeRichLabel(blocked, 22, 20, hints->width() - 44, 50));
 
@@ -116,9 +117,9 @@ DonePage::DonePage(const DonePageState& state) : PageView(QRectF(0, 0, 740, 630)
   SetFrame(accent, 37, 130, 3, 48);
   HideFromAccessibility(accent);
   AddSubview(this, accent);
-  AddSubview(this, MakeLabel(QStringLiteral("This app contains your copy of the game. Please keep "
-                                            "it on this Mac and don't share or upload it. Your "
-                                            "saves and settings stay in your user folder."),
+  AddSubview(this, MakeLabel(tr("This app contains your copy of the game. Please keep "
+                                "it on this Mac and don't share or upload it. Your "
+                                "saves and settings stay in your user folder."),
                              false, SecondaryLabelColor(), 54, 132, 648, 48, 12));
 }
 
@@ -135,13 +136,11 @@ void DonePage::addShortcutRowTo(QWidget* parent, double x, double y, const QStri
   AddSubview(parent, cap);
   const double labelWidth = width - capWidth - 8;
   double height = description.length() > 60 ? 40 : 18;
-  Label* meaning =
-      MakeLabel(description, false, SecondaryLabelColor(), x + capWidth + 8, y + 2, labelWidth,
-                height, 12);
+  Label* meaning = MakeLabel(description, false, SecondaryLabelColor(), x + capWidth + 8, y + 2,
+                             labelWidth, height, 12);
   // Where the system font sets the text wider than planned, the label grows
   // downward, its top staying level with the key cap's, so no line is cut off.
-  const double grow =
-      std::max(0.0, std::ceil(meaning->textHeightForWidth(labelWidth)) - height);
+  const double grow = std::max(0.0, std::ceil(meaning->textHeightForWidth(labelWidth)) - height);
   SetFrame(meaning, x + capWidth + 8, y + 2 - grow, labelWidth, height + grow);
   AddSubview(parent, meaning);
   // Heard as one line: "Command Return: Fullscreen".

@@ -11,6 +11,7 @@
 #include "components/primary_button.h"
 #include "components/standard_buttons.h"
 #include "session/build_notification.h"
+#include "window/localization.h"
 #include "window/page_parts.h"
 
 namespace vlmr {
@@ -34,7 +35,7 @@ void SetTextWithin(Label* label, const QString& text, double width, int maxLines
     label->setText(text.left(length).trimmed() + QStringLiteral("…"));
     return label->lineCountForWidth(width) <= maxLines;
   };
-  qsizetype low = 0;  // fits
+  qsizetype low = 0;             // fits
   qsizetype high = text.size();  // does not
   while (high - low > 1) {
     const qsizetype middle = (low + high) / 2;
@@ -53,7 +54,7 @@ double HeightFor(const Label* label, double least) {
 }  // namespace
 
 ErrorPage::ErrorPage(const ErrorPageState& state) : PageView(QRectF(0, 0, 740, 630)) {
-  AddHeroTo(this, QString::fromUtf8(kBuildFailedTitle), QString::fromUtf8(kInstallerUnchanged), 68);
+  AddHeroTo(this, Localized(std::string_view(kBuildFailedTitle)), tr(kInstallerUnchanged), 68);
 
   // A pale amber card: something to fix, not a crash. Its top stays below the lead; it grows
   // downward to hold a title of up to three lines and the body, and what lies below it moves
@@ -67,9 +68,8 @@ ErrorPage::ErrorPage(const ErrorPageState& state) : PageView(QRectF(0, 0, 740, 6
   // A screen reader hears the whole sentence, also when the card shows only its beginning.
   title->setAccessibleName(state.title);
   SetTextWithin(title, state.title, inner, kTitleMaxLines);
-  Label* body =
-      MakeLabel(state.body.isEmpty() ? QString::fromUtf8(kChooseTheRightRelease) : state.body,
-                false, SecondaryLabelColor(), 18, kCardPadding, inner, kBodyHeight, 12);
+  Label* body = MakeLabel(state.body.isEmpty() ? tr(kChooseTheRightRelease) : state.body, false,
+                          SecondaryLabelColor(), 18, kCardPadding, inner, kBodyHeight, 12);
   const double titleHeight = HeightFor(title, kTitleHeight);
   const double bodyHeight = HeightFor(body, kBodyHeight);
   const double growth = titleHeight - kTitleHeight + bodyHeight - kBodyHeight;
@@ -79,21 +79,21 @@ ErrorPage::ErrorPage(const ErrorPageState& state) : PageView(QRectF(0, 0, 740, 6
   AddSubview(panel, title);
   AddSubview(panel, body);
 
-  Label* log = MakeLabel(QStringLiteral("Log: ") + ShownName(state.logShown), false,
-                         SecondaryLabelColor(), 36, 368 - growth, 668, 20, 11);
+  Label* log = MakeLabel(tr("Log: %1").arg(ShownName(state.logShown)), false, SecondaryLabelColor(),
+                         36, 368 - growth, 668, 20, 11);
   log->setLineBreakMode(Label::LineBreakMode::TruncateMiddle);
   AddSubview(this, log);
 
   const double buttons = 304 - growth;
-  PushButton* copy = AddSecondaryButtonTo(this, QStringLiteral("Copy log"), 36, buttons, 104);
+  PushButton* copy = AddSecondaryButtonTo(this, tr("Copy log"), 36, buttons, 104);
   connect(copy, &QAbstractButton::clicked, this, &ErrorPage::copyLogRequested);
-  auto* reveal = new BorderlessButton(QStringLiteral("Show log in Finder"));
+  auto* reveal = new BorderlessButton(tr("Show log in Finder"));
   reveal->setContentTintColor(TealColor());
   SetFrame(reveal, 156, buttons, 190, 36);
   connect(reveal, &QAbstractButton::clicked, this, &ErrorPage::revealLogRequested);
   AddSubview(this, reveal);
   PrimaryButton* another =
-      AddPrimaryButtonTo(this, QStringLiteral("Choose another installer"), 496, buttons, 208);
+      AddPrimaryButtonTo(this, tr("Choose another installer"), 496, buttons, 208);
   connect(another, &QAbstractButton::clicked, this, &ErrorPage::chooseAnotherRequested);
   setTabOrder(copy, reveal);
   setTabOrder(reveal, another);

@@ -8,11 +8,13 @@ namespace vlmr {
 
 /// The error page's lead, and the card's second line for a failed build: whatever failed, the
 /// player's own file is untouched.
-inline constexpr char kInstallerUnchanged[] = "Your original game installer hasn't been changed.";
+inline constexpr char kInstallerUnchanged[] =
+    QT_TRANSLATE_NOOP("vlmr::ErrorPage", "Your original game installer hasn't been changed.");
 /// The card's second line when no body is given: the advice to choose the right release.
-inline constexpr char kChooseTheRightRelease[] =
+inline constexpr char kChooseTheRightRelease[] = QT_TRANSLATE_NOOP(
+    "vlmr::ErrorPage",
     "Choose SimCity 3000 Unlimited version 2.0.949(a), then try again. Your build log can help if "
-    "the problem continues.";
+    "the problem continues.");
 
 /// What the error page shows.
 struct ErrorPageState {

@@ -20,6 +20,7 @@
 #include "window/build_presence.h"
 #include "window/build_run.h"
 #include "window/installer_page.h"
+#include "window/localization.h"
 #include "window/welcome_page.h"
 
 namespace vlmr {
@@ -33,7 +34,7 @@ QString FromStd(const std::string& text) {
 QString SelectionSize(const std::string& path) {
   if (path.empty()) return QString("");
   const std::optional<uint64_t> size = SizeOfFileAt(path);
-  return size ? FromStd(HumanSize(*size)) : QString("");
+  return size ? LocalizedSize(FromStd(HumanSize(*size))) : QString("");
 }
 
 QString SelectionName(const std::string& path) {
@@ -83,9 +84,8 @@ void InstallerController::installCommandLineTools() {
     RunOnMain([weak, outcome] {
       if (weak == nullptr) return;
       weak->toolsRequestRunning_ = false;
-      std::string_view hint = InstallHintText(outcome);
       if (auto* page = weak->currentPageAs<WelcomePage>()) {
-        page->setHint(QString::fromUtf8(hint.data(), static_cast<qsizetype>(hint.size())));
+        page->setHint(Localized(InstallHintText(outcome)));
       }
     });
   });
@@ -130,19 +130,18 @@ void InstallerController::showDropPage() {
     return;
   }
   showPage(installerPage(
-      {SelectionName(selection.path), SelectionSize(selection.path), FromStd(selection.verdict),
+      {SelectionName(selection.path), SelectionSize(selection.path), Localized(selection.verdict),
        selection.verdictIsError ? VerdictTone::Error : VerdictTone::Plain, selection.usable}));
 }
 
 void InstallerController::chooseInstaller() {
-  QFileDialog dialog(window_.data(),
-                     QStringLiteral("Choose your GOG SimCity 3000 Unlimited installer"));
+  QFileDialog dialog(window_.data(), tr("Choose your GOG SimCity 3000 Unlimited installer"));
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Use this installer"));
+  dialog.setLabelText(QFileDialog::Accept, tr("Use this installer"));
   // Windows names the extension in any case, and so does the drop zone: one pattern that
   // matches ".exe" in every mix of letter cases.
-  dialog.setNameFilter(QStringLiteral("Windows installer (*.[eE][xX][eE])"));
+  dialog.setNameFilter(tr("Windows installer (%1)").arg(QStringLiteral("*.[eE][xX][eE]")));
   if (dialog.exec() != QDialog::Accepted) return;
   const QList<QUrl> urls = dialog.selectedUrls();
   if (urls.isEmpty() || urls.first().isEmpty()) return;
@@ -156,7 +155,7 @@ void InstallerController::useInstallerAtURL(const QUrl& url) {
   if (auto* page = currentPageAs<InstallerPage>()) {
     page->setFile(SelectionName(path), SelectionSize(path));
     // The line keeps its colour until the verdict arrives.
-    page->setVerdict(FromStd(session_.selection().verdict));
+    page->setVerdict(Localized(session_.selection().verdict));
     page->setBuildEnabled(false);
   }
 
@@ -175,7 +174,7 @@ void InstallerController::useInstallerAtURL(const QUrl& url) {
       // A later selection, even of the same file, has taken over: drop this one.
       if (weak == nullptr || !weak->session_.applyVerdict(selection, summary, usable)) return;
       if (auto* page = weak->currentPageAs<InstallerPage>()) {
-        page->setVerdict(FromStd(summary), usable ? VerdictTone::Plain : VerdictTone::Error);
+        page->setVerdict(Localized(summary), usable ? VerdictTone::Plain : VerdictTone::Error);
         page->setBuildEnabled(usable);
       }
       AppendInstallerLog(std::string("installer check: ") + (usable ? "usable" : "rejected") +

@@ -27,6 +27,10 @@ class QMenuBar;
 
 namespace vlmr {
 
+/// The window's title in English, as the installer log names it.
+inline constexpr char kWindowTitle[] =
+    QT_TRANSLATE_NOOP("vlmr::InstallerController", "Velmora 3000 Installer");
+
 class BuildPresence;
 class BuildRun;
 
@@ -59,7 +63,7 @@ class InstallerController : public QObject {
   /// previous page leaves the window and is deleted once control returns to
   /// the event loop (its button may be the one that brought us here).
   void showPage(QWidget* page);
-  /// The window's title.
+  /// The window's title, in the current language.
   static QString windowTitle();
 
   /// The application's only window (none until buildWindow).

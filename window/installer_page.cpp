@@ -29,8 +29,8 @@ QString InstallerPage::NameAndSize(const QString& name, const QString& size) {
 }
 
 InstallerPage::InstallerPage(const InstallerPageState& state) : PageView(QRectF(0, 0, 740, 630)) {
-  AddHeroTo(this, QStringLiteral("Bring your GOG installer"),
-            QStringLiteral("We'll turn your copy into a native Mac app."), 68);
+  AddHeroTo(this, tr("Bring your GOG installer"), tr("We'll turn your copy into a native Mac app."),
+            68);
 
   auto* zone = new DropZoneView(QRectF(36, 244, 668, 244));
   connect(zone, &DropZoneView::fileDropped, this, &InstallerPage::installerDropped);
@@ -43,12 +43,12 @@ InstallerPage::InstallerPage(const InstallerPageState& state) : PageView(QRectF(
   arrow->setAlignment(Qt::AlignHCenter);
   AddSubview(zone, arrow);
   // The zone's own words, which a screen reader also hears for it.
-  Label* heading =
-      MakeLabel(DropZoneView::kAccessibleName, true, std::nullopt, 24, 138, inner, 28, 17);
+  Label* heading = MakeLabel(tr("Drop your GOG SimCity 3000 Unlimited installer here"), true,
+                             std::nullopt, 24, 138, inner, 28, 17);
   heading->setAlignment(Qt::AlignHCenter);
   AddSubview(zone, heading);
-  Label* lead = MakeLabel(DropZoneView::kAccessibleDescription, false, SecondaryLabelColor(), 24,
-                          110, inner, 20, 13);
+  Label* lead = MakeLabel(tr("Choose the offline installer ending in .exe"), false,
+                          SecondaryLabelColor(), 24, 110, inner, 20, 13);
   lead->setAlignment(Qt::AlignHCenter);
   AddSubview(zone, lead);
   // The zone itself reads as the heading's words with the lead as its description; the arrow
@@ -62,9 +62,8 @@ InstallerPage::InstallerPage(const InstallerPageState& state) : PageView(QRectF(
   chip->setRadius(8);
   AddSubview(zone, chip);
   const bool named = !state.name.isEmpty();
-  file_ =
-      MakeLabel(named ? NameAndSize(state.name, state.size) : QStringLiteral("No file chosen yet"),
-                false, named ? LabelColor() : TertiaryLabelColor(), 10, 7, 360, 20, 12);
+  file_ = MakeLabel(named ? NameAndSize(state.name, state.size) : tr("No file chosen yet"), false,
+                    named ? LabelColor() : TertiaryLabelColor(), 10, 7, 360, 20, 12);
   file_->setAlignment(Qt::AlignHCenter);
   file_->setLineBreakMode(Label::LineBreakMode::TruncateMiddle);
   AddSubview(chip, file_);
@@ -72,9 +71,9 @@ InstallerPage::InstallerPage(const InstallerPageState& state) : PageView(QRectF(
   verdict_ = MakeLabel(state.verdict, false, ToneColor(state.tone), 24, 22, inner, 34, 12);
   AddSubview(zone, verdict_);
 
-  PushButton* choose = AddSecondaryButtonTo(this, QStringLiteral("Choose…"), 36, 190, 120);
+  PushButton* choose = AddSecondaryButtonTo(this, tr("Choose…"), 36, 190, 120);
   connect(choose, &QAbstractButton::clicked, this, &InstallerPage::chooseRequested);
-  PrimaryButton* build = AddPrimaryButtonTo(this, QStringLiteral("Build"), 584, 190, 120);
+  PrimaryButton* build = AddPrimaryButtonTo(this, tr("Build"), 584, 190, 120);
   build->setEnabled(state.buildEnabled);
   build->setKeyEquivalent(QStringLiteral("\r"));
   connect(build, &QAbstractButton::clicked, this, &InstallerPage::buildRequested);
@@ -82,11 +81,11 @@ InstallerPage::InstallerPage(const InstallerPageState& state) : PageView(QRectF(
   setTabOrder(zone, choose);
   setTabOrder(choose, build);
 
-  AddSubview(this, MakeLabel(QStringLiteral("Your file stays on this Mac"), false,
-                             SecondaryLabelColor(), 176, 198, 400, 20, 12));
-  AddSubview(this, MakeLabel(QStringLiteral("First build: about 3 minutes and 5 GB of free space. "
-                                            "The finished app contains your game files; keep it "
-                                            "on this Mac."),
+  AddSubview(this, MakeLabel(tr("Your file stays on this Mac"), false, SecondaryLabelColor(), 176,
+                             198, 400, 20, 12));
+  AddSubview(this, MakeLabel(tr("First build: about 3 minutes and 5 GB of free space. "
+                                "The finished app contains your game files; keep it "
+                                "on this Mac."),
                              false, TertiaryLabelColor(), 36, 150, 668, 40, 12));
 }
 

@@ -22,9 +22,23 @@
 #include "window/done_page.h"
 #include "window/error_page.h"
 #include "window/installer_controller.h"
+#include "window/localization.h"
 
 namespace vlmr {
 namespace {
+
+// Hands notifications on in the window's language.
+class LocalizedPoster final : public NotificationPoster {
+ public:
+  explicit LocalizedPoster(NotificationPoster& poster) : poster_(poster) {}
+  void post(const std::string& title, const std::string& body,
+            std::function<void()> onClick) override {
+    poster_.post(Localized(title).toStdString(), Localized(body).toStdString(), std::move(onClick));
+  }
+
+ private:
+  NotificationPoster& poster_;
+};
 
 // The log's path, or the default one when none was recorded yet.
 QString LogFilePath(const std::optional<std::string>& logPath) {
@@ -58,8 +72,7 @@ void InstallerController::buildFinished(int32_t status, const BuildResult& resul
       notifyBuildEnded(BuildEnd::Cancelled, "");
       return;
     case BuildOutcome::Kind::Failed:
-      showPage(errorPageTitle(QString::fromStdString(outcome.advice),
-                              QString::fromUtf8(kInstallerUnchanged)));
+      showPage(errorPageTitle(Localized(outcome.advice), ErrorPage::tr(kInstallerUnchanged)));
       notifyBuildEnded(BuildEnd::Failed, outcome.advice);
       return;
   }
@@ -69,8 +82,7 @@ void InstallerController::buildFailedWithMessage(const QString& message,
                                                  const BuildResult& result) {
   releaseRun();
   const BuildOutcome outcome = session_.buildFailed(message.toStdString(), result);
-  showPage(errorPageTitle(QString::fromStdString(outcome.advice),
-                          QString::fromUtf8(kInstallerUnchanged)));
+  showPage(errorPageTitle(Localized(outcome.advice), ErrorPage::tr(kInstallerUnchanged)));
   notifyBuildEnded(BuildEnd::Failed, outcome.advice);
 }
 
@@ -87,7 +99,8 @@ void InstallerController::notifyBuildEnded(BuildEnd end, const std::string& fail
   NotificationPoster* poster = notificationPoster();
   if (poster == nullptr) return;
   QPointer<QMainWindow> window = window_;
-  NotifyBuildEnded(*poster, false, end, failure, [window] {
+  LocalizedPoster localized(*poster);
+  NotifyBuildEnded(localized, false, end, failure, [window] {
     if (window == nullptr) return;
     window->showNormal();
     window->raise();
@@ -158,8 +171,8 @@ void InstallerController::moveToApplications() {
           QMessageBox alert(weak->window_.data());
           alert.setIcon(QMessageBox::Warning);
           alert.setWindowTitle(InstallerController::windowTitle());
-          alert.setText(QStringLiteral("Couldn't move the app"));
-          alert.setInformativeText(QString::fromStdString(error.message));
+          alert.setText(tr("Couldn't move the app"));
+          alert.setInformativeText(Localized(error.message));
           alert.setStandardButtons(QMessageBox::Ok);
           alert.exec();
           return;

@@ -2,6 +2,7 @@
 // of action button and the checklist rows.
 #include "window/page_parts.h"
 
+#include <QCoreApplication>
 #include <QRectF>
 
 #include "base/text.h"
@@ -72,7 +73,7 @@ Label* AddRowTo(QWidget* parent, double x, double y, const QString& label, const
   // Heard as one line, "Python 3: Ready". The dot is hidden from the reader, so
   // what only its colour tells (a "Ready" whose own test failed) goes in words.
   QString heard = label + QStringLiteral(": ") + value;
-  if (!ok) heard += QStringLiteral(", needs attention");
+  if (!ok) heard = QCoreApplication::translate("PageParts", "%1, needs attention").arg(heard);
   GroupForAccessibility(row, heard, {dot});
   return row;
 }

@@ -22,8 +22,8 @@
 #ifdef Q_OS_MACOS
 #include "platform/mac/user_notification_poster.h"
 #else
-#include "platform/qt/dbus_notification_poster.h"
 #include "platform/qt/dbus_launcher_entry.h"
+#include "platform/qt/dbus_notification_poster.h"
 #endif
 
 namespace vlmr {
@@ -91,7 +91,7 @@ InstallerController::~InstallerController() {
 }
 
 QString InstallerController::windowTitle() {
-  return QStringLiteral("Velmora 3000 Installer");
+  return tr(kWindowTitle);
 }
 
 void InstallerController::setNotificationPoster(std::unique_ptr<NotificationPoster> poster) {
@@ -113,9 +113,10 @@ void InstallerController::applicationDidFinishLaunching() {
 #endif
   buildMenu();
   buildWindow();
-  AppendInstallerLog("launch: " + windowTitle().toStdString() + " (bundle " +
-                     ApplicationLocation() + ")");
-  AppendInstallerLog("window: 740x630 content, title '" + windowTitle().toStdString() + "'");
+  // The log is for support: in English, whatever the window speaks.
+  AppendInstallerLog(std::string("launch: ") + kWindowTitle + " (bundle " + ApplicationLocation() +
+                     ")");
+  AppendInstallerLog(std::string("window: 740x630 content, title '") + kWindowTitle + "'");
   checkPrerequisites();
   window_->raise();
   window_->activateWindow();
@@ -132,20 +133,20 @@ void InstallerController::buildMenu() {
   menuBar_ = new QMenuBar(nullptr);
   QMenu* menu = menuBar_->addMenu(windowTitle());
 
-  const QString aboutTitle = QStringLiteral("About ") + windowTitle();
+  const QString aboutTitle = tr("About %1").arg(windowTitle());
   QAction* about = menu->addAction(aboutTitle);
   about->setMenuRole(QAction::AboutRole);
   connect(about, &QAction::triggered, this, [this, aboutTitle] {
     QString text = QStringLiteral("<b>") + windowTitle() + QStringLiteral("</b>");
     if (!QCoreApplication::applicationVersion().isEmpty()) {
-      text += QStringLiteral("<br>Version ") + QCoreApplication::applicationVersion();
+      text += QStringLiteral("<br>") + tr("Version %1").arg(QCoreApplication::applicationVersion());
     }
     QMessageBox::about(window_, aboutTitle, text);
   });
 
   menu->addSeparator();
 
-  QAction* quit = menu->addAction(QStringLiteral("Quit ") + windowTitle());
+  QAction* quit = menu->addAction(tr("Quit %1").arg(windowTitle()));
   quit->setMenuRole(QAction::QuitRole);
   quit->setShortcut(QKeySequence::Quit);
   quit->setShortcutContext(Qt::ApplicationShortcut);

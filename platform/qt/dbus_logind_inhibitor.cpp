@@ -1,12 +1,13 @@
 #include "platform/qt/dbus_logind_inhibitor.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusUnixFileDescriptor>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace vlmr {
 
@@ -26,7 +27,8 @@ void LogindInhibitor::hold() {
   // Idle sleep only: the display may still sleep. "block", not "delay": the
   // machine stays up until the lock is closed.
   inhibit << QStringLiteral("idle:sleep") << QStringLiteral("Velmora 3000 Installer")
-          << QString::fromUtf8(kSleepInhibitReason) << QStringLiteral("block");
+          << QCoreApplication::translate("SleepInhibitor", kSleepInhibitReason)
+          << QStringLiteral("block");
   // Asynchronous: the main thread never waits for logind (polkit may take a while).
   auto* watcher =
       new QDBusPendingCallWatcher(QDBusConnection::systemBus().asyncCall(inhibit), this);

@@ -82,7 +82,7 @@ void DBusNotificationPoster::send(Notification notification) {
   // The summary is plain text to every service; only the body may be markup.
   // The "default" action is what a click on the notification itself invokes.
   notify << appName_ << uint(0) << QString() << notification.title << body
-         << QStringList{kDefaultAction, QStringLiteral("Show")} << QVariantMap() << int(-1);
+         << QStringList{kDefaultAction, tr("Show")} << QVariantMap() << int(-1);
   // Asynchronous: the main thread never waits for the notification service.
   auto* watcher =
       new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(notify), this);

@@ -114,7 +114,30 @@ class SnapshotTest : public QObject {
     const Run run = RunProgram(arguments);
     QCOMPARE(run.status, 2);
     QCOMPARE(run.out, QStringList());
-    QCOMPARE(run.err, QStringList{"usage: VelmoraInstaller --snapshot <dir>"});
+    QCOMPARE(run.err, QStringList{"usage: VelmoraInstaller --snapshot <dir> [--language <code>]"});
+  }
+
+  // A language we do not ship is refused before anything is written; one we
+  // ship renders the same twelve files, in its own words.
+  void languageIsOneWeShip() {
+    QTemporaryDir root;
+    const QString refused = root.filePath("refused");
+    for (const QStringList& language :
+         {QStringList{"--language", "xx"}, QStringList{"--language"}}) {
+      const Run run = RunProgram(QStringList{"--snapshot", refused} + language);
+      QCOMPARE(run.status, 2);
+      QCOMPARE(run.err,
+               QStringList{"--language takes one of: en, de, fr, es, it, pt_BR, ja, pseudo."});
+      QVERIFY(!QDir(refused).exists());
+    }
+    const QString english = root.filePath("en"), german = root.filePath("de");
+    QCOMPARE(RunProgram({"--snapshot", english}).status, 0);
+    QCOMPARE(RunProgram({"--snapshot", german, "--language", "de"}).status, 0);
+    for (const QString& file : ExpectedFiles(german)) {
+      QImage image(file);
+      QCOMPARE(image.size(), QSize(740, 630));
+      QVERIFY2(image != QImage(QString(file).replace(german, english)), qPrintable(file));
+    }
   }
 };
 
