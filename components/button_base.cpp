@@ -63,8 +63,15 @@ void ButtonBase::focusOutEvent(QFocusEvent* event) {
 }
 
 bool ButtonBase::titleFits() const {
+  return titleScale() > 0;
+}
+
+double ButtonBase::titleScale() const {
   const double room = titleArea().width() - 2 * titleInset();
-  return MeasureText(text(), FittingFont(text(), titleFont(), room)).width() <= room;
+  const QFont font = titleFont();
+  const QFont fitting = FittingFont(text(), font, room);
+  if (MeasureText(text(), fitting).width() > room) return 0;
+  return PixelSizeOf(fitting) / PixelSizeOf(font);
 }
 
 }  // namespace vlmr

@@ -35,6 +35,9 @@ class ButtonBase : public QAbstractButton {
   /// Whether the title fits inside the button's shape, set smaller if it must be (down to
   /// kMinimumTextScale): a translation that does not is to be rewritten shorter.
   bool titleFits() const;
+  /// The share of its size the title is drawn at to fit: 1, or less where it had to
+  /// shrink; 0 when it does not fit even at kMinimumTextScale.
+  double titleScale() const;
 
  protected:
   /// The title's font, area and the room it keeps from the area's sides.

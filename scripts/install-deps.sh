@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config        # compiler and build
   clang patchelf python3 python3-venv perl procps     # the tools the installer probes and runs
   qt6-base-dev qt6-image-formats-plugins libgl-dev    # the window (and .icns reading)
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n  # catalogues (lupdate, lrelease) and Qt's own
   libssl-dev                                          # SHA-256 of the installer (OpenSSL EVP)
   dbus-daemon                                         # desktop notifications; dbus-run-session in tests
   file                                                # tells Mach-O files apart (the packaging dry run)

@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # Renders the picture at the top of the README: the installer page with a
 # usable verdict, light and dark side by side, from the program's own page
-# snapshots (--snapshot), joined by python3 alone.
+# snapshots (--snapshot), joined by python3 alone; and the same picture in
+# every language the installer ships (cmake/Languages.cmake).
 #
 # Usage: scripts/update-readme-picture.sh [build folder]   (default: build/default)
 # Builds the installer there first when it is missing; writes
-# docs/images/installer-page.png.
+# docs/images/installer-page.png and docs/images/installer-page-<language>.png.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-"$root/build/default"}
 exe="$build/Velmora 3000 Installer.app/Contents/MacOS/VelmoraInstaller"
-out="$root/docs/images/installer-page.png"
+languages=$(sed -n '/^set(VLMR_LANGUAGES/,/^)/{/^  [A-Za-z_]*$/p}' "$root/cmake/Languages.cmake")
 
 if [ ! -x "$exe" ]; then
   [ -f "$build/build.ninja" ] || cmake --preset default -S "$root"
@@ -20,9 +21,10 @@ fi
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-"$exe" --snapshot "$scratch" >/dev/null
 
-python3 - "$scratch/drop-light.png" "$scratch/drop-dark.png" "$out" <<'PY'
+# join_side_by_side LEFT.png RIGHT.png OUT.png
+join_side_by_side() {
+python3 - "$@" <<'PY'
 """Joins PNG files side by side with a transparent gap (8-bit RGB or RGBA,
 not interlaced, as the snapshots are)."""
 import struct
@@ -111,3 +113,12 @@ for y in range(height):
 write_png(output, width, height, rows)
 print(f"wrote {output} ({width}x{height})")
 PY
+}
+
+for language in en $languages; do
+  out="$root/docs/images/installer-page.png"
+  [ "$language" = en ] || out="$root/docs/images/installer-page-$language.png"
+  rm -rf "$scratch/$language"
+  "$exe" --snapshot "$scratch/$language" --language "$language" >/dev/null
+  join_side_by_side "$scratch/$language/drop-light.png" "$scratch/$language/drop-dark.png" "$out"
+done

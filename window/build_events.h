@@ -17,8 +17,8 @@ namespace vlmr {
 struct BuildEvent {
   enum class Kind { Line, Stage, Finish };
   Kind kind = Kind::Line;
-  std::string line;   ///< the output line, for Kind::Line
-  int64_t value = 0;  ///< the page's stage index (Kind::Stage) or the exit status (Kind::Finish)
+  std::string line;    ///< the output line, for Kind::Line
+  int64_t value = 0;   ///< the page's stage index (Kind::Stage) or the exit status (Kind::Finish)
   int64_t number = 0;  ///< the script's own stage number (Kind::Stage)
   int64_t total = 0;   ///< the script's stage count (Kind::Stage)
 };
