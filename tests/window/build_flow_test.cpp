@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QProcess>
 #include <QFile>
 #include <QFileInfo>
 #include <QMainWindow>
@@ -64,18 +65,16 @@ QList<int64_t> PillStates(const BuildPage* page) {
   return states;
 }
 
-// The processes, zombies included, whose process group is `group`.
+// The processes, zombies included, whose process group is `group`, as ps
+// lists them (procps on Linux, the BSD ps on the Mac: both know these columns).
 QStringList ProcessesInGroup(pid_t group) {
-  // Without /proc nothing would be found, alive or not: say so instead.
-  if (!QFileInfo(QStringLiteral("/proc/self")).exists()) return {"/proc is missing"};
+  QProcess ps;
+  ps.start(QStringLiteral("ps"), {"-A", "-o", "pid=,pgid=,stat="});
+  if (!ps.waitForFinished(10000) || ps.exitCode() != 0) return {"ps could not list processes"};
   QStringList found;
-  for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {
-    QFile stat("/proc/" + entry + "/stat");
-    if (!stat.open(QIODevice::ReadOnly)) continue;
-    const QString text = QString::fromUtf8(stat.readAll());
-    // pid (comm) state ppid pgrp ...; comm may hold spaces, so read after its ")".
-    const QStringList fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-    if (fields.size() > 2 && fields[2].toInt() == group) found << entry + " " + fields[0];
+  for (const QString& line : QString::fromUtf8(ps.readAllStandardOutput()).split('\n')) {
+    const QStringList fields = line.simplified().split(' ');
+    if (fields.size() >= 3 && fields[1].toInt() == group) found << fields[0] + " " + fields[2];
   }
   return found;
 }
