@@ -153,7 +153,7 @@ QList<Page> Pages(const Catalogue& english) {
                     return page;
                   }};
   }
-  const QStringList titles = SentencesOf(english, {"BuildAdvice", "Pipeline", "Snapshot"});
+  const QStringList titles = SentencesOf(english, {"BuildAdvice", "Pipeline"});
   for (const QString& title : titles) {
     pages << Page{
         "error, " + title, [title] {
