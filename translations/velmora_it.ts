@@ -5,153 +5,153 @@
     <name>Accessibility</name>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>completata</translation>
     </message>
     <message>
         <source>in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>in corso</translation>
     </message>
     <message>
         <source>not started</source>
-        <translation type="unfinished"></translation>
+        <translation>non iniziata</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzione</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Maiuscole</translation>
     </message>
     <message>
         <source> to </source>
-        <translation type="unfinished"></translation>
+        <translation> a </translation>
     </message>
     <message>
         <source>Command comma</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando virgola</translation>
     </message>
 </context>
 <context>
     <name>BuildAdvice</name>
     <message>
         <source>Something went wrong while building the app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si è verificato un problema durante la compilazione dell'app.</translation>
     </message>
     <message>
         <source>That installer doesn&apos;t contain the SimCity 3000 Unlimited game files. Use the GOG offline backup installer for SimCity 3000 Unlimited.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo installer non contiene i file di gioco di SimCity 3000 Unlimited. Usa l'installer offline di backup GOG di SimCity 3000 Unlimited.</translation>
     </message>
     <message>
         <source>The game files in that installer aren&apos;t version 2.0.949(a), which is the release this project can build. Update it from GOG and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>I file di gioco di questo installer non sono della versione 2.0.949(a), l'unica che questo progetto sa compilare. Aggiornalo da GOG e riprova.</translation>
     </message>
     <message>
         <source>The Xcode Command Line Tools got out of date or incomplete. Run xcode-select --install, then reopen this installer.</source>
-        <translation type="unfinished"></translation>
+        <translation>I Command Line Tools di Xcode sono obsoleti o incompleti. Esegui xcode-select --install, poi riapri questo installer.</translation>
     </message>
     <message>
         <source>Your disk is full. Free about 5 GB, then build again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il disco è pieno. Libera circa 5 GB, poi compila di nuovo.</translation>
     </message>
 </context>
 <context>
     <name>BuildNotification</name>
     <message>
         <source>The build finished. Click to open the installer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilazione terminata. Fai clic per aprire l'installer.</translation>
     </message>
     <message>
         <source>Click to see what went wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic per vedere cosa non ha funzionato.</translation>
     </message>
     <message>
         <source>The build was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>La compilazione è stata annullata</translation>
     </message>
     <message>
         <source>Click to open the installer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic per aprire l'installer.</translation>
     </message>
     <message>
         <source>Velmora 3000 is ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora 3000 è pronto</translation>
     </message>
     <message>
         <source>The build didn&apos;t finish</source>
-        <translation type="unfinished"></translation>
+        <translation>La compilazione non è terminata</translation>
     </message>
 </context>
 <context>
     <name>BuildStages</name>
     <message>
         <source>Check game installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica dell'installer</translation>
     </message>
     <message>
         <source>Unpack game files</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrazione dei file</translation>
     </message>
     <message>
         <source>Prepare native libraries</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparazione librerie native</translation>
     </message>
     <message>
         <source>Compile the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilazione del gioco</translation>
     </message>
     <message>
         <source>Package the app</source>
-        <translation type="unfinished"></translation>
+        <translation>Creazione del pacchetto</translation>
     </message>
     <message>
         <source>Sign for this Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma per questo Mac</translation>
     </message>
     <message>
         <source>Checking your game installer and the build tools.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica dell'installer del gioco e degli strumenti di compilazione.</translation>
     </message>
     <message>
         <source>Unpacking the game files from your GOG installer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrazione dei file del gioco dal tuo installer GOG.</translation>
     </message>
     <message>
         <source>Preparing the native libraries and lifted code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparazione delle librerie native e del codice convertito.</translation>
     </message>
     <message>
         <source>Compiling the native Mac app. This usually takes about 3 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilazione dell'app nativa per Mac. Di solito servono circa 3 minuti.</translation>
     </message>
     <message>
         <source>Packaging the app and its resources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Creazione del pacchetto dell'app con le sue risorse.</translation>
     </message>
     <message>
         <source>Signing the app for this Mac.</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma dell'app per questo Mac.</translation>
     </message>
 </context>
 <context>
     <name>BuildTimings</name>
     <message>
         <source>less than a minute left</source>
-        <translation type="unfinished"></translation>
+        <translation>manca meno di un minuto</translation>
     </message>
     <message numerus="yes">
         <source>about %n min left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>manca circa %n min</numerusform>
+            <numerusform>mancano circa %n min</numerusform>
         </translation>
     </message>
 </context>
@@ -159,504 +159,504 @@
     <name>DesktopEntry</name>
     <message>
         <source>Velmora 3000 Installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer di Velmora 3000</translation>
     </message>
     <message>
         <source>Build Velmora 3000 from your own GOG installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Compila Velmora 3000 dal tuo installer GOG</translation>
     </message>
 </context>
 <context>
     <name>FreeSpace</name>
     <message>
         <source>Only %@ free on this disk; the build needs about 5 GB. Free some space, then choose the installer again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo %@ liberi su questo disco; la compilazione richiede circa 5 GB. Libera spazio, poi scegli di nuovo l'installer.</translation>
     </message>
     <message>
         <source>Only %@ free on that disk; the app needs about %@. Free some space, then choose Move to Applications again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo %@ liberi su quel disco; l'app richiede circa %@. Libera spazio, poi scegli di nuovo Sposta in Applicazioni.</translation>
     </message>
 </context>
 <context>
     <name>InfoPlist</name>
     <message>
         <source>Velmora 3000 Installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer di Velmora 3000</translation>
     </message>
     <message>
         <source>Show in Finder asks Finder to make aliases of the app and of Applications, so you can drag the app into place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra nel Finder chiede al Finder di creare alias dell'app e di Applicazioni, così puoi trascinare l'app al suo posto.</translation>
     </message>
     <message>
         <source>Windows executable</source>
-        <translation type="unfinished"></translation>
+        <translation>Eseguibile Windows</translation>
     </message>
 </context>
 <context>
     <name>InstallerValidation</name>
     <message>
         <source>That file can&apos;t be read. Is it still on this Mac?</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file. È ancora su questo Mac?</translation>
     </message>
     <message>
         <source>That file is too small to be the GOG installer (it should be about 560 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file è troppo piccolo per essere l'installer GOG (dovrebbe essere di circa 560 MB).</translation>
     </message>
     <message>
         <source>That isn&apos;t a Windows installer (.exe) file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo non è un installer Windows (.exe).</translation>
     </message>
     <message>
         <source>That doesn&apos;t look like the GOG SimCity 3000 Unlimited installer. Look for setup_simcity_3000_unlimited_2.0.949(a)….exe in your GOG library.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non sembra l'installer GOG di SimCity 3000 Unlimited. Cerca setup_simcity_3000_unlimited_2.0.949(a)….exe nella tua libreria GOG.</translation>
     </message>
     <message>
         <source>The check was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il controllo è stato interrotto.</translation>
     </message>
     <message>
         <source>GOG 2.0.949(a) installer · %@ · ready to build</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer GOG 2.0.949(a) · %@ · pronto da compilare</translation>
     </message>
     <message>
         <source>%@ · this build is not the known GOG 2.0.949(a) one, so the game files are checked after extraction</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ · non è la versione GOG 2.0.949(a) nota: i file del gioco saranno controllati dopo l'estrazione</translation>
     </message>
 </context>
 <context>
     <name>Installing</name>
     <message>
         <source>Could not exchange the two items.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scambiare i due elementi.</translation>
     </message>
     <message>
         <source>Could not move the item aside.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile spostare da parte l'elemento.</translation>
     </message>
     <message>
         <source>Could not move the new item into place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile collocare il nuovo elemento.</translation>
     </message>
     <message>
         <source>Copying the app failed. Is the disk full?</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia dell'app non riuscita. Il disco è pieno?</translation>
     </message>
     <message>
         <source>The app was copied but couldn&apos;t be put in place.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'app è stata copiata ma non è stato possibile collocarla.</translation>
     </message>
     <message>
         <source>%@ already exists and wasn&apos;t made by this installer. Move or rename it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ esiste già e non è stato creato da questo installer. Prima spostalo o rinominalo.</translation>
     </message>
     <message>
         <source>%@ couldn&apos;t be replaced. Check its permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile sostituire %@. Controlla i permessi.</translation>
     </message>
 </context>
 <context>
     <name>NearMiss</name>
     <message>
         <source>That download hasn&apos;t finished yet. Wait for it, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il download non è ancora terminato. Attendi, poi riprova.</translation>
     </message>
     <message>
         <source>That&apos;s a Mac installer. This needs the Windows offline installer from GOG.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo è un installer per Mac. Serve l'installer offline per Windows di GOG.</translation>
     </message>
     <message>
         <source>That&apos;s an archive. Open it and use the installer (.exe) inside.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo è un archivio. Aprilo e usa l'installer (.exe) che contiene.</translation>
     </message>
     <message>
         <source>That&apos;s a data part of the installer. Use the .exe beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo è un file di dati dell'installer. Usa il file .exe accanto.</translation>
     </message>
 </context>
 <context>
     <name>PageParts</name>
     <message>
         <source>%1, needs attention</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, richiede attenzione</translation>
     </message>
 </context>
 <context>
     <name>Pipeline</name>
     <message>
         <source>Another build is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>È già in corso un'altra compilazione.</translation>
     </message>
     <message>
         <source>The installer bundle is damaged (no source snapshot inside).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il pacchetto dell'installer è danneggiato (manca la copia dei sorgenti).</translation>
     </message>
     <message>
         <source>Could not unpack the build sources into Application Support.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile estrarre i sorgenti di compilazione in Application Support.</translation>
     </message>
     <message>
         <source>This build has already run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa compilazione è già stata eseguita.</translation>
     </message>
     <message>
         <source>The build sources are not prepared.</source>
-        <translation type="unfinished"></translation>
+        <translation>I sorgenti di compilazione non sono pronti.</translation>
     </message>
     <message>
         <source>Could not start the build.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare la compilazione.</translation>
     </message>
 </context>
 <context>
     <name>Prerequisites</name>
     <message>
         <source>Follow Apple&apos;s prompt, then choose Check again when it finishes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Segui le istruzioni di Apple, poi scegli Ricontrolla al termine.</translation>
     </message>
     <message>
         <source>Apple says the tools may already be installed or being installed. Choose Check again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondo Apple gli strumenti potrebbero essere già installati o in installazione. Scegli Ricontrolla.</translation>
     </message>
     <message>
         <source>macOS could not open the installation. Run xcode-select --install in Terminal.</source>
-        <translation type="unfinished"></translation>
+        <translation>macOS non è riuscito ad aprire l'installazione. Esegui xcode-select --install nel Terminale.</translation>
     </message>
 </context>
 <context>
     <name>Session</name>
     <message>
         <source>Checking %@…</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo di %@…</translation>
     </message>
     <message>
         <source>Build cancelled. You can try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilazione annullata. Puoi riprovare.</translation>
     </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
     <message>
         <source>Building Velmora 3000</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilazione di Velmora 3000</translation>
     </message>
 </context>
 <context>
     <name>Snapshot</name>
     <message>
         <source>That doesn&apos;t look like the GOG offline installer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non sembra l'installer offline di GOG.</translation>
     </message>
 </context>
 <context>
     <name>vlmr::BuildPage</name>
     <message>
         <source>Stage %1 of 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase %1 di 6</translation>
     </message>
     <message>
         <source>Building Velmora 3000…</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilazione di Velmora 3000…</translation>
     </message>
     <message>
         <source>Build details</source>
-        <translation type="unfinished"></translation>
+        <translation>Dettagli compilazione</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascondi</translation>
     </message>
     <message>
         <source>You can keep this window open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puoi lasciare aperta questa finestra.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra</translation>
     </message>
     <message>
         <source>Cancelling…</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullamento…</translation>
     </message>
 </context>
 <context>
     <name>vlmr::DBusNotificationPoster</name>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra</translation>
     </message>
 </context>
 <context>
     <name>vlmr::DonePage</name>
     <message>
         <source>⌘ Return</source>
-        <translation type="unfinished"></translation>
+        <translation>⌘ A capo</translation>
     </message>
     <message>
         <source>Fullscreen</source>
-        <translation type="unfinished"></translation>
+        <translation>A tutto schermo</translation>
     </message>
     <message>
         <source>Pause or resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Metti in pausa o riprendi</translation>
     </message>
     <message>
         <source>Move the camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta la visuale</translation>
     </message>
     <message>
         <source>Settings: resolution, scaling, text, camera, autosave, speed keys and simulation options</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni: risoluzione, scala, testo, visuale, salvataggio automatico, tasti velocità e simulazione</translation>
     </message>
     <message>
         <source>Set game speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità di gioco</translation>
     </message>
     <message>
         <source>Turn the camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota la visuale</translation>
     </message>
     <message>
         <source>Move to Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta in Applicazioni</translation>
     </message>
     <message>
         <source>Moving…</source>
-        <translation type="unfinished"></translation>
+        <translation>Spostamento…</translation>
     </message>
     <message>
         <source>Moved ✓</source>
-        <translation type="unfinished"></translation>
+        <translation>Spostata ✓</translation>
     </message>
     <message>
         <source>Your city is built. Open it now, or keep it with your other apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tua città è pronta. Aprila ora o tienila con le tue altre app.</translation>
     </message>
     <message>
         <source>Show in Finder</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra nel Finder</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Before you play</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima di giocare</translation>
     </message>
     <message>
         <source>If macOS blocks the game:</source>
-        <translation type="unfinished"></translation>
+        <translation>Se macOS blocca il gioco:</translation>
     </message>
     <message>
         <source> right-click it and choose Open, or go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
-        <translation type="unfinished"></translation>
+        <translation> fai Control-clic sul gioco e scegli Apri, oppure vai in Impostazioni di Sistema → Privacy e sicurezza → Apri comunque. Basta farlo una volta.</translation>
     </message>
     <message>
         <source>This app contains your copy of the game. Please keep it on this Mac and don&apos;t share or upload it. Your saves and settings stay in your user folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quest'app contiene la tua copia del gioco: tienila su questo Mac e non condividerla né caricarla online. Salvataggi e impostazioni restano nella tua cartella utente.</translation>
     </message>
 </context>
 <context>
     <name>vlmr::ErrorPage</name>
     <message>
         <source>Log: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Log: %1</translation>
     </message>
     <message>
         <source>Copy log</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia log</translation>
     </message>
     <message>
         <source>Show log in Finder</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra log nel Finder</translation>
     </message>
     <message>
         <source>Choose another installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un altro installer</translation>
     </message>
     <message>
         <source>Your original game installer hasn&apos;t been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'installer originale del gioco non è stato modificato.</translation>
     </message>
     <message>
         <source>Choose SimCity 3000 Unlimited version 2.0.949(a), then try again. Your build log can help if the problem continues.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli SimCity 3000 Unlimited versione 2.0.949(a), poi riprova. Se il problema persiste, il log di compilazione può aiutarti.</translation>
     </message>
 </context>
 <context>
     <name>vlmr::InstallerController</name>
     <message>
         <source>Choose your GOG SimCity 3000 Unlimited installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli l'installer GOG di SimCity 3000 Unlimited</translation>
     </message>
     <message>
         <source>Use this installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa questo installer</translation>
     </message>
     <message>
         <source>Windows installer (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer Windows (%1)</translation>
     </message>
     <message>
         <source>Velmora 3000 Installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer di Velmora 3000</translation>
     </message>
     <message>
         <source>Couldn&apos;t move the app</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile spostare l'app</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su %1</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1</translation>
     </message>
     <message>
         <source>Quit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci da %1</translation>
     </message>
 </context>
 <context>
     <name>vlmr::InstallerPage</name>
     <message>
         <source>Bring your GOG installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi l'installer GOG</translation>
     </message>
     <message>
         <source>We&apos;ll turn your copy into a native Mac app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasformeremo la tua copia in un'app nativa per Mac.</translation>
     </message>
     <message>
         <source>Drop your GOG SimCity 3000 Unlimited installer here</source>
-        <translation type="unfinished"></translation>
+        <translation>Trascina qui l'installer GOG di SimCity 3000 Unlimited</translation>
     </message>
     <message>
         <source>Choose the offline installer ending in .exe</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli l'installer offline che termina con .exe</translation>
     </message>
     <message>
         <source>No file chosen yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun file scelto</translation>
     </message>
     <message>
         <source>Choose…</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli…</translation>
     </message>
     <message>
         <source>Build</source>
-        <translation type="unfinished"></translation>
+        <translation>Compila</translation>
     </message>
     <message>
         <source>Your file stays on this Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file resta su questo Mac</translation>
     </message>
     <message>
         <source>First build: about 3 minutes and 5 GB of free space. The finished app contains your game files; keep it on this Mac.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima compilazione: circa 3 minuti e 5 GB liberi. L'app finita contiene i tuoi file di gioco: tienila su questo Mac.</translation>
     </message>
 </context>
 <context>
     <name>vlmr::LogView</name>
     <message>
         <source>Build log</source>
-        <translation type="unfinished"></translation>
+        <translation>Log di compilazione</translation>
     </message>
 </context>
 <context>
     <name>vlmr::WelcomePage</name>
     <message>
         <source>Xcode Command Line Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Command Line Tools di Xcode</translation>
     </message>
     <message>
         <source>Python 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Python 3</translation>
     </message>
     <message>
         <source>Apple Silicon · macOS 15+</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Silicon · macOS 15+</translation>
     </message>
     <message>
         <source>Supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Supportato</translation>
     </message>
     <message>
         <source>After Apple&apos;s installer finishes, choose Check again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al termine dell'installazione di Apple, scegli Ricontrolla.</translation>
     </message>
     <message>
         <source>Checking…</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo…</translation>
     </message>
     <message>
         <source>One thing to install first</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima una cosa da installare</translation>
     </message>
     <message>
         <source>It&apos;s a one-time download from Apple.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si scarica da Apple una volta sola.</translation>
     </message>
     <message>
         <source>Velmora 3000 builds the game on your Mac, so it needs Apple&apos;s free Xcode Command Line Tools. You don&apos;t need the full Xcode app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora 3000 compila il gioco sul tuo Mac, quindi servono i Command Line Tools di Xcode, gratuiti e forniti da Apple. Non serve l'intera app Xcode.</translation>
     </message>
     <message>
         <source>Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Da installare</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto</translation>
     </message>
     <message>
         <source>Install Command Line Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Installa Command Line Tools</translation>
     </message>
     <message>
         <source>Check again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricontrolla</translation>
     </message>
     <message>
         <source>No Homebrew or Terminal setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza Homebrew né Terminale</translation>
     </message>
     <message>
         <source>One quick check first</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima un rapido controllo</translation>
     </message>
     <message>
         <source>Then we&apos;ll build your Mac version from your GOG copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poi compileremo la versione Mac dalla tua copia GOG.</translation>
     </message>
     <message>
         <source>✓  Ready to build</source>
-        <translation type="unfinished"></translation>
+        <translation>✓  Tutto pronto per compilare</translation>
     </message>
     <message>
         <source>Installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Installati</translation>
     </message>
     <message>
         <source>Everything happens on this Mac. Nothing is uploaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutto avviene su questo Mac. Non viene caricato nulla.</translation>
     </message>
     <message>
         <source>About 3 minutes · 5 GB free space</source>
-        <translation type="unfinished"></translation>
+        <translation>Circa 3 minuti · 5 GB di spazio libero</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Continua</translation>
     </message>
     <message>
         <source>Checking again…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo controllo…</translation>
     </message>
 </context>
 </TS>
