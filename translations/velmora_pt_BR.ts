@@ -5,153 +5,153 @@
     <name>Accessibility</name>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>concluído</translation>
     </message>
     <message>
         <source>in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>em andamento</translation>
     </message>
     <message>
         <source>not started</source>
-        <translation type="unfinished"></translation>
+        <translation>não iniciado</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Command</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Option</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source> to </source>
-        <translation type="unfinished"></translation>
+        <translation> a </translation>
     </message>
     <message>
         <source>Command comma</source>
-        <translation type="unfinished"></translation>
+        <translation>Command vírgula</translation>
     </message>
 </context>
 <context>
     <name>BuildAdvice</name>
     <message>
         <source>Something went wrong while building the app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algo deu errado ao compilar o app.</translation>
     </message>
     <message>
         <source>That installer doesn&apos;t contain the SimCity 3000 Unlimited game files. Use the GOG offline backup installer for SimCity 3000 Unlimited.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esse instalador não contém os arquivos do SimCity 3000 Unlimited. Use o instalador offline de backup do GOG para o SimCity 3000 Unlimited.</translation>
     </message>
     <message>
         <source>The game files in that installer aren&apos;t version 2.0.949(a), which is the release this project can build. Update it from GOG and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os arquivos do jogo nesse instalador não são da versão 2.0.949(a), a única que este projeto compila. Atualize-o no GOG e tente de novo.</translation>
     </message>
     <message>
         <source>The Xcode Command Line Tools got out of date or incomplete. Run xcode-select --install, then reopen this installer.</source>
-        <translation type="unfinished"></translation>
+        <translation>As Xcode Command Line Tools estão desatualizadas ou incompletas. Execute xcode-select --install e reabra este instalador.</translation>
     </message>
     <message>
         <source>Your disk is full. Free about 5 GB, then build again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu disco está cheio. Libere cerca de 5 GB e compile de novo.</translation>
     </message>
 </context>
 <context>
     <name>BuildNotification</name>
     <message>
         <source>The build finished. Click to open the installer.</source>
-        <translation type="unfinished"></translation>
+        <translation>A compilação terminou. Clique para abrir o instalador.</translation>
     </message>
     <message>
         <source>Click to see what went wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique para ver o que deu errado.</translation>
     </message>
     <message>
         <source>The build was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>A compilação foi cancelada</translation>
     </message>
     <message>
         <source>Click to open the installer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique para abrir o instalador.</translation>
     </message>
     <message>
         <source>Velmora 3000 is ready</source>
-        <translation type="unfinished"></translation>
+        <translation>O Velmora 3000 está pronto</translation>
     </message>
     <message>
         <source>The build didn&apos;t finish</source>
-        <translation type="unfinished"></translation>
+        <translation>A compilação não terminou</translation>
     </message>
 </context>
 <context>
     <name>BuildStages</name>
     <message>
         <source>Check game installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar instalador</translation>
     </message>
     <message>
         <source>Unpack game files</source>
-        <translation type="unfinished"></translation>
+        <translation>Extrair arquivos</translation>
     </message>
     <message>
         <source>Prepare native libraries</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparar bibliotecas</translation>
     </message>
     <message>
         <source>Compile the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilar o jogo</translation>
     </message>
     <message>
         <source>Package the app</source>
-        <translation type="unfinished"></translation>
+        <translation>Empacotar o app</translation>
     </message>
     <message>
         <source>Sign for this Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Assinar neste Mac</translation>
     </message>
     <message>
         <source>Checking your game installer and the build tools.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificando o instalador do jogo e as ferramentas.</translation>
     </message>
     <message>
         <source>Unpacking the game files from your GOG installer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraindo os arquivos do jogo do seu instalador GOG.</translation>
     </message>
     <message>
         <source>Preparing the native libraries and lifted code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparando as bibliotecas nativas e o código traduzido.</translation>
     </message>
     <message>
         <source>Compiling the native Mac app. This usually takes about 3 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilando o app nativo para Mac. Costuma levar uns 3 minutos.</translation>
     </message>
     <message>
         <source>Packaging the app and its resources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empacotando o app e seus recursos.</translation>
     </message>
     <message>
         <source>Signing the app for this Mac.</source>
-        <translation type="unfinished"></translation>
+        <translation>Assinando o app para este Mac.</translation>
     </message>
 </context>
 <context>
     <name>BuildTimings</name>
     <message>
         <source>less than a minute left</source>
-        <translation type="unfinished"></translation>
+        <translation>falta menos de um minuto</translation>
     </message>
     <message numerus="yes">
         <source>about %n min left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>falta cerca de %n min</numerusform>
+            <numerusform>faltam cerca de %n min</numerusform>
         </translation>
     </message>
 </context>
@@ -159,504 +159,504 @@
     <name>DesktopEntry</name>
     <message>
         <source>Velmora 3000 Installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalador do Velmora 3000</translation>
     </message>
     <message>
         <source>Build Velmora 3000 from your own GOG installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Compile o Velmora 3000 com o seu próprio instalador GOG</translation>
     </message>
 </context>
 <context>
     <name>FreeSpace</name>
     <message>
         <source>Only %@ free on this disk; the build needs about 5 GB. Free some space, then choose the installer again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Só há %@ livres neste disco; a compilação precisa de cerca de 5 GB. Libere espaço e escolha o instalador de novo.</translation>
     </message>
     <message>
         <source>Only %@ free on that disk; the app needs about %@. Free some space, then choose Move to Applications again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Só há %@ livres nesse disco; o app precisa de cerca de %@. Libere espaço e escolha Mover para Aplicativos de novo.</translation>
     </message>
 </context>
 <context>
     <name>InfoPlist</name>
     <message>
         <source>Velmora 3000 Installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalador do Velmora 3000</translation>
     </message>
     <message>
         <source>Show in Finder asks Finder to make aliases of the app and of Applications, so you can drag the app into place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar no Finder pede ao Finder que crie atalhos do app e da pasta Aplicativos, para você arrastar o app até o lugar certo.</translation>
     </message>
     <message>
         <source>Windows executable</source>
-        <translation type="unfinished"></translation>
+        <translation>Executável do Windows</translation>
     </message>
 </context>
 <context>
     <name>InstallerValidation</name>
     <message>
         <source>That file can&apos;t be read. Is it still on this Mac?</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler esse arquivo. Ele ainda está neste Mac?</translation>
     </message>
     <message>
         <source>That file is too small to be the GOG installer (it should be about 560 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>Esse arquivo é pequeno demais para ser o instalador GOG (deveria ter cerca de 560 MB).</translation>
     </message>
     <message>
         <source>That isn&apos;t a Windows installer (.exe) file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esse arquivo não é um instalador do Windows (.exe).</translation>
     </message>
     <message>
         <source>That doesn&apos;t look like the GOG SimCity 3000 Unlimited installer. Look for setup_simcity_3000_unlimited_2.0.949(a)….exe in your GOG library.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isso não parece o instalador GOG do SimCity 3000 Unlimited. Procure setup_simcity_3000_unlimited_2.0.949(a)….exe na sua biblioteca GOG.</translation>
     </message>
     <message>
         <source>The check was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>A verificação foi interrompida.</translation>
     </message>
     <message>
         <source>GOG 2.0.949(a) installer · %@ · ready to build</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalador GOG 2.0.949(a) · %@ · pronto para compilar</translation>
     </message>
     <message>
         <source>%@ · this build is not the known GOG 2.0.949(a) one, so the game files are checked after extraction</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ · esta versão não é a GOG 2.0.949(a) conhecida, então os arquivos do jogo serão verificados após a extração</translation>
     </message>
 </context>
 <context>
     <name>Installing</name>
     <message>
         <source>Could not exchange the two items.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível trocar os dois itens.</translation>
     </message>
     <message>
         <source>Could not move the item aside.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível tirar o item do lugar.</translation>
     </message>
     <message>
         <source>Could not move the new item into place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível pôr o novo item no lugar.</translation>
     </message>
     <message>
         <source>Copying the app failed. Is the disk full?</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao copiar o app. O disco está cheio?</translation>
     </message>
     <message>
         <source>The app was copied but couldn&apos;t be put in place.</source>
-        <translation type="unfinished"></translation>
+        <translation>O app foi copiado, mas não pôde ser posto no lugar.</translation>
     </message>
     <message>
         <source>%@ already exists and wasn&apos;t made by this installer. Move or rename it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ já existe e não foi criado por este instalador. Mova ou renomeie o item antes.</translation>
     </message>
     <message>
         <source>%@ couldn&apos;t be replaced. Check its permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível substituir %@. Verifique as permissões.</translation>
     </message>
 </context>
 <context>
     <name>NearMiss</name>
     <message>
         <source>That download hasn&apos;t finished yet. Wait for it, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esse download ainda não terminou. Aguarde e tente de novo.</translation>
     </message>
     <message>
         <source>That&apos;s a Mac installer. This needs the Windows offline installer from GOG.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esse é um instalador para Mac. É preciso o instalador offline para Windows do GOG.</translation>
     </message>
     <message>
         <source>That&apos;s an archive. Open it and use the installer (.exe) inside.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esse é um arquivo compactado. Abra-o e use o instalador (.exe) que está nele.</translation>
     </message>
     <message>
         <source>That&apos;s a data part of the installer. Use the .exe beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esse é um arquivo de dados do instalador. Use o .exe ao lado dele.</translation>
     </message>
 </context>
 <context>
     <name>PageParts</name>
     <message>
         <source>%1, needs attention</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, requer atenção</translation>
     </message>
 </context>
 <context>
     <name>Pipeline</name>
     <message>
         <source>Another build is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Outra compilação já está em andamento.</translation>
     </message>
     <message>
         <source>The installer bundle is damaged (no source snapshot inside).</source>
-        <translation type="unfinished"></translation>
+        <translation>O pacote do instalador está danificado (falta a cópia do código-fonte).</translation>
     </message>
     <message>
         <source>Could not unpack the build sources into Application Support.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível extrair o código-fonte da compilação em Application Support.</translation>
     </message>
     <message>
         <source>This build has already run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta compilação já foi executada.</translation>
     </message>
     <message>
         <source>The build sources are not prepared.</source>
-        <translation type="unfinished"></translation>
+        <translation>O código-fonte da compilação não está preparado.</translation>
     </message>
     <message>
         <source>Could not start the build.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível iniciar a compilação.</translation>
     </message>
 </context>
 <context>
     <name>Prerequisites</name>
     <message>
         <source>Follow Apple&apos;s prompt, then choose Check again when it finishes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siga as instruções da Apple e, ao terminar, escolha Verificar de novo.</translation>
     </message>
     <message>
         <source>Apple says the tools may already be installed or being installed. Choose Check again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo a Apple, as ferramentas podem já estar instaladas ou em instalação. Escolha Verificar de novo.</translation>
     </message>
     <message>
         <source>macOS could not open the installation. Run xcode-select --install in Terminal.</source>
-        <translation type="unfinished"></translation>
+        <translation>O macOS não conseguiu abrir a instalação. Execute xcode-select --install no Terminal.</translation>
     </message>
 </context>
 <context>
     <name>Session</name>
     <message>
         <source>Checking %@…</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificando %@…</translation>
     </message>
     <message>
         <source>Build cancelled. You can try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilação cancelada. Você pode tentar de novo.</translation>
     </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
     <message>
         <source>Building Velmora 3000</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilando o Velmora 3000</translation>
     </message>
 </context>
 <context>
     <name>Snapshot</name>
     <message>
         <source>That doesn&apos;t look like the GOG offline installer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isso não parece o instalador offline do GOG.</translation>
     </message>
 </context>
 <context>
     <name>vlmr::BuildPage</name>
     <message>
         <source>Stage %1 of 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Etapa %1 de 6</translation>
     </message>
     <message>
         <source>Building Velmora 3000…</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilando o Velmora 3000…</translation>
     </message>
     <message>
         <source>Build details</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalhes da compilação</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar</translation>
     </message>
     <message>
         <source>You can keep this window open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você pode deixar esta janela aberta.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar</translation>
     </message>
     <message>
         <source>Cancelling…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelando…</translation>
     </message>
 </context>
 <context>
     <name>vlmr::DBusNotificationPoster</name>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar</translation>
     </message>
 </context>
 <context>
     <name>vlmr::DonePage</name>
     <message>
         <source>⌘ Return</source>
-        <translation type="unfinished"></translation>
+        <translation>⌘ Return</translation>
     </message>
     <message>
         <source>Fullscreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tela cheia</translation>
     </message>
     <message>
         <source>Pause or resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar ou retomar</translation>
     </message>
     <message>
         <source>Move the camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover a câmera</translation>
     </message>
     <message>
         <source>Settings: resolution, scaling, text, camera, autosave, speed keys and simulation options</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes: resolução, escala, texto, câmera, salvamento automático, teclas de velocidade e simulação</translation>
     </message>
     <message>
         <source>Set game speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade do jogo</translation>
     </message>
     <message>
         <source>Turn the camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar a câmera</translation>
     </message>
     <message>
         <source>Move to Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover para Aplicativos</translation>
     </message>
     <message>
         <source>Moving…</source>
-        <translation type="unfinished"></translation>
+        <translation>Movendo…</translation>
     </message>
     <message>
         <source>Moved ✓</source>
-        <translation type="unfinished"></translation>
+        <translation>Movido ✓</translation>
     </message>
     <message>
         <source>Your city is built. Open it now, or keep it with your other apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua cidade está pronta. Abra agora ou guarde junto com seus outros apps.</translation>
     </message>
     <message>
         <source>Show in Finder</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar no Finder</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Before you play</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes de jogar</translation>
     </message>
     <message>
         <source>If macOS blocks the game:</source>
-        <translation type="unfinished"></translation>
+        <translation>Se o macOS bloquear o jogo:</translation>
     </message>
     <message>
         <source> right-click it and choose Open, or go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
-        <translation type="unfinished"></translation>
+        <translation> clique nele com o botão direito e escolha Abrir, ou vá em Ajustes do Sistema → Privacidade e Segurança → Abrir Mesmo Assim. Basta fazer isso uma vez.</translation>
     </message>
     <message>
         <source>This app contains your copy of the game. Please keep it on this Mac and don&apos;t share or upload it. Your saves and settings stay in your user folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este app contém sua cópia do jogo. Mantenha-o neste Mac e não o compartilhe nem envie. Seus jogos salvos e ajustes ficam na sua pasta de usuário.</translation>
     </message>
 </context>
 <context>
     <name>vlmr::ErrorPage</name>
     <message>
         <source>Log: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Log: %1</translation>
     </message>
     <message>
         <source>Copy log</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar log</translation>
     </message>
     <message>
         <source>Show log in Finder</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar log no Finder</translation>
     </message>
     <message>
         <source>Choose another installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher outro instalador</translation>
     </message>
     <message>
         <source>Your original game installer hasn&apos;t been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu instalador original do jogo não foi alterado.</translation>
     </message>
     <message>
         <source>Choose SimCity 3000 Unlimited version 2.0.949(a), then try again. Your build log can help if the problem continues.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha o SimCity 3000 Unlimited versão 2.0.949(a) e tente de novo. Se o problema continuar, o log da compilação pode ajudar.</translation>
     </message>
 </context>
 <context>
     <name>vlmr::InstallerController</name>
     <message>
         <source>Choose your GOG SimCity 3000 Unlimited installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha o instalador GOG do SimCity 3000 Unlimited</translation>
     </message>
     <message>
         <source>Use this installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar este instalador</translation>
     </message>
     <message>
         <source>Windows installer (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalador do Windows (%1)</translation>
     </message>
     <message>
         <source>Velmora 3000 Installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalador do Velmora 3000</translation>
     </message>
     <message>
         <source>Couldn&apos;t move the app</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível mover o app</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o %1</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão %1</translation>
     </message>
     <message>
         <source>Quit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Encerrar %1</translation>
     </message>
 </context>
 <context>
     <name>vlmr::InstallerPage</name>
     <message>
         <source>Bring your GOG installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Traga seu instalador GOG</translation>
     </message>
     <message>
         <source>We&apos;ll turn your copy into a native Mac app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vamos transformar sua cópia em um app nativo para Mac.</translation>
     </message>
     <message>
         <source>Drop your GOG SimCity 3000 Unlimited installer here</source>
-        <translation type="unfinished"></translation>
+        <translation>Solte aqui o instalador GOG do SimCity 3000 Unlimited</translation>
     </message>
     <message>
         <source>Choose the offline installer ending in .exe</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha o instalador offline terminado em .exe</translation>
     </message>
     <message>
         <source>No file chosen yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum arquivo escolhido</translation>
     </message>
     <message>
         <source>Choose…</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher…</translation>
     </message>
     <message>
         <source>Build</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilar</translation>
     </message>
     <message>
         <source>Your file stays on this Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu arquivo fica neste Mac</translation>
     </message>
     <message>
         <source>First build: about 3 minutes and 5 GB of free space. The finished app contains your game files; keep it on this Mac.</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeira compilação: uns 3 minutos e 5 GB livres. O app contém os arquivos do jogo; mantenha-o neste Mac.</translation>
     </message>
 </context>
 <context>
     <name>vlmr::LogView</name>
     <message>
         <source>Build log</source>
-        <translation type="unfinished"></translation>
+        <translation>Log da compilação</translation>
     </message>
 </context>
 <context>
     <name>vlmr::WelcomePage</name>
     <message>
         <source>Xcode Command Line Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Xcode Command Line Tools</translation>
     </message>
     <message>
         <source>Python 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Python 3</translation>
     </message>
     <message>
         <source>Apple Silicon · macOS 15+</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Silicon · macOS 15+</translation>
     </message>
     <message>
         <source>Supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Compatível</translation>
     </message>
     <message>
         <source>After Apple&apos;s installer finishes, choose Check again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando o instalador da Apple terminar, escolha Verificar de novo.</translation>
     </message>
     <message>
         <source>Checking…</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificando…</translation>
     </message>
     <message>
         <source>One thing to install first</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta instalar uma coisa</translation>
     </message>
     <message>
         <source>It&apos;s a one-time download from Apple.</source>
-        <translation type="unfinished"></translation>
+        <translation>É um download único da Apple.</translation>
     </message>
     <message>
         <source>Velmora 3000 builds the game on your Mac, so it needs Apple&apos;s free Xcode Command Line Tools. You don&apos;t need the full Xcode app.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Velmora 3000 compila o jogo no seu Mac e, por isso, precisa das Xcode Command Line Tools, gratuitas da Apple. O app Xcode completo não é necessário.</translation>
     </message>
     <message>
         <source>Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausente</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto</translation>
     </message>
     <message>
         <source>Install Command Line Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar Command Line Tools</translation>
     </message>
     <message>
         <source>Check again</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar de novo</translation>
     </message>
     <message>
         <source>No Homebrew or Terminal setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem Homebrew nem Terminal</translation>
     </message>
     <message>
         <source>One quick check first</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes, uma verificação rápida</translation>
     </message>
     <message>
         <source>Then we&apos;ll build your Mac version from your GOG copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Depois, vamos compilar sua versão para Mac a partir da cópia GOG.</translation>
     </message>
     <message>
         <source>✓  Ready to build</source>
-        <translation type="unfinished"></translation>
+        <translation>✓  Pronto para compilar</translation>
     </message>
     <message>
         <source>Installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalado</translation>
     </message>
     <message>
         <source>Everything happens on this Mac. Nothing is uploaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tudo acontece neste Mac. Nada é enviado.</translation>
     </message>
     <message>
         <source>About 3 minutes · 5 GB free space</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca de 3 minutos · 5 GB livres</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar</translation>
     </message>
     <message>
         <source>Checking again…</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificando de novo…</translation>
     </message>
 </context>
 </TS>
