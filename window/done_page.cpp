@@ -2,6 +2,7 @@
 // Finder" and "Open", the key hints and the advice before the first start.
 #include "window/done_page.h"
 
+#include <QCoreApplication>
 #include <QPalette>
 #include <QRectF>
 #include <algorithm>
@@ -144,7 +145,10 @@ void DonePage::addShortcutRowTo(QWidget* parent, double x, double y, const QStri
   SetFrame(meaning, x + capWidth + 8, y + 2 - grow, labelWidth, height + grow);
   AddSubview(parent, meaning);
   // Heard as one line: "Command Return: Fullscreen".
-  GroupForAccessibility(cap, SpokenKeys(keys) + QStringLiteral(": ") + description, {meaning});
+  GroupForAccessibility(
+      cap,
+      QCoreApplication::translate("Accessibility", "%1: %2").arg(SpokenKeys(keys), description),
+      {meaning});
 }
 
 }  // namespace vlmr
