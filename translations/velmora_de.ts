@@ -5,153 +5,153 @@
     <name>Accessibility</name>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>abgeschlossen</translation>
     </message>
     <message>
         <source>in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>läuft</translation>
     </message>
     <message>
         <source>not started</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht gestartet</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehlstaste</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Wahltaste</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Umschalttaste</translation>
     </message>
     <message>
         <source> to </source>
-        <translation type="unfinished"></translation>
+        <translation> bis </translation>
     </message>
     <message>
         <source>Command comma</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehlstaste Komma</translation>
     </message>
 </context>
 <context>
     <name>BuildAdvice</name>
     <message>
         <source>Something went wrong while building the app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Erstellen der App ist ein Fehler aufgetreten.</translation>
     </message>
     <message>
         <source>That installer doesn&apos;t contain the SimCity 3000 Unlimited game files. Use the GOG offline backup installer for SimCity 3000 Unlimited.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Installer enthält nicht die Spieldateien von SimCity 3000 Unlimited. Verwende den GOG-Offline-Backup-Installer von SimCity 3000 Unlimited.</translation>
     </message>
     <message>
         <source>The game files in that installer aren&apos;t version 2.0.949(a), which is the release this project can build. Update it from GOG and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spieldateien in diesem Installer sind nicht Version 2.0.949(a), die dieses Projekt erstellen kann. Aktualisiere ihn über GOG und versuche es erneut.</translation>
     </message>
     <message>
         <source>The Xcode Command Line Tools got out of date or incomplete. Run xcode-select --install, then reopen this installer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Xcode Command Line Tools sind veraltet oder unvollständig. Führe xcode-select --install aus und öffne diesen Installer dann erneut.</translation>
     </message>
     <message>
         <source>Your disk is full. Free about 5 GB, then build again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Festplatte ist voll. Gib etwa 5 GB frei und starte die Erstellung erneut.</translation>
     </message>
 </context>
 <context>
     <name>BuildNotification</name>
     <message>
         <source>The build finished. Click to open the installer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Erstellung ist fertig. Klicke, um den Installer zu öffnen.</translation>
     </message>
     <message>
         <source>Click to see what went wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicke, um zu sehen, was schiefging.</translation>
     </message>
     <message>
         <source>The build was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Erstellung wurde abgebrochen</translation>
     </message>
     <message>
         <source>Click to open the installer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicke, um den Installer zu öffnen.</translation>
     </message>
     <message>
         <source>Velmora 3000 is ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora 3000 ist bereit</translation>
     </message>
     <message>
         <source>The build didn&apos;t finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Erstellung ist fehlgeschlagen</translation>
     </message>
 </context>
 <context>
     <name>BuildStages</name>
     <message>
         <source>Check game installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer prüfen</translation>
     </message>
     <message>
         <source>Unpack game files</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieldateien entpacken</translation>
     </message>
     <message>
         <source>Prepare native libraries</source>
-        <translation type="unfinished"></translation>
+        <translation>Native Bibliotheken vorbereiten</translation>
     </message>
     <message>
         <source>Compile the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel kompilieren</translation>
     </message>
     <message>
         <source>Package the app</source>
-        <translation type="unfinished"></translation>
+        <translation>App verpacken</translation>
     </message>
     <message>
         <source>Sign for this Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diesen Mac signieren</translation>
     </message>
     <message>
         <source>Checking your game installer and the build tools.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Installer und die Entwicklerwerkzeuge werden geprüft.</translation>
     </message>
     <message>
         <source>Unpacking the game files from your GOG installer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spieldateien werden aus deinem GOG-Installer entpackt.</translation>
     </message>
     <message>
         <source>Preparing the native libraries and lifted code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Native Bibliotheken und übersetzter Code werden vorbereitet.</translation>
     </message>
     <message>
         <source>Compiling the native Mac app. This usually takes about 3 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die native Mac-App wird kompiliert. Das dauert meist etwa 3 Minuten.</translation>
     </message>
     <message>
         <source>Packaging the app and its resources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die App und ihre Ressourcen werden verpackt.</translation>
     </message>
     <message>
         <source>Signing the app for this Mac.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die App wird für diesen Mac signiert.</translation>
     </message>
 </context>
 <context>
     <name>BuildTimings</name>
     <message>
         <source>less than a minute left</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch unter einer Minute</translation>
     </message>
     <message numerus="yes">
         <source>about %n min left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Noch etwa %n Min.</numerusform>
+            <numerusform>Noch etwa %n Min.</numerusform>
         </translation>
     </message>
 </context>
@@ -159,504 +159,504 @@
     <name>DesktopEntry</name>
     <message>
         <source>Velmora 3000 Installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora 3000 Installer</translation>
     </message>
     <message>
         <source>Build Velmora 3000 from your own GOG installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora 3000 aus deinem eigenen GOG-Installer erstellen</translation>
     </message>
 </context>
 <context>
     <name>FreeSpace</name>
     <message>
         <source>Only %@ free on this disk; the build needs about 5 GB. Free some space, then choose the installer again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur %@ frei auf dieser Festplatte; die Erstellung braucht etwa 5 GB. Gib Speicherplatz frei und wähle den Installer erneut.</translation>
     </message>
     <message>
         <source>Only %@ free on that disk; the app needs about %@. Free some space, then choose Move to Applications again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur %@ frei auf dieser Festplatte; die App braucht etwa %@. Gib Speicherplatz frei und bewege die App dann erneut in „Programme“.</translation>
     </message>
 </context>
 <context>
     <name>InfoPlist</name>
     <message>
         <source>Velmora 3000 Installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora 3000 Installer</translation>
     </message>
     <message>
         <source>Show in Finder asks Finder to make aliases of the app and of Applications, so you can drag the app into place.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Im Finder zeigen“ lässt den Finder Aliasse der App und von „Programme“ erzeugen, damit du die App an ihren Platz ziehen kannst.</translation>
     </message>
     <message>
         <source>Windows executable</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausführbare Windows-Datei</translation>
     </message>
 </context>
 <context>
     <name>InstallerValidation</name>
     <message>
         <source>That file can&apos;t be read. Is it still on this Mac?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist nicht lesbar. Ist sie noch auf diesem Mac?</translation>
     </message>
     <message>
         <source>That file is too small to be the GOG installer (it should be about 560 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist zu klein für den GOG-Installer (er hat etwa 560 MB).</translation>
     </message>
     <message>
         <source>That isn&apos;t a Windows installer (.exe) file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist kein Windows-Installer (.exe).</translation>
     </message>
     <message>
         <source>That doesn&apos;t look like the GOG SimCity 3000 Unlimited installer. Look for setup_simcity_3000_unlimited_2.0.949(a)….exe in your GOG library.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist wohl nicht der GOG-Installer von SimCity 3000 Unlimited. Suche in deiner GOG-Bibliothek nach setup_simcity_3000_unlimited_2.0.949(a)….exe.</translation>
     </message>
     <message>
         <source>The check was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Prüfung wurde abgebrochen.</translation>
     </message>
     <message>
         <source>GOG 2.0.949(a) installer · %@ · ready to build</source>
-        <translation type="unfinished"></translation>
+        <translation>GOG-Installer 2.0.949(a) · %@ · bereit zum Erstellen</translation>
     </message>
     <message>
         <source>%@ · this build is not the known GOG 2.0.949(a) one, so the game files are checked after extraction</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ · nicht die bekannte GOG-Version 2.0.949(a), daher werden die Spieldateien nach dem Entpacken geprüft</translation>
     </message>
 </context>
 <context>
     <name>Installing</name>
     <message>
         <source>Could not exchange the two items.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die beiden Objekte konnten nicht vertauscht werden.</translation>
     </message>
     <message>
         <source>Could not move the item aside.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Objekt konnte nicht beiseitegelegt werden.</translation>
     </message>
     <message>
         <source>Could not move the new item into place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das neue Objekt konnte nicht an seinen Platz bewegt werden.</translation>
     </message>
     <message>
         <source>Copying the app failed. Is the disk full?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die App konnte nicht kopiert werden. Ist die Festplatte voll?</translation>
     </message>
     <message>
         <source>The app was copied but couldn&apos;t be put in place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die App wurde kopiert, aber nicht an ihren Platz bewegt.</translation>
     </message>
     <message>
         <source>%@ already exists and wasn&apos;t made by this installer. Move or rename it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ existiert bereits und stammt nicht von diesem Installer. Bewege es zuerst woandershin oder benenne es um.</translation>
     </message>
     <message>
         <source>%@ couldn&apos;t be replaced. Check its permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ konnte nicht ersetzt werden. Prüfe die Zugriffsrechte.</translation>
     </message>
 </context>
 <context>
     <name>NearMiss</name>
     <message>
         <source>That download hasn&apos;t finished yet. Wait for it, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Download läuft noch. Versuche es erneut, wenn er fertig ist.</translation>
     </message>
     <message>
         <source>That&apos;s a Mac installer. This needs the Windows offline installer from GOG.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist ein Mac-Installer. Benötigt wird der Windows-Offline-Installer von GOG.</translation>
     </message>
     <message>
         <source>That&apos;s an archive. Open it and use the installer (.exe) inside.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist ein Archiv. Öffne es und verwende den Installer (.exe) darin.</translation>
     </message>
     <message>
         <source>That&apos;s a data part of the installer. Use the .exe beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist ein Datenteil des Installers. Verwende die .exe daneben.</translation>
     </message>
 </context>
 <context>
     <name>PageParts</name>
     <message>
         <source>%1, needs attention</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, erfordert Aufmerksamkeit</translation>
     </message>
 </context>
 <context>
     <name>Pipeline</name>
     <message>
         <source>Another build is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es läuft bereits eine andere Erstellung.</translation>
     </message>
     <message>
         <source>The installer bundle is damaged (no source snapshot inside).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Installer-Paket ist beschädigt (kein Quellcode-Snapshot enthalten).</translation>
     </message>
     <message>
         <source>Could not unpack the build sources into Application Support.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Quelldateien konnten nicht nach „Application Support“ entpackt werden.</translation>
     </message>
     <message>
         <source>This build has already run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Erstellung wurde bereits ausgeführt.</translation>
     </message>
     <message>
         <source>The build sources are not prepared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Quelldateien sind nicht vorbereitet.</translation>
     </message>
     <message>
         <source>Could not start the build.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Erstellung konnte nicht gestartet werden.</translation>
     </message>
 </context>
 <context>
     <name>Prerequisites</name>
     <message>
         <source>Follow Apple&apos;s prompt, then choose Check again when it finishes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Folge dem Dialog von Apple und wähle am Ende „Erneut prüfen“.</translation>
     </message>
     <message>
         <source>Apple says the tools may already be installed or being installed. Choose Check again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laut Apple sind die Werkzeuge schon installiert oder werden gerade installiert. Wähle „Erneut prüfen“.</translation>
     </message>
     <message>
         <source>macOS could not open the installation. Run xcode-select --install in Terminal.</source>
-        <translation type="unfinished"></translation>
+        <translation>macOS konnte die Installation nicht starten. Gib im Terminal xcode-select --install ein.</translation>
     </message>
 </context>
 <context>
     <name>Session</name>
     <message>
         <source>Checking %@…</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ wird geprüft …</translation>
     </message>
     <message>
         <source>Build cancelled. You can try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellung abgebrochen. Du kannst es erneut versuchen.</translation>
     </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
     <message>
         <source>Building Velmora 3000</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora 3000 wird erstellt</translation>
     </message>
 </context>
 <context>
     <name>Snapshot</name>
     <message>
         <source>That doesn&apos;t look like the GOG offline installer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das sieht nicht nach dem GOG-Offline-Installer aus.</translation>
     </message>
 </context>
 <context>
     <name>vlmr::BuildPage</name>
     <message>
         <source>Stage %1 of 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt %1 von 6</translation>
     </message>
     <message>
         <source>Building Velmora 3000…</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora 3000 wird erstellt …</translation>
     </message>
     <message>
         <source>Build details</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellungsdetails</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Weniger</translation>
     </message>
     <message>
         <source>You can keep this window open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du kannst dieses Fenster geöffnet lassen.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr</translation>
     </message>
     <message>
         <source>Cancelling…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird abgebrochen …</translation>
     </message>
 </context>
 <context>
     <name>vlmr::DBusNotificationPoster</name>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigen</translation>
     </message>
 </context>
 <context>
     <name>vlmr::DonePage</name>
     <message>
         <source>⌘ Return</source>
-        <translation type="unfinished"></translation>
+        <translation>⌘ Zeilenschalter</translation>
     </message>
     <message>
         <source>Fullscreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild</translation>
     </message>
     <message>
         <source>Pause or resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausieren oder fortsetzen</translation>
     </message>
     <message>
         <source>Move the camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera bewegen</translation>
     </message>
     <message>
         <source>Settings: resolution, scaling, text, camera, autosave, speed keys and simulation options</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen: Auflösung, Skalierung, Text, Kamera, Autospeichern, Tempotasten und Simulation</translation>
     </message>
     <message>
         <source>Set game speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieltempo einstellen</translation>
     </message>
     <message>
         <source>Turn the camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera drehen</translation>
     </message>
     <message>
         <source>Move to Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>In „Programme“ bewegen</translation>
     </message>
     <message>
         <source>Moving…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird bewegt …</translation>
     </message>
     <message>
         <source>Moved ✓</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewegt ✓</translation>
     </message>
     <message>
         <source>Your city is built. Open it now, or keep it with your other apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Stadt steht. Öffne sie jetzt oder leg sie zu deinen Apps.</translation>
     </message>
     <message>
         <source>Show in Finder</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Finder zeigen</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Before you play</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevor du spielst</translation>
     </message>
     <message>
         <source>If macOS blocks the game:</source>
-        <translation type="unfinished"></translation>
+        <translation>Falls macOS das Spiel blockiert:</translation>
     </message>
     <message>
         <source> right-click it and choose Open, or go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
-        <translation type="unfinished"></translation>
+        <translation> Wähle per Rechtsklick „Öffnen“ oder gehe zu Systemeinstellungen → Datenschutz &amp; Sicherheit → Dennoch öffnen. Das ist nur einmal nötig.</translation>
     </message>
     <message>
         <source>This app contains your copy of the game. Please keep it on this Mac and don&apos;t share or upload it. Your saves and settings stay in your user folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese App enthält deine Kopie des Spiels. Lass sie bitte auf diesem Mac und gib sie nicht weiter. Spielstände und Einstellungen bleiben in deinem Benutzerordner.</translation>
     </message>
 </context>
 <context>
     <name>vlmr::ErrorPage</name>
     <message>
         <source>Log: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll: %1</translation>
     </message>
     <message>
         <source>Copy log</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Show log in Finder</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll im Finder zeigen</translation>
     </message>
     <message>
         <source>Choose another installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Anderen Installer wählen</translation>
     </message>
     <message>
         <source>Your original game installer hasn&apos;t been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Original-Installer wurde nicht verändert.</translation>
     </message>
     <message>
         <source>Choose SimCity 3000 Unlimited version 2.0.949(a), then try again. Your build log can help if the problem continues.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle SimCity 3000 Unlimited Version 2.0.949(a) und versuche es erneut. Bleibt das Problem, hilft das Erstellungsprotokoll weiter.</translation>
     </message>
 </context>
 <context>
     <name>vlmr::InstallerController</name>
     <message>
         <source>Choose your GOG SimCity 3000 Unlimited installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle deinen GOG-Installer von SimCity 3000 Unlimited</translation>
     </message>
     <message>
         <source>Use this installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Installer verwenden</translation>
     </message>
     <message>
         <source>Windows installer (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows-Installer (%1)</translation>
     </message>
     <message>
         <source>Velmora 3000 Installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora 3000 Installer</translation>
     </message>
     <message>
         <source>Couldn&apos;t move the app</source>
-        <translation type="unfinished"></translation>
+        <translation>Die App konnte nicht bewegt werden</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Quit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 beenden</translation>
     </message>
 </context>
 <context>
     <name>vlmr::InstallerPage</name>
     <message>
         <source>Bring your GOG installer</source>
-        <translation type="unfinished"></translation>
+        <translation>Bring deinen GOG-Installer mit</translation>
     </message>
     <message>
         <source>We&apos;ll turn your copy into a native Mac app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wir machen aus deiner Kopie eine native Mac-App.</translation>
     </message>
     <message>
         <source>Drop your GOG SimCity 3000 Unlimited installer here</source>
-        <translation type="unfinished"></translation>
+        <translation>GOG-Installer von SimCity 3000 Unlimited hier ablegen</translation>
     </message>
     <message>
         <source>Choose the offline installer ending in .exe</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle den Offline-Installer mit der Endung .exe</translation>
     </message>
     <message>
         <source>No file chosen yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Datei ausgewählt</translation>
     </message>
     <message>
         <source>Choose…</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen …</translation>
     </message>
     <message>
         <source>Build</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellen</translation>
     </message>
     <message>
         <source>Your file stays on this Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Datei bleibt auf diesem Mac</translation>
     </message>
     <message>
         <source>First build: about 3 minutes and 5 GB of free space. The finished app contains your game files; keep it on this Mac.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim ersten Mal: etwa 3 Minuten und 5 GB freier Speicherplatz. Die fertige App enthält deine Spieldateien; lass sie auf diesem Mac.</translation>
     </message>
 </context>
 <context>
     <name>vlmr::LogView</name>
     <message>
         <source>Build log</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellungsprotokoll</translation>
     </message>
 </context>
 <context>
     <name>vlmr::WelcomePage</name>
     <message>
         <source>Xcode Command Line Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Xcode Command Line Tools</translation>
     </message>
     <message>
         <source>Python 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Python 3</translation>
     </message>
     <message>
         <source>Apple Silicon · macOS 15+</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Silicon · macOS 15+</translation>
     </message>
     <message>
         <source>Supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterstützt</translation>
     </message>
     <message>
         <source>After Apple&apos;s installer finishes, choose Check again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Apples Installation fertig ist, wähle „Erneut prüfen“.</translation>
     </message>
     <message>
         <source>Checking…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geprüft …</translation>
     </message>
     <message>
         <source>One thing to install first</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst eine Installation</translation>
     </message>
     <message>
         <source>It&apos;s a one-time download from Apple.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein einmaliger Download von Apple.</translation>
     </message>
     <message>
         <source>Velmora 3000 builds the game on your Mac, so it needs Apple&apos;s free Xcode Command Line Tools. You don&apos;t need the full Xcode app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora 3000 erstellt das Spiel auf deinem Mac und braucht dafür Apples kostenlose Xcode Command Line Tools. Die komplette Xcode-App ist nicht nötig.</translation>
     </message>
     <message>
         <source>Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlt</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>Install Command Line Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Command Line Tools installieren</translation>
     </message>
     <message>
         <source>Check again</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneut prüfen</translation>
     </message>
     <message>
         <source>No Homebrew or Terminal setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Homebrew oder Terminal</translation>
     </message>
     <message>
         <source>One quick check first</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst eine kurze Prüfung</translation>
     </message>
     <message>
         <source>Then we&apos;ll build your Mac version from your GOG copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dann erstellen wir aus deiner GOG-Kopie deine Mac-Version.</translation>
     </message>
     <message>
         <source>✓  Ready to build</source>
-        <translation type="unfinished"></translation>
+        <translation>✓  Bereit zum Erstellen</translation>
     </message>
     <message>
         <source>Installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Installiert</translation>
     </message>
     <message>
         <source>Everything happens on this Mac. Nothing is uploaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles passiert auf diesem Mac. Nichts wird hochgeladen.</translation>
     </message>
     <message>
         <source>About 3 minutes · 5 GB free space</source>
-        <translation type="unfinished"></translation>
+        <translation>Etwa 3 Minuten · 5 GB freier Speicherplatz</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortfahren</translation>
     </message>
     <message>
         <source>Checking again…</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneute Prüfung …</translation>
     </message>
 </context>
 </TS>
