@@ -22,7 +22,8 @@ mac_bash_note=""
 mac_bash_builder="$(dirname "$PWD")/shared/tools/mac-bash/build.sh"
 if [ -f "$mac_bash_builder" ]; then
   if mac_bash="$(bash "$mac_bash_builder")" && [ -x "$mac_bash" ]; then
-    mac_bash_note="mac-bash: GNU bash $("$mac_bash" -c 'echo "${BASH_VERSION%%(*}"') at $mac_bash"
+    version="$("$mac_bash" --version | sed -n '1s/^GNU bash, version \([0-9.]*\).*/\1/p')"
+    mac_bash_note="mac-bash: GNU bash $version at $mac_bash"
   else
     mac_bash=""
     mac_bash_note="mac-bash: $mac_bash_builder could not build bash 3.2 (above); the shell scripts' tests under it did not run"
