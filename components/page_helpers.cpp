@@ -2,10 +2,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QRegularExpression>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "base/paths.h"
 #include "components/frame.h"
@@ -15,15 +20,49 @@ namespace vlmr {
 namespace {
 
 constexpr const char* kIconName = "Velmora3000.icns";
+// The icon's images as PNG files, one per size (Velmora3000-32.png up to -512),
+// which the build writes from the .icns: Qt reads PNG by itself, while the .icns
+// needs the icns image plug-in of qtimageformats, which the Mac app does not ship.
+constexpr const char* kIconPngName = "Velmora3000-256.png";
 
 QString Join(const QString& base, const QString& component) {
   return QString::fromStdString(JoinPath(base.toStdString(), component.toStdString()));
+}
+
+// "<name>-<pixels>.png": one size of an icon whose other sizes lie beside it.
+const QRegularExpression& SizedPngName() {
+  static const QRegularExpression pattern(QStringLiteral("^(.+)-([0-9]{1,4})\\.png$"));
+  return pattern;
+}
+
+// The image at `path` and, when its name gives its size, the other sizes of the
+// same icon in its folder, smallest first.
+QIcon LoadSizedPngs(const QString& path, const QString& name) {
+  const QImage first(path);
+  if (first.isNull()) return QIcon();
+  const QDir dir = QFileInfo(path).dir();
+  std::vector<std::pair<int, QString>> sizes;
+  for (const QString& file : dir.entryList({name + QStringLiteral("-*.png")}, QDir::Files)) {
+    const QRegularExpressionMatch match = SizedPngName().match(file);
+    if (match.hasMatch() && match.captured(1) == name) {
+      sizes.emplace_back(match.captured(2).toInt(), dir.filePath(file));
+    }
+  }
+  std::sort(sizes.begin(), sizes.end());
+  QIcon icon;
+  for (const auto& [pixels, file] : sizes) {
+    const QImage image(file);
+    if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
+  }
+  return icon;
 }
 
 // Every image in the file, so the icon stays sharp at each size it is drawn,
 // except the 1024-pixel artwork of an icon file: no page draws anywhere near
 // that size, and decoding it on every page is most of the cost of a page.
 QIcon LoadIcon(const QString& path) {
+  const QRegularExpressionMatch sized = SizedPngName().match(QFileInfo(path).fileName());
+  if (sized.hasMatch()) return LoadSizedPngs(path, sized.captured(1));
   QIcon icon;
   QImageReader reader(path);
   reader.setDecideFormatFromContent(true);
@@ -96,11 +135,15 @@ QStringList InstallerIconCandidates(const QString& executableDir, const QString&
         dir.left(dir.size() - static_cast<qsizetype>(QStringLiteral("/Contents/MacOS").size()));
     resources = Join(bundle, QStringLiteral("Contents/Resources"));
   }
+  // In each place the PNG images first, then the .icns.
   QStringList candidates;
-  if (!resources.isEmpty()) candidates << Join(resources, kIconName);
+  auto both = [&candidates](const QString& folder) {
+    candidates << Join(folder, kIconPngName) << Join(folder, kIconName);
+  };
+  if (!resources.isEmpty()) both(resources);
   if (!bundle.isEmpty()) {
-    candidates << Join(bundle, QStringLiteral("Contents/Resources/Velmora3000.icns"))
-               << Join(bundle, QStringLiteral("../Resources/Velmora3000.icns"));
+    both(Join(bundle, QStringLiteral("Contents/Resources")));
+    both(Join(bundle, QStringLiteral("../Resources")));
   }
   candidates << Join(currentDir, QStringLiteral("assets/Velmora3000.icns"))
              << Join(currentDir, QStringLiteral("docs/images/Velmora3000-256.png"));

@@ -32,12 +32,14 @@ void AppendRich(AttributedText& target, const QString& text, std::optional<DynCo
 Label* MakeRichLabel(const AttributedText& text, double x, double y, double width, double height);
 
 /// The files InstallerIcon tries, in order, for an executable in `executableDir` run from
-/// `currentDir`: the resource directory's icon, the bundle's two resource paths, then the
+/// `currentDir`: in the resource directory, then in the bundle's two resource paths, the
+/// icon's 256-pixel PNG image (standing for all its PNG sizes) and then the .icns; last the
 /// icon and the 256-pixel image under the current directory.
 QStringList InstallerIconCandidates(const QString& executableDir, const QString& currentDir);
 
 /// The first of `candidates` that loads as an image (all its sizes), else the application's
-/// own icon (a drawn stand-in when it has none). Nothing is cached.
+/// own icon (a drawn stand-in when it has none). A PNG file named "<name>-<pixels>.png"
+/// brings the other "<name>-<pixels>.png" files of its folder along. Nothing is cached.
 QIcon InstallerIconFrom(const QStringList& candidates);
 
 /// The product icon, found from the running executable and the current directory.

@@ -89,7 +89,10 @@ bool Pipeline::prepareSources(Error* error) {
   // copy decide.
   RemoveItem(sourcesDir);
   CreateDirectories(parent);
-  int32_t status = RunCapturing(Tools().ditto, {snapshot, sourcesDir});
+  // Without the quarantine attribute a downloaded installer carries: copied
+  // along, it would mark the sources, and with them what the build makes, as
+  // downloaded files that Gatekeeper stops.
+  int32_t status = RunCapturing(Tools().ditto, {"--noqtn", snapshot, sourcesDir});
   if (status == 0 && IsFile(script)) {
     WriteFileAtomically(marker, snapshotId);
     report_.sourcesRoot = sourcesDir;

@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config        # compiler and build
+  bison                                               # builds bash 3.2, the Mac's shell, for the script tests
   clang patchelf python3 python3-venv perl procps     # the tools the installer probes and runs
   qt6-base-dev qt6-image-formats-plugins libgl-dev    # the window (and .icns reading)
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n  # catalogues (lupdate, lrelease) and Qt's own

@@ -2,23 +2,28 @@
 # Turns the built Mac app into a disk image a player can download and open:
 #   1. copies the bundle aside (the build tree's copy stays as built);
 #   2. macdeployqt puts Qt's frameworks and the cocoa platform plug-in inside;
+#      then no code in the bundle may name a library outside the bundle and
+#      the system (check-bundle-links.py), since macdeployqt leaves what it
+#      cannot resolve as it was;
 #   3. every Mach-O file inside (frameworks, plug-ins, Contents/Helpers, any
 #      binary under Contents/Resources) is signed, innermost first, then the app
-#      with its entitlements; all with the hardened runtime and a secure
-#      timestamp;
+#      with its entitlements; with an identity, all with the hardened runtime
+#      and a secure timestamp;
 #   4. a disk image holding the app and a link to /Applications, signed;
-#   5. the image notarized by Apple and the ticket stapled to it;
-#   6. the image's app checked: codesign --verify --deep --strict, then
-#      Gatekeeper's verdict (spctl --assess).
+#   5. with an identity, the image notarized by Apple and the ticket stapled;
+#   6. the image's app checked: codesign --verify --deep --strict, Gatekeeper's
+#      verdict (spctl --assess), and a launch: the app in the mounted image,
+#      run with --cli alone, must reach its usage error (status 2).
 #
 # Usage: scripts/package-macos.sh APP [OUTPUT_DIR]
 #   APP         the built bundle, e.g. "build/macos/Velmora 3000 Installer.app"
 #   OUTPUT_DIR  where the image goes (default: dist/ beside APP)
 # Environment:
 #   VLMR_SIGN_IDENTITY   the codesign identity ("Developer ID Application: …").
-#                        Unset, empty or "-": ad hoc signing, without timestamp
-#                        or notarization; the image then opens only on Macs that
-#                        are told to trust it (Gatekeeper rejects it).
+#                        Unset, empty or "-": ad hoc signing, without hardened
+#                        runtime, timestamp or notarization; the image then opens
+#                        only on Macs that are told to trust it (Gatekeeper
+#                        rejects it).
 #   VLMR_NOTARY_PROFILE  the notarytool keychain profile (made once with
 #                        `xcrun notarytool store-credentials`); needed with an
 #                        identity.
@@ -33,8 +38,9 @@ note() { echo "package-macos: $*"; }
 
 here="$(cd "$(dirname "$0")" && pwd)"
 entitlements="$here/package-macos.entitlements"
+link_check="$here/check-bundle-links.py"
 
-[ $# -ge 1 ] && [ $# -le 2 ] || die "usage: package-macos.sh APP [OUTPUT_DIR]"
+if [ $# -lt 1 ] || [ $# -gt 2 ]; then die "usage: package-macos.sh APP [OUTPUT_DIR]"; fi
 app="${1%/}"
 [ -d "$app" ] || die "$app is not an app bundle; build the app first."
 app="$(cd "$app" && pwd)"
@@ -42,7 +48,7 @@ out="${2:-$(dirname "$app")/dist}"
 info="$app/Contents/Info.plist"
 [ -f "$info" ] || die "$app has no Contents/Info.plist; build the app first."
 
-for tool in python3 ditto file codesign hdiutil xcrun spctl; do
+for tool in python3 ditto file otool codesign hdiutil xcrun spctl; do
   command -v "$tool" >/dev/null || die "$tool was not found; install Xcode's command-line tools."
 done
 macdeployqt="${VLMR_MACDEPLOYQT:-macdeployqt}"
@@ -78,9 +84,13 @@ if [ $adhoc -eq 0 ] && [ -z "${VLMR_NOTARY_PROFILE:-}" ]; then
   die "VLMR_NOTARY_PROFILE is not set: a signed image needs notarizing (see xcrun notarytool store-credentials)."
 fi
 if [ $adhoc -eq 1 ]; then
-  note "no VLMR_SIGN_IDENTITY: signing ad hoc, without timestamp or notarization."
+  note "no VLMR_SIGN_IDENTITY: signing ad hoc, without hardened runtime, timestamp or notarization."
   note "Gatekeeper will reject the image on other Macs; use it for testing only."
-  signing=(--force --sign - --options runtime --timestamp=none)
+  # No hardened runtime: it turns on library validation, which admits only
+  # libraries signed by the app's own team, and an ad hoc signature names no
+  # team, so dyld would refuse the bundled Qt frameworks and the app would not
+  # start. No timestamp: Apple's timestamp service signs only for an identity.
+  signing=(--force --sign - --timestamp=none)
 else
   signing=(--force --sign "$identity" --options runtime --timestamp)
 fi
@@ -108,26 +118,50 @@ note "deploying Qt"
 [ -f "$staged/Contents/PlugIns/platforms/libqcocoa.dylib" ] ||
   die "macdeployqt did not put the cocoa platform plug-in into the bundle."
 
-# Everything that holds code, innermost first: a framework is signed as a
-# whole, any other Mach-O file on its own; the app's own executable is signed
-# with the app.
+# Every Mach-O file, each with its kind for the link check: a program of its
+# own ("executable": the app, a helper) or code loaded into one ("loaded").
 main="$staged/Contents/MacOS/$executable"
-code_items=()
+macho_files=()  # pairs: kind, path
 while IFS= read -r -d '' path; do
-  [ "$path" = "$main" ] && continue
-  case "$(file -b "$path")" in
+  description="$(file -b "$path")"
+  case "$description" in
     *Mach-O*) ;;
     *) continue ;;
   esac
   case "$path" in
     *$'\n'*) die "a file name in the bundle holds a line break: $path" ;;
   esac
+  case "$description" in
+    *executable*) macho_files+=(executable "$path") ;;
+    *) macho_files+=(loaded "$path") ;;
+  esac
+done < <(find "$staged/Contents" -type f -print0)
+
+note "checking the libraries the code loads"
+link_status=0
+link_report="$(python3 "$link_check" "$staged" "$main" ${macho_files[@]+"${macho_files[@]}"})" || link_status=$?
+if [ $link_status -ne 0 ]; then
+  [ -n "$link_report" ] || die "the library check failed without saying why."
+  # Every leak is listed; the first one is the failure's sentence.
+  printf '%s\n' "$link_report" | sed -n '2,$s/^/package-macos: also: /p'
+  die "$(printf '%s\n' "$link_report" | sed -n 1p)"
+fi
+
+# Everything that holds code, innermost first: a framework is signed as a
+# whole, any other Mach-O file on its own; the app's own executable is signed
+# with the app.
+code_items=()
+index=1
+while [ $index -lt ${#macho_files[@]} ]; do
+  path="${macho_files[$index]}"
+  index=$((index + 2))
+  [ "$path" = "$main" ] && continue
   if [[ "$path" =~ ^(.*\.framework)/ ]]; then
     code_items+=("${BASH_REMATCH[1]}")
   else
     code_items+=("$path")
   fi
-done < <(find "$staged/Contents" -type f -print0)
+done
 
 if [ ${#code_items[@]} -gt 0 ]; then
   while IFS= read -r item; do
@@ -143,8 +177,21 @@ codesign "${signing[@]}" --entitlements "$entitlements" "$staged"
 
 note "making the disk image"
 ln -s /Applications "$image_root/Applications"
-hdiutil create -volname "Velmora 3000 Installer" -srcfolder "$image_root" -fs HFS+ \
-  -format UDZO -ov "$dmg"
+# On hosted runners hdiutil create fails now and then with "Resource busy"
+# while the system still holds a device it used: a few tries, a pause between.
+tries=4
+try=1
+while :; do
+  if made="$(hdiutil create -volname "Velmora 3000 Installer" -srcfolder "$image_root" \
+    -fs HFS+ -format UDZO -ov "$dmg" 2>&1)"; then
+    [ -z "$made" ] || printf '%s\n' "$made"
+    break
+  fi
+  note "hdiutil create failed (try $try of $tries): ${made:-no reason given}"
+  [ $try -lt $tries ] || die "hdiutil could not make the disk image in $tries tries; the last failure is above."
+  try=$((try + 1))
+  sleep 5
+done
 if [ $adhoc -eq 1 ]; then
   codesign --force --sign - --timestamp=none "$dmg"
 else
@@ -180,6 +227,19 @@ else
   spctl --assess --type open --context context:primary-signature --verbose=2 "$dmg" ||
     die "Gatekeeper rejects the disk image."
 fi
+
+# The app in the image must start: dyld has to find and accept every framework
+# it links (a refused signature or a missing library ends it before main).
+# --cli alone is a usage error, status 2, reached without touching any file.
+launched="$mount_point/$name/Contents/MacOS/$executable"
+note "starting $name from the disk image"
+launch_status=0
+launch_output="$("$launched" --cli </dev/null 2>&1)" || launch_status=$?
+if [ $launch_status -ne 2 ]; then
+  [ -z "$launch_output" ] || printf '%s\n' "$launch_output"
+  die "the app in the disk image does not start: $executable --cli ended with status $launch_status instead of 2 (its usage error)."
+fi
+
 hdiutil detach "$mount_point" -quiet
 attached=0
 rm -rf "$work"

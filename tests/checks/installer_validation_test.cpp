@@ -154,9 +154,10 @@ class InstallerValidation : public testing::TestWithParam<Case> {
     listed_ = new TempDir;
     listedFile_ = *listed_ / "listed.exe";
     WriteSparseFile(listedFile_, kEnough, "MZ");
-    // Another implementation than the one under test, so a shared slip cannot hide.
+    // Another implementation than the one under test, so a shared slip cannot hide:
+    // shasum, which Linux (Perl's) and the Mac both have.
     std::string output;
-    ASSERT_EQ(RunCapturing("/usr/bin/sha256sum", {listedFile_}, &output), 0);
+    ASSERT_EQ(RunCapturing("/usr/bin/shasum", {"-a", "256", listedFile_}, &output), 0);
     digest_ = output.substr(0, 64);
   }
   static void TearDownTestSuite() { delete listed_; }

@@ -1,6 +1,7 @@
 // Labels, rich text and the product icon lookup.
 
 #include <QApplication>
+#include <algorithm>
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
@@ -73,18 +74,27 @@ class PageHelpersTest : public QObject {
   void iconCandidatesFollowTheBundleLayout_data() {
     QTest::addColumn<QString>("exeDir");
     QTest::addColumn<QStringList>("expected");
+    // In each place the PNG images (which need no image plug-in) before the .icns.
     QTest::newRow("inside a bundle")
         << "/Apps/V.app/Contents/MacOS"
-        << QStringList{"/Apps/V.app/Contents/Resources/Velmora3000.icns",
+        << QStringList{"/Apps/V.app/Contents/Resources/Velmora3000-256.png",
                        "/Apps/V.app/Contents/Resources/Velmora3000.icns",
-                       "/Apps/V.app/../Resources/Velmora3000.icns", "/work/assets/Velmora3000.icns",
+                       "/Apps/V.app/Contents/Resources/Velmora3000-256.png",
+                       "/Apps/V.app/Contents/Resources/Velmora3000.icns",
+                       "/Apps/V.app/../Resources/Velmora3000-256.png",
+                       "/Apps/V.app/../Resources/Velmora3000.icns",
+                       "/work/assets/Velmora3000.icns",
                        "/work/docs/images/Velmora3000-256.png"};
     QTest::newRow("bare executable")
         << "/opt/velmora/bin"
-        << QStringList{"/opt/velmora/bin/Velmora3000.icns",
+        << QStringList{"/opt/velmora/bin/Velmora3000-256.png",
+                       "/opt/velmora/bin/Velmora3000.icns",
+                       "/opt/velmora/bin/Contents/Resources/Velmora3000-256.png",
                        "/opt/velmora/bin/Contents/Resources/Velmora3000.icns",
+                       "/opt/velmora/bin/../Resources/Velmora3000-256.png",
                        "/opt/velmora/bin/../Resources/Velmora3000.icns",
-                       "/work/assets/Velmora3000.icns", "/work/docs/images/Velmora3000-256.png"};
+                       "/work/assets/Velmora3000.icns",
+                       "/work/docs/images/Velmora3000-256.png"};
   }
   void iconCandidatesFollowTheBundleLayout() {
     QFETCH(QString, exeDir);
@@ -117,7 +127,49 @@ class PageHelpersTest : public QObject {
     QVERIFY(!InstallerIconFrom(nothing).isNull());
   }
 
+  void sizedPngBringsTheOtherSizesBesideIt() {
+    QTemporaryDir dir;
+    // (file, side in pixels)
+    const QList<QPair<QString, int>> files = {
+        {"Icon-16.png", 16},    {"Icon-32.png", 32},  {"Icon-64.png", 64},
+        {"Icon-big-128.png", 128}, {"Other-8.png", 8}, {"Icon-x.png", 24},
+        {"Icon-64.png.bak", 40},
+    };
+    for (const auto& [name, side] : files) {
+      QImage image(side, side, QImage::Format_ARGB32);
+      image.fill(Qt::red);
+      QVERIFY(image.save(dir.filePath(name), "PNG"));
+    }
+    auto sides = [](const QIcon& icon) {
+      QList<int> found;
+      for (const QSize& size : icon.availableSizes()) found << size.width();
+      std::sort(found.begin(), found.end());
+      return found;
+    };
+    QCOMPARE(sides(InstallerIconFrom({dir.filePath("Icon-32.png")})), (QList<int>{16, 32, 64}));
+    // A missing file is no candidate, whatever lies beside it: the next one is taken.
+    QCOMPARE(sides(InstallerIconFrom({dir.filePath("Icon-256.png"), dir.filePath("Other-8.png")})),
+             (QList<int>{8}));
+    // A PNG without a size in its name is just that image.
+    QCOMPARE(sides(InstallerIconFrom({dir.filePath("Icon-x.png")})), (QList<int>{24}));
+  }
+
+  // The pages draw the icon from the bundle's PNG images; the pixels must be those
+  // the .icns gives, at every size a page draws it, on plain and Retina screens.
+  void pngImagesDrawTheIconAsTheIcnsDoes() {
+    if (!QImageReader::supportedImageFormats().contains("icns"))
+      QSKIP("Qt's icns image plug-in (qtimageformats) is not installed");
+    const QIcon png = InstallerIconFrom({VLMR_TEST_APP_DIR "/Contents/Resources/Velmora3000-256.png"});
+    const QIcon icns = InstallerIconFrom({VLMR_TEST_APP_DIR "/Contents/Resources/Velmora3000.icns"});
+    QCOMPARE(png.availableSizes(), icns.availableSizes());
+    for (const int side : {16, 32, 48, 68, 84, 128, 136, 168, 256, 512}) {
+      QCOMPARE(png.pixmap(QSize(side, side)).toImage(), icns.pixmap(QSize(side, side)).toImage());
+    }
+  }
+
   void committedIconHasEverySize() {
+    if (!QImageReader::supportedImageFormats().contains("icns"))
+      QSKIP("Qt's icns image plug-in (qtimageformats) is not installed; the pages use the PNG images");
     QImageReader reader(VLMR_ASSETS_DIR "/Velmora3000.icns");
     QList<int> sizes;
     for (int i = 0; i < 16; ++i) {

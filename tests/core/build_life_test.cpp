@@ -430,7 +430,8 @@ TEST_F(BuildLife, KilledInstallerNeitherHalfReusesSourcesNorBlocksTheNextBuild) 
   // A ditto that copies the script, then hangs before the rest.
   TempDir fakeTools;
   WriteFile(fakeTools / "ditto",
-            "#!/bin/sh\nmkdir -p \"$2/tools\"; cp \"$1/tools/package_app.sh\" \"$2/tools/\"\n"
+            "#!/bin/sh\n[ \"$1\" != --noqtn ] || shift\n"
+            "mkdir -p \"$2/tools\"; cp \"$1/tools/package_app.sh\" \"$2/tools/\"\n"
             "echo $$ >> '" + state_ / "strays" + "'\necho $$ > '" + state_ / "ditto" +
                 "'\nexec sleep 60\n",
             true);

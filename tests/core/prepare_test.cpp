@@ -57,6 +57,23 @@ TEST_F(Preparation, FirstBuildCopiesAndWritesTheMarkerThenReuses) {
   EXPECT_TRUE(std::filesystem::exists(sourcesDir("2.1") + "/left-by-script"));
 }
 
+TEST_F(Preparation, TheSnapshotCopyLeavesTheQuarantineAttributeBehind) {
+  // The platform's ditto, behind a recorder of its arguments.
+  TempDir tools;
+  const std::string real = SystemTools::ForPlatform(test::BundledHelpersDir()).ditto;
+  WriteFile(tools / "ditto",
+            "#!/bin/sh\nprintf '%s\\n' \"$@\" >> '" + tools / "arguments" + "'\nexec '" + real +
+                "' \"$@\"\n",
+            true);
+  SystemTools table = SystemTools::ForPlatform(test::BundledHelpersDir());
+  table.ditto = tools / "ditto";
+  SetTools(table);
+  ASSERT_TRUE(prepare());
+  EXPECT_EQ(ReadFile(tools / "arguments"),
+            "--noqtn\n" + bundle_ / "src" + "\n" + sourcesDir("dev") + "\n");
+  EXPECT_EQ(ReadFile(sourcesDir("dev") + "/data/readme.txt"), "snapshot v1");
+}
+
 TEST_F(Preparation, MarkerDifferingOnlyByWhitespaceStillMatches) {
   WriteFile(bundle_ / "SRC_ID", "snap-7");
   ASSERT_TRUE(prepare());

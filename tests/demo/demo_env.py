@@ -9,13 +9,19 @@ BUNDLE_ID = os.environ["VLMR_GAME_BUNDLE_ID"]
 GENERATOR = os.environ["VLMR_SAMPLE_GENERATOR"]
 SAMPLE = os.environ["VLMR_TEST_SAMPLE"]  # written by the generator test, read by the rest
 
+# The shell the installer runs the build script with: /bin/bash, which on the Mac is
+# bash 3.2. VLMR_TEST_BASH names another one to run it with, such as a build of 3.2 here.
+BASH = os.environ.get("VLMR_TEST_BASH") or "/bin/bash"
+if not os.access(BASH, os.X_OK):
+    raise SystemExit(f"VLMR_TEST_BASH: {BASH} is not an executable shell")
+
 SCRIPT = os.path.join(RESOURCES_DIR, "src", "tools", "package_app.sh")
 KNOWN_LIST = os.path.join(RESOURCES_DIR, "src", "packaging", "known_installers.sha256")
 MARKER = b"VLMR-DEMO-GAME-FILES:Apps/SC3U.exe"
 SAMPLE_SIZE = 62_914_560
 APP_NAME = "Velmora 3000"
 
-# The installer's process-group trampoline: python3 becomes bash, leading its own group.
+# The installer's process-group trampoline: python3 becomes the shell, leading its own group.
 TRAMPOLINE = "import os,sys; os.setpgrp(); os.execv(sys.argv[1], sys.argv[1:])"
 
 
@@ -35,7 +41,7 @@ def script_environment(fast: bool) -> dict:
 
 
 def script_command(*args: str) -> list:
-    return ["/usr/bin/python3", "-c", TRAMPOLINE, "/bin/bash", SCRIPT, *args]
+    return ["/usr/bin/python3", "-c", TRAMPOLINE, BASH, SCRIPT, *args]
 
 
 def run_script(*args: str, cwd=None, timeout=20) -> subprocess.CompletedProcess:

@@ -1,17 +1,22 @@
 #!/usr/bin/env python3
 """A dry run of scripts/package-macos.sh against stand-ins for Apple's tools.
 
-The stand-ins (macdeployqt, codesign, hdiutil, xcrun, spctl, ditto) are
-written into a temporary folder put first on PATH; each records its arguments
-in a log, and macdeployqt and hdiutil do enough of their work (frameworks and
-the cocoa plug-in into the bundle; the image's contents kept for attaching)
-for the script's later steps to act on. `file` and python3 are the real ones,
-so which files count as Mach-O is decided as on the Mac. What is checked: the
-order (deploy, inner code before the app, image, notarize, staple, assess), the
-arguments that matter (hardened runtime, timestamp, entitlements, identity,
-keychain profile) and the refusals.
+The stand-ins (macdeployqt, otool, codesign, hdiutil, xcrun, spctl, ditto,
+sleep) are written into a temporary folder put first on PATH; each records its
+arguments in a log, and macdeployqt and hdiutil do enough of their work
+(frameworks and the cocoa plug-in into the bundle; the image's contents kept
+for attaching) for the script's later steps to act on. otool prints what a
+table here says each Mach-O file links, in otool's own layout. The app in the
+"mounted" image is a recorder that exits as told, since the fake Mach-O files
+cannot run. `file` and python3 are the real ones, so which files count as
+Mach-O is decided as on the Mac. What is checked: the order (deploy, library
+check, inner code before the app, image, notarize, staple, verify, assess,
+launch), the arguments that matter (hardened runtime and timestamp with an
+identity only, entitlements, identity, keychain profile) and the refusals.
 """
 
+import copy
+import json
 import os
 import plistlib
 import shutil
@@ -24,9 +29,14 @@ SCRIPT = os.path.join(REPO, "scripts", "package-macos.sh")
 APP_NAME = "Velmora 3000 Installer.app"
 IDENTITY = "Developer ID Application: Velmora Test (TEAM123456)"
 PROFILE = "velmora-notary"
+# The shell the script runs under: the Mac's /bin/bash is bash 3.2, and VLMR_TEST_BASH
+# names another one, such as a build of 3.2 on Linux.
+BASH = os.environ.get("VLMR_TEST_BASH") or "/bin/bash"
+if not os.access(BASH, os.X_OK):
+    raise SystemExit(f"VLMR_TEST_BASH: {BASH} is not an executable shell")
 
 # A Mach-O header as `file` recognises it: 64-bit arm64, the file type given.
-EXECUTE, DYLIB = 2, 6
+EXECUTE, DYLIB, BUNDLE = 2, 6, 8
 
 
 def macho(kind):
@@ -49,7 +59,7 @@ ln -sfn A "$fw/Versions/Current"
 ln -sfn Versions/Current/QtCore "$fw/QtCore"
 if [ -z "${FAKE_NO_COCOA:-}" ]; then
   python3 -c 'import sys; open(sys.argv[1], "wb").write(bytes.fromhex(sys.argv[2]))' \
-    "$app/Contents/PlugIns/platforms/libqcocoa.dylib" "$DYLIB_HEX"
+    "$app/Contents/PlugIns/platforms/libqcocoa.dylib" "$BUNDLE_HEX"
 fi
 """,
     "codesign": r"""
@@ -64,6 +74,13 @@ cp -a "$1/." "$2/"
 log hdiutil "$@"
 case "$1" in
   create)
+    # The first FAKE_CREATE_FAILURES tries of a run fail, as a busy device makes them.
+    failed=$(cat "$FAKE_STATE/create-failures" 2>/dev/null || echo 0)
+    if [ "$failed" -lt "${FAKE_CREATE_FAILURES:-0}" ]; then
+      echo $((failed + 1)) > "$FAKE_STATE/create-failures"
+      echo "hdiutil: create failed - Resource busy" >&2
+      exit 1
+    fi
     src="" ; last=""
     while [ $# -gt 0 ]; do
       [ "$1" = "-srcfolder" ] && src="$2"
@@ -78,7 +95,12 @@ case "$1" in
       [ "$1" = "-mountpoint" ] && mount="$2"
       shift
     done
-    cp -a "$FAKE_STATE/image/." "$mount/" ;;
+    cp -a "$FAKE_STATE/image/." "$mount/"
+    # The image's executable is a Mach-O header that cannot run here: the app
+    # the launch check starts is the recorder in its place.
+    for exe in "$mount"/*.app/Contents/MacOS/*; do
+      cp "$FAKE_APP" "$exe"
+    done ;;
   detach)
     find "$2" -mindepth 1 -maxdepth 1 -exec rm -rf {} + ;;
 esac
@@ -96,6 +118,92 @@ fi
 log spctl "$@"
 exit "${FAKE_SPCTL_EXIT:-0}"
 """,
+    "sleep": r"""
+log sleep "$@"
+""",
+}
+
+# The app's executable as started from the mounted image.
+FAKE_APP = r"""
+log app "$0" "$@"
+exit "${FAKE_APP_EXIT:-2}"
+"""
+
+# otool, answering from the table in FAKE_LINKS for the file's path inside
+# Contents: -L as otool prints it (a library's own name first, each slice of a
+# universal file under its own heading), -l as load commands.
+OTOOL = r"""#!/usr/bin/env python3
+import json, os, sys
+with open(os.environ["FAKE_LOG"], "a") as log:
+    log.write("\x1f".join(["otool", *sys.argv[1:]]) + "\n")
+flag, path = sys.argv[1], sys.argv[2]
+with open(os.environ["FAKE_LINKS"]) as handle:
+    table = json.load(handle)
+entry = table.get(path.split(".app/Contents/", 1)[-1])
+if flag not in ("-L", "-l") or entry is None:
+    print(f"otool: {path}: not described by the test", file=sys.stderr)
+    sys.exit(1)
+own = [entry["id"]] if entry.get("id") else []
+slices = ["x86_64", "arm64"] if entry.get("universal") else [None]
+for arch in slices:
+    print(f"{path} (architecture {arch}):" if arch else f"{path}:")
+    if flag == "-L":
+        for name in own + entry.get("libs", []):
+            print(f"\t{name} (compatibility version 1.0.0, current version 1.0.0)")
+        for name in entry.get("weak", []):
+            print(f"\t{name} (compatibility version 1.0.0, current version 1.0.0, weak)")
+        continue
+    commands = [["      cmd LC_SEGMENT_64", "  cmdsize 72", "  segname __TEXT",
+                 "   vmaddr 0x0000000100000000", "   nsects 1", "    flags 0x0"]]
+    for kind, name in ([("LC_ID_DYLIB", n) for n in own] +
+                       [("LC_LOAD_DYLIB", n) for n in entry.get("libs", [])] +
+                       [("LC_LOAD_WEAK_DYLIB", n) for n in entry.get("weak", [])]):
+        commands.append([f"          cmd {kind}", "      cmdsize 56",
+                         f"         name {name} (offset 24)",
+                         "   time stamp 2 Thu Jan  1 00:00:02 1970",
+                         "      current version 1.0.0", "compatibility version 1.0.0"])
+    for run_path in entry.get("rpaths", []):
+        commands.append(["          cmd LC_RPATH", "      cmdsize 48",
+                         f"         path {run_path} (offset 12)"])
+    for number, lines in enumerate(commands):
+        print(f"Load command {number}")
+        print("\n".join(lines))
+"""
+
+QTCORE = "@rpath/QtCore.framework/Versions/A/QtCore"
+LIBCXX = "/usr/lib/libc++.1.dylib"
+LIBSYSTEM = "/usr/lib/libSystem.B.dylib"
+
+# What each Mach-O file of the deployed bundle links, as macdeployqt leaves a
+# sound bundle: Qt through the app's run path, the system's own libraries, a
+# helper library next to its program through @loader_path.
+LINKS = {
+    "MacOS/VelmoraInstaller": {
+        "universal": True,
+        "libs": [QTCORE, "/System/Library/Frameworks/AppKit.framework/Versions/C/AppKit",
+                 LIBCXX, LIBSYSTEM],
+        "weak": ["/System/Library/Frameworks/UserNotifications.framework/Versions/A/"
+                 "UserNotifications"],
+        "rpaths": ["@executable_path/../Frameworks"],
+    },
+    "Frameworks/QtCore.framework/Versions/A/QtCore": {
+        "id": QTCORE,
+        "libs": ["/System/Library/Frameworks/IOKit.framework/Versions/A/IOKit",
+                 "/usr/lib/libz.1.dylib", LIBCXX, LIBSYSTEM],
+    },
+    # Qt's plug-ins keep the run path of Qt's own layout, which leads nowhere
+    # in the bundle; the app's run path finds QtCore.
+    "PlugIns/platforms/libqcocoa.dylib": {
+        "libs": [QTCORE, "/System/Library/Frameworks/AppKit.framework/Versions/C/AppKit",
+                 LIBCXX, LIBSYSTEM],
+        "rpaths": ["@loader_path/../../lib"],
+    },
+    "Helpers/vlmr-supervisor": {"libs": [LIBCXX, LIBSYSTEM]},
+    "Resources/tools/bin/vlmr-shim": {
+        "libs": ["@loader_path/../lib/libvlmr.dylib", LIBSYSTEM],
+    },
+    # Its own name names no file the app's run path finds: only a dependency counts.
+    "Resources/tools/lib/libvlmr.dylib": {"id": "@rpath/libvlmr.dylib", "libs": [LIBSYSTEM]},
 }
 
 PRELUDE = """#!/usr/bin/env bash
@@ -120,6 +228,13 @@ class PackagingFixture(unittest.TestCase):
             with open(path, "w") as handle:
                 handle.write(PRELUDE + body)
             os.chmod(path, 0o755)
+        with open(os.path.join(cls.bin, "otool"), "w") as handle:
+            handle.write(OTOOL)
+        os.chmod(os.path.join(cls.bin, "otool"), 0o755)
+        cls.fake_app = os.path.join(cls.temp, "fake-app")
+        with open(cls.fake_app, "w") as handle:
+            handle.write(PRELUDE + FAKE_APP)
+        os.chmod(cls.fake_app, 0o755)
         cls.log = os.path.join(cls.temp, "calls.log")
         cls.app = cls.make_app(os.path.join(cls.temp, "build", APP_NAME))
         cls.out = os.path.join(cls.temp, "dist")
@@ -153,16 +268,26 @@ class PackagingFixture(unittest.TestCase):
                            "CFBundleIdentifier": "org.velmora.installer"}, handle)
         return app
 
-    def run_script(self, env=None, app=None):
+    def run_script(self, env=None, app=None, links=None):
+        links_file = os.path.join(self.temp, "links.json")
+        with open(links_file, "w") as handle:
+            json.dump(LINKS if links is None else links, handle)
+        # The calls and the failure count are those of this run alone.
+        for path in (self.log, os.path.join(self.state, "create-failures")):
+            if os.path.exists(path):
+                os.remove(path)
         environment = {
             "PATH": self.bin + os.pathsep + os.environ.get("PATH", "/usr/bin:/bin"),
             "HOME": self.temp,
             "FAKE_LOG": self.log,
             "FAKE_STATE": self.state,
+            "FAKE_LINKS": links_file,
+            "FAKE_APP": self.fake_app,
             "DYLIB_HEX": macho(DYLIB).hex(),
+            "BUNDLE_HEX": macho(BUNDLE).hex(),
         }
         environment.update(env or {})
-        result = subprocess.run(["bash", SCRIPT, app or self.app, self.out], env=environment,
+        result = subprocess.run([BASH, SCRIPT, app or self.app, self.out], env=environment,
                                 capture_output=True, text=True, timeout=60)
         return result
 
@@ -222,8 +347,13 @@ class ReleasePackaging(PackagingFixture):
                                "codesign --verify")
         assess = self.index_of(calls, lambda c: c[0] == "spctl" and "--assess" in c,
                                "spctl --assess")
+        launch = self.index_of(calls, lambda c: c[0] == "app", "the app's launch")
+        detach = self.index_of(calls, lambda c: c[:2] == ["hdiutil", "detach"], "hdiutil detach")
+        link_check = [i for i, c in enumerate(calls) if c[0] == "otool"]
         self.assertTrue(inner, calls)
-        self.assertLess(deploy, min(inner))
+        self.assertTrue(link_check, calls)
+        self.assertLess(deploy, min(link_check))
+        self.assertLess(max(link_check), min(inner))
         self.assertLess(max(inner), app_sign)
         self.assertLess(app_sign, image)
         self.assertLess(image, image_sign)
@@ -231,6 +361,24 @@ class ReleasePackaging(PackagingFixture):
         self.assertLess(notarize, staple)
         self.assertLess(staple, verify)
         self.assertLess(verify, assess)
+        self.assertLess(assess, launch)
+        self.assertLess(launch, detach)
+
+    def test_the_app_in_the_mounted_image_is_started_with_cli_alone(self):
+        launches = [c for c in self.log_calls if c[0] == "app"]
+        mounted = os.path.join(self.out, ".package", "mount", APP_NAME, "Contents", "MacOS",
+                               "VelmoraInstaller")
+        self.assertEqual(launches, [["app", mounted, "--cli"]])
+
+    def test_libraries_of_every_mach_o_file_are_read_the_app_included(self):
+        read = {}
+        for call in self.log_calls:
+            if call[0] == "otool":
+                read.setdefault(call[2], set()).add(call[1])
+        files = [self.staged("Contents/" + relative) for relative in LINKS]
+        self.assertCountEqual(read.keys(), files)
+        for path in files:
+            self.assertEqual(read[path], {"-L", "-l"}, path)
 
     def test_every_piece_of_code_is_signed_once_and_nothing_else(self):
         signed = [signed_item(c) for c in self.log_calls if is_signing(c)
@@ -301,7 +449,7 @@ class ReleasePackaging(PackagingFixture):
 class AdHocPackaging(PackagingFixture):
     """Without an identity: ad hoc signing, no timestamp, no notarization."""
 
-    def test_ad_hoc_signs_without_timestamp_or_notarization_and_says_so(self):
+    def test_ad_hoc_signs_without_runtime_timestamp_or_notarization_and_says_so(self):
         # Gatekeeper rejects ad hoc code: that is reported, not a failure.
         result = self.run_script({"FAKE_SPCTL_EXIT": "3"})
         self.assertEqual(result.returncode, 0, result.stderr + result.stdout)
@@ -314,9 +462,29 @@ class AdHocPackaging(PackagingFixture):
                 self.assertEqual(call[call.index("--sign") + 1], "-")
                 self.assertNotIn("--timestamp", call)
                 self.assertIn("--timestamp=none", call)
+                # The hardened runtime's library validation would refuse the ad hoc
+                # signed Qt frameworks, which name no team, and the app would not start.
+                self.assertNotIn("--options", call)
+                self.assertFalse([a for a in call if a.startswith("--options")], call)
+                self.assertNotIn("runtime", call)
         self.assertFalse([c for c in calls if c[0] == "xcrun"], calls)
         self.assertTrue([c for c in calls if c[:2] == ["hdiutil", "create"]])
         self.assertTrue([c for c in calls if c[0] == "spctl"])
+        self.assertEqual([c[2:] for c in calls if c[0] == "app"], [["--cli"]])
+
+    def test_a_busy_device_fails_hdiutil_once_and_the_next_try_makes_the_image(self):
+        result = self.run_script({"FAKE_CREATE_FAILURES": "1"})
+        self.assertEqual(result.returncode, 0, result.stderr + result.stdout)
+        self.assertEqual(result.stderr, "")
+        self.assertIn("Resource busy", result.stdout)
+        calls = self.calls()
+        tries = [i for i, c in enumerate(calls) if c[:2] == ["hdiutil", "create"]]
+        pauses = [i for i, c in enumerate(calls) if c[0] == "sleep"]
+        self.assertEqual(len(tries), 2, calls)
+        self.assertEqual(len(pauses), 1, calls)
+        self.assertLess(tries[0], pauses[0])
+        self.assertLess(pauses[0], tries[1])
+        self.assertTrue(os.path.isfile(os.path.join(self.out, "Velmora3000Installer-1.0.0.dmg")))
 
 
 class RefusedPackaging(PackagingFixture):
@@ -332,6 +500,16 @@ class RefusedPackaging(PackagingFixture):
              "notarization failed", "xcrun notarytool"),
             ("Gatekeeper rejects a release", dict(release, FAKE_SPCTL_EXIT="3"), None,
              "Gatekeeper rejects the app", "spctl"),
+            # --cli alone is a usage error: any other status means the app did not
+            # get that far (134: dyld refused a library) or ignored its arguments.
+            ("the app starts and succeeds", dict(release, FAKE_APP_EXIT="0"), None,
+             "does not start: VelmoraInstaller --cli ended with status 0 instead of 2", "app"),
+            ("the app fails", {"FAKE_APP_EXIT": "1"}, None,
+             "ended with status 1 instead of 2", "app"),
+            ("dyld stops the app", {"FAKE_APP_EXIT": "134"}, None,
+             "ended with status 134 instead of 2", "app"),
+            ("the device stays busy", {"FAKE_CREATE_FAILURES": "99"}, None,
+             "hdiutil could not make the disk image in 4 tries", "hdiutil"),
             ("no cocoa plug-in deployed", dict(release, FAKE_NO_COCOA="1"), None,
              "cocoa platform plug-in", "macdeployqt"),
             ("identity without a notary profile", {"VLMR_SIGN_IDENTITY": IDENTITY}, None,
@@ -343,8 +521,8 @@ class RefusedPackaging(PackagingFixture):
             ("no Info.plist", {}, "-Contents/Info.plist", "has no Contents/Info.plist", None),
             ("no bundle at all", {}, "-", "is not an app bundle", None),
         ]
-        order = ["macdeployqt", "codesign", "hdiutil", "xcrun notarytool", "xcrun stapler",
-                 "spctl"]
+        order = ["macdeployqt", "otool", "codesign", "hdiutil", "xcrun notarytool",
+                 "xcrun stapler", "spctl", "app"]
         for name, env, change, sentence, last in cases:
             with self.subTest(name):
                 self.tearDown_case()
@@ -364,12 +542,81 @@ class RefusedPackaging(PackagingFixture):
                 ran = [" ".join(c[:2]) if c[0] == "xcrun" else c[0] for c in self.calls()]
                 allowed = order[:order.index(last) + 1] if last else []
                 for tool in ran:
-                    if tool == "ditto" or tool == "hdiutil":
-                        continue  # copying aside and detaching are housekeeping
+                    if tool in ("ditto", "hdiutil", "sleep"):
+                        continue  # copying aside, detaching and pausing are housekeeping
                     tool = "xcrun stapler" if tool.startswith("xcrun stapler") else tool
                     self.assertIn(tool, allowed, f"{tool} ran after the fault: {ran}")
                 if "xcrun notarytool" in (last or ""):
                     self.assertNotIn("xcrun stapler", ran)
+                if last == "hdiutil":
+                    creates = [c for c in self.calls() if c[:2] == ["hdiutil", "create"]]
+                    self.assertEqual(len(creates), 4, creates)
+                    self.assertNotIn("app", ran)
+
+    def test_leaking_libraries(self):
+        # (name, file inside Contents, what it gains, the sentence naming file and library)
+        cases = [
+            ("a Homebrew library in a plug-in", "PlugIns/platforms/libqcocoa.dylib",
+             {"libs": ["/opt/homebrew/opt/freetype/lib/libfreetype.6.dylib"]},
+             "Contents/PlugIns/platforms/libqcocoa.dylib loads "
+             "/opt/homebrew/opt/freetype/lib/libfreetype.6.dylib, "
+             "which is neither inside the app nor part of macOS."),
+            ("a /usr/local library in the app", "MacOS/VelmoraInstaller",
+             {"libs": ["/usr/local/lib/libintl.8.dylib"]},
+             "Contents/MacOS/VelmoraInstaller loads /usr/local/lib/libintl.8.dylib, "
+             "which is neither inside the app nor part of macOS."),
+            ("a name that climbs out of /usr/lib", "Frameworks/QtCore.framework/Versions/A/QtCore",
+             {"libs": ["/usr/lib/../local/lib/libpcre2-16.0.dylib"]},
+             "Contents/Frameworks/QtCore.framework/Versions/A/QtCore loads "
+             "/usr/lib/../local/lib/libpcre2-16.0.dylib, "
+             "which is neither inside the app nor part of macOS."),
+            ("a framework that was never deployed", "MacOS/VelmoraInstaller",
+             {"libs": ["@rpath/QtDBus.framework/Versions/A/QtDBus"]},
+             "Contents/MacOS/VelmoraInstaller loads @rpath/QtDBus.framework/Versions/A/QtDBus, "
+             "which none of its run paths finds inside the app."),
+            # A program of its own does not get the app's run paths.
+            ("Qt named by a helper without a run path", "Helpers/vlmr-supervisor",
+             {"libs": [QTCORE]},
+             f"Contents/Helpers/vlmr-supervisor loads {QTCORE}, "
+             "which none of its run paths finds inside the app."),
+            ("a run path into Homebrew", "MacOS/VelmoraInstaller",
+             {"rpaths": ["/opt/homebrew/lib"]},
+             "Contents/MacOS/VelmoraInstaller has the run path /opt/homebrew/lib, "
+             "which lies outside the app and macOS."),
+            ("@loader_path out of the bundle", "Resources/tools/bin/vlmr-shim",
+             {"libs": ["@loader_path/../../../../../libvlmr.dylib"]},
+             "Contents/Resources/tools/bin/vlmr-shim loads "
+             "@loader_path/../../../../../libvlmr.dylib, which is no file inside the app."),
+        ]
+        for name, relative, gained, sentence in cases:
+            with self.subTest(name):
+                self.tearDown_case()
+                links = copy.deepcopy(LINKS)
+                for key, values in gained.items():
+                    links[relative].setdefault(key, []).extend(values)
+                result = self.run_script(app=self.make_app(os.path.join(self.temp, "case",
+                                                                        APP_NAME)),
+                                         links=links)
+                self.assertNotEqual(result.returncode, 0, result.stdout)
+                self.assertEqual(result.stderr, f"package-macos: {sentence}\n")
+                ran = {c[0] for c in self.calls()}
+                self.assertIn("otool", ran)
+                self.assertNotIn("codesign", ran, "signed despite the leak")
+                self.assertNotIn("hdiutil", ran, "made an image despite the leak")
+
+    def test_every_leak_is_listed(self):
+        self.tearDown_case()
+        links = copy.deepcopy(LINKS)
+        links["Helpers/vlmr-supervisor"]["libs"].append("/opt/homebrew/lib/libzstd.1.dylib")
+        links["MacOS/VelmoraInstaller"]["libs"].append("/usr/local/lib/libintl.8.dylib")
+        result = self.run_script(app=self.make_app(os.path.join(self.temp, "case", APP_NAME)),
+                                 links=links)
+        self.assertNotEqual(result.returncode, 0)
+        self.assertEqual(len(result.stderr.splitlines()), 1, result.stderr)
+        both = result.stderr + result.stdout
+        self.assertIn("Contents/Helpers/vlmr-supervisor loads /opt/homebrew/lib/libzstd.1.dylib",
+                      both)
+        self.assertIn("Contents/MacOS/VelmoraInstaller loads /usr/local/lib/libintl.8.dylib", both)
 
     def tearDown_case(self):
         for path in (self.log, os.path.join(self.temp, "case"), self.out):

@@ -26,8 +26,11 @@ QString DemoResources() {
   return QStringLiteral(VLMR_TEST_APP_DIR "/Contents/Resources");
 }
 
+// The contents of `from` into `to`, links as links, modes and times kept. The
+// Mac's cp has no -T, so the folder is made first and its contents copied in.
 bool CopyTree(const QString& from, const QString& to) {
-  return QProcess::execute(QStringLiteral("/bin/cp"), {"-a", "-T", from, to}) == 0;
+  return QDir().mkpath(to) &&
+         QProcess::execute(QStringLiteral("/bin/cp"), {"-R", "-p", from + "/.", to}) == 0;
 }
 
 }  // namespace
@@ -35,10 +38,12 @@ bool CopyTree(const QString& from, const QString& to) {
 BuildSandbox::BuildSandbox() : sandbox_(BuildTools()) {
   SetResourceDirectoryForTesting(DemoResources().toStdString());
   SystemTools tools = Tools();
-  const std::string helpers = VLMR_TEST_APP_DIR "/Contents/Helpers/";
-  tools.ditto = helpers + "ditto";
-  tools.plistBuddy = helpers + "PlistBuddy";
-  tools.supervisor = helpers + "build-supervisor";
+  // The bundle's ditto and PlistBuddy: the stand-ins in its Helpers on Linux,
+  // the system's own on the Mac.
+  const SystemTools bundled = SystemTools::ForPlatform(VLMR_TEST_APP_DIR "/Contents/Helpers");
+  tools.ditto = bundled.ditto;
+  tools.plistBuddy = bundled.plistBuddy;
+  tools.supervisor = bundled.supervisor;
   tools.osascript.clear();  // no Finder here: the window takes its fallback
   SetTools(tools);
 }
