@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Command</source>
@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Your disk is full. Free about 5 GB, then build again.</source>
-        <translation>Votre disque est plein. Libérez environ 5 GB, puis relancez la création.</translation>
+        <translation>Votre disque est plein. Libérez environ 5&#xa0;GB, puis relancez la création.</translation>
     </message>
 </context>
 <context>
@@ -170,11 +170,11 @@
     <name>FreeSpace</name>
     <message>
         <source>Only %@ free on this disk; the build needs about 5 GB. Free some space, then choose the installer again.</source>
-        <translation>Seulement %@ libres sur ce disque ; la création demande environ 5 GB. Libérez de l’espace, puis choisissez de nouveau l’installateur.</translation>
+        <translation>Seulement %@ libres sur ce disque&#xa0;; la création demande environ 5&#xa0;GB. Libérez de l’espace, puis choisissez de nouveau l’installateur.</translation>
     </message>
     <message>
         <source>Only %@ free on that disk; the app needs about %@. Free some space, then choose Move to Applications again.</source>
-        <translation>Seulement %@ libres sur ce disque ; l’app demande environ %@. Libérez de l’espace, puis cliquez de nouveau sur Déplacer vers Applications.</translation>
+        <translation>Seulement %@ libres sur ce disque&#xa0;; l’app demande environ %@. Libérez de l’espace, puis cliquez de nouveau sur Déplacer vers Applications.</translation>
     </message>
 </context>
 <context>
@@ -196,11 +196,11 @@
     <name>InstallerValidation</name>
     <message>
         <source>That file can&apos;t be read. Is it still on this Mac?</source>
-        <translation>Impossible de lire ce fichier. Est-il toujours sur ce Mac ?</translation>
+        <translation>Impossible de lire ce fichier. Est-il toujours sur ce Mac&#xa0;?</translation>
     </message>
     <message>
         <source>That file is too small to be the GOG installer (it should be about 560 MB).</source>
-        <translation>Ce fichier est trop petit pour être l’installateur GOG (il doit faire environ 560 MB).</translation>
+        <translation>Ce fichier est trop petit pour être l’installateur GOG (il doit faire environ 560&#xa0;MB).</translation>
     </message>
     <message>
         <source>That isn&apos;t a Windows installer (.exe) file.</source>
@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>%@ · this build is not the known GOG 2.0.949(a) one, so the game files are checked after extraction</source>
-        <translation>%@ · ce n’est pas la version GOG 2.0.949(a) connue : fichiers du jeu vérifiés après extraction</translation>
+        <translation>%@ · ce n’est pas la version GOG 2.0.949(a) connue&#xa0;: fichiers du jeu vérifiés après extraction</translation>
     </message>
 </context>
 <context>
@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>Copying the app failed. Is the disk full?</source>
-        <translation>La copie de l’app a échoué. Le disque est-il plein ?</translation>
+        <translation>La copie de l’app a échoué. Le disque est-il plein&#xa0;?</translation>
     </message>
     <message>
         <source>The app was copied but couldn&apos;t be put in place.</source>
@@ -409,7 +409,7 @@
     </message>
     <message>
         <source>Settings: resolution, scaling, text, camera, autosave, speed keys and simulation options</source>
-        <translation>Réglages : résolution, échelle, texte, caméra, sauvegarde auto, touches de vitesse et options de simulation</translation>
+        <translation>Réglages&#xa0;: résolution, échelle, texte, caméra, sauvegarde auto, touches de vitesse et options de simulation</translation>
     </message>
     <message>
         <source>Set game speed</source>
@@ -449,7 +449,7 @@
     </message>
     <message>
         <source>If macOS blocks the game:</source>
-        <translation>Si macOS bloque le jeu :</translation>
+        <translation>Si macOS bloque le jeu&#xa0;:</translation>
     </message>
     <message>
         <source> right-click it and choose Open, or go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
@@ -464,7 +464,7 @@
     <name>vlmr::ErrorPage</name>
     <message>
         <source>Log: %1</source>
-        <translation>Journal : %1</translation>
+        <translation>Journal&#xa0;: %1</translation>
     </message>
     <message>
         <source>Copy log</source>
@@ -558,7 +558,7 @@
     </message>
     <message>
         <source>First build: about 3 minutes and 5 GB of free space. The finished app contains your game files; keep it on this Mac.</source>
-        <translation>Première création : environ 3 minutes et 5 GB libres. L’app finale contient vos fichiers de jeu ; gardez-la sur ce Mac.</translation>
+        <translation>Première création&#xa0;: environ 3 minutes et 5&#xa0;GB libres. L’app finale contient vos fichiers de jeu&#xa0;; gardez-la sur ce Mac.</translation>
     </message>
 </context>
 <context>
@@ -648,7 +648,7 @@
     </message>
     <message>
         <source>About 3 minutes · 5 GB free space</source>
-        <translation>Environ 3 minutes · 5 GB d’espace libre</translation>
+        <translation>Environ 3 minutes · 5&#xa0;GB d’espace libre</translation>
     </message>
     <message>
         <source>Continue</source>

@@ -44,15 +44,15 @@
     <name>BuildAdvice</name>
     <message>
         <source>Something went wrong while building the app.</source>
-        <translation>Si è verificato un problema durante la compilazione dell'app.</translation>
+        <translation>Si è verificato un problema durante la compilazione dell&apos;app.</translation>
     </message>
     <message>
         <source>That installer doesn&apos;t contain the SimCity 3000 Unlimited game files. Use the GOG offline backup installer for SimCity 3000 Unlimited.</source>
-        <translation>Questo installer non contiene i file di gioco di SimCity 3000 Unlimited. Usa l'installer offline di backup GOG di SimCity 3000 Unlimited.</translation>
+        <translation>Questo installer non contiene i file di gioco di SimCity 3000 Unlimited. Usa l&apos;installer offline di backup GOG di SimCity 3000 Unlimited.</translation>
     </message>
     <message>
         <source>The game files in that installer aren&apos;t version 2.0.949(a), which is the release this project can build. Update it from GOG and try again.</source>
-        <translation>I file di gioco di questo installer non sono della versione 2.0.949(a), l'unica che questo progetto sa compilare. Aggiornalo da GOG e riprova.</translation>
+        <translation>I file di gioco di questo installer non sono della versione 2.0.949(a), l&apos;unica che questo progetto sa compilare. Aggiornalo da GOG e riprova.</translation>
     </message>
     <message>
         <source>The Xcode Command Line Tools got out of date or incomplete. Run xcode-select --install, then reopen this installer.</source>
@@ -67,7 +67,7 @@
     <name>BuildNotification</name>
     <message>
         <source>The build finished. Click to open the installer.</source>
-        <translation>Compilazione terminata. Fai clic per aprire l'installer.</translation>
+        <translation>Compilazione terminata. Fai clic per aprire l&apos;installer.</translation>
     </message>
     <message>
         <source>Click to see what went wrong.</source>
@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Click to open the installer.</source>
-        <translation>Fai clic per aprire l'installer.</translation>
+        <translation>Fai clic per aprire l&apos;installer.</translation>
     </message>
     <message>
         <source>Velmora 3000 is ready</source>
@@ -94,7 +94,7 @@
     <name>BuildStages</name>
     <message>
         <source>Check game installer</source>
-        <translation>Verifica dell'installer</translation>
+        <translation>Verifica dell&apos;installer</translation>
     </message>
     <message>
         <source>Unpack game files</source>
@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Checking your game installer and the build tools.</source>
-        <translation>Verifica dell'installer del gioco e degli strumenti di compilazione.</translation>
+        <translation>Verifica dell&apos;installer del gioco e degli strumenti di compilazione.</translation>
     </message>
     <message>
         <source>Unpacking the game files from your GOG installer.</source>
@@ -130,15 +130,15 @@
     </message>
     <message>
         <source>Compiling the native Mac app. This usually takes about 3 minutes.</source>
-        <translation>Compilazione dell'app nativa per Mac. Di solito servono circa 3 minuti.</translation>
+        <translation>Compilazione dell&apos;app nativa per Mac. Di solito servono circa 3 minuti.</translation>
     </message>
     <message>
         <source>Packaging the app and its resources.</source>
-        <translation>Creazione del pacchetto dell'app con le sue risorse.</translation>
+        <translation>Creazione del pacchetto dell&apos;app con le sue risorse.</translation>
     </message>
     <message>
         <source>Signing the app for this Mac.</source>
-        <translation>Firma dell'app per questo Mac.</translation>
+        <translation>Firma dell&apos;app per questo Mac.</translation>
     </message>
 </context>
 <context>
@@ -170,11 +170,11 @@
     <name>FreeSpace</name>
     <message>
         <source>Only %@ free on this disk; the build needs about 5 GB. Free some space, then choose the installer again.</source>
-        <translation>Solo %@ liberi su questo disco; la compilazione richiede circa 5 GB. Libera spazio, poi scegli di nuovo l'installer.</translation>
+        <translation>Solo %@ liberi su questo disco; la compilazione richiede circa 5 GB. Libera spazio, poi scegli di nuovo l&apos;installer.</translation>
     </message>
     <message>
         <source>Only %@ free on that disk; the app needs about %@. Free some space, then choose Move to Applications again.</source>
-        <translation>Solo %@ liberi su quel disco; l'app richiede circa %@. Libera spazio, poi scegli di nuovo Sposta in Applicazioni.</translation>
+        <translation>Solo %@ liberi su quel disco; l&apos;app richiede circa %@. Libera spazio, poi scegli di nuovo Sposta in Applicazioni.</translation>
     </message>
 </context>
 <context>
@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>Show in Finder asks Finder to make aliases of the app and of Applications, so you can drag the app into place.</source>
-        <translation>Mostra nel Finder chiede al Finder di creare alias dell'app e di Applicazioni, così puoi trascinare l'app al suo posto.</translation>
+        <translation>Mostra nel Finder chiede al Finder di creare alias dell&apos;app e di Applicazioni, così puoi trascinare l&apos;app al suo posto.</translation>
     </message>
     <message>
         <source>Windows executable</source>
@@ -200,7 +200,7 @@
     </message>
     <message>
         <source>That file is too small to be the GOG installer (it should be about 560 MB).</source>
-        <translation>Il file è troppo piccolo per essere l'installer GOG (dovrebbe essere di circa 560 MB).</translation>
+        <translation>Il file è troppo piccolo per essere l&apos;installer GOG (dovrebbe essere di circa 560 MB).</translation>
     </message>
     <message>
         <source>That isn&apos;t a Windows installer (.exe) file.</source>
@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>That doesn&apos;t look like the GOG SimCity 3000 Unlimited installer. Look for setup_simcity_3000_unlimited_2.0.949(a)….exe in your GOG library.</source>
-        <translation>Non sembra l'installer GOG di SimCity 3000 Unlimited. Cerca setup_simcity_3000_unlimited_2.0.949(a)….exe nella tua libreria GOG.</translation>
+        <translation>Non sembra l&apos;installer GOG di SimCity 3000 Unlimited. Cerca setup_simcity_3000_unlimited_2.0.949(a)….exe nella tua libreria GOG.</translation>
     </message>
     <message>
         <source>The check was stopped.</source>
@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>%@ · this build is not the known GOG 2.0.949(a) one, so the game files are checked after extraction</source>
-        <translation>%@ · non è la versione GOG 2.0.949(a) nota: i file del gioco saranno controllati dopo l'estrazione</translation>
+        <translation>%@ · non è la versione GOG 2.0.949(a) nota: i file del gioco saranno controllati dopo l&apos;estrazione</translation>
     </message>
 </context>
 <context>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>Could not move the item aside.</source>
-        <translation>Impossibile spostare da parte l'elemento.</translation>
+        <translation>Impossibile spostare da parte l&apos;elemento.</translation>
     </message>
     <message>
         <source>Could not move the new item into place.</source>
@@ -239,11 +239,11 @@
     </message>
     <message>
         <source>Copying the app failed. Is the disk full?</source>
-        <translation>Copia dell'app non riuscita. Il disco è pieno?</translation>
+        <translation>Copia dell&apos;app non riuscita. Il disco è pieno?</translation>
     </message>
     <message>
         <source>The app was copied but couldn&apos;t be put in place.</source>
-        <translation>L'app è stata copiata ma non è stato possibile collocarla.</translation>
+        <translation>L&apos;app è stata copiata ma non è stato possibile collocarla.</translation>
     </message>
     <message>
         <source>%@ already exists and wasn&apos;t made by this installer. Move or rename it first.</source>
@@ -262,15 +262,15 @@
     </message>
     <message>
         <source>That&apos;s a Mac installer. This needs the Windows offline installer from GOG.</source>
-        <translation>Questo è un installer per Mac. Serve l'installer offline per Windows di GOG.</translation>
+        <translation>Questo è un installer per Mac. Serve l&apos;installer offline per Windows di GOG.</translation>
     </message>
     <message>
         <source>That&apos;s an archive. Open it and use the installer (.exe) inside.</source>
-        <translation>Questo è un archivio. Aprilo e usa l'installer (.exe) che contiene.</translation>
+        <translation>Questo è un archivio. Aprilo e usa l&apos;installer (.exe) che contiene.</translation>
     </message>
     <message>
         <source>That&apos;s a data part of the installer. Use the .exe beside it.</source>
-        <translation>Questo è un file di dati dell'installer. Usa il file .exe accanto.</translation>
+        <translation>Questo è un file di dati dell&apos;installer. Usa il file .exe accanto.</translation>
     </message>
 </context>
 <context>
@@ -284,11 +284,11 @@
     <name>Pipeline</name>
     <message>
         <source>Another build is already running.</source>
-        <translation>È già in corso un'altra compilazione.</translation>
+        <translation>È già in corso un&apos;altra compilazione.</translation>
     </message>
     <message>
         <source>The installer bundle is damaged (no source snapshot inside).</source>
-        <translation>Il pacchetto dell'installer è danneggiato (manca la copia dei sorgenti).</translation>
+        <translation>Il pacchetto dell&apos;installer è danneggiato (manca la copia dei sorgenti).</translation>
     </message>
     <message>
         <source>Could not unpack the build sources into Application Support.</source>
@@ -319,7 +319,7 @@
     </message>
     <message>
         <source>macOS could not open the installation. Run xcode-select --install in Terminal.</source>
-        <translation>macOS non è riuscito ad aprire l'installazione. Esegui xcode-select --install nel Terminale.</translation>
+        <translation>macOS non è riuscito ad aprire l&apos;installazione. Esegui xcode-select --install nel Terminale.</translation>
     </message>
 </context>
 <context>
@@ -344,7 +344,7 @@
     <name>Snapshot</name>
     <message>
         <source>That doesn&apos;t look like the GOG offline installer.</source>
-        <translation>Non sembra l'installer offline di GOG.</translation>
+        <translation>Non sembra l&apos;installer offline di GOG.</translation>
     </message>
 </context>
 <context>
@@ -457,7 +457,7 @@
     </message>
     <message>
         <source>This app contains your copy of the game. Please keep it on this Mac and don&apos;t share or upload it. Your saves and settings stay in your user folder.</source>
-        <translation>Quest'app contiene la tua copia del gioco: tienila su questo Mac e non condividerla né caricarla online. Salvataggi e impostazioni restano nella tua cartella utente.</translation>
+        <translation>Quest&apos;app contiene la tua copia del gioco: tienila su questo Mac e non condividerla né caricarla online. Salvataggi e impostazioni restano nella tua cartella utente.</translation>
     </message>
 </context>
 <context>
@@ -480,7 +480,7 @@
     </message>
     <message>
         <source>Your original game installer hasn&apos;t been changed.</source>
-        <translation>L'installer originale del gioco non è stato modificato.</translation>
+        <translation>L&apos;installer originale del gioco non è stato modificato.</translation>
     </message>
     <message>
         <source>Choose SimCity 3000 Unlimited version 2.0.949(a), then try again. Your build log can help if the problem continues.</source>
@@ -491,7 +491,7 @@
     <name>vlmr::InstallerController</name>
     <message>
         <source>Choose your GOG SimCity 3000 Unlimited installer</source>
-        <translation>Scegli l'installer GOG di SimCity 3000 Unlimited</translation>
+        <translation>Scegli l&apos;installer GOG di SimCity 3000 Unlimited</translation>
     </message>
     <message>
         <source>Use this installer</source>
@@ -507,7 +507,7 @@
     </message>
     <message>
         <source>Couldn&apos;t move the app</source>
-        <translation>Impossibile spostare l'app</translation>
+        <translation>Impossibile spostare l&apos;app</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -526,19 +526,19 @@
     <name>vlmr::InstallerPage</name>
     <message>
         <source>Bring your GOG installer</source>
-        <translation>Aggiungi l'installer GOG</translation>
+        <translation>Aggiungi l&apos;installer GOG</translation>
     </message>
     <message>
         <source>We&apos;ll turn your copy into a native Mac app.</source>
-        <translation>Trasformeremo la tua copia in un'app nativa per Mac.</translation>
+        <translation>Trasformeremo la tua copia in un&apos;app nativa per Mac.</translation>
     </message>
     <message>
         <source>Drop your GOG SimCity 3000 Unlimited installer here</source>
-        <translation>Trascina qui l'installer GOG di SimCity 3000 Unlimited</translation>
+        <translation>Trascina qui l&apos;installer GOG di SimCity 3000 Unlimited</translation>
     </message>
     <message>
         <source>Choose the offline installer ending in .exe</source>
-        <translation>Scegli l'installer offline che termina con .exe</translation>
+        <translation>Scegli l&apos;installer offline che termina con .exe</translation>
     </message>
     <message>
         <source>No file chosen yet</source>
@@ -558,7 +558,7 @@
     </message>
     <message>
         <source>First build: about 3 minutes and 5 GB of free space. The finished app contains your game files; keep it on this Mac.</source>
-        <translation>Prima compilazione: circa 3 minuti e 5 GB liberi. L'app finita contiene i tuoi file di gioco: tienila su questo Mac.</translation>
+        <translation>Prima compilazione: circa 3 minuti e 5 GB liberi. L&apos;app finita contiene i tuoi file di gioco: tienila su questo Mac.</translation>
     </message>
 </context>
 <context>
@@ -588,7 +588,7 @@
     </message>
     <message>
         <source>After Apple&apos;s installer finishes, choose Check again.</source>
-        <translation>Al termine dell'installazione di Apple, scegli Ricontrolla.</translation>
+        <translation>Al termine dell&apos;installazione di Apple, scegli Ricontrolla.</translation>
     </message>
     <message>
         <source>Checking…</source>
@@ -604,7 +604,7 @@
     </message>
     <message>
         <source>Velmora 3000 builds the game on your Mac, so it needs Apple&apos;s free Xcode Command Line Tools. You don&apos;t need the full Xcode app.</source>
-        <translation>Velmora 3000 compila il gioco sul tuo Mac, quindi servono i Command Line Tools di Xcode, gratuiti e forniti da Apple. Non serve l'intera app Xcode.</translation>
+        <translation>Velmora 3000 compila il gioco sul tuo Mac, quindi servono i Command Line Tools di Xcode, gratuiti e forniti da Apple. Non serve l&apos;intera app Xcode.</translation>
     </message>
     <message>
         <source>Missing</source>
