@@ -7,7 +7,7 @@ if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
   message(FATAL_ERROR "VLMR_LIBCXX needs clang (the libcxx preset sets it); this is ${CMAKE_CXX_COMPILER_ID}.")
 endif()
 if(NOT CMAKE_CXX_FLAGS MATCHES "-stdlib=libc\\+\\+")
-  message(FATAL_ERROR "VLMR_LIBCXX needs -stdlib=libc++ in CMAKE_CXX_FLAGS (the libcxx preset sets it).")
+  message(FATAL_ERROR "VLMR_LIBCXX needs -stdlib=libc++ in VLMR_EXTRA_CXX_FLAGS or CMAKE_CXX_FLAGS (the libcxx preset sets it).")
 endif()
 
 # The folders whose targets need Qt.
