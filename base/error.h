@@ -15,4 +15,8 @@ struct Error {
 /// The domain of the installer's own errors.
 inline constexpr char kInstallerErrorDomain[] = "VelmoraInstaller";
 
+/// The domain of system failures, whose code is the `errno`. Spelled as Cocoa
+/// spells it, so an error reads the same on the Mac as the system's own.
+inline constexpr char kPosixErrorDomain[] = "NSPOSIXErrorDomain";
+
 }  // namespace vlmr

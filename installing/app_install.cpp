@@ -133,7 +133,7 @@ std::vector<std::string> AppCopyArguments(const std::string& source, const std::
 bool SwapIntoPlace(const std::string& replacement, const std::string& existing, SwapMethod method,
                    Error* error) {
   auto systemError = [error](const char* what) {
-    return Fail(error, Error{"NSPOSIXErrorDomain", errno, what});
+    return Fail(error, Error{kPosixErrorDomain, errno, what});
   };
   if (method == SwapMethod::System) {
     if (SystemSwap(replacement, existing)) return true;

@@ -150,7 +150,7 @@ bool Pipeline::startLive(Error* error) {
   auto control = std::make_shared<ReaderControl>();
   int fds[2];
   if (!MakePipe(fds) || !MakePipe(control->stopFds)) {
-    if (error != nullptr) *error = Error{"NSPOSIXErrorDomain", errno, "Could not create a pipe."};
+    if (error != nullptr) *error = Error{kPosixErrorDomain, errno, "Could not create a pipe."};
     outputLock_.release();
     return false;
   }

@@ -129,7 +129,7 @@ bool Process::launch(Error* error) {
   std::lock_guard lock(mutex_);
   if (pid_ != 0) {
     if (error != nullptr)
-      *error = Error{"NSPOSIXErrorDomain", EBUSY, "The process was already launched."};
+      *error = Error{kPosixErrorDomain, EBUSY, "The process was already launched."};
     return false;
   }
   if (launch_.supervision) return launchSupervised(error);
@@ -139,7 +139,7 @@ bool Process::launch(Error* error) {
   int rc = SpawnChild(launch_.executable, std::move(arguments), launch_, {}, false, &pid);
   if (rc != 0) {
     if (error != nullptr) {
-      *error = Error{"NSPOSIXErrorDomain", rc,
+      *error = Error{kPosixErrorDomain, rc,
                      "Could not launch " + launch_.executable + ": " + std::strerror(rc) + "."};
     }
     return false;

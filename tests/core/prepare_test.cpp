@@ -130,7 +130,7 @@ TEST_F(Preparation, MissingSnapshotFailsWithCodeOneAndTouchesNothing) {
   std::filesystem::remove_all(bundle_ / "src");
   Error error;
   EXPECT_FALSE(prepare(&error));
-  EXPECT_EQ(error.domain, "VelmoraInstaller");
+  EXPECT_EQ(error.domain, kInstallerErrorDomain);
   EXPECT_EQ(error.code, 1);
   EXPECT_EQ(error.message, "The installer bundle is damaged (no source snapshot inside).");
   EXPECT_FALSE(pipeline_->report().sourcesRoot.has_value());

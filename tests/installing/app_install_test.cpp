@@ -198,7 +198,7 @@ TEST(SwapIntoPlace, ExchangesTwoFoldersEitherWayAndFailsWithoutLosingEither) {
     // Nothing to exchange with: both stay where they were.
     Error error;
     EXPECT_FALSE(SwapIntoPlace(dir / "A.app.installing", dir / "missing.app", method, &error));
-    EXPECT_EQ(error.domain, "NSPOSIXErrorDomain");
+    EXPECT_EQ(error.domain, kPosixErrorDomain);
     EXPECT_EQ(error.code, ENOENT);
     EXPECT_EQ(TreeListing(dir.path()),
               (std::vector<std::string>{"A.app dir", "A.app.installing dir",
