@@ -17,6 +17,12 @@ namespace vlmr {
 /// shown and the figure tested agree.
 inline constexpr uint64_t kBuildSpaceNeeded = 5ull << 30;
 
+/// The codes of the installer errors the checks of room return.
+enum class FreeSpaceErrorCode {
+  /// The disk has less free space than the build or the app needs.
+  NoRoom = 1,
+};
+
 /// Refusal of a build on a disk without room; "%@" takes the free space.
 inline constexpr char kNoRoomToBuild[] = VLMR_TRANSLATABLE(
     "FreeSpace",

@@ -14,6 +14,20 @@ namespace vlmr {
 /// Smallest size of a usable installer: 50 MiB (the real one is about 560 MB).
 inline constexpr uint64_t kMinimumInstallerSize = 52428800;
 
+/// The codes of the installer errors validation returns.
+enum class ValidationErrorCode {
+  /// The file is missing or cannot be read.
+  Unreadable = 1,
+  /// It is smaller than 50 MiB.
+  TooSmall = 2,
+  /// It does not start with "MZ".
+  NotExecutable = 3,
+  /// Neither its digest nor its name tells the game.
+  WrongFile = 4,
+  /// The check was stopped before its end (`kCheckStopped`).
+  Stopped = 5,
+};
+
 /// The message of a check stopped before its end.
 inline constexpr char kCheckStopped[] =
     VLMR_TRANSLATABLE("InstallerValidation", "The check was stopped.");

@@ -20,10 +20,6 @@ namespace {
 constexpr char kMarkerName[] = ".vlmr-src-id";
 constexpr char kScriptPath[] = "tools/package_app.sh";
 
-Error InstallerError(int code, std::string message) {
-  return Error{kInstallerErrorDomain, code, std::move(message)};
-}
-
 }  // namespace
 
 bool LockBuildFolder(FileLock& lock, const std::string& path, Error* error) {
@@ -31,14 +27,16 @@ bool LockBuildFolder(FileLock& lock, const std::string& path, Error* error) {
     case FileLock::Outcome::Taken:
       return true;
     case FileLock::Outcome::Busy:
-      if (error != nullptr) *error = InstallerError(3, kAnotherBuildRunning);
+      if (error != nullptr)
+        *error = InstallerError(PipelineErrorCode::AnotherBuildRunning, kAnotherBuildRunning);
       return false;
     case FileLock::Outcome::Unavailable:
       break;
   }
   // Unlocked, a second build could write the same folder unseen.
   if (error != nullptr) {
-    *error = InstallerError(6, "Could not lock the folder " + path + " against another build.");
+    *error = InstallerError(PipelineErrorCode::CannotLock,
+                            "Could not lock the folder " + path + " against another build.");
   }
   return false;
 }
@@ -52,15 +50,17 @@ Pipeline::Pipeline(BuildRequest request, BuildEvents events)
 
 bool Pipeline::prepareSources(Error* error) {
   // A failure is kept for `run`, which repeats it.
-  auto fail = [this, error](int code, std::string message) {
-    preparationError_ = InstallerError(code, std::move(message));
+  auto fail = [this, error](Error failure) {
+    preparationError_ = std::move(failure);
     if (error != nullptr) *error = *preparationError_;
     return false;
   };
   std::string snapshot = JoinPath(ResourceDirectory(), "src");
   if (!IsDirectory(snapshot)) {
-    return fail(1, VLMR_TRANSLATABLE(
-                       "Pipeline", "The installer bundle is damaged (no source snapshot inside)."));
+    return fail(InstallerError(
+        PipelineErrorCode::NoSources,
+        VLMR_TRANSLATABLE("Pipeline",
+                          "The installer bundle is damaged (no source snapshot inside).")));
   }
 
   std::string version = BundleVersion();
@@ -74,7 +74,7 @@ bool Pipeline::prepareSources(Error* error) {
   std::string parent = DeletingLastPathComponent(sourcesDir);
   CreateDirectories(parent);
   if (Error lockError; !LockBuildFolder(sourcesLock_, parent, &lockError)) {
-    return fail(lockError.code, lockError.message);
+    return fail(std::move(lockError));
   }
 
   std::optional<std::string> markerBytes = ReadFileBytes(marker);
@@ -99,8 +99,10 @@ bool Pipeline::prepareSources(Error* error) {
     return true;
   }
   sourcesLock_.release();
-  return fail(2, VLMR_TRANSLATABLE("Pipeline",
-                                   "Could not unpack the build sources into Application Support."));
+  return fail(InstallerError(
+      PipelineErrorCode::UnpackFailed,
+      VLMR_TRANSLATABLE("Pipeline",
+                        "Could not unpack the build sources into Application Support.")));
 }
 
 }  // namespace vlmr

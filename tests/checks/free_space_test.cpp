@@ -37,6 +37,7 @@ std::optional<std::string> BuildProblem(const std::vector<std::string>& folders,
   Error error;
   if (CheckBuildSpace(folders, &error, measure)) return std::nullopt;
   EXPECT_EQ(error.domain, kInstallerErrorDomain);
+  EXPECT_EQ(error.code, ErrorCode(FreeSpaceErrorCode::NoRoom));
   return error.message;
 }
 
@@ -45,6 +46,7 @@ std::optional<std::string> MoveProblem(const std::string& app, const std::string
   Error error;
   if (CheckMoveSpace(app, destination, &error, measure)) return std::nullopt;
   EXPECT_EQ(error.domain, kInstallerErrorDomain);
+  EXPECT_EQ(error.code, ErrorCode(FreeSpaceErrorCode::NoRoom));
   return error.message;
 }
 
