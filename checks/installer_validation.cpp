@@ -112,7 +112,7 @@ bool InstallerValidator::validateInstaller(const std::string& path, InstallerAcc
     return reject(ValidationErrorCode::Unreadable, kUnreadable);
   // An item whose attributes cannot be read counts as empty.
   uint64_t size = SizeOfFileAt(path).value_or(0);
-  if ((size >> 21) <= 24) return reject(ValidationErrorCode::TooSmall, kTooSmall);
+  if (size < kMinimumInstallerSize) return reject(ValidationErrorCode::TooSmall, kTooSmall);
   if (!StartsWithMZ(path)) return reject(ValidationErrorCode::NotExecutable, kNotExecutable);
 
   // Hashed in process, in large blocks: as fast as the disk reads, where the

@@ -23,6 +23,8 @@ using checks_test::TempDir;
 using checks_test::WriteFile;
 using checks_test::WriteSparseFile;
 
+// 50 MiB written out, not kMinimumInstallerSize: the boundary rows below
+// test the constant too.
 constexpr uint64_t kEnough = 52428800;
 const std::string kUnreadable = "That file can't be read. Is it still on this Mac?";
 const std::string kTooSmall =
