@@ -9,6 +9,7 @@
 #include "pipeline/host.h"
 #include "pipeline/output_lines.h"
 #include "pipeline/pipeline.h"
+#include "pipeline/script_task.h"
 #include "platform/app_folders.h"
 #include "platform/bundle.h"
 #include "platform/system_tools.h"
@@ -18,7 +19,6 @@ namespace vlmr {
 namespace {
 
 constexpr char kMarkerName[] = ".vlmr-src-id";
-constexpr char kScriptPath[] = "tools/package_app.sh";
 
 }  // namespace
 
@@ -67,7 +67,7 @@ bool Pipeline::prepareSources(Error* error) {
   std::string snapshotId = BundleText("SRC_ID").value_or(version);
   std::string sourcesDir = AppFolders::Current().sourcesOf(version);
   std::string marker = JoinPath(sourcesDir, kMarkerName);
-  std::string script = JoinPath(sourcesDir, kScriptPath);
+  std::string script = JoinPath(sourcesDir, kBuildScriptPath);
 
   // Another build may be copying these sources or running its script in
   // them. The lock sits on their parent, which is never removed.
