@@ -28,7 +28,7 @@ QString InstallerPage::NameAndSize(const QString& name, const QString& size) {
   return ShownName(name) + QStringLiteral(" · ") + size;
 }
 
-InstallerPage::InstallerPage(const InstallerPageState& state) : PageView(QRectF(0, 0, 740, 630)) {
+InstallerPage::InstallerPage(const InstallerPageState& state) : PageView(kPageFrame) {
   AddHeroTo(this, tr("Bring your GOG installer"), tr("We'll turn your copy into a native Mac app."),
             68);
 

@@ -32,7 +32,7 @@ QString WelcomePage::checkingText() {
   return tr("Checking…");
 }
 
-WelcomePage::WelcomePage(const WelcomeState& state) : PageView(QRectF(0, 0, 740, 630)) {
+WelcomePage::WelcomePage(const WelcomeState& state) : PageView(kPageFrame) {
   if (state.checking) {
     buildChecking();
   } else if (state.missing) {
