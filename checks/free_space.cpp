@@ -75,9 +75,6 @@ uint64_t SizeOnDisk(const std::string& path) {
 
 namespace {
 
-// The code of a "not enough room" error.
-constexpr int kNoRoom = 1;
-
 // The smallest free figure among the volumes of `folders`, or nothing.
 std::optional<uint64_t> SmallestFree(const std::vector<std::string>& folders,
                                      const FreeSpaceMeasure& measure) {
@@ -125,8 +122,9 @@ bool CheckBuildSpace(const std::vector<std::string>& folders, Error* error,
   std::optional<uint64_t> free = SmallestFree(folders, measure);
   if (!free || *free >= kBuildSpaceNeeded) return true;
   if (error != nullptr) {
-    *error = Error{kInstallerErrorDomain, kNoRoom,
-                   Format(kNoRoomToBuild, {DistinctSizes(*free, kBuildSpaceNeeded).first})};
+    *error =
+        InstallerError(FreeSpaceErrorCode::NoRoom,
+                       Format(kNoRoomToBuild, {DistinctSizes(*free, kBuildSpaceNeeded).first}));
   }
   return false;
 }
@@ -139,7 +137,8 @@ bool CheckMoveSpace(const std::string& appPath, const std::string& destination, 
   if (*free >= needed) return true;
   if (error != nullptr) {
     auto [freeText, neededText] = DistinctSizes(*free, needed);
-    *error = Error{kInstallerErrorDomain, kNoRoom, Format(kNoRoomToMove, {freeText, neededText})};
+    *error =
+        InstallerError(FreeSpaceErrorCode::NoRoom, Format(kNoRoomToMove, {freeText, neededText}));
   }
   return false;
 }

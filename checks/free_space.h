@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -17,11 +19,49 @@ namespace vlmr {
 /// shown and the figure tested agree.
 inline constexpr uint64_t kBuildSpaceNeeded = 5ull << 30;
 
+/// Whether `sentence` states `bytes` as a whole number of GB (2^30 bytes):
+/// "<n> GB" with no digit before n. `bytes` that are no whole number of GB
+/// are stated by no sentence.
+constexpr bool StatesWholeGigabytes(std::string_view sentence, uint64_t bytes) {
+  if (bytes == 0 || bytes % (1ull << 30) != 0) return false;
+  // "<n> GB" in a plain array: not every standard library can make a
+  // std::string at compile time.
+  char reversed[20] = {};
+  size_t digits = 0;
+  for (uint64_t n = bytes >> 30; n != 0; n /= 10)
+    reversed[digits++] = static_cast<char>('0' + n % 10);
+  char figure[24] = {};
+  size_t length = 0;
+  while (digits > 0) figure[length++] = reversed[--digits];
+  for (char c : {' ', 'G', 'B'}) figure[length++] = c;
+  const std::string_view wanted(figure, length);
+  for (size_t at = sentence.find(wanted); at != std::string_view::npos;
+       at = sentence.find(wanted, at + 1)) {
+    if (at == 0 || sentence[at - 1] < '0' || sentence[at - 1] > '9') return true;
+  }
+  return false;
+}
+
+/// Whether `sentence` states what a build needs as `kBuildSpaceNeeded` reads.
+/// The sentences that do are translated as written, so they cannot take the
+/// figure as a "%@" value: each is checked against the constant at compile
+/// time instead, where it is defined.
+constexpr bool StatesBuildSpaceNeeded(std::string_view sentence) {
+  return StatesWholeGigabytes(sentence, kBuildSpaceNeeded);
+}
+
+/// The codes of the installer errors the checks of room return.
+enum class FreeSpaceErrorCode {
+  /// The disk has less free space than the build or the app needs.
+  NoRoom = 1,
+};
+
 /// Refusal of a build on a disk without room; "%@" takes the free space.
 inline constexpr char kNoRoomToBuild[] = VLMR_TRANSLATABLE(
     "FreeSpace",
     "Only %@ free on this disk; the build needs about 5 GB. Free some space, then choose the "
     "installer again.");
+static_assert(StatesBuildSpaceNeeded(kNoRoomToBuild));
 /// Refusal of a move to a disk without room; "%@" take the free and the needed space.
 inline constexpr char kNoRoomToMove[] = VLMR_TRANSLATABLE(
     "FreeSpace",

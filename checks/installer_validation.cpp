@@ -32,13 +32,6 @@ constexpr char kWrongFile[] =
                       "That doesn't look like the GOG SimCity 3000 Unlimited installer. Look for "
                       "setup_simcity_3000_unlimited_2.0.949(a)….exe in your GOG library.");
 
-// The codes of the rejections.
-constexpr int kCodeUnreadable = 1;
-constexpr int kCodeTooSmall = 2;
-constexpr int kCodeNotExecutable = 3;
-constexpr int kCodeWrongFile = 4;
-constexpr int kCodeStopped = 5;
-
 // The first two bytes of the file are "MZ", the DOS executable signature that
 // every Windows installer carries.
 bool StartsWithMZ(const std::string& path) {
@@ -107,30 +100,31 @@ std::string InstallerValidator::knownListPath() const {
 
 bool InstallerValidator::validateInstaller(const std::string& path, InstallerAcceptance* accepted,
                                            Error* error, const CancelToken& cancel) const {
-  auto reject = [error](int code, std::string sentence) {
-    if (error != nullptr) *error = Error{kInstallerErrorDomain, code, std::move(sentence)};
+  auto reject = [error](ValidationErrorCode code, std::string sentence) {
+    if (error != nullptr) *error = InstallerError(code, std::move(sentence));
     return false;
   };
   auto accept = [accepted](std::string summary, bool known) {
     if (accepted != nullptr) *accepted = InstallerAcceptance{std::move(summary), known};
     return true;
   };
-  if (path.empty() || access(path.c_str(), R_OK) != 0) return reject(kCodeUnreadable, kUnreadable);
+  if (path.empty() || access(path.c_str(), R_OK) != 0)
+    return reject(ValidationErrorCode::Unreadable, kUnreadable);
   // An item whose attributes cannot be read counts as empty.
   uint64_t size = SizeOfFileAt(path).value_or(0);
-  if ((size >> 21) <= 24) return reject(kCodeTooSmall, kTooSmall);
-  if (!StartsWithMZ(path)) return reject(kCodeNotExecutable, kNotExecutable);
+  if (size < kMinimumInstallerSize) return reject(ValidationErrorCode::TooSmall, kTooSmall);
+  if (!StartsWithMZ(path)) return reject(ValidationErrorCode::NotExecutable, kNotExecutable);
 
   // Hashed in process, in large blocks: as fast as the disk reads, where the
   // shasum tool took several times as long for the same digest.
   std::optional<std::string> digest = digest_ ? digest_(path) : DefaultDigest(path, cancel);
   // A stopped hash has no digest; that must not read as an unknown build.
-  if (cancel.cancelled()) return reject(kCodeStopped, kCheckStopped);
+  if (cancel.cancelled()) return reject(ValidationErrorCode::Stopped, kCheckStopped);
   const bool known = IsKnownInstallerDigest(knownListPath(), digest);
   std::string sizeText = HumanSize(size);
   if (known) return accept(Format(kKnownInstallerSummary, {sizeText}), true);
   if (NameMentionsGame(path)) return accept(Format(kUnknownBuildSummary, {sizeText}), false);
-  return reject(kCodeWrongFile, kWrongFile);
+  return reject(ValidationErrorCode::WrongFile, kWrongFile);
 }
 
 }  // namespace vlmr

@@ -12,7 +12,21 @@
 namespace vlmr {
 
 /// Smallest size of a usable installer: 50 MiB (the real one is about 560 MB).
-inline constexpr uint64_t kMinimumInstallerSize = 52428800;
+inline constexpr uint64_t kMinimumInstallerSize = 50ull << 20;
+
+/// The codes of the installer errors validation returns.
+enum class ValidationErrorCode {
+  /// The file is missing or cannot be read.
+  Unreadable = 1,
+  /// It is smaller than `kMinimumInstallerSize`.
+  TooSmall = 2,
+  /// It does not start with "MZ".
+  NotExecutable = 3,
+  /// Neither its digest nor its name tells the game.
+  WrongFile = 4,
+  /// The check was stopped before its end (`kCheckStopped`).
+  Stopped = 5,
+};
 
 /// The message of a check stopped before its end.
 inline constexpr char kCheckStopped[] =
@@ -65,9 +79,9 @@ class InstallerValidator {
   explicit InstallerValidator(std::string knownListPath, FileDigest digest = {});
 
   /// Checks, in order and stopping at the first rejection, that the file at
-  /// `path` is readable, at least 50 MiB, starts with "MZ"; then hashes it
-  /// in process (a failed read leaves it without a digest), looks the digest
-  /// up in the known list and tests the name.
+  /// `path` is readable, at least `kMinimumInstallerSize`, starts with "MZ";
+  /// then hashes it in process (a failed read leaves it without a digest),
+  /// looks the digest up in the known list and tests the name.
   /// Returns YES when the digest is known or the name mentions the game, with
   /// the verdict line and the known flag in `accepted` (when given); else NO
   /// with the rejection's sentence in `error` (when given). Blocks while the

@@ -10,12 +10,19 @@ namespace vlmr {
 
 // Frames passed to the constructors are bottom-left based in the parent (see frame.h).
 
+/// The width of every page, of the window's content and of the snapshots, in points.
+inline constexpr int kPageWidth = 740;
+/// Their height, in points.
+inline constexpr int kPageHeight = 630;
+/// A whole page's frame: `kPageWidth` x `kPageHeight` at the origin.
+inline constexpr QRectF kPageFrame(0, 0, kPageWidth, kPageHeight);
+
 /// The opaque page background: fills its whole area with PageColor.
 class PageView : public QWidget {
   Q_OBJECT
  public:
-  /// A page of the given frame, 740 x 630 by default.
-  explicit PageView(const QRectF& frame = QRectF(0, 0, 740, 630), QWidget* parent = nullptr);
+  /// A page of the given frame, `kPageFrame` by default.
+  explicit PageView(const QRectF& frame = kPageFrame, QWidget* parent = nullptr);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -84,20 +84,10 @@ bool TreeIsRemovable(const std::string& path) {
   return !error;
 }
 
-Error UserError(int code, std::string message) {
-  return Error{kInstallerErrorDomain, code, std::move(message)};
-}
-
 bool Fail(Error* error, Error failure) {
   if (error != nullptr) *error = std::move(failure);
   return false;
 }
-
-// The codes of the installer's own errors from this file.
-constexpr int kNotOurs = 1;
-constexpr int kNotReplaceable = 2;
-constexpr int kCopyFailed = 3;
-constexpr int kNotPutInPlace = 4;
 
 }  // namespace
 
@@ -133,7 +123,7 @@ std::vector<std::string> AppCopyArguments(const std::string& source, const std::
 bool SwapIntoPlace(const std::string& replacement, const std::string& existing, SwapMethod method,
                    Error* error) {
   auto systemError = [error](const char* what) {
-    return Fail(error, Error{"NSPOSIXErrorDomain", errno, what});
+    return Fail(error, Error{kPosixErrorDomain, errno, what});
   };
   if (method == SwapMethod::System) {
     if (SystemSwap(replacement, existing)) return true;
@@ -176,14 +166,15 @@ bool AppInstaller::installBuiltAppFrom(const std::string& source, const std::str
           &identifier);
     }
     if (Trimmed(identifier) != kGameBundleIdentifier) {
-      return Fail(error,
-                  UserError(kNotOurs, Format(kNotOursSentence, {IsolatedName(destination)})));
+      return Fail(error, InstallerError(InstallErrorCode::NotOurs,
+                                        Format(kNotOursSentence, {IsolatedName(destination)})));
     }
     // Found out before copying: the earlier copy stays until the new one is
     // in place, and then it must go.
     if (!TreeIsRemovable(destination)) {
-      return Fail(error, UserError(kNotReplaceable,
-                                   Format(kNotReplaceableSentence, {IsolatedName(destination)})));
+      return Fail(error,
+                  InstallerError(InstallErrorCode::NotReplaceable,
+                                 Format(kNotReplaceableSentence, {IsolatedName(destination)})));
     }
   }
 
@@ -195,17 +186,19 @@ bool AppInstaller::installBuiltAppFrom(const std::string& source, const std::str
   const std::string& ditto = Tools().ditto;
   if (ditto.empty() || RunCapturing(ditto, AppCopyArguments(source, temporary)) != 0) {
     RemoveItem(temporary);
-    return Fail(error, UserError(kCopyFailed,
-                                 VLMR_TRANSLATABLE("Installing",
-                                                   "Copying the app failed. Is the disk full?")));
+    return Fail(error,
+                InstallerError(
+                    InstallErrorCode::CopyFailed,
+                    VLMR_TRANSLATABLE("Installing", "Copying the app failed. Is the disk full?")));
   }
   if (!replacing) {
     if (!MoveIntoPlace(temporary, destination)) {
       RemoveItem(temporary);
-      return Fail(error,
-                  UserError(kNotPutInPlace,
-                            VLMR_TRANSLATABLE("Installing",
-                                              "The app was copied but couldn't be put in place.")));
+      return Fail(
+          error,
+          InstallerError(
+              InstallErrorCode::NotPutInPlace,
+              VLMR_TRANSLATABLE("Installing", "The app was copied but couldn't be put in place.")));
     }
     return true;
   }
@@ -213,10 +206,10 @@ bool AppInstaller::installBuiltAppFrom(const std::string& source, const std::str
   // earlier one, now at the temporary name, go.
   if (!SwapIntoPlace(temporary, destination)) {
     RemoveItem(temporary);
-    return Fail(error,
-                UserError(kNotPutInPlace,
-                          VLMR_TRANSLATABLE("Installing",
-                                            "The app was copied but couldn't be put in place.")));
+    return Fail(error, InstallerError(
+                           InstallErrorCode::NotPutInPlace,
+                           VLMR_TRANSLATABLE("Installing",
+                                             "The app was copied but couldn't be put in place.")));
   }
   RemoveItem(temporary);
   RemoveItem(temporary + ".previous");

@@ -21,6 +21,18 @@ inline constexpr char kGameBundleIdentifier[] = VLMR_GAME_BUNDLE_ID;
 /// The system-wide Applications folder.
 inline constexpr char kSystemApplicationsFolder[] = "/Applications";
 
+/// The codes of the installer errors a move to Applications returns.
+enum class InstallErrorCode {
+  /// The destination holds something this installer did not make.
+  NotOurs = 1,
+  /// The earlier copy at the destination cannot be removed.
+  NotReplaceable = 2,
+  /// The copy of the app failed.
+  CopyFailed = 3,
+  /// The complete copy could not take the destination's place.
+  NotPutInPlace = 4,
+};
+
 /// Refusal of a destination that holds something else; "%@" takes its path.
 inline constexpr char kNotOursSentence[] = VLMR_TRANSLATABLE(
     "Installing", "%@ already exists and wasn't made by this installer. Move or rename it first.");

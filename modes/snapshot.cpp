@@ -1,7 +1,7 @@
 // Page snapshots: every page of the window, with fixed sample data, rendered
-// in the light and the dark appearance to PNG files of exactly 740 x 630
-// pixels. No window is shown, the event loop never runs, nothing is built,
-// checked or run.
+// in the light and the dark appearance to PNG files of exactly one page's
+// size (`kPageWidth` x `kPageHeight`) in pixels. No window is shown, the event loop never runs,
+// nothing is built, checked or run.
 #include <QApplication>
 #include <QBuffer>
 #include <QImage>
@@ -26,9 +26,6 @@
 
 namespace vlmr {
 namespace {
-
-constexpr int kPageWidth = 740;
-constexpr int kPageHeight = 630;
 
 struct SnapshotPage {
   const char* name;
@@ -84,7 +81,7 @@ void PreferOffscreenPlatform(int argc, char** argv) {
 }
 
 // The page drawn at the screen's pixel density, then brought to exactly
-// 740 x 630 pixels.
+// `kPageWidth` x `kPageHeight` pixels.
 QImage RenderPage(QWidget* page) {
   const qreal ratio = qApp->devicePixelRatio();
   QImage image(QSize(kPageWidth, kPageHeight) * ratio, QImage::Format_ARGB32_Premultiplied);

@@ -18,14 +18,31 @@ namespace vlmr {
 class OutputLines;
 class SignalRelay;
 
+/// The codes of the installer errors a build returns.
+enum class PipelineErrorCode {
+  /// No source snapshot in the bundle, or a run without prepared sources.
+  NoSources = 1,
+  /// The snapshot could not be copied into Application Support.
+  UnpackFailed = 2,
+  /// Another build holds the sources or the output folder.
+  AnotherBuildRunning = 3,
+  /// The output folder could not be created.
+  NoOutputFolder = 4,
+  /// `run` was called a second time.
+  AlreadyRan = 5,
+  /// A build's folder could not be locked at all.
+  CannotLock = 6,
+};
+
 /// The sentence of a build refused because another one holds its sources or
-/// its output folder (installer error code 3).
+/// its output folder (`PipelineErrorCode::AnotherBuildRunning`).
 inline constexpr char kAnotherBuildRunning[] =
     VLMR_TRANSLATABLE("Pipeline", "Another build is already running.");
 
 /// Takes `lock` on the build's folder `path`. False with an installer error
-/// when another build holds it (code 3) or when it cannot be locked at all
-/// (code 6, a sentence naming the folder): a build never runs unlocked.
+/// when another build holds it (`AnotherBuildRunning`) or when it cannot be
+/// locked at all (`CannotLock`, a sentence naming the folder): a build never
+/// runs unlocked.
 bool LockBuildFolder(FileLock& lock, const std::string& path, Error* error);
 
 /// One build: a request in, a report out. The caller prepares the sources,
@@ -55,10 +72,10 @@ class Pipeline : public std::enable_shared_from_this<Pipeline> {
 
   /// Reuses or unpacks the source snapshot into Application Support; on
   /// success the report names the sources folder. On failure returns false
-  /// with an installer error (code 1: no snapshot in the bundle; code 2: the
-  /// copy failed; code 3: another build holds the sources; code 6: they cannot
-  /// be locked at all), which `run` then
-  /// repeats. The sources stay locked against other builds until the run has
+  /// with an installer error (`PipelineErrorCode`: `NoSources`, no snapshot in
+  /// the bundle; `UnpackFailed`, the copy failed; `AnotherBuildRunning`,
+  /// another build holds the sources; `CannotLock`, they cannot be locked at
+  /// all), which `run` then repeats. The sources stay locked against other builds until the run has
   /// ended, since the script works in them. Blocks; any one thread.
   bool prepareSources(Error* error);
 
@@ -76,10 +93,11 @@ class Pipeline : public std::enable_shared_from_this<Pipeline> {
   ///   background reader reports the lines and stages, and `ended` comes on
   ///   the main queue. Main thread.
   /// Returns false with one sentence in `error` when the build could not
-  /// start: the preparation's own error; installer error code 4 when the
-  /// output folder cannot be created, 3 when another build holds it, 6 when
-  /// it cannot be locked at all; the
-  /// platform's error when the launch failed. A live build then adds
+  /// start: the preparation's own error; `PipelineErrorCode::NoOutputFolder`
+  /// when the output folder cannot be created, `AnotherBuildRunning` when
+  /// another build holds it, `CannotLock` when it cannot be locked at all,
+  /// `AlreadyRan` on a second call; the platform's error when the launch
+  /// failed. A live build then adds
   /// "build failed to start: <sentence>" to the installer log.
   bool run(Error* error, SignalRelay* relay = nullptr);
 

@@ -28,6 +28,10 @@ void RelaySignalsUntilExit(Process& process, SignalRelay& relay) {
     process.waitForExit();
     return;
   }
+  // A thread of its own, not RunInBackground: the waiter borrows `process`
+  // from the caller's stack and must be over before this returns, by
+  // whichever way the loop below is left (a failed poll too). The pool has
+  // no join; this thread is joined below.
   std::thread waiter([&process, notify = exited[1]] {
     process.waitForExit();
     (void)!write(notify, "x", 1);

@@ -9,6 +9,7 @@
 #include "pipeline/host.h"
 #include "pipeline/output_lines.h"
 #include "pipeline/pipeline.h"
+#include "pipeline/script_task.h"
 #include "platform/app_folders.h"
 #include "platform/bundle.h"
 #include "platform/system_tools.h"
@@ -18,11 +19,6 @@ namespace vlmr {
 namespace {
 
 constexpr char kMarkerName[] = ".vlmr-src-id";
-constexpr char kScriptPath[] = "tools/package_app.sh";
-
-Error InstallerError(int code, std::string message) {
-  return Error{kInstallerErrorDomain, code, std::move(message)};
-}
 
 }  // namespace
 
@@ -31,14 +27,16 @@ bool LockBuildFolder(FileLock& lock, const std::string& path, Error* error) {
     case FileLock::Outcome::Taken:
       return true;
     case FileLock::Outcome::Busy:
-      if (error != nullptr) *error = InstallerError(3, kAnotherBuildRunning);
+      if (error != nullptr)
+        *error = InstallerError(PipelineErrorCode::AnotherBuildRunning, kAnotherBuildRunning);
       return false;
     case FileLock::Outcome::Unavailable:
       break;
   }
   // Unlocked, a second build could write the same folder unseen.
   if (error != nullptr) {
-    *error = InstallerError(6, "Could not lock the folder " + path + " against another build.");
+    *error = InstallerError(PipelineErrorCode::CannotLock,
+                            "Could not lock the folder " + path + " against another build.");
   }
   return false;
 }
@@ -52,29 +50,31 @@ Pipeline::Pipeline(BuildRequest request, BuildEvents events)
 
 bool Pipeline::prepareSources(Error* error) {
   // A failure is kept for `run`, which repeats it.
-  auto fail = [this, error](int code, std::string message) {
-    preparationError_ = InstallerError(code, std::move(message));
+  auto fail = [this, error](Error failure) {
+    preparationError_ = std::move(failure);
     if (error != nullptr) *error = *preparationError_;
     return false;
   };
   std::string snapshot = JoinPath(ResourceDirectory(), "src");
   if (!IsDirectory(snapshot)) {
-    return fail(1, VLMR_TRANSLATABLE(
-                       "Pipeline", "The installer bundle is damaged (no source snapshot inside)."));
+    return fail(InstallerError(
+        PipelineErrorCode::NoSources,
+        VLMR_TRANSLATABLE("Pipeline",
+                          "The installer bundle is damaged (no source snapshot inside).")));
   }
 
   std::string version = BundleVersion();
   std::string snapshotId = BundleText("SRC_ID").value_or(version);
   std::string sourcesDir = AppFolders::Current().sourcesOf(version);
   std::string marker = JoinPath(sourcesDir, kMarkerName);
-  std::string script = JoinPath(sourcesDir, kScriptPath);
+  std::string script = JoinPath(sourcesDir, kBuildScriptPath);
 
   // Another build may be copying these sources or running its script in
   // them. The lock sits on their parent, which is never removed.
   std::string parent = DeletingLastPathComponent(sourcesDir);
   CreateDirectories(parent);
   if (Error lockError; !LockBuildFolder(sourcesLock_, parent, &lockError)) {
-    return fail(lockError.code, lockError.message);
+    return fail(std::move(lockError));
   }
 
   std::optional<std::string> markerBytes = ReadFileBytes(marker);
@@ -99,8 +99,10 @@ bool Pipeline::prepareSources(Error* error) {
     return true;
   }
   sourcesLock_.release();
-  return fail(2, VLMR_TRANSLATABLE("Pipeline",
-                                   "Could not unpack the build sources into Application Support."));
+  return fail(InstallerError(
+      PipelineErrorCode::UnpackFailed,
+      VLMR_TRANSLATABLE("Pipeline",
+                        "Could not unpack the build sources into Application Support.")));
 }
 
 }  // namespace vlmr

@@ -83,7 +83,8 @@ bool Pipeline::lockOutput(Error* error) {
   if (!out.empty()) CreateDirectories(out);
   if (!IsDirectory(out)) {
     if (error != nullptr) {
-      *error = Error{kInstallerErrorDomain, 4, "Could not create the output folder " + out + "."};
+      *error = InstallerError(PipelineErrorCode::NoOutputFolder,
+                              "Could not create the output folder " + out + ".");
     }
     return false;
   }
@@ -94,8 +95,8 @@ bool Pipeline::run(Error* error, SignalRelay* relay) {
   const bool live = request_.mode == BuildRequest::Mode::Live;
   if (ran_) {
     if (error != nullptr)
-      *error = Error{kInstallerErrorDomain, 5,
-                     VLMR_TRANSLATABLE("Pipeline", "This build has already run.")};
+      *error = InstallerError(PipelineErrorCode::AlreadyRan,
+                              VLMR_TRANSLATABLE("Pipeline", "This build has already run."));
     return false;
   }
   ran_ = true;
@@ -116,8 +117,8 @@ bool Pipeline::run(Error* error, SignalRelay* relay) {
   bool started = false;
   if (!report_.sourcesRoot) {
     failure = preparationError_.value_or(
-        Error{kInstallerErrorDomain, 1,
-              VLMR_TRANSLATABLE("Pipeline", "The build sources are not prepared.")});
+        InstallerError(PipelineErrorCode::NoSources,
+                       VLMR_TRANSLATABLE("Pipeline", "The build sources are not prepared.")));
   } else {
     started = live ? startLive(&failure) : runHeadless(&failure, relay);
   }
@@ -150,7 +151,7 @@ bool Pipeline::startLive(Error* error) {
   auto control = std::make_shared<ReaderControl>();
   int fds[2];
   if (!MakePipe(fds) || !MakePipe(control->stopFds)) {
-    if (error != nullptr) *error = Error{"NSPOSIXErrorDomain", errno, "Could not create a pipe."};
+    if (error != nullptr) *error = Error{kPosixErrorDomain, errno, "Could not create a pipe."};
     outputLock_.release();
     return false;
   }

@@ -73,10 +73,8 @@ std::map<std::string, std::string> ScriptEnvironment(const BundledTools& tools) 
 std::vector<std::string> ScriptArguments(const BuildRequest& request,
                                          const std::string& sourcesRoot) {
   std::vector<std::string> arguments = {
-      "-c",          kTrampoline,
-      Tools().bash,  JoinPath(sourcesRoot, "tools/package_app.sh"),
-      "--installer", request.installer,
-      "--out",       request.outputFolder,
+      "-c",          kTrampoline,       Tools().bash, JoinPath(sourcesRoot, kBuildScriptPath),
+      "--installer", request.installer, "--out",      request.outputFolder,
   };
   if (request.cacheFolder && !request.cacheFolder->empty()) {
     arguments.push_back("--cache");

@@ -10,6 +10,10 @@
 
 namespace vlmr {
 
+/// The build script, relative to the sources folder: prepared sources
+/// without it are copied afresh, and the build runs it.
+inline constexpr char kBuildScriptPath[] = "tools/package_app.sh";
+
 /// The prepared tools inside the application bundle, handed to the script.
 struct BundledTools {
   std::string tools;   ///< the `tools` resource; its `bin` leads the script's PATH

@@ -48,6 +48,9 @@ void PrepareStreams(SpawnSetup& setup, const TaskSpec& launch, const std::vector
   if (!launch.inheritStdin) {
     posix_spawn_file_actions_addopen(&setup.actions, 0, "/dev/null", O_RDONLY, 0);
   }
+  if (!launch.workingDirectory.empty()) {
+    posix_spawn_file_actions_addchdir_np(&setup.actions, launch.workingDirectory.c_str());
+  }
   if (launch.stdoutFd >= 0) posix_spawn_file_actions_adddup2(&setup.actions, launch.stdoutFd, 1);
   if (launch.stderrFd >= 0) posix_spawn_file_actions_adddup2(&setup.actions, launch.stderrFd, 2);
   for (size_t i = 0; i < passed.size(); ++i) {
@@ -72,6 +75,17 @@ void PrepareStreams(SpawnSetup& setup, const TaskSpec& launch, const std::vector
   posix_spawnattr_setsigdefault(&setup.attributes, &all);
   posix_spawnattr_setsigmask(&setup.attributes, &none);
   short flags = POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK;
+#if defined(POSIX_SPAWN_SETSID)
+  // A session leader leads its group too, and may not be moved to another.
+  if (launch.ownSession) {
+    flags |= POSIX_SPAWN_SETSID;
+    ownGroup = false;
+  }
+#else
+  // Where spawn cannot start a session, a group of its own at least keeps
+  // the signals for ours away from it.
+  if (launch.ownSession) ownGroup = true;
+#endif
   if (ownGroup) {
     posix_spawnattr_setpgroup(&setup.attributes, 0);
     flags |= POSIX_SPAWN_SETPGROUP;
@@ -129,7 +143,7 @@ bool Process::launch(Error* error) {
   std::lock_guard lock(mutex_);
   if (pid_ != 0) {
     if (error != nullptr)
-      *error = Error{"NSPOSIXErrorDomain", EBUSY, "The process was already launched."};
+      *error = Error{kPosixErrorDomain, EBUSY, "The process was already launched."};
     return false;
   }
   if (launch_.supervision) return launchSupervised(error);
@@ -139,7 +153,7 @@ bool Process::launch(Error* error) {
   int rc = SpawnChild(launch_.executable, std::move(arguments), launch_, {}, false, &pid);
   if (rc != 0) {
     if (error != nullptr) {
-      *error = Error{"NSPOSIXErrorDomain", rc,
+      *error = Error{kPosixErrorDomain, rc,
                      "Could not launch " + launch_.executable + ": " + std::strerror(rc) + "."};
     }
     return false;

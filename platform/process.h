@@ -27,8 +27,10 @@ struct Supervision {
 /// its environment (unset means the installer's own) and where its standard
 /// output and error go (-1 means inherit the installer's). Standard input is
 /// the null device unless `inheritStdin` is set; the working directory is
-/// inherited. With `supervision` the supervisor is launched, and it starts the
-/// executable.
+/// the installer's unless `workingDirectory` names one. With `supervision`
+/// the supervisor is launched, and it starts the executable. With
+/// `ownSession` the child leads a new session (and so a new process group):
+/// no terminal of ours and no signal for our group reaches it.
 struct TaskSpec {
   std::string executable;
   std::vector<std::string> arguments;
@@ -37,6 +39,8 @@ struct TaskSpec {
   int stderrFd = -1;
   bool inheritStdin = false;
   std::optional<Supervision> supervision{};
+  std::string workingDirectory{};
+  bool ownSession = false;
 };
 
 /// One child process: described, then launched at most once. It may be

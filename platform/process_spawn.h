@@ -15,8 +15,9 @@ namespace vlmr {
 /// Spawns `program` with `arguments` (the program name first) and the
 /// environment and standard streams of `launch`. `passed[i]` becomes the
 /// child's descriptor 3 + i; nothing else beyond the standard three reaches
-/// it. With `ownGroup` the child leads a new process group. Returns 0 and the
-/// child's id, or the error number.
+/// it. With `ownGroup` the child leads a new process group, with
+/// `launch.ownSession` a new session. Returns 0 and the child's id, or the
+/// error number.
 int SpawnChild(const std::string& program, std::vector<std::string> arguments,
                const TaskSpec& launch, const std::vector<int>& passed, bool ownGroup, pid_t* pid);
 

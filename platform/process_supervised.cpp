@@ -63,7 +63,7 @@ bool Process::launchSupervised(Error* error) {
   const Supervision& supervision = *launch_.supervision;
   auto fail = [&](int code, const std::string& what) {
     if (error != nullptr) {
-      *error = Error{"NSPOSIXErrorDomain", code,
+      *error = Error{kPosixErrorDomain, code,
                      "Could not launch " + what + ": " + std::strerror(code) + "."};
     }
     return false;

@@ -1,12 +1,17 @@
 #include "session/build_advice.h"
 
 #include "base/translatable.h"
+#include "checks/free_space.h"
 
 namespace vlmr {
 namespace {
 
 constexpr char kSomethingWrong[] =
     VLMR_TRANSLATABLE("BuildAdvice", "Something went wrong while building the app.");
+
+constexpr char kDiskFullAdvice[] =
+    VLMR_TRANSLATABLE("BuildAdvice", "Your disk is full. Free about 5 GB, then build again.");
+static_assert(StatesBuildSpaceNeeded(kDiskFullAdvice));
 
 // Known technical causes and the advice shown for them, tried in order.
 // Constant-initialised, so it is ready for callers running before main.
@@ -30,8 +35,7 @@ constexpr Advice kAdvice[] = {
                        "The Xcode Command Line Tools got out of date or incomplete. Run "
                        "xcode-select --install, then "
                        "reopen this installer.")},
-    {{"No space left", "disk is full"},
-     VLMR_TRANSLATABLE("BuildAdvice", "Your disk is full. Free about 5 GB, then build again.")},
+    {{"No space left", "disk is full"}, kDiskFullAdvice},
 };
 
 }  // namespace

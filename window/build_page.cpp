@@ -31,7 +31,7 @@ int64_t PillState(int64_t pill, int64_t stage) {
 
 }  // namespace
 
-BuildPage::BuildPage(const BuildPageState& state) : PageView(QRectF(0, 0, 740, 630)) {
+BuildPage::BuildPage(const BuildPageState& state) : PageView(kPageFrame) {
   const int64_t stage = state.stage;
   stage_ = stage;
   Label* title = MakeLabel(tr("Building Velmora 3000…"), true, std::nullopt, 36, 564, 480, 34, 26);

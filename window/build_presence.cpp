@@ -10,6 +10,7 @@
 #else
 #include "platform/qt/dbus_launcher_entry.h"
 #include "platform/qt/dbus_logind_inhibitor.h"
+#include "window/installer_controller.h"
 #endif
 
 namespace vlmr {
@@ -33,7 +34,8 @@ std::unique_ptr<SleepInhibitor> DesktopSleepInhibitor() {
 #if defined(Q_OS_MACOS)
   return MakePowerAssertion();
 #else
-  return std::make_unique<LogindInhibitor>();
+  // Under the application's English name, as the installer log names it.
+  return std::make_unique<LogindInhibitor>(QString::fromUtf8(kWindowTitle));
 #endif
 }
 

@@ -1,9 +1,10 @@
 #include "window/desktop.h"
 
 #include <QFileInfo>
-#include <QProcess>
+#include <utility>
 
 #include "pipeline/host.h"
+#include "platform/detached_launch.h"
 #include "platform/qt/desktop_services.h"
 #include "platform/queues.h"
 #include "platform/system_tools.h"
@@ -37,9 +38,13 @@ void LaunchAppBundle(const QString& appPath) {
   RunInBackground([appPath] {
     const QString executable = AppBundleExecutable(appPath);
     RunOnMain([appPath, executable] {
-      if (!executable.isEmpty() &&
-          QProcess::startDetached(executable, {}, QFileInfo(executable).absolutePath())) {
-        return;
+      if (!executable.isEmpty()) {
+        // Started as the desktop would start it: in its own folder and
+        // session, and let go.
+        TaskSpec app;
+        app.executable = executable.toStdString();
+        app.workingDirectory = QFileInfo(executable).absolutePath().toStdString();
+        if (LaunchDetached(std::move(app), nullptr)) return;
       }
       OpenWithDesktop(appPath);
     });

@@ -60,7 +60,7 @@ QString MoveTitle(MoveState state) {
 
 }  // namespace
 
-DonePage::DonePage(const DonePageState& state) : PageView(QRectF(0, 0, 740, 630)) {
+DonePage::DonePage(const DonePageState& state) : PageView(kPageFrame) {
   auto* iconCard = new PanelView(QRectF(36, 494, 100, 100));
   iconCard->setFillColor(ChipColor());
   iconCard->setLineColor(LineColor());

@@ -53,7 +53,7 @@ double HeightFor(const Label* label, double least) {
 
 }  // namespace
 
-ErrorPage::ErrorPage(const ErrorPageState& state) : PageView(QRectF(0, 0, 740, 630)) {
+ErrorPage::ErrorPage(const ErrorPageState& state) : PageView(kPageFrame) {
   AddHeroTo(this, Localized(std::string_view(kBuildFailedTitle)), tr(kInstallerUnchanged), 68);
 
   // A pale amber card: something to fix, not a crash. Its top stays below the lead; it grows

@@ -56,8 +56,8 @@ class InstallerController : public QObject {
   void applicationDidFinishLaunching();
   /// The main menu: About, a separator and Quit on the platform's Quit shortcut.
   void buildMenu();
-  /// The 740 x 630 window titled "Velmora 3000 Installer": closable,
-  /// minimisable, not resizable; centred and shown.
+  /// The window of `kPageWidth` x `kPageHeight` content titled `windowTitle()`:
+  /// closable, minimisable, not resizable; centred and shown.
   void buildWindow();
   /// Makes `page` the window's only page (it fills the content view); the
   /// previous page leaves the window and is deleted once control returns to

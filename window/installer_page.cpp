@@ -4,6 +4,7 @@
 
 #include <QRectF>
 
+#include "checks/free_space.h"
 #include "components/accessibility.h"
 #include "components/drop_zone_view.h"
 #include "components/frame.h"
@@ -15,6 +16,13 @@
 
 namespace vlmr {
 namespace {
+
+// What a first build takes, and what becomes of the app.
+constexpr char kFirstBuildNote[] = QT_TRANSLATE_NOOP(
+    "vlmr::InstallerPage",
+    "First build: about 3 minutes and 5 GB of free space. The finished app contains your game "
+    "files; keep it on this Mac.");
+static_assert(StatesBuildSpaceNeeded(kFirstBuildNote));
 
 DynColor ToneColor(VerdictTone tone) {
   return tone == VerdictTone::Error ? SystemRedColor() : SecondaryLabelColor();
@@ -28,7 +36,7 @@ QString InstallerPage::NameAndSize(const QString& name, const QString& size) {
   return ShownName(name) + QStringLiteral(" · ") + size;
 }
 
-InstallerPage::InstallerPage(const InstallerPageState& state) : PageView(QRectF(0, 0, 740, 630)) {
+InstallerPage::InstallerPage(const InstallerPageState& state) : PageView(kPageFrame) {
   AddHeroTo(this, tr("Bring your GOG installer"), tr("We'll turn your copy into a native Mac app."),
             68);
 
@@ -83,10 +91,8 @@ InstallerPage::InstallerPage(const InstallerPageState& state) : PageView(QRectF(
 
   AddSubview(this, MakeLabel(tr("Your file stays on this Mac"), false, SecondaryLabelColor(), 176,
                              198, 400, 20, 12));
-  AddSubview(this, MakeLabel(tr("First build: about 3 minutes and 5 GB of free space. "
-                                "The finished app contains your game files; keep it "
-                                "on this Mac."),
-                             false, TertiaryLabelColor(), 36, 150, 668, 40, 12));
+  AddSubview(this,
+             MakeLabel(tr(kFirstBuildNote), false, TertiaryLabelColor(), 36, 150, 668, 40, 12));
 }
 
 void InstallerPage::setFile(const QString& name, const QString& size) {

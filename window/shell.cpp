@@ -10,9 +10,11 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QWindow>
+#include <string>
 
 #include "base/paths.h"
 #include "components/page_helpers.h"
+#include "components/surfaces.h"
 
 #include "pipeline/installer_log.h"
 #include "platform/bundle.h"
@@ -29,13 +31,10 @@
 namespace vlmr {
 namespace {
 
-constexpr int kContentWidth = 740;
-constexpr int kContentHeight = 630;
-
 // The window's content view: its pages always fill it.
 class PageHost : public QWidget {
  public:
-  PageHost() { setFixedSize(kContentWidth, kContentHeight); }
+  PageHost() { setFixedSize(kPageWidth, kPageHeight); }
 
  protected:
   void resizeEvent(QResizeEvent* event) override {
@@ -116,7 +115,8 @@ void InstallerController::applicationDidFinishLaunching() {
   // The log is for support: in English, whatever the window speaks.
   AppendInstallerLog(std::string("launch: ") + kWindowTitle + " (bundle " + ApplicationLocation() +
                      ")");
-  AppendInstallerLog(std::string("window: 740x630 content, title '") + kWindowTitle + "'");
+  AppendInstallerLog("window: " + std::to_string(kPageWidth) + "x" + std::to_string(kPageHeight) +
+                     " content, title '" + kWindowTitle + "'");
   checkPrerequisites();
   window_->raise();
   window_->activateWindow();

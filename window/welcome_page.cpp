@@ -4,6 +4,7 @@
 
 #include <QRectF>
 
+#include "checks/free_space.h"
 #include "components/accessibility.h"
 #include "components/frame.h"
 #include "components/page_helpers.h"
@@ -21,6 +22,10 @@ constexpr char kToolsRow[] = QT_TRANSLATE_NOOP("vlmr::WelcomePage", "Xcode Comma
 constexpr char kPythonRow[] = QT_TRANSLATE_NOOP("vlmr::WelcomePage", "Python 3");
 constexpr char kMacRow[] = QT_TRANSLATE_NOOP("vlmr::WelcomePage", "Apple Silicon · macOS 15+");
 constexpr char kSupported[] = QT_TRANSLATE_NOOP("vlmr::WelcomePage", "Supported");
+// What a first build takes, below the checklist.
+constexpr char kTimeAndRoom[] =
+    QT_TRANSLATE_NOOP("vlmr::WelcomePage", "About 3 minutes · 5 GB free space");
+static_assert(StatesBuildSpaceNeeded(kTimeAndRoom));
 
 }  // namespace
 
@@ -32,7 +37,7 @@ QString WelcomePage::checkingText() {
   return tr("Checking…");
 }
 
-WelcomePage::WelcomePage(const WelcomeState& state) : PageView(QRectF(0, 0, 740, 630)) {
+WelcomePage::WelcomePage(const WelcomeState& state) : PageView(kPageFrame) {
   if (state.checking) {
     buildChecking();
   } else if (state.missing) {
@@ -98,8 +103,7 @@ void WelcomePage::buildAllPresent(bool pythonReady) {
 
   AddSubview(this, MakeLabel(tr("Everything happens on this Mac. Nothing is uploaded."), false,
                              SecondaryLabelColor(), 36, 240, 668, 22, 14));
-  AddSubview(this, MakeLabel(tr("About 3 minutes · 5 GB free space"), false, TertiaryLabelColor(),
-                             36, 198, 360, 22, 12));
+  AddSubview(this, MakeLabel(tr(kTimeAndRoom), false, TertiaryLabelColor(), 36, 198, 360, 22, 12));
   PrimaryButton* next = AddPrimaryButtonTo(this, tr("Continue"), 584, 190, 120);
   next->setKeyEquivalent(QStringLiteral("\r"));
   connect(next, &QAbstractButton::clicked, this, &WelcomePage::continueRequested);

@@ -8,10 +8,12 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusUnixFileDescriptor>
+#include <utility>
 
 namespace vlmr {
 
-LogindInhibitor::LogindInhibitor(QObject* parent) : QObject(parent) {}
+LogindInhibitor::LogindInhibitor(QString appName, QObject* parent)
+    : QObject(parent), appName_(std::move(appName)) {}
 
 LogindInhibitor::~LogindInhibitor() {
   release();
@@ -26,7 +28,7 @@ void LogindInhibitor::hold() {
       QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("Inhibit"));
   // Idle sleep only: the display may still sleep. "block", not "delay": the
   // machine stays up until the lock is closed.
-  inhibit << QStringLiteral("idle:sleep") << QStringLiteral("Velmora 3000 Installer")
+  inhibit << QStringLiteral("idle:sleep") << appName_
           << QCoreApplication::translate("SleepInhibitor", kSleepInhibitReason)
           << QStringLiteral("block");
   // Asynchronous: the main thread never waits for logind (polkit may take a while).

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <cstdint>
 
 #include "platform/sleep_inhibitor.h"
@@ -16,7 +17,8 @@ class LogindInhibitor final : public QObject, public SleepInhibitor {
   Q_OBJECT
 
  public:
-  explicit LogindInhibitor(QObject* parent = nullptr);
+  /// Asks in the name of the application `appName` (logind lists the lock under it).
+  explicit LogindInhibitor(QString appName, QObject* parent = nullptr);
   ~LogindInhibitor() override;
 
   void hold() override;
@@ -29,6 +31,7 @@ class LogindInhibitor final : public QObject, public SleepInhibitor {
   // Counts hold() calls, so a lock that arrives after release() (or after a
   // newer request) is closed at once instead of kept.
   uint64_t request_ = 0;
+  QString appName_;
   bool wanted_ = false;
   // Our copy of the lock's descriptor (close-on-exec, so no build inherits
   // it), or -1.

@@ -37,6 +37,7 @@ std::optional<std::string> BuildProblem(const std::vector<std::string>& folders,
   Error error;
   if (CheckBuildSpace(folders, &error, measure)) return std::nullopt;
   EXPECT_EQ(error.domain, kInstallerErrorDomain);
+  EXPECT_EQ(error.code, ErrorCode(FreeSpaceErrorCode::NoRoom));
   return error.message;
 }
 
@@ -45,6 +46,7 @@ std::optional<std::string> MoveProblem(const std::string& app, const std::string
   Error error;
   if (CheckMoveSpace(app, destination, &error, measure)) return std::nullopt;
   EXPECT_EQ(error.domain, kInstallerErrorDomain);
+  EXPECT_EQ(error.code, ErrorCode(FreeSpaceErrorCode::NoRoom));
   return error.message;
 }
 
@@ -160,6 +162,38 @@ TEST(FreeSpace, RealMeasureAndAncestorsOfMissingFolders) {
   EXPECT_EQ(NearestExistingAncestor("/no-such-root-folder/x"), "/");
   EXPECT_TRUE(MeasureFreeBytes(dir.path()).has_value());
   EXPECT_EQ(MeasureFreeBytes(dir / "missing"), std::nullopt);
+}
+
+// The sentences that state the build's need are checked against
+// kBuildSpaceNeeded when they compile; a check that read "15 GB" or "5.0 GB"
+// as "5 GB", or a figure that is no whole number of GB as stated, would let a
+// changed constant and the sentences drift apart unseen.
+TEST(FreeSpace, SentencesStateOnlyTheWholeGigabytesTheyName) {
+  constexpr uint64_t kGiB = 1ull << 30;
+  struct Row {
+    const char* sentence;
+    uint64_t bytes;
+    bool states;
+  } const rows[] = {
+      {"the build needs about 5 GB. Free some", 5 * kGiB, true},
+      {"5 GB free space", 5 * kGiB, true},
+      {"About 3 minutes · 5 GB free space", 5 * kGiB, true},
+      {"the build needs about 15 GB.", 5 * kGiB, false},
+      {"the build needs about 5.0 GB.", 5 * kGiB, false},
+      {"the build needs about 5 MB.", 5 * kGiB, false},
+      {"the build needs about 5GB.", 5 * kGiB, false},
+      {"the build needs about 5 GB.", 6 * kGiB, false},
+      {"the build needs about 5 GB.", 5 * kGiB + 1, false},
+      {"the build needs about 12 GB.", 12 * kGiB, true},
+      {"15 GB for the cache, 5 GB for the build", 5 * kGiB, true},
+      {"", 5 * kGiB, false},
+      {"0 GB", 0, false},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(StatesWholeGigabytes(row.sentence, row.bytes), row.states)
+        << row.sentence << " / " << row.bytes;
+  }
+  EXPECT_TRUE(StatesBuildSpaceNeeded(kNoRoomToBuild));
 }
 
 }  // namespace

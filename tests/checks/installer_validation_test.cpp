@@ -8,6 +8,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "checks/installer_validation.h"
@@ -22,6 +23,8 @@ using checks_test::TempDir;
 using checks_test::WriteFile;
 using checks_test::WriteSparseFile;
 
+// 50 MiB written out, not kMinimumInstallerSize: the boundary rows below
+// test the constant too.
 constexpr uint64_t kEnough = 52428800;
 const std::string kUnreadable = "That file can't be read. Is it still on this Mac?";
 const std::string kTooSmall =
@@ -34,6 +37,21 @@ const std::string kByName =
 const std::string kWrongFile =
     "That doesn't look like the GOG SimCity 3000 Unlimited installer. Look for "
     "setup_simcity_3000_unlimited_2.0.949(a)….exe in your GOG library.";
+
+// The code that comes with each rejection's sentence.
+ValidationErrorCode CodeOfRejection(const std::string& sentence) {
+  const std::pair<std::string, ValidationErrorCode> codes[] = {
+      {kUnreadable, ValidationErrorCode::Unreadable},
+      {kTooSmall, ValidationErrorCode::TooSmall},
+      {kNotExe, ValidationErrorCode::NotExecutable},
+      {kWrongFile, ValidationErrorCode::WrongFile},
+  };
+  for (const auto& [known, code] : codes) {
+    if (known == sentence) return code;
+  }
+  ADD_FAILURE() << "no rejection says " << sentence;
+  return ValidationErrorCode::Stopped;
+}
 
 // What the candidate is. kListed is a hard link to one file whose digest the
 // lists below may carry ("{D}"; "{U}" is the same digest in upper case).
@@ -232,6 +250,7 @@ TEST_P(InstallerValidation, VerdictSummaryAndKnownFlagFollowTheChecksInOrder) {
     EXPECT_EQ(accepted.known, c.known.value_or(false));
   } else {
     EXPECT_EQ(error.domain, kInstallerErrorDomain);
+    EXPECT_EQ(error.code, ErrorCode(CodeOfRejection(c.summary)));
     EXPECT_EQ(error.message, c.summary);
     // A rejected file is never a known one.
     EXPECT_EQ(c.known.value_or(false), false);
@@ -248,6 +267,27 @@ std::string CaseName(const testing::TestParamInfo<Case>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, InstallerValidation, testing::ValuesIn(kCases), CaseName);
+
+// A check stopped while hashing has no digest: it must end as stopped, not
+// accept the file by its name as a build of unknown digest.
+TEST(InstallerValidationStop, StoppedHashEndsAsStoppedNotAcceptedByName) {
+  TempDir dir;
+  const std::string path = dir / "SimCity 3000.exe";
+  WriteSparseFile(path, kEnough, "MZ");
+  CancelToken cancel;
+  FileDigest stoppedHash = [&cancel](const std::string&) -> std::optional<std::string> {
+    cancel.cancel();
+    return std::nullopt;
+  };
+  InstallerAcceptance accepted{"unset", false};
+  Error error;
+  EXPECT_FALSE(InstallerValidator(dir / "list", stoppedHash)
+                   .validateInstaller(path, &accepted, &error, cancel));
+  EXPECT_EQ(error.domain, kInstallerErrorDomain);
+  EXPECT_EQ(error.code, ErrorCode(ValidationErrorCode::Stopped));
+  EXPECT_EQ(error.message, "The check was stopped.");
+  EXPECT_EQ(accepted.summary, "unset");
+}
 
 // Window tests slow the hash down or make it fail for every validator at once.
 TEST(InstallerValidationOverride, ReplacesTheDigestOfValidatorsWithoutTheirOwn) {

@@ -380,7 +380,7 @@ TEST_F(BuildLife, SecondBuildSharingSourcesOrOutputIsRefused) {
   auto second = livePipeline(state_ / "elsewhere");
   EXPECT_FALSE(second->prepareSources(&error));
   EXPECT_EQ(error.message, "Another build is already running.");
-  EXPECT_EQ(error.code, 3);
+  EXPECT_EQ(error.code, ErrorCode(PipelineErrorCode::AnotherBuildRunning));
 
   ASSERT_TRUE(first->run(nullptr));
   ASSERT_TRUE(MainQueue().pumpFor([this] { return fs::exists(state_ / "running"); }, 10s));
@@ -395,6 +395,7 @@ TEST_F(BuildLife, SecondBuildSharingSourcesOrOutputIsRefused) {
     EXPECT_FALSE(third->run(&error));
   }
   EXPECT_EQ(error.message, "Another build is already running.");
+  EXPECT_EQ(error.code, ErrorCode(PipelineErrorCode::AnotherBuildRunning));
 
   // The headless build says so and exits 1.
   pid_t cli = launchCli(state_ / "elsewhere");
@@ -582,6 +583,7 @@ TEST_F(BuildLife, UnlockableFolderRefusesTheBuild) {
   Error error;
   EXPECT_FALSE(pipeline->run(&error));
   EXPECT_EQ(error.domain, kInstallerErrorDomain);
+  EXPECT_EQ(error.code, ErrorCode(PipelineErrorCode::NoOutputFolder));
   EXPECT_EQ(error.message, "Could not create the output folder " + underFile + ".");
   EXPECT_FALSE(fs::exists(state_ / "ran")) << "the script ran";
 }

@@ -126,18 +126,18 @@ TEST_F(Preparation, BlankVersionIsDevAndBlankSourceIdIsTheVersion) {
   EXPECT_TRUE(std::filesystem::exists(sourcesDir("dev")));  // earlier versions stay
 }
 
-TEST_F(Preparation, MissingSnapshotFailsWithCodeOneAndTouchesNothing) {
+TEST_F(Preparation, MissingSnapshotFailsWithNoSourcesAndTouchesNothing) {
   std::filesystem::remove_all(bundle_ / "src");
   Error error;
   EXPECT_FALSE(prepare(&error));
-  EXPECT_EQ(error.domain, "VelmoraInstaller");
-  EXPECT_EQ(error.code, 1);
+  EXPECT_EQ(error.domain, kInstallerErrorDomain);
+  EXPECT_EQ(error.code, ErrorCode(PipelineErrorCode::NoSources));
   EXPECT_EQ(error.message, "The installer bundle is damaged (no source snapshot inside).");
   EXPECT_FALSE(pipeline_->report().sourcesRoot.has_value());
   EXPECT_TRUE(std::filesystem::is_empty(home_.path()));
 }
 
-TEST_F(Preparation, FailedCopyReportsCodeTwoAndWritesNoMarker) {
+TEST_F(Preparation, FailedCopyReportsUnpackFailedAndWritesNoMarker) {
   struct Case {
     const char* name;
     std::string ditto;  // replacement copy tool
@@ -152,7 +152,7 @@ TEST_F(Preparation, FailedCopyReportsCodeTwoAndWritesNoMarker) {
     SetTools(tools);
     Error error;
     EXPECT_FALSE(prepare(&error)) << c.name;
-    EXPECT_EQ(error.code, 2) << c.name;
+    EXPECT_EQ(error.code, ErrorCode(PipelineErrorCode::UnpackFailed)) << c.name;
     EXPECT_EQ(error.message, "Could not unpack the build sources into Application Support.");
     EXPECT_FALSE(std::filesystem::exists(sourcesDir("dev") + "/.vlmr-src-id")) << c.name;
     EXPECT_FALSE(pipeline_->report().sourcesRoot.has_value()) << c.name;

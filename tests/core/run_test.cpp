@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include "pipeline/pipeline.h"
@@ -226,15 +227,18 @@ TEST_F(Run, BuildThatCannotStartLogsWhyAndNeverRunsTheScript) {
     std::function<void()> arrange;
     std::string out;
     std::string sentence;  // empty: the launch error, whatever the platform says
+    std::optional<PipelineErrorCode> code;  // unset: the platform's error
   } cases[] = {
       {"another build holds the sources", [&] { holder = make(script); }, out(),
-       "Another build is already running."},
+       "Another build is already running.", PipelineErrorCode::AnotherBuildRunning},
       {"the sources cannot be unpacked", replacing(&SystemTools::ditto, "/bin/false"), out(),
-       "Could not unpack the build sources into Application Support."},
+       "Could not unpack the build sources into Application Support.",
+       PipelineErrorCode::UnpackFailed},
       {"the output folder cannot be created", [&] { test::WriteFile(home_ / "file", "x"); },
-       home_ / "file/out", "Could not create the output folder " + home_ / "file/out" + "."},
+       home_ / "file/out", "Could not create the output folder " + home_ / "file/out" + ".",
+       PipelineErrorCode::NoOutputFolder},
       {"python3 cannot be launched", replacing(&SystemTools::python3, "/nonexistent/python3"),
-       out(), ""},
+       out(), "", std::nullopt},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -251,6 +255,12 @@ TEST_F(Run, BuildThatCannotStartLogsWhyAndNeverRunsTheScript) {
     if (!c.sentence.empty()) {
       EXPECT_EQ(error.message, c.sentence);
     }
+    if (c.code) {
+      EXPECT_EQ(error.domain, kInstallerErrorDomain);
+      EXPECT_EQ(error.code, ErrorCode(*c.code));
+    } else {
+      EXPECT_EQ(error.domain, kPosixErrorDomain);
+    }
     ASSERT_FALSE(error.message.empty());
     std::string log = ReadFile(logPath());
     EXPECT_NE(log.find(" [installer] build failed to start: " + error.message + "\n"),
@@ -260,6 +270,29 @@ TEST_F(Run, BuildThatCannotStartLogsWhyAndNeverRunsTheScript) {
     EXPECT_FALSE(std::filesystem::exists(marker));
   }
   EXPECT_FALSE(finished());
+}
+
+// A pipeline runs its script once, and only with prepared sources: a run
+// before the preparation or a second run is refused and starts nothing.
+TEST_F(Run, UnpreparedOrSecondRunIsRefusedWithItsOwnCode) {
+  std::string marker = scratch_ / "script-ran";
+  Error error;
+  auto unprepared = Pipeline::Create(BuildRequest{"/in/setup.exe", out()});
+  EXPECT_FALSE(unprepared->run(&error));
+  EXPECT_EQ(error.domain, kInstallerErrorDomain);
+  EXPECT_EQ(error.code, ErrorCode(PipelineErrorCode::NoSources));
+  EXPECT_EQ(error.message, "The build sources are not prepared.");
+
+  auto pipeline = make("echo x >> '" + marker + "'\n");
+  ASSERT_TRUE(pipeline->run(nullptr));
+  ASSERT_TRUE(waitForFinish());
+  error = {};
+  EXPECT_FALSE(pipeline->run(&error));
+  EXPECT_EQ(error.domain, kInstallerErrorDomain);
+  EXPECT_EQ(error.code, ErrorCode(PipelineErrorCode::AlreadyRan));
+  EXPECT_EQ(error.message, "This build has already run.");
+  MainQueue().pumpFor([] { return false; }, 100ms);
+  EXPECT_EQ(ReadFile(marker), "x\n");
 }
 
 }  // namespace

@@ -61,11 +61,13 @@ class Installing : public testing::Test {
     fakes_.install();
   }
 
-  // The failure's sentence, or nothing on success.
-  std::optional<std::string> Install() const {
+  // The failure's sentence, or nothing on success; its code in `failureCode_`.
+  std::optional<std::string> Install() {
     Error error;
+    failureCode_ = 0;
     if (AppInstaller().installBuiltAppFrom(source_, destination_, &error)) return std::nullopt;
     EXPECT_EQ(error.domain, kInstallerErrorDomain);
+    failureCode_ = error.code;
     return error.message;
   }
 
@@ -78,6 +80,7 @@ class Installing : public testing::Test {
 
   TempDir dir_;
   FakeTools fakes_;
+  int failureCode_ = 0;
   std::string source_, applications_, destination_;
 };
 
@@ -123,6 +126,7 @@ TEST_F(Installing, RefusesAnythingItDidNotMakeAndChangesNothing) {
     EXPECT_EQ(Install(), IsolatedName(destination_) +
                              " already exists and wasn't made by this installer. Move or rename "
                              "it first.");
+    EXPECT_EQ(failureCode_, ErrorCode(InstallErrorCode::NotOurs));
     EXPECT_EQ(TreeListing(applications_), before);
   }
 }
@@ -156,6 +160,7 @@ TEST_F(Installing, FailedCopyKeepsTheInstalledAppExactlyAsItWasAndLeavesNoTempor
                                : fakes_.missing();
     fakes_.install();
     EXPECT_EQ(Install(), "Copying the app failed. Is the disk full?");
+    EXPECT_EQ(failureCode_, ErrorCode(InstallErrorCode::CopyFailed));
     EXPECT_EQ(TreeListing(applications_), before);
     EXPECT_EQ(ReadFile(source_ + "/Contents/MacOS/mark"), "new build");
   }
@@ -179,6 +184,7 @@ TEST_F(Installing, AnEarlierCopyThatCannotBeRemovedIsRefusedBeforeCopying) {
   ASSERT_EQ(chmod((destination_ + "/Contents/MacOS").c_str(), 0555), 0);
   const std::vector<std::string> before = TreeListing(applications_);
   EXPECT_EQ(Install(), destination_ + " couldn't be replaced. Check its permissions.");
+  EXPECT_EQ(failureCode_, ErrorCode(InstallErrorCode::NotReplaceable));
   EXPECT_EQ(TreeListing(applications_), before);
   chmod((destination_ + "/Contents/MacOS").c_str(), 0755);
 }
@@ -198,7 +204,7 @@ TEST(SwapIntoPlace, ExchangesTwoFoldersEitherWayAndFailsWithoutLosingEither) {
     // Nothing to exchange with: both stay where they were.
     Error error;
     EXPECT_FALSE(SwapIntoPlace(dir / "A.app.installing", dir / "missing.app", method, &error));
-    EXPECT_EQ(error.domain, "NSPOSIXErrorDomain");
+    EXPECT_EQ(error.domain, kPosixErrorDomain);
     EXPECT_EQ(error.code, ENOENT);
     EXPECT_EQ(TreeListing(dir.path()),
               (std::vector<std::string>{"A.app dir", "A.app.installing dir",
@@ -212,6 +218,7 @@ TEST_F(Installing, NeverMovesOverAnItemThatAppearedDuringTheCopy) {
       "ditto", "'" + PlatformTool("ditto") + "' \"$@\" && eval dst=\\${$#} && mkdir \"${dst%.installing}\"");
   fakes_.install();
   EXPECT_EQ(Install(), "The app was copied but couldn't be put in place.");
+  EXPECT_EQ(failureCode_, ErrorCode(InstallErrorCode::NotPutInPlace));
   EXPECT_EQ(TreeListing(applications_), std::vector<std::string>{"Velmora 3000.app dir"});
 }
 

@@ -174,7 +174,7 @@ class BuildPresenceTest : public QObject {
   // often it is asked for; closed on release; the descriptor never passes to
   // a child (the build) and a new hold takes a new lock.
   void lockIsAskedForAsynchronouslyAndClosedOnRelease() {
-    auto inhibitor = std::make_unique<LogindInhibitor>();
+    auto inhibitor = std::make_unique<LogindInhibitor>(QString::fromUtf8(kWindowTitle));
     inhibitor->hold();
     QVERIFY(login1_.calls.isEmpty());  // answered later, from the event loop
     QTRY_COMPARE(login1_.calls.size(), 1);
@@ -205,7 +205,7 @@ class BuildPresenceTest : public QObject {
 
   // A lock that arrives after release (or after a newer request) is closed at once.
   void lockArrivingAfterReleaseIsClosed() {
-    LogindInhibitor inhibitor;
+    LogindInhibitor inhibitor(QString::fromUtf8(kWindowTitle));
     inhibitor.hold();
     inhibitor.release();
     inhibitor.hold();
@@ -227,7 +227,7 @@ class BuildPresenceTest : public QObject {
   // Without logind the machine may sleep as before; nothing hangs.
   void withoutLogindNothingIsHeld() {
     QVERIFY(service().unregisterService(kLogin1));
-    LogindInhibitor inhibitor;
+    LogindInhibitor inhibitor(QString::fromUtf8(kWindowTitle));
     QElapsedTimer timer;
     timer.start();
     inhibitor.hold();
