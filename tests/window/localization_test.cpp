@@ -155,7 +155,7 @@ class LocalizationTest : public QObject {
     const QString source = QStringLiteral("Only %@ free; %1 of %2, about %n min");
     const QString pseudo = PseudoText(source);
     QVERIFY(pseudo.size() >= source.size() * 1.4);
-    for (const QString& place : {"%@", "%1", "%2", "%n"})
+    for (const char* place : {"%@", "%1", "%2", "%n"})
       QVERIFY2(pseudo.contains(place), qPrintable(pseudo));
     QVERIFY(pseudo.startsWith('[') && pseudo.endsWith(']'));
   }
