@@ -223,8 +223,10 @@ Label::Lines Label::measure(const AttributedText& runs, double width, double max
 
 bool Label::fits(const AttributedText& runs) const {
   if (lineBreakMode_ == LineBreakMode::WordWrap) {
-    const double unbounded = std::numeric_limits<double>::infinity();
-    return measure(runs, width(), height()).count == measure(runs, width(), unbounded).count;
+    // One layout, unbounded: the lines fit when all of them end within the
+    // frame, or there is only the first, which is always drawn.
+    const Lines all = measure(runs, width(), std::numeric_limits<double>::infinity());
+    return all.count <= 1 || all.height <= height() + kFitTolerance;
   }
   if (ElideModeFor(lineBreakMode_) != Qt::ElideNone) return true;
   double wide = 0;

@@ -54,7 +54,7 @@ double HeightFor(const Label* label, double least) {
 }  // namespace
 
 ErrorPage::ErrorPage(const ErrorPageState& state) : PageView(kPageFrame) {
-  AddHeroTo(this, Localized(std::string_view(kBuildFailedTitle)), tr(kInstallerUnchanged), 68);
+  AddHeroTo(this, Localized(kBuildFailedTitle), tr(kInstallerUnchanged), 68);
 
   // A pale amber card: something to fix, not a crash. Its top stays below the lead; it grows
   // downward to hold a title of up to three lines and the body, and what lies below it moves

@@ -72,11 +72,6 @@ const std::vector<CompiledTemplate>& CompiledTemplates() {
   return compiled;
 }
 
-// A value put into a translated template: sizes in the language's format.
-QString LocalizedValue(const QString& value) {
-  return LocalizedSize(value);
-}
-
 // `translated` with its places filled by `values`: "%1".."%9" where the
 // language needed another order, else each "%@" in turn.
 QString Filled(QString translated, const QStringList& values) {
@@ -171,10 +166,6 @@ QString BundledCatalogueDir() {
   return QString::fromStdString(ResourceDirectory()) + QStringLiteral("/translations");
 }
 
-QString Localized(const std::string& english) {
-  return Localized(std::string_view(english));
-}
-
 QString Localized(std::string_view english) {
   const QString text = QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size()));
   if (gLanguage == QStringLiteral("en") || text.isEmpty()) return text;
@@ -187,7 +178,7 @@ QString Localized(std::string_view english) {
     }
     QStringList values;
     for (int i = 1; i <= match.lastCapturedIndex(); ++i) {
-      values << LocalizedValue(match.captured(i));
+      values << LocalizedSize(match.captured(i));  // sizes in the language's format
     }
     return Filled(QCoreApplication::translate(compiled.sentence.context, compiled.sentence.source),
                   values);

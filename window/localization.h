@@ -42,7 +42,6 @@ QString BundledCatalogueDir();
 /// Sizes inside it ("650 MB", "30.0 GB") take the language's number format;
 /// names stay as they are. A text that is none of these (the build script's
 /// own words) is returned unchanged.
-QString Localized(const std::string& english);
 QString Localized(std::string_view english);
 
 /// A size as HumanSize writes it ("650 MB", "30.0 GB") in the current language.
