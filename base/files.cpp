@@ -1,6 +1,7 @@
 #include "base/files.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -91,6 +92,14 @@ void CreateEmptyFileIfMissing(const std::string& path) {
   if (ItemExists(path)) return;
   int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
   if (fd >= 0) close(fd);
+}
+
+std::optional<uint64_t> SizeOfFileAt(const std::string& path) {
+  // A final symbolic link is followed, as the later checks follow it: the
+  // link's own few bytes would call the real installer too small.
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0) return std::nullopt;
+  return static_cast<uint64_t>(info.st_size);
 }
 
 }  // namespace vlmr

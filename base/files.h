@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,5 +43,9 @@ bool RemoveItem(const std::string& path);
 
 /// Creates an empty file at `path` when nothing is there (failures ignored).
 void CreateEmptyFileIfMissing(const std::string& path);
+
+/// The size of the file `path` leads to (a final symbolic link followed), or
+/// none when its attributes cannot be read.
+std::optional<uint64_t> SizeOfFileAt(const std::string& path);
 
 }  // namespace vlmr

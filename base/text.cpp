@@ -1,6 +1,7 @@
 #include "base/text.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 
 namespace vlmr {
@@ -291,6 +292,17 @@ std::string IsolatedName(std::string_view name) {
   for (; open > 0; --open) out += kPop;
   out += kPop;
   return out;
+}
+
+std::string HumanSize(uint64_t bytes) {
+  char text[64];
+  if ((bytes >> 30) != 0) {
+    std::snprintf(text, sizeof text, "%.1f GB", static_cast<double>(bytes) / (1ULL << 30));
+  } else {
+    std::snprintf(text, sizeof text, "%llu MB",
+                  static_cast<unsigned long long>((bytes + 1048575) >> 20));
+  }
+  return text;
 }
 
 }  // namespace vlmr

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -47,5 +48,9 @@ std::string EscapedForLog(std::string_view text);
 /// log, and its own isolates are balanced, so nothing in it can end the
 /// isolate early.
 std::string IsolatedName(std::string_view name);
+
+/// A byte count for people: "%llu MB" in units of 2^20 rounded up below 2^30
+/// bytes, else "%.1f GB" in units of 2^30.
+std::string HumanSize(uint64_t bytes);
 
 }  // namespace vlmr

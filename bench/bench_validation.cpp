@@ -9,7 +9,7 @@
 #include "bench/bench_support.h"
 #include "checks/installer_validation.h"
 #include "checks/sha256.h"
-#include "pipeline/host.h"
+#include "platform/run_capturing.h"
 #include "platform/system_tools.h"
 
 using namespace vlmr::bench;

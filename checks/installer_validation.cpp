@@ -1,19 +1,17 @@
 #include "checks/installer_validation.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <mutex>
 #include <utility>
 
+#include "base/files.h"
 #include "base/paths.h"
 #include "base/text.h"
 #include "base/translatable.h"
 #include "checks/known_installers.h"
 #include "checks/near_miss.h"
 #include "checks/sha256.h"
-#include "pipeline/host.h"
 #include "platform/bundle.h"
 
 namespace vlmr {
@@ -65,25 +63,6 @@ bool NameMentionsGame(const std::string& path) {
 }
 
 }  // namespace
-
-std::optional<uint64_t> SizeOfFileAt(const std::string& path) {
-  // A final symbolic link is followed, as the later checks follow it: the
-  // link's own few bytes would call the real installer too small.
-  struct stat info {};
-  if (stat(path.c_str(), &info) != 0) return std::nullopt;
-  return static_cast<uint64_t>(info.st_size);
-}
-
-std::string HumanSize(uint64_t bytes) {
-  char text[64];
-  if ((bytes >> 30) != 0) {
-    std::snprintf(text, sizeof text, "%.1f GB", static_cast<double>(bytes) / (1ULL << 30));
-  } else {
-    std::snprintf(text, sizeof text, "%llu MB",
-                  static_cast<unsigned long long>((bytes + 1048575) >> 20));
-  }
-  return text;
-}
 
 void SetFileDigestForTesting(FileDigest digest) {
   std::lock_guard lock(gDigestMutex);

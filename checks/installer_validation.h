@@ -50,14 +50,6 @@ struct InstallerAcceptance {
   bool known = false;
 };
 
-/// A byte count for people: "%llu MB" in units of 2^20 rounded up below 2^30
-/// bytes, else "%.1f GB" in units of 2^30.
-std::string HumanSize(uint64_t bytes);
-
-/// The size of the file `path` leads to (a final symbolic link followed), or
-/// none when its attributes cannot be read.
-std::optional<uint64_t> SizeOfFileAt(const std::string& path);
-
 /// The SHA-256 of a file as 64 lower-case hexadecimal digits, or nothing when
 /// it cannot be read to its end.
 using FileDigest = std::function<std::optional<std::string>(const std::string& path)>;

@@ -6,9 +6,9 @@
 
 #include "base/files.h"
 #include "base/translatable.h"
-#include "pipeline/host.h"
-#include "pipeline/installer_log.h"
+#include "platform/installer_log.h"
 #include "platform/process.h"
+#include "platform/run_capturing.h"
 #include "platform/system_tools.h"
 
 namespace vlmr {

@@ -137,18 +137,11 @@ class DropZoneAccessible : public ViewAccessible {
  public:
   explicit DropZoneAccessible(DropZoneView* zone) : ViewAccessible(zone, QAccessible::Button) {}
 
-  QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Description && widget()->accessibleDescription().isEmpty())
-      return DropZoneView::kAccessibleDescription;
-    return ViewAccessible::text(t);
-  }
+  // Its name and description are the page's words (accessibleName, accessibleDescription).
   QStringList actionNames() const override { return {pressAction()}; }
   void doAction(const QString& action) override {
     if (action == pressAction() && widget()->isEnabled()) zone()->activate();
   }
-
- protected:
-  QString contentName() const override { return DropZoneView::kAccessibleName; }
 
  private:
   DropZoneView* zone() const { return static_cast<DropZoneView*>(widget()); }

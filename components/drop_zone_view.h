@@ -31,13 +31,6 @@ class DropZoneView : public QWidget {
   /// extension lower-cased is "app", "pkg" or "exe"; an empty URL when there is none.
   static QUrl fileUrlFromDrag(const QMimeData* data);
 
-  /// What a screen reader calls the zone, unless the page names it otherwise.
-  static inline const QString kAccessibleName =
-      QStringLiteral("Drop your GOG SimCity 3000 Unlimited installer here");
-  /// What a screen reader says the zone is for, unless the page describes it otherwise.
-  static inline const QString kAccessibleDescription =
-      QStringLiteral("Choose the offline installer ending in .exe");
-
   /// Asks for the chooser, as Space or Return on the focused zone does: emits chooseRequested.
   void activate();
   /// Whether the focus ring shows: the zone has the focus and it came from the keyboard.

@@ -13,8 +13,9 @@
 #include "base/paths.h"
 #include "base/text.h"
 #include "base/translatable.h"
-#include "pipeline/host.h"
+#include "platform/home.h"
 #include "platform/queues.h"
+#include "platform/run_capturing.h"
 #include "platform/system_tools.h"
 
 namespace vlmr {
@@ -90,20 +91,6 @@ bool Fail(Error* error, Error failure) {
 }
 
 }  // namespace
-
-std::optional<std::string> AppPaths::currentAppPath() const {
-  if (installedAppPath && !installedAppPath->empty()) return installedAppPath;
-  return builtAppPath;
-}
-
-bool AppPaths::canMove() const {
-  return builtAppPath && !builtAppPath->empty();
-}
-
-void AppPaths::moved(const std::string& destination) {
-  installedAppPath = destination;
-  builtAppPath.reset();
-}
 
 AppInstaller::AppInstaller(std::string systemFolder) : systemFolder_(std::move(systemFolder)) {}
 

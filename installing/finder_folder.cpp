@@ -6,7 +6,7 @@
 #include "base/paths.h"
 #include "base/text.h"
 #include "installing/app_install.h"
-#include "pipeline/host.h"
+#include "platform/run_capturing.h"
 #include "platform/system_tools.h"
 
 namespace vlmr {

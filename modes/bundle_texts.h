@@ -12,13 +12,13 @@
 namespace vlmr {
 
 /// One text of the bundle's metadata: where it goes and its English text.
-struct BundleText {
+struct MetadataText {
   const char* key;
   const char* text;
 };
 
 /// The Info.plist keys that InfoPlist.strings localizes.
-inline constexpr BundleText kInfoPlistTexts[] = {
+inline constexpr MetadataText kInfoPlistTexts[] = {
     {"CFBundleDisplayName", QT_TRANSLATE_NOOP("InfoPlist", "Velmora 3000 Installer")},
     {"CFBundleName", QT_TRANSLATE_NOOP("InfoPlist", "Velmora 3000 Installer")},
     {"NSAppleEventsUsageDescription",
@@ -29,7 +29,7 @@ inline constexpr BundleText kInfoPlistTexts[] = {
 };
 
 /// The desktop entry's keys that take a translation.
-inline constexpr BundleText kDesktopEntryTexts[] = {
+inline constexpr MetadataText kDesktopEntryTexts[] = {
     {"Name", QT_TRANSLATE_NOOP("DesktopEntry", "Velmora 3000 Installer")},
     {"Comment",
      QT_TRANSLATE_NOOP("DesktopEntry", "Build Velmora 3000 from your own GOG installer")},

@@ -4,7 +4,6 @@
 
 #include "base/files.h"
 #include "modes/options.h"
-#include "pipeline/host.h"
 #include "pipeline/pipeline.h"
 #include "platform/signal_relay.h"
 

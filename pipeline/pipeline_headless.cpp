@@ -10,8 +10,8 @@
 #include <optional>
 #include <thread>
 
-#include "pipeline/installer_log.h"
 #include "pipeline/pipeline.h"
+#include "platform/installer_log.h"
 #include "platform/signal_relay.h"
 
 namespace vlmr {

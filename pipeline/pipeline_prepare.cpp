@@ -6,12 +6,12 @@
 #include "base/paths.h"
 #include "base/text.h"
 #include "base/translatable.h"
-#include "pipeline/host.h"
 #include "pipeline/output_lines.h"
 #include "pipeline/pipeline.h"
 #include "pipeline/script_task.h"
 #include "platform/app_folders.h"
 #include "platform/bundle.h"
+#include "platform/run_capturing.h"
 #include "platform/system_tools.h"
 
 namespace vlmr {

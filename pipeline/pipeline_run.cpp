@@ -15,9 +15,9 @@
 #include "base/files.h"
 
 #include "base/translatable.h"
-#include "pipeline/installer_log.h"
 #include "pipeline/output_lines.h"
 #include "pipeline/pipeline.h"
+#include "platform/installer_log.h"
 #include "platform/queues.h"
 #include "platform/system_tools.h"
 

@@ -1,11 +1,9 @@
-// The bundle's resources and the script's launch: environment and arguments.
+// The script's launch: the bundled tools, its environment and arguments.
 #include "pipeline/script_task.h"
 
 #include <cstring>
 
-#include "base/files.h"
 #include "base/paths.h"
-#include "base/text.h"
 #include "platform/bundle.h"
 #include "platform/home.h"
 #include "platform/system_tools.h"
@@ -35,19 +33,6 @@ BundledTools BundledTools::InBundle() {
   std::string resources = ResourceDirectory();
   return {JoinPath(resources, "tools"), JoinPath(resources, "sdl3"),
           JoinPath(resources, "wheels")};
-}
-
-std::optional<std::string> BundleText(const std::string& name) {
-  std::optional<std::string> bytes = ReadFileBytes(JoinPath(ResourceDirectory(), name));
-  // Missing or not UTF-8: the same as empty.
-  if (!bytes || !IsValidUtf8(*bytes)) return std::nullopt;
-  std::string text = Trimmed(*bytes);
-  if (text.empty()) return std::nullopt;
-  return text;
-}
-
-std::string BundleVersion() {
-  return BundleText("VERSION").value_or("dev");
 }
 
 std::map<std::string, std::string> ScriptEnvironment(const BundledTools& tools) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,13 +22,6 @@ struct BundledTools {
   /// The three resource folders of the running bundle (not tested for).
   static BundledTools InBundle();
 };
-
-/// The trimmed UTF-8 text of the bundle resource `name`, or nothing when it is
-/// missing, undecodable or blank.
-std::optional<std::string> BundleText(const std::string& name);
-
-/// The bundle's VERSION text, or "dev".
-std::string BundleVersion();
 
 /// The script's environment: ours, with HOME ensured, PATH replaced, the tool
 /// folders named and variables that would mislead its CMake or Python removed.

@@ -4,7 +4,9 @@
 #include <climits>
 #include <mutex>
 
+#include "base/files.h"
 #include "base/paths.h"
+#include "base/text.h"
 
 #if defined(__APPLE__)
 #include <mach-o/dyld.h>
@@ -65,6 +67,19 @@ std::string HelpersDirectory() {
   std::string bundle = BundlePath();
   if (!bundle.empty()) return JoinPath(bundle, "Contents/Helpers");
   return DeletingLastPathComponent(ExecutablePath());
+}
+
+std::optional<std::string> BundleText(const std::string& name) {
+  std::optional<std::string> bytes = ReadFileBytes(JoinPath(ResourceDirectory(), name));
+  // Missing or not UTF-8: the same as empty.
+  if (!bytes || !IsValidUtf8(*bytes)) return std::nullopt;
+  std::string text = Trimmed(*bytes);
+  if (text.empty()) return std::nullopt;
+  return text;
+}
+
+std::string BundleVersion() {
+  return BundleText("VERSION").value_or("dev");
 }
 
 }  // namespace vlmr

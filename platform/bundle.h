@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace vlmr {
@@ -22,5 +23,12 @@ void SetResourceDirectoryForTesting(const std::string& directory);
 /// The directory of the bundle's helper tools: "X.app/Contents/Helpers" inside a
 /// bundle, otherwise the executable's own directory.
 std::string HelpersDirectory();
+
+/// The trimmed UTF-8 text of the bundle resource `name`, or nothing when it is
+/// missing, undecodable or blank.
+std::optional<std::string> BundleText(const std::string& name);
+
+/// The bundle's VERSION text, or "dev".
+std::string BundleVersion();
 
 }  // namespace vlmr

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "base/paths.h"
+
 namespace vlmr {
 
 namespace {
@@ -33,6 +35,10 @@ std::string HomeDirectory() {
 
 std::string HomeDirectoryOfUser(const std::string& user) {
   return HomeFromPasswd(true, user);
+}
+
+std::string HomePath(const std::string& relative) {
+  return JoinPath(HomeDirectory(), relative);
 }
 
 }  // namespace vlmr

@@ -12,4 +12,7 @@ std::string HomeDirectory();
 /// there is no such user.
 std::string HomeDirectoryOfUser(const std::string& user);
 
+/// The user's home directory with `relative` appended as path components.
+std::string HomePath(const std::string& relative);
+
 }  // namespace vlmr

@@ -7,7 +7,7 @@
 
 #include "base/translatable.h"
 #include "checks/prerequisites.h"
-#include "installing/app_install.h"
+#include "session/app_paths.h"
 
 namespace vlmr {
 

@@ -10,7 +10,6 @@
 #include <chrono>
 
 #include "base/files.h"
-#include "pipeline/host.h"
 #include "pipeline/pipeline.h"
 #include "platform/queues.h"
 #include "session/build_advice.h"

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "pipeline/build_request.h"
-#include "pipeline/build_timings.h"
+#include "session/build_clock.h"
 #include "session/installer_session.h"
 #include "window/build_page.h"
 

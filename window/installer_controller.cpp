@@ -7,13 +7,15 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include "base/files.h"
 #include "base/paths.h"
+#include "base/text.h"
 #include "checks/installer_validation.h"
 #include "checks/prerequisites.h"
 #include "checks/selection_check.h"
-#include "pipeline/installer_log.h"
 #include "platform/app_folders.h"
 #include "platform/bundle.h"
+#include "platform/installer_log.h"
 #include "platform/queues.h"
 #include "session/stage_mapping.h"
 #include "window/build_page.h"

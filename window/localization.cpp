@@ -12,8 +12,8 @@
 #include "checks/free_space.h"
 #include "checks/installer_validation.h"
 #include "installing/app_install.h"
-#include "pipeline/build_timings.h"
 #include "platform/bundle.h"
+#include "session/build_clock.h"
 #include "session/installer_session.h"
 
 namespace vlmr {

@@ -9,7 +9,7 @@
 #include <QMainWindow>
 #include <QUrl>
 
-#include "pipeline/installer_log.h"
+#include "platform/installer_log.h"
 #include "window/build_run.h"
 #include "window/installer_controller.h"
 #include "window/installer_page.h"

@@ -16,8 +16,8 @@
 #include "components/page_helpers.h"
 #include "components/surfaces.h"
 
-#include "pipeline/installer_log.h"
 #include "platform/bundle.h"
+#include "platform/installer_log.h"
 #include "window/build_presence.h"
 #include "window/installer_controller.h"
 #include "window/open_file.h"

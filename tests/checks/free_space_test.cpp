@@ -1,3 +1,4 @@
+#include "base/text.h"
 #include "checks/free_space.h"
 
 #include <gtest/gtest.h>
@@ -8,13 +9,13 @@
 #include <vector>
 
 #include "checks/installer_validation.h"
-#include "tests/checks/checks_support.h"
+#include "tests/support/fake_tools.h"
 
 namespace vlmr {
 namespace {
 
-using checks_test::TempDir;
-using checks_test::WriteFile;
+using test::TempDir;
+using test::WriteFile;
 
 constexpr uint64_t kGiB = 1ull << 30;
 

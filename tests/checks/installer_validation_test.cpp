@@ -11,17 +11,18 @@
 #include <utility>
 #include <vector>
 
+#include "base/text.h"
 #include "checks/installer_validation.h"
 #include "checks/sha256.h"
-#include "pipeline/host.h"
-#include "tests/checks/checks_support.h"
+#include "platform/run_capturing.h"
+#include "tests/support/fake_tools.h"
 
 namespace vlmr {
 namespace {
 
-using checks_test::TempDir;
-using checks_test::WriteFile;
-using checks_test::WriteSparseFile;
+using test::TempDir;
+using test::WriteFile;
+using test::WriteSparseFile;
 
 // 50 MiB written out, not kMinimumInstallerSize: the boundary rows below
 // test the constant too.
@@ -306,21 +307,6 @@ TEST(InstallerValidationOverride, ReplacesTheDigestOfValidatorsWithoutTheirOwn) 
   ASSERT_TRUE(InstallerValidator(dir / "list").validateInstaller(path, &accepted, nullptr));
   const bool known = accepted.known;
   EXPECT_FALSE(known) << "the real digest of the file is back";
-}
-
-TEST(HumanSize, RoundsMegabytesUpAndSwitchesToGigabytesAt2To30) {
-  const std::pair<uint64_t, std::string> rows[] = {
-      {0, "0 MB"},
-      {1, "1 MB"},
-      {1048576, "1 MB"},
-      {1048577, "2 MB"},
-      {600000000, "573 MB"},
-      {1073741823, "1024 MB"},
-      {1073741824, "1.0 GB"},
-      {1610612736, "1.5 GB"},
-      {UINT64_MAX, "17179869184.0 GB"},
-  };
-  for (const auto& [bytes, text] : rows) EXPECT_EQ(HumanSize(bytes), text) << bytes;
 }
 
 }  // namespace

@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "tests/checks/checks_support.h"
+#include "tests/support/fake_tools.h"
 
 namespace vlmr {
 namespace {
 
-using checks_test::TempDir;
-using checks_test::WriteFile;
+using test::TempDir;
+using test::WriteFile;
 
 const std::string kArchive = "That's an archive. Open it and use the installer (.exe) inside.";
 const std::string kDownload = "That download hasn't finished yet. Wait for it, then try again.";

@@ -7,16 +7,16 @@
 
 #include "checks/prerequisites.h"
 #include "platform/app_folders.h"
-#include "tests/checks/checks_support.h"
+#include "tests/support/fake_tools.h"
 
 namespace vlmr {
 namespace {
 
-using checks_test::FakeTools;
-using checks_test::ReadFile;
-using checks_test::ScopedHome;
-using checks_test::TempDir;
-using checks_test::WriteFile;
+using test::FakeTools;
+using test::ReadFile;
+using test::ScopedHome;
+using test::TempDir;
+using test::WriteFile;
 
 const std::string kTools = kMissingCommandLineTools;
 const std::string kPython = kMissingPython;

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "tests/checks/checks_support.h"
+#include "tests/support/fake_tools.h"
 
 namespace vlmr {
 namespace {
 
-using checks_test::TempDir;
-using checks_test::WriteSparseFile;
+using test::TempDir;
+using test::WriteSparseFile;
 
 constexpr uint64_t kEnough = 52428800;
 const std::string kByName =

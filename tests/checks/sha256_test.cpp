@@ -10,16 +10,16 @@
 #include <string>
 #include <thread>
 
-#include "checks/known_installers.h"
 #include "base/files.h"
-#include "pipeline/host.h"
-#include "tests/checks/checks_support.h"
+#include "checks/known_installers.h"
+#include "platform/run_capturing.h"
+#include "tests/support/fake_tools.h"
 
 namespace vlmr {
 namespace {
 
-using checks_test::TempDir;
-using checks_test::WriteFile;
+using test::TempDir;
+using test::WriteFile;
 
 // Deterministic bytes that do not repeat within a block.
 std::string Pattern(size_t size) {
@@ -94,7 +94,7 @@ TEST(Sha256, AHashNoLongerWantedStopsWithinOneBlock) {
   TempDir dir;
   const std::string big = dir / "big.exe";
   // 64 GiB, sparse: read in full it would take many seconds.
-  checks_test::WriteSparseFile(big, uint64_t{64} << 30, "MZ");
+  test::WriteSparseFile(big, uint64_t{64} << 30, "MZ");
   struct Row {
     const char* when;
     uint64_t stopAfter;  // blocks read before the token is cancelled
@@ -125,7 +125,7 @@ TEST(Sha256, AHashNoLongerWantedStopsWithinOneBlock) {
 TEST(Sha256, CancelFromAnotherThreadEndsTheHashWithinABlock) {
   TempDir dir;
   const std::string big = dir / "big.exe";
-  checks_test::WriteSparseFile(big, uint64_t{64} << 30, "MZ");
+  test::WriteSparseFile(big, uint64_t{64} << 30, "MZ");
   CancelToken token;
   std::atomic<uint64_t> read{0};
   std::optional<std::string> digest = "unset";

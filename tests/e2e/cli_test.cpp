@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
-#include "pipeline/host.h"
-#include "tests/core/test_support.h"
+#include "platform/run_capturing.h"
+#include "tests/support/test_support.h"
 
 namespace vlmr {
 namespace {

@@ -12,17 +12,17 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "installing/app_install.h"
-#include "tests/checks/checks_support.h"
+#include "tests/support/fake_tools.h"
 
 namespace vlmr {
 namespace {
 
-using checks_test::FakeTools;
-using checks_test::ReadFile;
-using checks_test::ScopedHome;
-using checks_test::TempDir;
-using checks_test::TreeListing;
-using checks_test::WriteFile;
+using test::FakeTools;
+using test::ReadFile;
+using test::ScopedHome;
+using test::TempDir;
+using test::TreeListing;
+using test::WriteFile;
 
 std::string InfoPlist(const std::string& identifier) {
   return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -45,7 +45,7 @@ std::string PlatformTool(const std::string& name) {
 #if defined(__APPLE__)
   return name == "ditto" ? SystemTools::MacOS().ditto : SystemTools::MacOS().plistBuddy;
 #else
-  return checks_test::SourceDir() + "/platform/linux/" + name;
+  return test::SourceDir() + "/platform/linux/" + name;
 #endif
 }
 
@@ -236,28 +236,6 @@ TEST(ApplicationsFolder, SystemFolderWhenWritableElsePerUserFolder) {
             home.path() + "/Applications/Velmora 3000.app");
 }
 
-TEST(AppPaths, CurrentAppIsTheInstalledOneUnlessItIsEmpty) {
-  using Path = std::optional<std::string>;
-  struct Row {
-    Path installed, built, current;
-  };
-  const Row rows[] = {
-      {"/A/V.app", "/b/V.app", "/A/V.app"},
-      {"", "/b/V.app", "/b/V.app"},
-      {std::nullopt, "/b/V.app", "/b/V.app"},
-      {"", std::nullopt, std::nullopt},
-  };
-  for (const Row& row : rows)
-    EXPECT_EQ((AppPaths{row.built, row.installed}.currentAppPath()), row.current);
-
-  AppPaths paths{"/b/V.app", std::nullopt};
-  EXPECT_TRUE(paths.canMove());
-  paths.moved("/A/V.app");
-  EXPECT_FALSE(paths.canMove());
-  EXPECT_EQ(paths.currentAppPath(), "/A/V.app");
-  EXPECT_FALSE((AppPaths{"", std::nullopt}.canMove()));
-}
-
 TEST_F(Installing, BackgroundMoveReportsOnTheMainThread) {
   fakes_.table().ditto = fakes_.missing();
   fakes_.install();
@@ -268,7 +246,7 @@ TEST_F(Installing, BackgroundMoveReportsOnTheMainThread) {
                         result = moved ? std::nullopt : std::optional(error.message);
                         ranOn = std::this_thread::get_id();
                       });
-  ASSERT_TRUE(checks_test::MainQueue().pumpFor([&] { return result.has_value(); },
+  ASSERT_TRUE(test::MainQueue().pumpFor([&] { return result.has_value(); },
                                                std::chrono::seconds(20)));
   EXPECT_EQ(*result, "Copying the app failed. Is the disk full?");
   EXPECT_EQ(ranOn, std::this_thread::get_id());

@@ -6,17 +6,17 @@
 
 #include "installing/finder_folder.h"
 #include "platform/app_folders.h"
-#include "tests/checks/checks_support.h"
+#include "tests/support/fake_tools.h"
 
 namespace vlmr {
 namespace {
 
-using checks_test::FakeTools;
-using checks_test::ReadFile;
-using checks_test::ScopedHome;
-using checks_test::TempDir;
-using checks_test::TreeListing;
-using checks_test::WriteFile;
+using test::FakeTools;
+using test::ReadFile;
+using test::ScopedHome;
+using test::TempDir;
+using test::TreeListing;
+using test::WriteFile;
 
 // The contents of every AppleScript string literal in `script`, read the way
 // AppleScript reads them: a backslash takes the next character literally.

@@ -34,7 +34,7 @@ TARGETS = {
 # only when the file is there.
 HEADERS = ["base/text.h", "platform/home.h", "platform/qt/queue.h", "pipeline/pipeline.h",
            "session/advice.h", "components/palette.h", "window/page.h",
-           "tests/core/test_support.h"]
+           "tests/support/test_support.h"]
 
 # (fault the case guards, {file: source}, {target: extra link items}, reported lines)
 CASES = [
@@ -63,7 +63,7 @@ CASES = [
         "components/views/drop.cpp": '#include "../palette.h"\n#include "../../window/page.h"\n',
     }, {}, ["components/views/drop.cpp:2: components may not include window"]),
     ("a header of the tests", {
-        "window/shell.cpp": '#include "tests/core/test_support.h"\n',
+        "window/shell.cpp": '#include "tests/support/test_support.h"\n',
     }, {}, ["window/shell.cpp:1: window may not include tests"]),
     ("an upward #import, and an include in angle brackets", {
         "platform/mac/viewer.mm": '#import <Foundation/Foundation.h>\n#import "window/page.h"\n',

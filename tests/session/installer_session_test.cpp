@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "session/app_paths.h"
 #include "session/build_advice.h"
 #include "session/installer_session.h"
 
@@ -209,6 +210,28 @@ TEST(BuildAdviceTest, KnownCausesGetPlainAdvice) {
       {"Could not start the build.", "Could not start the build."},
   };
   for (const auto& row : rows) EXPECT_EQ(FriendlyMessageFor(row.raw), row.shown) << row.raw;
+}
+
+TEST(AppPaths, CurrentAppIsTheInstalledOneUnlessItIsEmpty) {
+  using Path = std::optional<std::string>;
+  struct Row {
+    Path installed, built, current;
+  };
+  const Row rows[] = {
+      {"/A/V.app", "/b/V.app", "/A/V.app"},
+      {"", "/b/V.app", "/b/V.app"},
+      {std::nullopt, "/b/V.app", "/b/V.app"},
+      {"", std::nullopt, std::nullopt},
+  };
+  for (const Row& row : rows)
+    EXPECT_EQ((AppPaths{row.built, row.installed}.currentAppPath()), row.current);
+
+  AppPaths paths{"/b/V.app", std::nullopt};
+  EXPECT_TRUE(paths.canMove());
+  paths.moved("/A/V.app");
+  EXPECT_FALSE(paths.canMove());
+  EXPECT_EQ(paths.currentAppPath(), "/A/V.app");
+  EXPECT_FALSE((AppPaths{"", std::nullopt}.canMove()));
 }
 
 }  // namespace

@@ -22,8 +22,8 @@
 #include "components/log_view.h"
 #include "components/progress_bar.h"
 #include "components/stage_views.h"
-#include "pipeline/build_timings.h"
 #include "platform/file_lock.h"
+#include "session/build_timings.h"
 #include "window/build_run.h"
 #include "window/installer_controller.h"
 

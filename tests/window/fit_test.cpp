@@ -19,7 +19,7 @@
 #include "components/fonts.h"
 #include "components/label.h"
 #include "components/page_helpers.h"
-#include "pipeline/build_timings.h"
+#include "session/build_clock.h"
 #include "window/build_page.h"
 #include "window/done_page.h"
 #include "window/error_page.h"

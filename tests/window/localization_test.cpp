@@ -11,8 +11,8 @@
 #include "base/text.h"
 #include "checks/free_space.h"
 #include "installing/app_install.h"
-#include "pipeline/build_timings.h"
 #include "session/build_advice.h"
+#include "session/build_clock.h"
 #include "window/localization.h"
 
 using namespace vlmr;
