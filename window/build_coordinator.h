@@ -26,6 +26,7 @@ class BuildCoordinator : public QObject {
  public:
   /// Builds the session's selection, showing the build page on `pages`.
   BuildCoordinator(InstallerSession& session, PageStack& pages, QObject* parent = nullptr);
+  /// A build still running goes with its run (quitting has stopped it by then).
   ~BuildCoordinator() override;
 
   /// The clock builds are timed on, in seconds (a steady clock unless set).

@@ -71,7 +71,7 @@ InstallerController::InstallerController(QObject* parent)
 InstallerController::~InstallerController() {
   // The window's focus goes as it is deleted: nothing to clear then.
   disconnect(focusWatch_);
-  // The parts go first: a check still running hears that nobody waits for it.
+  // The flows go first: a check still running hears that nobody waits for it.
   delete selection_;
   delete welcome_;
   delete build_;

@@ -29,7 +29,7 @@ class SelectionFlow;
 class WelcomeFlow;
 
 /// The shell of the windowed application: the menu, the window with its
-/// stack of pages, and the session, with the parts that act on them (the
+/// stack of pages, and the session, with the flows that act on them (the
 /// welcome page's check, the installer selection, the build, the pages a
 /// build ends on) joined up here. Main thread only.
 class InstallerController : public QObject {
@@ -81,7 +81,7 @@ class InstallerController : public QObject {
   void showOutcome(const BuildOutcome& outcome);
 
   InstallerSession session_;
-  // Made with the controller, so the parts can hold it; the window takes it
+  // Made with the controller, so the flows can hold it; the window takes it
   // at launch.
   QPointer<PageStack> pages_;
   QPointer<QMainWindow> window_;

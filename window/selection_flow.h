@@ -23,7 +23,7 @@ class SelectionFlow : public QObject {
  public:
   /// A flow showing its pages on `pages` and keeping the selection in `session`.
   SelectionFlow(InstallerSession& session, PageStack& pages, QObject* parent = nullptr);
-  /// A file still being hashed is hashed for nobody now: the check stops.
+  /// A file still being hashed is hashed for nobody now: its check stops.
   ~SelectionFlow() override;
 
   /// How the free space of the build's disk is measured (`MeasureFreeBytes`).

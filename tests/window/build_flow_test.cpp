@@ -40,12 +40,6 @@ constexpr char kCancelled[] = "Build cancelled. You can try again.";
 
 using test::BuildToTheEnd;
 
-// Launches the window, continues to the installer page and drops `installer`;
-// returns once "Build" is enabled.
-void ReachReadyInstallerPage(InstallerController& controller, const QString& installer) {
-  test::LaunchToInstallerPage(controller);
-  test::SelectUsableInstaller(controller, installer);
-}
 
 QList<int64_t> PillStates(const BuildPage* page) {
   QList<int64_t> states;
@@ -90,7 +84,7 @@ class BuildFlowTest : public QObject {
     BuildSandbox sandbox;
     InstallerController controller;
     controller.setFreeSpaceMeasure(test::PlentyOfRoom);
-    ReachReadyInstallerPage(controller, sample_);
+    test::ReadyToBuild(controller, sample_);
     QCOMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(),
              "GOG 2.0.949(a) installer · 60 MB · ready to build");
 
@@ -163,7 +157,7 @@ class BuildFlowTest : public QObject {
     BuildSandbox sandbox;
     InstallerController controller;
     controller.setFreeSpaceMeasure(test::PlentyOfRoom);
-    ReachReadyInstallerPage(controller, sample_);
+    test::ReadyToBuild(controller, sample_);
     PageOf<InstallerPage>(controller)->buildButton()->click();
     // Stage 4 of the script is the page's second stage: the page follows live.
     QTRY_VERIFY_WITH_TIMEOUT(
@@ -190,7 +184,7 @@ class BuildFlowTest : public QObject {
     BuildSandbox sandbox;
     InstallerController controller;
     controller.setFreeSpaceMeasure(test::PlentyOfRoom);
-    ReachReadyInstallerPage(controller, sample_);
+    test::ReadyToBuild(controller, sample_);
     PageOf<InstallerPage>(controller)->buildButton()->click();
     // The sources are still being prepared.
     PageOf<BuildPage>(controller)->cancelButton()->click();
@@ -233,7 +227,7 @@ class BuildFlowTest : public QObject {
     test::WriteSparseFile(installer, 60 << 20, "MZ");
     InstallerController controller;
     controller.setFreeSpaceMeasure(test::PlentyOfRoom);
-    ReachReadyInstallerPage(controller, installer);
+    test::ReadyToBuild(controller, installer);
     PageOf<InstallerPage>(controller)->buildButton()->click();
 
     QTRY_VERIFY_WITH_TIMEOUT(controller.buildRun() == nullptr, 30000);
@@ -273,7 +267,7 @@ class BuildFlowTest : public QObject {
     InstallerController controller;
     controller.setFreeSpaceMeasure(test::PlentyOfRoom);
     controller.setBuildClock([&now] { return now; });
-    ReachReadyInstallerPage(controller, sample_);
+    test::ReadyToBuild(controller, sample_);
     PageOf<InstallerPage>(controller)->buildButton()->click();
     // The estimate appears once the kept timings have been read, off the main thread.
     QTRY_COMPARE(PageOf<BuildPage>(controller)->counterLabel()->text(), "Stage 1 of 6 · 0:00");
@@ -322,7 +316,7 @@ class BuildFlowTest : public QObject {
         "sleep 60\n");
     InstallerController controller;
     controller.setFreeSpaceMeasure(test::PlentyOfRoom);
-    ReachReadyInstallerPage(controller, sample_);
+    test::ReadyToBuild(controller, sample_);
     PageOf<InstallerPage>(controller)->buildButton()->click();
     QTRY_VERIFY_WITH_TIMEOUT(
         PageOf<BuildPage>(controller)->logView()->text().contains("stubborn child started"), 20000);

@@ -87,7 +87,7 @@ class BuildPageTest : public QObject {
 
   // The snapshot's sample page: stage 3 with four lines.
   void samplePageShowsItsStageAndLines() {
-    auto page = std::make_unique<BuildPage>(BuildPageState{3, kSampleLines});
+    auto page = std::make_unique<BuildPage>(BuildPageState{3, kSampleLines, std::nullopt, std::nullopt});
     QCOMPARE(page->size(), QSize(740, 630));
     const StageView view = Observe(*page);
     QCOMPARE(view.counter, "Stage 4 of 6");
@@ -107,7 +107,7 @@ class BuildPageTest : public QObject {
 
   // Out-of-range stages change nothing; a lower stage moves the page back.
   void setBuildStageIgnoresOutOfRangeAndMovesBack() {
-    auto page = std::make_unique<BuildPage>(BuildPageState{3, {}});
+    auto page = std::make_unique<BuildPage>(BuildPageState{3, {}, std::nullopt, std::nullopt});
     const StageView before = Observe(*page);
     page->setStage(6);
     page->setStage(-1);
@@ -126,7 +126,7 @@ class BuildPageTest : public QObject {
   // The log keeps every line in order, each on a line of its own (also after
   // the page's first lines), while hidden too, and shows the end.
   void logKeepsEveryLineInOrderAndShowsTheEnd() {
-    auto page = std::make_unique<BuildPage>(BuildPageState{0, kSampleLines});
+    auto page = std::make_unique<BuildPage>(BuildPageState{0, kSampleLines, std::nullopt, std::nullopt});
     page->show();
     QStringList expected = kSampleLines;
     for (int i = 0; i < 20000; ++i) {

@@ -121,15 +121,6 @@ class BuildPresenceTest : public QObject {
 
   QDBusConnection service() { return QDBusConnection(QStringLiteral("fake")); }
 
-  // Launches, opens the sample and waits for "Build" to be enabled.
-  void readyToBuild(InstallerController& controller) {
-    controller.setFreeSpaceMeasure(test::PlentyOfRoom);
-    test::LaunchChecked(controller);
-    QVERIFY(QTest::qWaitForWindowExposed(controller.window()));
-    QVERIFY(test::Click(controller, "Continue"));
-    test::SelectUsableInstaller(controller, sample_);
-  }
-
  private slots:
   // One bus of our own for both: named before the first use of either.
   void initTestCase() {
@@ -249,7 +240,7 @@ class BuildPresenceTest : public QObject {
         "mkdir -p \"$out/Velmora 3000.app\"\n"
         "echo \"##done $out/Velmora 3000.app\"\n");
     InstallerController controller;
-    readyToBuild(controller);
+    test::ReadyToBuild(controller, sample_);
     QWidget elsewhere;  // another application's window, as far as ours can tell
     elsewhere.show();
     elsewhere.activateWindow();
@@ -346,7 +337,7 @@ class BuildPresenceTest : public QObject {
     test::BuildSandbox sandbox;
     sandbox.useScript(script);
     InstallerController controller;
-    readyToBuild(controller);
+    test::ReadyToBuild(controller, sample_);
     const int rounds = end == "quit" ? 1 : 2;
     for (int round = 0; round < rounds; ++round) {
       QVERIFY(test::Click(controller, "Build"));

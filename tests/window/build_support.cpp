@@ -120,9 +120,7 @@ QString AppScript(const QString& executable, const QString& mark, int status) {
 }
 
 void BuildToTheEnd(InstallerController& controller, const QString& installer) {
-  controller.setFreeSpaceMeasure(PlentyOfRoom);
-  LaunchToInstallerPage(controller);
-  SelectUsableInstaller(controller, installer);
+  ReadyToBuild(controller, installer);
   QVERIFY(Click(controller, "Build"));
   QVERIFY(controller.buildRun() != nullptr || PageOf<BuildPage>(controller) != nullptr);
   QTRY_VERIFY_WITH_TIMEOUT(controller.buildRun() == nullptr, 30000);

@@ -83,9 +83,7 @@ QString WaitsForCancel(bool appOnTerm) {
 void ReachBuildThatCannotStart(test::Sandbox& sandbox, InstallerController& controller) {
   const QString installer = sandbox.path(kSampleName);
   test::WriteSparseFile(installer, 60 << 20, "MZ");
-  controller.setFreeSpaceMeasure(test::PlentyOfRoom);
-  test::LaunchToInstallerPage(controller);
-  test::SelectUsableInstaller(controller, installer);
+  test::ReadyToBuild(controller, installer);
   QVERIFY(Click(controller, "Build"));
   QTRY_VERIFY_WITH_TIMEOUT(PageOf<ErrorPage>(controller) != nullptr, 20000);
 }
@@ -128,9 +126,7 @@ class OutcomeTest : public QObject {
     const QString installer = sandbox.path(kSampleName);
     test::WriteSparseFile(installer, 60 << 20, "MZ");
     InstallerController controller;
-    controller.setFreeSpaceMeasure(test::PlentyOfRoom);
-    test::LaunchToInstallerPage(controller);
-    test::SelectUsableInstaller(controller, installer);
+    test::ReadyToBuild(controller, installer);
     QVERIFY(Click(controller, "Build"));
     if (cancel) {
       QTRY_VERIFY_WITH_TIMEOUT(
@@ -203,9 +199,7 @@ class OutcomeTest : public QObject {
     std::vector<RecordingPoster::Post> posts;
     InstallerController controller;
     controller.setNotificationPoster(std::make_unique<RecordingPoster>(&posts));
-    controller.setFreeSpaceMeasure(test::PlentyOfRoom);
-    test::LaunchToInstallerPage(controller);
-    test::SelectUsableInstaller(controller, installer);
+    test::ReadyToBuild(controller, installer);
     QVERIFY(Click(controller, "Build"));
 
     QWidget elsewhere;  // another application's window, as far as ours can tell

@@ -118,7 +118,7 @@ class PageAccessTest : public QObject {
                                       {R::StaticText, "ready to build"},
                                       {R::Button, "Build"}};
     QTest::newRow("build") << Builder([] {
-      return new BuildPage({3, {"Game files verified."}});
+      return new BuildPage({3, {"Game files verified."}, std::nullopt, std::nullopt});
     })
                            << QList<Expected>{{R::Heading, "Building Velmora 3000…"},
                                               {R::StaticText, "Stage 4 of 6"},
@@ -251,7 +251,7 @@ class PageAccessTest : public QObject {
     Press(&host, Qt::Key_Space);
     QCOMPARE(chooser.count(), 2);
 
-    auto* building = new BuildPage({0, {}});
+    auto* building = new BuildPage({0, {}, std::nullopt, std::nullopt});
     showPage(building);
     const QStringList buildOrder = {"Hide", "Build log", "Cancel"};
     QCOMPARE(order(&host, building, buildOrder, Qt::Key_Tab), buildOrder);

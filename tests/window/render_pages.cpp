@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     return page;
   };
   auto building = [&](BuildPageTime time) {
-    auto* page = new BuildPage({3, {"Compiling Velmora 3000 · 63%"}});
+    auto* page = new BuildPage({3, {"Compiling Velmora 3000 · 63%"}, std::nullopt, std::nullopt});
     page->setTime(time);
     return page;
   };

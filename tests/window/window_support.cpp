@@ -117,6 +117,12 @@ void SelectUsableInstaller(InstallerController& controller, const QString& insta
   QTRY_VERIFY_WITH_TIMEOUT(PageOf<InstallerPage>(controller)->buildButton()->isEnabled(), 20000);
 }
 
+void ReadyToBuild(InstallerController& controller, const QString& installer) {
+  controller.setFreeSpaceMeasure(PlentyOfRoom);
+  LaunchToInstallerPage(controller);
+  SelectUsableInstaller(controller, installer);
+}
+
 bool Click(InstallerController& controller, const QString& title) {
   ButtonBase* button = controller.currentPage() == nullptr
                            ? nullptr

@@ -120,6 +120,10 @@ void LaunchToInstallerPage(InstallerController& controller);
 /// From the installer page, drops `installer` and waits until "Build" is enabled.
 void SelectUsableInstaller(InstallerController& controller, const QString& installer);
 
+/// With room on the disk: launches `controller` to the installer page, drops
+/// `installer` and waits until "Build" is enabled.
+void ReadyToBuild(InstallerController& controller, const QString& installer);
+
 /// Clicks the button titled `title` on the page on screen; false when there is none.
 bool Click(InstallerController& controller, const QString& title);
 
