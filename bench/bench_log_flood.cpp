@@ -21,7 +21,10 @@
 #include "platform/qt/qt_main_queue.h"
 #include "platform/queues.h"
 #include "platform/system_tools.h"
-#include "window/installer_controller.h"
+#include "session/installer_session.h"
+#include "window/build_coordinator.h"
+#include "window/build_page.h"
+#include "window/page_stack.h"
 
 using namespace vlmr;
 using namespace vlmr::bench;
@@ -131,18 +134,21 @@ int main(int argc, char** argv) {
   const long before = RssKiB();
   Flood ours;
   {
-    InstallerController controller;
-    controller.buildWindow();
-    controller.session().select(scratch / "setup.exe");
-    controller.beginBuild();
-    auto* page = qobject_cast<BuildPage*>(controller.currentPage());
+    // The window's build without the rest of the window: the page it shows
+    // and the run that feeds it.
+    InstallerSession session;
+    PageStack pages;
+    BuildCoordinator build(session, pages);
+    session.select(scratch / "setup.exe");
+    build.beginBuild();
+    auto* page = pages.pageAs<BuildPage>();
     QPointer<LogView> view = page != nullptr ? page->logView() : nullptr;
     // One line of our own ("[installer] sources: …") comes before the script's.
     ours = RunUntil([&] {
       return view->document()->blockCount() == kLines + 1 &&
              view->document()->lastBlock().text() == last;
     });
-    RunUntil([&] { return controller.buildRun() == nullptr; });
+    RunUntil([&] { return build.run() == nullptr; });
     ours.heldMB = (RssKiB() - before) / 1024.0;
   }
 

@@ -23,6 +23,18 @@ std::optional<std::string> Expanded(const std::string& value) {
   return path;
 }
 
+// The command line's exit status for the end of a build that no signal
+// ended: 1 when it could not start or its status was lost, else the script's
+// termination status (its exit code, or the number of the signal that ended it).
+int ExitStatusOf(const BuildReport& report) {
+  if (report.startFailure) return 1;
+  if (report.status < 0) {
+    PrintError("error: the build script's exit status was lost\n");
+    return 1;
+  }
+  return report.status;
+}
+
 }  // namespace
 
 int RunHeadlessBuild(const std::vector<std::string>& arguments) {
@@ -52,34 +64,25 @@ int RunHeadlessBuild(const std::vector<std::string>& arguments) {
   PrintCLI("[installer] wheels: %@", {pipeline->tools().wheels});
   PrintCLI("[installer] output: %@", {pipeline->request().outputFolder});
 
-  Error error;
-  if (!pipeline->prepareSources(&error)) {
-    std::string message = error.message.empty() ? "could not prepare sources" : error.message;
-    PrintError("error: " + message + "\n");
-    return 1;
+  // A preparation that failed is repeated by the run, which reports it.
+  if (pipeline->prepareSources(nullptr)) {
+    PrintCLI("[installer] build sources: %@", {pipeline->report().sourcesRoot.value_or("")});
   }
-  PrintCLI("[installer] build sources: %@", {pipeline->report().sourcesRoot.value_or("")});
 
   // The script leads its own process group, out of reach of the terminal's
   // Ctrl-C and Ctrl-\, a closed terminal's hang-up and a runner's SIGTERM:
   // they are passed on to it, and the installer then ends the same way.
   SignalRelay relay({SIGINT, SIGTERM, SIGHUP, SIGQUIT});
-  Error launchError;
-  bool ran = pipeline->run(&launchError, &relay);
-  // Only a build that could not start fills the error; a script's own
+  pipeline->run(nullptr, &relay);
+  const BuildReport& report = pipeline->report();
+  // Only a build that could not start has a start failure; a script's own
   // status 1 does not.
-  if (!ran) PrintError("error: " + launchError.message + "\n");
+  if (report.startFailure) PrintError("error: " + *report.startFailure + "\n");
   if (int signal = relay.first()) {
     SignalRelay::EndBy(signal);
     return 128 + signal;
   }
-  if (!ran) return 1;
-  int32_t status = pipeline->report().status;
-  if (status < 0) {
-    PrintError("error: the build script's exit status was lost\n");
-    return 1;
-  }
-  return status;
+  return ExitStatusOf(report);
 }
 
 }  // namespace vlmr

@@ -21,15 +21,20 @@
 #include "platform/app_folders.h"
 #include "platform/qt/qt_main_queue.h"
 #include "platform/queues.h"
-#include "window/installer_controller.h"
+#include "window/build_page.h"
+#include "window/done_page.h"
+#include "window/error_page.h"
+#include "window/installer_page.h"
 #include "window/localization.h"
+#include "window/outcome_pages.h"
+#include "window/welcome_page.h"
 
 namespace vlmr {
 namespace {
 
 struct SnapshotPage {
   const char* name;
-  std::function<QWidget*(InstallerController&)> build;
+  std::function<QWidget*()> build;
 };
 
 // The six pages with their sample data, in the order the files are written.
@@ -38,30 +43,33 @@ constexpr char kSampleErrorTitle[] =
     QT_TRANSLATE_NOOP("Snapshot", "That doesn't look like the GOG offline installer.");
 
 const std::vector<SnapshotPage>& SnapshotPages() {
+  // The sample machine's Python passes the welcome page's test; nothing is probed.
   static const std::vector<SnapshotPage> pages = {
-      {"welcome", [](InstallerController& c) { return c.welcomePageMissing(false); }},
-      {"missing", [](InstallerController& c) { return c.welcomePageMissing(true); }},
+      {"welcome", [] { return new WelcomePage({.missing = false, .pythonReady = true}); }},
+      {"missing", [] { return new WelcomePage({.missing = true, .pythonReady = true}); }},
       {"drop",
-       [](InstallerController& c) {
-         return c.dropPageWithName(QStringLiteral("setup_simcity_3000_unlimited_2.0.949(a).exe"),
+       [] {
+         return new InstallerPage({QStringLiteral("setup_simcity_3000_unlimited_2.0.949(a).exe"),
                                    LocalizedSize(QStringLiteral("650 MB")),
-                                   Localized(Format(kKnownInstallerSummary, {"650 MB"})), true);
+                                   Localized(Format(kKnownInstallerSummary, {"650 MB"})),
+                                   VerdictTone::Plain, true});
        }},
       {"building",
-       [](InstallerController& c) {
-         return c.buildPageAtStage(3, {QStringLiteral("Checking GOG release 2.0.949(a)…"),
-                                       QStringLiteral("Game files verified."),
-                                       QStringLiteral("Configuring native arm64 build…"),
-                                       QStringLiteral("Compiling Velmora 3000 · 63%")});
+       [] {
+         return new BuildPage({3,
+                               {QStringLiteral("Checking GOG release 2.0.949(a)…"),
+                                QStringLiteral("Game files verified."),
+                                QStringLiteral("Configuring native arm64 build…"),
+                                QStringLiteral("Compiling Velmora 3000 · 63%")},
+                               std::nullopt,
+                               std::nullopt});
        }},
-      {"done",
-       [](InstallerController& c) {
-         return c.donePageWithAppPath(QStringLiteral("/Applications/Velmora 3000.app"), false);
-       }},
+      {"done", [] { return new DonePage({MoveState::Ready}); }},
       {"error",
-       [](InstallerController& c) {
-         return c.errorPageTitle(QCoreApplication::translate("Snapshot", kSampleErrorTitle),
-                                 ErrorPage::tr(kChooseTheRightRelease));
+       [] {
+         return new ErrorPage({QCoreApplication::translate("Snapshot", kSampleErrorTitle),
+                               ErrorPage::tr(kChooseTheRightRelease),
+                               ShownLogLocation(AppFolders::Current().installerLog())});
        }},
   };
   return pages;
@@ -140,10 +148,6 @@ int RunSnapshots(int argc, char** argv, const std::vector<std::string>& argument
 
   int failures = 0;
   {
-    InstallerController controller;
-    controller.session().setLogPath(AppFolders::Current().installerLog());
-    // The sample machine's Python passes the welcome page's test; nothing is probed.
-    controller.session().setPrerequisites({.missing = {}, .pythonReady = true});
     const struct {
       Appearance appearance;
       const char* suffix;
@@ -151,7 +155,7 @@ int RunSnapshots(int argc, char** argv, const std::vector<std::string>& argument
     for (const auto& [appearance, suffix] : appearances) {
       SetApplicationAppearance(appearance);
       std::vector<std::unique_ptr<QWidget>> pages;
-      for (const SnapshotPage& page : SnapshotPages()) pages.emplace_back(page.build(controller));
+      for (const SnapshotPage& page : SnapshotPages()) pages.emplace_back(page.build());
       for (size_t i = 0; i < pages.size(); ++i) {
         QWidget* page = pages[i].get();
         SetViewAppearance(page, appearance);

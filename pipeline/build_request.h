@@ -29,8 +29,10 @@ struct BuildRequest {
   Mode mode = Mode::Live;
 };
 
-/// How a build ended, and what it said on the way. Final once `ended` has
-/// been reported (live) or the run has returned (headless).
+/// How a build ended, and what it said on the way: the one value of a build's
+/// end, from the script's status to the window's page and the command line's
+/// exit status. Final once `ended` has been reported (live) or the run has
+/// returned (headless), and after a failed start.
 struct BuildReport {
   /// The script's termination status: its exit code, or the number of the
   /// signal that ended it; -1 while it runs, when it never ran and when its
@@ -42,6 +44,14 @@ struct BuildReport {
   std::optional<std::string> appPath;
   /// The text of the last "##error " line (live only).
   std::optional<std::string> errorMessage;
+  /// `appPath` named an existing folder when the run ended (live only).
+  bool appIsFolder = false;
+  /// An output line said the disk was full (`SaysDiskIsFull`, live only):
+  /// whatever the script's error says, that is what the player must fix.
+  bool outOfSpace = false;
+  /// Why the build could not start (its preparation or its launch failed);
+  /// unset when the script ran, and when Cancel came before it started.
+  std::optional<std::string> startFailure;
   /// The installer log this run wrote to (live only, once the run opened it).
   std::optional<std::string> logPath;
   /// The build sources folder, once the sources are prepared.

@@ -3,6 +3,7 @@
 
 #include "base/files.h"
 #include "base/text.h"
+#include "pipeline/disk_full.h"
 #include "pipeline/line_protocol.h"
 
 namespace vlmr {
@@ -70,6 +71,8 @@ void OutputLines::emit(std::string_view bytes) {
   } else if (view.starts_with(kErrorPrefix)) {
     errorMessage_ = Trimmed(std::string(view.substr(kErrorPrefix.size())));
   }
+  // A full disk usually shows only in a tool's own output.
+  if (!outOfSpace_ && SaysDiskIsFull(view)) outOfSpace_ = true;
   if (onLine_) onLine_(line_);
 }
 

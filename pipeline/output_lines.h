@@ -40,6 +40,8 @@ class OutputLines {
   const std::optional<std::string>& appPath() const { return appPath_; }
   /// The trimmed text after the last "##error ", unset before one.
   const std::optional<std::string>& errorMessage() const { return errorMessage_; }
+  /// A line so far said the disk was full (`SaysDiskIsFull`).
+  bool outOfSpace() const { return outOfSpace_; }
 
  private:
   void emit(std::string_view bytes);
@@ -56,6 +58,7 @@ class OutputLines {
   std::string pendingLog_;
   std::optional<std::string> appPath_;
   std::optional<std::string> errorMessage_;
+  bool outOfSpace_ = false;
 };
 
 }  // namespace vlmr

@@ -97,8 +97,8 @@ class Pipeline : public std::enable_shared_from_this<Pipeline> {
   /// when the output folder cannot be created, `AnotherBuildRunning` when
   /// another build holds it, `CannotLock` when it cannot be locked at all,
   /// `AlreadyRan` on a second call; the platform's error when the launch
-  /// failed. A live build then adds
-  /// "build failed to start: <sentence>" to the installer log.
+  /// failed. The sentence is kept in the report (`startFailure`), and a live
+  /// build adds "build failed to start: <sentence>" to the installer log.
   bool run(Error* error, SignalRelay* relay = nullptr);
 
   /// Asks a live build to stop. While the run has not ended: SIGTERM to the

@@ -127,6 +127,7 @@ bool Pipeline::run(Error* error, SignalRelay* relay) {
   closeLog();
   if (failure.message.empty())
     failure.message = VLMR_TRANSLATABLE("Pipeline", "Could not start the build.");
+  report_.startFailure = failure.message;
   // The error page points at the installer log: it says why nothing ran.
   if (live) AppendInstallerLog("build failed to start: " + failure.message);
   if (error != nullptr) *error = failure;
@@ -217,7 +218,9 @@ void Pipeline::finishLive(int32_t status) {
   closeLog();
   report_.status = status;
   report_.appPath = output_->appPath();
+  report_.appIsFolder = report_.appPath && !report_.appPath->empty() && IsDirectory(*report_.appPath);
   report_.errorMessage = output_->errorMessage();
+  report_.outOfSpace = output_->outOfSpace();
   if (events_.ended) events_.ended(report_);
 }
 

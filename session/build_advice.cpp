@@ -13,29 +13,29 @@ constexpr char kDiskFullAdvice[] =
     VLMR_TRANSLATABLE("BuildAdvice", "Your disk is full. Free about 5 GB, then build again.");
 static_assert(StatesBuildSpaceNeeded(kDiskFullAdvice));
 
-// Known technical causes and the advice shown for them, tried in order.
-// Constant-initialised, so it is ready for callers running before main.
+// Known technical causes and the advice shown for them, tried in order; a
+// full disk comes last. Constant-initialised, so it is ready for callers
+// running before main.
 struct Advice {
-  const char* causes[2];  // the second may be null
+  const char* cause;
   const char* text;
 };
 constexpr Advice kAdvice[] = {
-    {{"does not contain Apps/SC3U.exe"},
+    {"does not contain Apps/SC3U.exe",
      VLMR_TRANSLATABLE("BuildAdvice",
                        "That installer doesn't contain the SimCity 3000 Unlimited game files. Use "
                        "the GOG offline "
                        "backup installer for SimCity 3000 Unlimited.")},
-    {{"is not GOG 2.0.949(a)"},
+    {"is not GOG 2.0.949(a)",
      VLMR_TRANSLATABLE(
          "BuildAdvice",
          "The game files in that installer aren't version 2.0.949(a), which is the release this "
          "project can build. Update it from GOG and try again.")},
-    {{"Command Line Tools"},
+    {"Command Line Tools",
      VLMR_TRANSLATABLE("BuildAdvice",
                        "The Xcode Command Line Tools got out of date or incomplete. Run "
                        "xcode-select --install, then "
                        "reopen this installer.")},
-    {{"No space left", "disk is full"}, kDiskFullAdvice},
 };
 
 }  // namespace
@@ -43,12 +43,10 @@ constexpr Advice kAdvice[] = {
 std::string FriendlyMessageFor(const std::string& raw) {
   const std::string text = raw.empty() ? std::string(kSomethingWrong) : raw;
   for (const Advice& advice : kAdvice) {
-    for (const char* cause : advice.causes) {
-      if (cause == nullptr) continue;
-      // Case matters: the causes are the script's and the tools' own words.
-      if (text.find(cause) != std::string::npos) return advice.text;
-    }
+    // Case matters: the causes are the script's and the tools' own words.
+    if (text.find(advice.cause) != std::string::npos) return advice.text;
   }
+  if (SaysDiskIsFull(text)) return kDiskFullAdvice;
   return text;
 }
 

@@ -6,11 +6,9 @@
 
 #include "base/translatable.h"
 #include "platform/notifications.h"
+#include "session/build_outcome.h"
 
 namespace vlmr {
-
-/// How a build ended, as far as the player needs to know.
-enum class BuildEnd { Done, Failed, Cancelled };
 
 /// The headline of a finished build: the done page's title and its notification's.
 inline constexpr char kAppReadyTitle[] =

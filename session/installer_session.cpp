@@ -33,29 +33,25 @@ void InstallerSession::cancelRequested() {
   if (phase_ == BuildPhase::Running) phase_ = BuildPhase::Cancelling;
 }
 
-BuildOutcome InstallerSession::buildFinished(int32_t status, const BuildResult& result) {
+BuildOutcome InstallerSession::buildEnded(const BuildReport& report) {
   phase_ = BuildPhase::Idle;
-  if (status == 0 && result.appPath && !result.appPath->empty() && result.appIsFolder) {
-    appPaths_ = AppPaths{result.appPath, std::nullopt};
-    return {BuildOutcome::Kind::Done, *result.appPath, ""};
+  if (!report.startFailure && report.status == 0 && report.appPath && !report.appPath->empty() &&
+      report.appIsFolder) {
+    appPaths_ = AppPaths{report.appPath, std::nullopt};
+    return {BuildEnd::Done, *report.appPath, ""};
   }
-  if (result.cancelled) {
+  if (!report.startFailure && report.cancelled) {
     // The file stays usable: "Build" is enabled again.
     selection_.verdict = kBuildCancelledNotice;
     selection_.verdictIsError = false;
-    return {BuildOutcome::Kind::Cancelled, "", ""};
+    return {BuildEnd::Cancelled, "", ""};
   }
-  return buildFailed("", result);
-}
-
-BuildOutcome InstallerSession::buildFailed(const std::string& message, const BuildResult& result) {
-  phase_ = BuildPhase::Idle;
   // A full disk often shows only in a tool's output, while the script's own
   // error names the step that broke; the disk is what needs fixing.
-  const std::string raw = result.outOfSpace ? std::string(kNoSpaceLeft)
-                          : message.empty() ? result.errorMessage
-                                            : message;
-  return {BuildOutcome::Kind::Failed, "", FriendlyMessageFor(raw)};
+  const std::string stated = report.startFailure && !report.startFailure->empty()
+                                 ? *report.startFailure
+                                 : report.errorMessage.value_or("");
+  return {BuildEnd::Failed, "", FriendlyMessageFor(report.outOfSpace ? kNoSpaceLeft : stated)};
 }
 
 void InstallerSession::showingApp(const std::string& path, bool installed) {

@@ -7,7 +7,9 @@
 
 #include "base/translatable.h"
 #include "checks/prerequisites.h"
+#include "pipeline/build_request.h"
 #include "session/app_paths.h"
+#include "session/build_outcome.h"
 
 namespace vlmr {
 
@@ -30,34 +32,6 @@ enum class BuildPhase {
   Idle,        ///< no build runs; one may start
   Running,     ///< a build runs
   Cancelling,  ///< Cancel was pressed; the build has not ended yet
-};
-
-/// What a run knows when it ends, gathered from its pipeline.
-struct BuildResult {
-  /// The app folder the script named in "##done", if any.
-  std::optional<std::string> appPath;
-  /// That path is an existing folder (looked at when the run ended).
-  bool appIsFolder = false;
-  /// Cancel reached the run.
-  bool cancelled = false;
-  /// The script's "##error" text, or the run's own failure; may be empty.
-  std::string errorMessage;
-  /// An output line said the disk was full (`kNoSpaceLeft`): whatever the
-  /// error text says, that is what the player must fix.
-  bool outOfSpace = false;
-};
-
-/// Which page a finished build leads to, with what it shows.
-struct BuildOutcome {
-  enum class Kind {
-    Done,       ///< the done page for `appPath`
-    Cancelled,  ///< back to the installer page with the cancel notice
-    Failed,     ///< the error page titled `advice`
-  };
-  Kind kind = Kind::Failed;
-  std::string appPath;
-  std::string advice;
-  bool operator==(const BuildOutcome&) const = default;
 };
 
 /// The verdict line while a selection is checked; "%@" takes its name.
@@ -100,13 +74,14 @@ class InstallerSession {
   void buildStarted(std::string logPath);
   /// Cancel was pressed while a build runs.
   void cancelRequested();
-  /// The script ended with `status`. Success is judged first: a build that got
-  /// as far as a real app counts, even when Cancel came too late to stop it.
-  BuildOutcome buildFinished(int32_t status, const BuildResult& result);
-  /// The build could not run: the error page with advice for `message`, else
-  /// for the run's own error text, else the general sentence; a run whose
-  /// output said the disk was full gets the disk-full advice.
-  BuildOutcome buildFailed(const std::string& message, const BuildResult& result);
+  /// The build ended as `report` says. A build that could not start failed.
+  /// Otherwise success is judged first: status 0 with an app folder counts,
+  /// even when Cancel came too late to stop it; then a cancelled build goes
+  /// back to the installer page with the notice. Anything else failed: the
+  /// error page with advice for the start failure, else the script's error,
+  /// else the general sentence; a run whose output said the disk was full
+  /// gets the disk-full advice whatever the error says.
+  BuildOutcome buildEnded(const BuildReport& report);
 
   /// The built and the installed app.
   const AppPaths& appPaths() const { return appPaths_; }

@@ -490,24 +490,8 @@
 <context>
     <name>vlmr::InstallerController</name>
     <message>
-        <source>Choose your GOG SimCity 3000 Unlimited installer</source>
-        <translation>Wähle deinen GOG-Installer von SimCity 3000 Unlimited</translation>
-    </message>
-    <message>
-        <source>Use this installer</source>
-        <translation>Diesen Installer verwenden</translation>
-    </message>
-    <message>
-        <source>Windows installer (%1)</source>
-        <translation>Windows-Installer (%1)</translation>
-    </message>
-    <message>
         <source>Velmora 3000 Installer</source>
         <translation>Velmora 3000 Installer</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t move the app</source>
-        <translation>Die App konnte nicht bewegt werden</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -566,6 +550,28 @@
     <message>
         <source>Build log</source>
         <translation>Erstellungsprotokoll</translation>
+    </message>
+</context>
+<context>
+    <name>vlmr::OutcomePages</name>
+    <message>
+        <source>Couldn&apos;t move the app</source>
+        <translation>Die App konnte nicht bewegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>vlmr::SelectionFlow</name>
+    <message>
+        <source>Choose your GOG SimCity 3000 Unlimited installer</source>
+        <translation>Wähle deinen GOG-Installer von SimCity 3000 Unlimited</translation>
+    </message>
+    <message>
+        <source>Use this installer</source>
+        <translation>Diesen Installer verwenden</translation>
+    </message>
+    <message>
+        <source>Windows installer (%1)</source>
+        <translation>Windows-Installer (%1)</translation>
     </message>
 </context>
 <context>

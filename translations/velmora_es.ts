@@ -490,24 +490,8 @@
 <context>
     <name>vlmr::InstallerController</name>
     <message>
-        <source>Choose your GOG SimCity 3000 Unlimited installer</source>
-        <translation>Elige tu instalador de SimCity 3000 Unlimited de GOG</translation>
-    </message>
-    <message>
-        <source>Use this installer</source>
-        <translation>Usar este instalador</translation>
-    </message>
-    <message>
-        <source>Windows installer (%1)</source>
-        <translation>Instalador de Windows (%1)</translation>
-    </message>
-    <message>
         <source>Velmora 3000 Installer</source>
         <translation>Instalador de Velmora 3000</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t move the app</source>
-        <translation>No se ha podido mover la app</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -566,6 +550,28 @@
     <message>
         <source>Build log</source>
         <translation>Log de compilación</translation>
+    </message>
+</context>
+<context>
+    <name>vlmr::OutcomePages</name>
+    <message>
+        <source>Couldn&apos;t move the app</source>
+        <translation>No se ha podido mover la app</translation>
+    </message>
+</context>
+<context>
+    <name>vlmr::SelectionFlow</name>
+    <message>
+        <source>Choose your GOG SimCity 3000 Unlimited installer</source>
+        <translation>Elige tu instalador de SimCity 3000 Unlimited de GOG</translation>
+    </message>
+    <message>
+        <source>Use this installer</source>
+        <translation>Usar este instalador</translation>
+    </message>
+    <message>
+        <source>Windows installer (%1)</source>
+        <translation>Instalador de Windows (%1)</translation>
     </message>
 </context>
 <context>

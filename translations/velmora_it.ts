@@ -490,24 +490,8 @@
 <context>
     <name>vlmr::InstallerController</name>
     <message>
-        <source>Choose your GOG SimCity 3000 Unlimited installer</source>
-        <translation>Scegli l&apos;installer GOG di SimCity 3000 Unlimited</translation>
-    </message>
-    <message>
-        <source>Use this installer</source>
-        <translation>Usa questo installer</translation>
-    </message>
-    <message>
-        <source>Windows installer (%1)</source>
-        <translation>Installer Windows (%1)</translation>
-    </message>
-    <message>
         <source>Velmora 3000 Installer</source>
         <translation>Installer di Velmora 3000</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t move the app</source>
-        <translation>Impossibile spostare l&apos;app</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -566,6 +550,28 @@
     <message>
         <source>Build log</source>
         <translation>Log di compilazione</translation>
+    </message>
+</context>
+<context>
+    <name>vlmr::OutcomePages</name>
+    <message>
+        <source>Couldn&apos;t move the app</source>
+        <translation>Impossibile spostare l&apos;app</translation>
+    </message>
+</context>
+<context>
+    <name>vlmr::SelectionFlow</name>
+    <message>
+        <source>Choose your GOG SimCity 3000 Unlimited installer</source>
+        <translation>Scegli l&apos;installer GOG di SimCity 3000 Unlimited</translation>
+    </message>
+    <message>
+        <source>Use this installer</source>
+        <translation>Usa questo installer</translation>
+    </message>
+    <message>
+        <source>Windows installer (%1)</source>
+        <translation>Installer Windows (%1)</translation>
     </message>
 </context>
 <context>

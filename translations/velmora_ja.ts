@@ -489,24 +489,8 @@
 <context>
     <name>vlmr::InstallerController</name>
     <message>
-        <source>Choose your GOG SimCity 3000 Unlimited installer</source>
-        <translation>GOGのSimCity 3000 Unlimitedインストーラを選択</translation>
-    </message>
-    <message>
-        <source>Use this installer</source>
-        <translation>このインストーラを使用</translation>
-    </message>
-    <message>
-        <source>Windows installer (%1)</source>
-        <translation>Windowsインストーラ (%1)</translation>
-    </message>
-    <message>
         <source>Velmora 3000 Installer</source>
         <translation>Velmora 3000 インストーラ</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t move the app</source>
-        <translation>Appを移動できませんでした</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -565,6 +549,28 @@
     <message>
         <source>Build log</source>
         <translation>ビルドログ</translation>
+    </message>
+</context>
+<context>
+    <name>vlmr::OutcomePages</name>
+    <message>
+        <source>Couldn&apos;t move the app</source>
+        <translation>Appを移動できませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>vlmr::SelectionFlow</name>
+    <message>
+        <source>Choose your GOG SimCity 3000 Unlimited installer</source>
+        <translation>GOGのSimCity 3000 Unlimitedインストーラを選択</translation>
+    </message>
+    <message>
+        <source>Use this installer</source>
+        <translation>このインストーラを使用</translation>
+    </message>
+    <message>
+        <source>Windows installer (%1)</source>
+        <translation>Windowsインストーラ (%1)</translation>
     </message>
 </context>
 <context>

@@ -490,24 +490,8 @@
 <context>
     <name>vlmr::InstallerController</name>
     <message>
-        <source>Choose your GOG SimCity 3000 Unlimited installer</source>
-        <translation>Escolha o instalador GOG do SimCity 3000 Unlimited</translation>
-    </message>
-    <message>
-        <source>Use this installer</source>
-        <translation>Usar este instalador</translation>
-    </message>
-    <message>
-        <source>Windows installer (%1)</source>
-        <translation>Instalador do Windows (%1)</translation>
-    </message>
-    <message>
         <source>Velmora 3000 Installer</source>
         <translation>Instalador do Velmora 3000</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t move the app</source>
-        <translation>Não foi possível mover o app</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -566,6 +550,28 @@
     <message>
         <source>Build log</source>
         <translation>Log da compilação</translation>
+    </message>
+</context>
+<context>
+    <name>vlmr::OutcomePages</name>
+    <message>
+        <source>Couldn&apos;t move the app</source>
+        <translation>Não foi possível mover o app</translation>
+    </message>
+</context>
+<context>
+    <name>vlmr::SelectionFlow</name>
+    <message>
+        <source>Choose your GOG SimCity 3000 Unlimited installer</source>
+        <translation>Escolha o instalador GOG do SimCity 3000 Unlimited</translation>
+    </message>
+    <message>
+        <source>Use this installer</source>
+        <translation>Usar este instalador</translation>
+    </message>
+    <message>
+        <source>Windows installer (%1)</source>
+        <translation>Instalador do Windows (%1)</translation>
     </message>
 </context>
 <context>

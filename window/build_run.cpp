@@ -3,18 +3,16 @@
 // stopping the build when the application quits.
 #include "window/build_run.h"
 
-#include "window/localization.h"
-
 #include <QCoreApplication>
 #include <QPointer>
 #include <chrono>
 
 #include "base/files.h"
+#include "pipeline/build_event_relay.h"
 #include "pipeline/pipeline.h"
 #include "platform/queues.h"
-#include "session/build_advice.h"
 #include "session/stage_mapping.h"
-#include "window/build_events.h"
+#include "window/localization.h"
 
 namespace vlmr {
 
@@ -38,44 +36,43 @@ double BuildRun::SteadySeconds() {
 
 BuildEvents BuildRun::relayedEvents() {
   QPointer<BuildRun> weak(this);
-  std::shared_ptr<BuildEventRelay> relay =
-      BuildEventRelay::Create([weak](std::vector<BuildEvent>& batch) {
-        QStringList lines;
-        auto deliverLines = [&] {
-          if (weak != nullptr && !lines.isEmpty()) emit weak->linesArrived(lines);
-          lines.clear();
-        };
-        for (BuildEvent& event : batch) {
-          if (weak == nullptr) return;
-          switch (event.kind) {
-            case BuildEvent::Kind::Line:
-              // A full disk usually shows only in a tool's own output.
-              if (event.line.find(kNoSpaceLeft) != std::string::npos) weak->outOfSpace_ = true;
-              lines << QString::fromStdString(event.line);
-              break;
-            case BuildEvent::Kind::Stage:
-              deliverLines();
-              weak->stopwatch_->stageBegan(event.number, event.total, weak->now());
-              emit weak->stageReached(event.value);
-              break;
-            case BuildEvent::Kind::Finish:
-              // The lines before the end are in the view before the page changes.
-              deliverLines();
-              if (weak != nullptr) emit weak->batchDelivered();
-              if (weak != nullptr) weak->end(static_cast<int32_t>(event.value));
-              break;
-          }
-        }
-        // One insertion per batch keeps a flood of output from holding up the window.
-        deliverLines();
-        if (weak != nullptr) emit weak->batchDelivered();
-      });
+  relay_ = BuildEventRelay::Create([weak](std::vector<BuildEvent>& batch) {
+    QStringList lines;
+    auto deliverLines = [&] {
+      if (weak != nullptr && !lines.isEmpty()) emit weak->linesArrived(lines);
+      lines.clear();
+    };
+    for (BuildEvent& event : batch) {
+      if (weak == nullptr) return;
+      switch (event.kind) {
+        case BuildEvent::Kind::Line:
+          lines << QString::fromStdString(event.line);
+          break;
+        case BuildEvent::Kind::Stage:
+          deliverLines();
+          weak->stopwatch_->stageBegan(event.number, event.total, weak->now());
+          emit weak->stageReached(event.stage);
+          break;
+        case BuildEvent::Kind::Finish:
+          // The lines before the end are in the view before the page changes.
+          deliverLines();
+          if (weak != nullptr) emit weak->batchDelivered();
+          if (weak != nullptr) weak->end(*event.report);
+          break;
+      }
+    }
+    // One insertion per batch keeps a flood of output from holding up the window.
+    deliverLines();
+    if (weak != nullptr) emit weak->batchDelivered();
+  });
   BuildEvents events;
+  // The pipeline's events hold the relay, not the run: they may outlive it.
+  std::shared_ptr<BuildEventRelay> relay = relay_;
   events.line = [relay](const std::string& line) { relay->pushLine(line); };
   events.stage = [relay](int64_t number, int64_t total, const std::string&) {
     relay->pushStage(BuildStageIndex(number, total), number, total);
   };
-  events.ended = [relay](const BuildReport& report) { relay->pushFinish(report.status); };
+  events.ended = [relay](const BuildReport& report) { relay->pushFinish(report); };
   return events;
 }
 
@@ -109,8 +106,8 @@ void BuildRun::startPrepared() {
   if (const std::optional<std::string>& sources = pipeline_->report().sourcesRoot) {
     emit linesArrived({QStringLiteral("[installer] sources: ") + QString::fromStdString(*sources)});
   }
-  Error error;
-  if (!pipeline_->run(&error)) fail(QString::fromStdString(error.message));
+  // A start that failed is in the report, which takes the way of every end.
+  if (!pipeline_->run(nullptr)) relay_->pushFinish(pipeline_->report());
 }
 
 void BuildRun::cancel() {
@@ -146,29 +143,11 @@ BuildTimings BuildRun::timings() const {
   return stopwatch_ ? stopwatch_->finished(now()) : BuildTimings{};
 }
 
-BuildResult BuildRun::result() const {
-  BuildResult result;
-  result.outOfSpace = outOfSpace_;
-  const BuildReport& report = pipeline_->report();
-  result.appPath = report.appPath;
-  result.appIsFolder = IsDirectory(report.appPath);
-  result.cancelled = report.cancelled;
-  result.errorMessage = report.errorMessage.value_or("");
-  return result;
-}
-
-void BuildRun::end(int32_t status) {
+void BuildRun::end(const BuildReport& report) {
   if (ended_) return;
   ended_ = true;
   endedAt_ = clock_();
-  emit finished(status, result());
-}
-
-void BuildRun::fail(const QString& message) {
-  if (ended_) return;
-  ended_ = true;
-  endedAt_ = clock_();
-  emit failed(message, result());
+  emit ended(report);
 }
 
 }  // namespace vlmr

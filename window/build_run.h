@@ -10,17 +10,18 @@
 
 #include "pipeline/build_request.h"
 #include "session/build_clock.h"
-#include "session/installer_session.h"
 #include "window/build_page.h"
 
 namespace vlmr {
 
+class BuildEventRelay;
 class Pipeline;
 
 /// One build started from the window: prepares the sources in the background,
-/// starts the script on the main thread, relays its lines and stages in
-/// batches, and says how it ended. Cancel stops it; quitting the application
-/// stops its script's process group before the process exits.
+/// starts the script on the main thread, relays its lines, stages and end in
+/// batches, and hands on the pipeline's report of how it ended (a start that
+/// failed included). Cancel stops it; quitting the application stops its
+/// script's process group before the process exits.
 class BuildRun : public QObject {
   Q_OBJECT
 
@@ -61,27 +62,23 @@ class BuildRun : public QObject {
   void stageReached(qint64 stage);
   /// Every report of one hand-over has been delivered.
   void batchDelivered();
-  /// The script ended with `status` (-1: it never started).
-  void finished(int status, const vlmr::BuildResult& result);
-  /// The build could not run: `message` says why.
-  void failed(const QString& message, const vlmr::BuildResult& result);
+  /// The build has ended as `report` says, after its last line: the script
+  /// exited, Cancel came before it started, or it could not start. Once.
+  void ended(const vlmr::BuildReport& report);
 
  private:
   // The pipeline's events, handed to the main thread in batches.
   BuildEvents relayedEvents();
   void startPrepared();
-  void end(int32_t status);
-  void fail(const QString& message);
-  BuildResult result() const;
+  void end(const BuildReport& report);
 
   // Now on the run's clock, or the moment it ended once it has.
   double now() const;
 
+  std::shared_ptr<BuildEventRelay> relay_;
   std::shared_ptr<Pipeline> pipeline_;
   // Set once the run has reported its end; later reports are dropped.
   bool ended_ = false;
-  // An output line said the disk was full.
-  bool outOfSpace_ = false;
   Clock clock_ = SteadySeconds;
   std::optional<BuildStopwatch> stopwatch_;
   // The last successful build's timings, read in the background from start().

@@ -1,252 +1,204 @@
-// The controller's side of the welcome page, the installer page and the start
-// of a build: it asks the checks, keeps the answers in the session and shows
-// them on the page.
 #include "window/installer_controller.h"
 
-#include <QFileDialog>
+#include <QAction>
+#include <QApplication>
+#include <QKeySequence>
 #include <QMainWindow>
-#include <QTimer>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QWindow>
+#include <string>
 
-#include "base/files.h"
 #include "base/paths.h"
-#include "base/text.h"
-#include "checks/installer_validation.h"
-#include "checks/prerequisites.h"
-#include "checks/selection_check.h"
-#include "platform/app_folders.h"
+#include "components/page_helpers.h"
+#include "components/surfaces.h"
 #include "platform/bundle.h"
 #include "platform/installer_log.h"
-#include "platform/queues.h"
-#include "session/stage_mapping.h"
-#include "window/build_page.h"
-#include "window/build_presence.h"
-#include "window/build_run.h"
-#include "window/installer_page.h"
+#include "window/build_coordinator.h"
 #include "window/localization.h"
-#include "window/welcome_page.h"
+#include "window/open_file.h"
+#include "window/outcome_pages.h"
+#include "window/page_stack.h"
+#include "window/selection_flow.h"
+#include "window/welcome_flow.h"
+#ifndef Q_OS_MACOS
+#include "platform/qt/dbus_launcher_entry.h"
+#endif
 
 namespace vlmr {
 namespace {
 
-QString FromStd(const std::string& text) {
-  return QString::fromStdString(text);
-}
-
-// The selection's size for people, or "" when its attributes cannot be read.
-QString SelectionSize(const std::string& path) {
-  if (path.empty()) return QString("");
-  const std::optional<uint64_t> size = SizeOfFileAt(path);
-  return size ? LocalizedSize(FromStd(HumanSize(*size))) : QString("");
-}
-
-QString SelectionName(const std::string& path) {
-  return path.empty() ? QString("") : FromStd(LastPathComponent(path));
+// Where the application runs from: its bundle, else the executable's folder.
+std::string ApplicationLocation() {
+  std::string bundle = BundlePath();
+  if (!bundle.empty()) return bundle;
+  return DeletingLastPathComponent(ExecutablePath());
 }
 
 }  // namespace
 
-void InstallerController::checkPrerequisites() {
-  // One check at a time: its verdict brings the page the next one starts from.
-  if (prerequisiteCheckRunning_) return;
-  prerequisiteCheckRunning_ = true;
-  if (auto* page = currentPageAs<WelcomePage>()) {
-    page->setRechecking();
-  } else {
-    showPage(new WelcomePage({.checking = true}));
-  }
-  // The probes run external tools, and the first xcrun after Apple's tools
-  // arrive takes seconds: never on the main thread.
-  QPointer<InstallerController> weak(this);
-  RunInBackground([weak] {
-    PrerequisiteReport report = PrerequisiteProbe().checkPrerequisites();
-    RunOnMain([weak, report = std::move(report)]() mutable {
-      if (weak != nullptr) weak->prerequisitesChecked(std::move(report));
-    });
+InstallerController::InstallerController(QObject* parent)
+    : QObject(parent),
+      pages_(new PageStack),
+      welcome_(new WelcomeFlow(session_, *pages_, this)),
+      selection_(new SelectionFlow(session_, *pages_, this)),
+      build_(new BuildCoordinator(session_, *pages_, this)),
+      outcome_(new OutcomePages(session_, *pages_, this)) {
+  connect(welcome_, &WelcomeFlow::continueRequested, selection_,
+          &SelectionFlow::showInstallerPage);
+  connect(welcome_, &WelcomeFlow::prerequisitesChecked, selection_,
+          &SelectionFlow::openPendingInstallerFile);
+  connect(selection_, &SelectionFlow::buildRequested, build_, &BuildCoordinator::beginBuild);
+  connect(build_, &BuildCoordinator::ended, this, &InstallerController::showOutcome);
+  connect(outcome_, &OutcomePages::chooseAnotherRequested, selection_, [this] {
+    selection_->showInstallerPage();
+    selection_->chooseInstaller();
   });
-}
-
-void InstallerController::prerequisitesChecked(PrerequisiteReport report) {
-  prerequisiteCheckRunning_ = false;
-  session_.setPrerequisites(std::move(report));
-  // A build started meanwhile (an opened file cannot start one) keeps its page.
-  if (currentPageAs<WelcomePage>() != nullptr || page_ == nullptr) {
-    showWelcomePageMissing(session_.prerequisitesMissing());
-  }
-  openPendingInstallerFile();
-}
-
-void InstallerController::installCommandLineTools() {
-  if (toolsRequestRunning_) return;
-  toolsRequestRunning_ = true;
-  // The request itself is quick, but it is an external tool: it waits off
-  // the main thread, and the system's own installer runs on after it returns.
-  QPointer<InstallerController> weak(this);
-  RunInBackground([weak] {
-    InstallRequestOutcome outcome = PrerequisiteProbe().installCommandLineTools();
-    RunOnMain([weak, outcome] {
-      if (weak == nullptr) return;
-      weak->toolsRequestRunning_ = false;
-      if (auto* page = weak->currentPageAs<WelcomePage>()) {
-        page->setHint(Localized(InstallHintText(outcome)));
+  new FileOpenFilter([this](const std::string& path) { selection_->openInstallerFile(path); },
+                     this);
+  // The Dock's badge and request for attention go once the player is back.
+  if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+    focusWatch_ = connect(app, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focus) {
+      if (focus != nullptr && window_ != nullptr && window_->windowHandle() == focus) {
+        build_->windowActivated();
       }
     });
-  });
-}
-
-WelcomePage* InstallerController::welcomePageMissing(bool missing) {
-  // The Python row shows the last check's own, lighter test; the page runs nothing.
-  const bool pythonReady = session_.prerequisites() && session_.prerequisites()->pythonReady;
-  auto* page = new WelcomePage({missing, pythonReady});
-  connect(page, &WelcomePage::continueRequested, this, &InstallerController::continueToDrop);
-  connect(page, &WelcomePage::installToolsRequested, this,
-          &InstallerController::installCommandLineTools);
-  connect(page, &WelcomePage::checkAgainRequested, this, &InstallerController::checkPrerequisites);
-  return page;
-}
-
-void InstallerController::showWelcomePageMissing(bool missing) {
-  showPage(welcomePageMissing(missing));
-}
-
-void InstallerController::continueToDrop() {
-  showDropPage();
-}
-
-InstallerPage* InstallerController::dropPageWithName(const QString& name, const QString& size,
-                                                     const QString& status, bool enabled) {
-  return installerPage({name, size, status, VerdictTone::Plain, enabled});
-}
-
-InstallerPage* InstallerController::installerPage(const InstallerPageState& state) {
-  auto* page = new InstallerPage(state);
-  connect(page, &InstallerPage::chooseRequested, this, &InstallerController::chooseInstaller);
-  connect(page, &InstallerPage::buildRequested, this, &InstallerController::beginBuild);
-  connect(page, &InstallerPage::installerDropped, this, &InstallerController::useInstallerAtURL);
-  return page;
-}
-
-void InstallerController::showDropPage() {
-  const InstallerSelection& selection = session_.selection();
-  if (selection.path.empty()) {
-    showPage(installerPage({}));
-    return;
   }
-  showPage(installerPage(
-      {SelectionName(selection.path), SelectionSize(selection.path), Localized(selection.verdict),
-       selection.verdictIsError ? VerdictTone::Error : VerdictTone::Plain, selection.usable}));
 }
 
-void InstallerController::chooseInstaller() {
-  QFileDialog dialog(window_.data(), tr("Choose your GOG SimCity 3000 Unlimited installer"));
-  dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setLabelText(QFileDialog::Accept, tr("Use this installer"));
-  // Windows names the extension in any case, and so does the drop zone: one pattern that
-  // matches ".exe" in every mix of letter cases.
-  dialog.setNameFilter(tr("Windows installer (%1)").arg(QStringLiteral("*.[eE][xX][eE]")));
-  if (dialog.exec() != QDialog::Accepted) return;
-  const QList<QUrl> urls = dialog.selectedUrls();
-  if (urls.isEmpty() || urls.first().isEmpty()) return;
-  useInstallerAtURL(urls.first());
+InstallerController::~InstallerController() {
+  // The window's focus goes as it is deleted: nothing to clear then.
+  disconnect(focusWatch_);
+  // The flows go first: a check still running hears that nobody waits for it.
+  delete selection_;
+  delete welcome_;
+  delete build_;
+  delete outcome_;
+  delete window_.data();
+  // A stack that never went into a window is ours.
+  delete pages_.data();
+  // A menu bar that never went into a window (the Mac's global one) is ours;
+  // one inside the window went with it.
+  delete menuBar_.data();
 }
 
-void InstallerController::useInstallerAtURL(const QUrl& url) {
-  const std::string path = url.toLocalFile().toStdString();
-  const uint64_t selection = session_.select(path);
-  AppendInstallerLog("installer chosen: " + path);
-  if (auto* page = currentPageAs<InstallerPage>()) {
-    page->setFile(SelectionName(path), SelectionSize(path));
-    // The line keeps its colour until the verdict arrives.
-    page->setVerdict(Localized(session_.selection().verdict));
-    page->setBuildEnabled(false);
-  }
-
-  // The previous selection's check is no longer wanted.
-  selectionCheck_.cancel();
-  selectionCheck_ = CancelToken();
-  QPointer<InstallerController> weak(this);
-  RunInBackground([weak, path, selection, measure = measure_, cancel = selectionCheck_] {
-    // A near miss is named, a candidate validated, a usable one held back on a full disk.
-    // Where a build prepares its sources and puts its output: the disk holding
-    // them needs room for a build.
-    const AppFolders folders = AppFolders::Current();
-    const SelectionVerdict verdict = CheckSelection(
-        path, InstallerValidator(), {folders.sources(), folders.stage()}, measure, cancel);
-    RunOnMain([weak, selection, summary = verdict.summary, usable = verdict.usable] {
-      // A later selection, even of the same file, has taken over: drop this one.
-      if (weak == nullptr || !weak->session_.applyVerdict(selection, summary, usable)) return;
-      if (auto* page = weak->currentPageAs<InstallerPage>()) {
-        page->setVerdict(Localized(summary), usable ? VerdictTone::Plain : VerdictTone::Error);
-        page->setBuildEnabled(usable);
-      }
-      AppendInstallerLog(std::string("installer check: ") + (usable ? "usable" : "rejected") +
-                         " (" + summary + ")");
-    });
-  });
+QString InstallerController::windowTitle() {
+  return tr(kWindowTitle);
 }
 
-BuildPage* InstallerController::buildPageAtStage(int64_t stage, const QStringList& log) {
-  auto* page = new BuildPage({stage, log, std::nullopt, std::nullopt});
-  connect(page, &BuildPage::cancelRequested, this, &InstallerController::cancelBuild);
-  return page;
+QWidget* InstallerController::currentPage() const {
+  return pages_ != nullptr ? pages_->page() : nullptr;
 }
 
-void InstallerController::beginBuild() {
-  if (!session_.canStartBuild() || run_ != nullptr) return;
-  const std::string stageDir = AppFolders::Current().stage();
-  auto* run = new BuildRun(session_.selection().path, stageDir, this);
-  if (clock_) run->setClock(clock_);
-  run_ = run;
-  AppendInstallerLog("build start: out " + stageDir);
-
-  // A starting build shows an empty bar, not the middle of the first stage.
-  auto* page = new BuildPage({0, {}, 0.0, run->time()});
-  connect(page, &BuildPage::cancelRequested, this, &InstallerController::cancelBuild);
-  showPage(page);
-  session_.buildStarted(AppFolders::Current().installerLog());
-  // The Dock's bar follows the page's, from the same empty start.
-  presence_->buildStarted();
-  connect(run, &BuildRun::stageReached, presence_, [presence = presence_](qint64 stage) {
-    // As the page: a stage out of range moves nothing.
-    if (stage >= 0 && stage < kBuildStageCount) {
-      presence->progressChanged(BuildStageProgress(stage));
-    }
-  });
-
-  // The clock beside the stage counter, on the main thread; it goes with the page.
-  auto* ticker = new QTimer(page);
-  ticker->setInterval(1000);
-  QPointer<BuildRun> weakRun(run);
-  connect(ticker, &QTimer::timeout, page, [page, weakRun] {
-    if (weakRun != nullptr) page->setTime(weakRun->time());
-  });
-  ticker->start();
-
-  connect(run, &BuildRun::linesArrived, page, &BuildPage::appendLines);
-  connect(run, &BuildRun::stageReached, page, &BuildPage::setStage);
-  connect(run, &BuildRun::batchDelivered, page, &BuildPage::flushLog);
-  connect(run, &BuildRun::finished, this, &InstallerController::buildFinished);
-  connect(run, &BuildRun::failed, this, &InstallerController::buildFailedWithMessage);
-  run->start();
-  // The estimate of a repeated build shows at once.
-  page->setTime(run->time());
-}
-
-void InstallerController::cancelBuild() {
-  if (run_ == nullptr) return;
-  if (auto* page = currentPageAs<BuildPage>()) page->setCancelling();
-  session_.cancelRequested();
-  run_->cancel();
+bool InstallerController::prerequisiteCheckRunning() const {
+  return welcome_->checkRunning();
 }
 
 const BuildRun* InstallerController::buildRun() const {
-  return run_;
+  return build_->run();
 }
 
-void InstallerController::releaseRun() {
-  presence_->releaseSleep();
-  if (run_ != nullptr) run_->deleteLater();
-  run_ = nullptr;
+void InstallerController::setFreeSpaceMeasure(FreeSpaceMeasure measure) {
+  selection_->setFreeSpaceMeasure(measure);
+  outcome_->setFreeSpaceMeasure(std::move(measure));
+}
+
+void InstallerController::setBuildClock(std::function<double()> clock) {
+  build_->setClock(std::move(clock));
+}
+
+void InstallerController::setNotificationPoster(std::unique_ptr<NotificationPoster> poster) {
+  build_->setNotificationPoster(std::move(poster));
+}
+
+BuildPresence* InstallerController::buildPresence() const {
+  return build_->presence();
+}
+
+void InstallerController::applicationDidFinishLaunching() {
+#ifndef Q_OS_MACOS
+  // Docks match the window and its launcher entry to our desktop entry by this id.
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntryId));
+#endif
+  buildMenu();
+  buildWindow();
+  // The log is for support: in English, whatever the window speaks.
+  AppendInstallerLog(std::string("launch: ") + kWindowTitle + " (bundle " + ApplicationLocation() +
+                     ")");
+  AppendInstallerLog("window: " + std::to_string(kPageWidth) + "x" + std::to_string(kPageHeight) +
+                     " content, title '" + kWindowTitle + "'");
+  welcome_->checkPrerequisites();
+  window_->raise();
+  window_->activateWindow();
+#ifdef Q_OS_MACOS
+  // The Mac asks the player once whether the app may notify. Asked now, the
+  // answer is in long before the first build ends.
+  build_->notificationPoster();
+#endif
+}
+
+void InstallerController::buildMenu() {
+  // Without a parent the bar is the Mac's global menu bar; elsewhere
+  // buildWindow puts it at the top of the window.
+  menuBar_ = new QMenuBar(nullptr);
+  QMenu* menu = menuBar_->addMenu(windowTitle());
+
+  const QString aboutTitle = tr("About %1").arg(windowTitle());
+  QAction* about = menu->addAction(aboutTitle);
+  about->setMenuRole(QAction::AboutRole);
+  connect(about, &QAction::triggered, this, [this, aboutTitle] {
+    QString text = QStringLiteral("<b>") + windowTitle() + QStringLiteral("</b>");
+    if (!QCoreApplication::applicationVersion().isEmpty()) {
+      text += QStringLiteral("<br>") + tr("Version %1").arg(QCoreApplication::applicationVersion());
+    }
+    QMessageBox::about(window_, aboutTitle, text);
+  });
+
+  menu->addSeparator();
+
+  QAction* quit = menu->addAction(tr("Quit %1").arg(windowTitle()));
+  quit->setMenuRole(QAction::QuitRole);
+  quit->setShortcut(QKeySequence::Quit);
+  quit->setShortcutContext(Qt::ApplicationShortcut);
+  connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void InstallerController::buildWindow() {
+  // Titled, closable and minimisable; no maximise button and a fixed size.
+  auto* main =
+      new QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  main->setWindowTitle(windowTitle());
+  main->setWindowIcon(InstallerIcon());
+  main->setCentralWidget(pages_);
+#ifndef Q_OS_MACOS
+  if (menuBar_ != nullptr) main->setMenuBar(menuBar_);
+#endif
+  main->setFixedSize(main->sizeHint());
+  window_ = main;
+
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame = main->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    main->move(frame.topLeft());
+  }
+  main->show();
+}
+
+void InstallerController::showOutcome(const BuildOutcome& outcome) {
+  switch (outcome.end) {
+    case BuildEnd::Done:
+      outcome_->showDonePage(outcome.appPath, false);
+      return;
+    case BuildEnd::Cancelled:
+      selection_->showInstallerPage();
+      return;
+    case BuildEnd::Failed:
+      outcome_->showErrorPage(Localized(outcome.advice));
+      return;
+  }
 }
 
 }  // namespace vlmr

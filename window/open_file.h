@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QString>
 #include <functional>
 #include <string>
 #include <vector>
@@ -10,18 +9,20 @@ namespace vlmr {
 
 /// Catches the files the system asks the application to open (Qt's
 /// QFileOpenEvent: "Open With", a file dropped on the Dock icon, `open -a`)
-/// and hands each path to `open`. Installs itself on the application object.
+/// and hands each path to `open`, as the session keeps paths. Installs itself
+/// on the application object.
 class FileOpenFilter : public QObject {
   Q_OBJECT
 
  public:
-  FileOpenFilter(std::function<void(const QString& path)> open, QObject* parent = nullptr);
+  /// A filter handing each opened file's path to `open`.
+  FileOpenFilter(std::function<void(const std::string& path)> open, QObject* parent = nullptr);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  std::function<void(const QString& path)> open_;
+  std::function<void(const std::string& path)> open_;
 };
 
 /// Asks the application to open each of `paths`, in order, as the system

@@ -55,8 +55,27 @@ Step Verdict(uint64_t back, std::string summary, bool usable) {
 Step Start() {
   return [](InstallerSession& s) { s.buildStarted("/logs/installer.log"); };
 }
-Step Finish(int32_t status, BuildResult result) {
-  return [=](InstallerSession& s) { s.buildFinished(status, result); };
+// A report as the pipeline gives it at the end of a run that started.
+BuildReport Ended(int32_t status, std::optional<std::string> app = {}, bool appIsFolder = false,
+                  bool cancelled = false, std::optional<std::string> error = {},
+                  bool outOfSpace = false) {
+  BuildReport report;
+  report.status = status;
+  report.appPath = std::move(app);
+  report.appIsFolder = appIsFolder;
+  report.cancelled = cancelled;
+  report.errorMessage = std::move(error);
+  report.outOfSpace = outOfSpace;
+  return report;
+}
+// A report of a build that could not start, saying `why`.
+BuildReport NotStarted(std::string why, std::optional<std::string> error = {}) {
+  BuildReport report = Ended(-1, {}, false, false, std::move(error));
+  report.startFailure = std::move(why);
+  return report;
+}
+Step Finish(BuildReport report) {
+  return [=](InstallerSession& s) { s.buildEnded(report); };
 }
 
 struct FlowRow {
@@ -96,24 +115,23 @@ TEST(InstallerSessionTest, TransitionsLeaveTheWindowInTheRightState) {
        Shows("ok", false, true, BuildPhase::Cancelling)},
       {"cancelled: notice, Build still enabled",
        {Select("/d/a.exe"), Verdict(0, "ok", true), Start(),
-        Finish(143, {std::nullopt, false, true, ""})},
+        Finish(Ended(143, {}, false, true))},
        Shows(kBuildCancelledNotice, false, true)},
       {"built",
-       {Select("/d/a.exe"), Verdict(0, "ok", true), Start(), Finish(0, {app, true, false, ""})},
+       {Select("/d/a.exe"), Verdict(0, "ok", true), Start(), Finish(Ended(0, app, true))},
        {"ok", false, true, BuildPhase::Idle, app, {}}},
       {"failed: the verdict stays",
        {Select("/d/a.exe"), Verdict(0, "ok", true), Start(),
-        Finish(1, {std::nullopt, false, false, "boom"})},
+        Finish(Ended(1, {}, false, false, "boom"))},
        Shows("ok", false, true)},
       {"moved",
-       {Finish(0, {app, true, false, ""}), [](InstallerSession& s) { s.moved("/A/V.app"); }},
+       {Finish(Ended(0, app, true)), [](InstallerSession& s) { s.moved("/A/V.app"); }},
        {"", false, false, BuildPhase::Idle, {}, std::string("/A/V.app")}},
       {"a new selection forgets the app",
-       {Finish(0, {app, true, false, ""}), Select("/d/b.exe")},
+       {Finish(Ended(0, app, true)), Select("/d/b.exe")},
        Shows("Checking \u2068b.exe\u2069…", false, false)},
       {"done page for an installed copy",
-       {Finish(0, {app, true, false, ""}),
-        [](InstallerSession& s) { s.showingApp("/A/V.app", true); }},
+       {Finish(Ended(0, app, true)), [](InstallerSession& s) { s.showingApp("/A/V.app", true); }},
        {"", false, false, BuildPhase::Idle, {}, std::string("/A/V.app")}},
   };
   for (const FlowRow& row : rows) {
@@ -125,67 +143,64 @@ TEST(InstallerSessionTest, TransitionsLeaveTheWindowInTheRightState) {
 }
 
 // Done only for status 0 with an existing app folder, judged before a
-// cancellation; the installer page after a cancel; the error page otherwise.
+// cancellation; the installer page after a cancel; the error page otherwise,
+// with the first text there is: the start failure, the script's error, the
+// general sentence; a full disk in the output whatever the error says.
 TEST(InstallerSessionTest, BuildEndLeadsToTheRightPage) {
-  using Kind = BuildOutcome::Kind;
   const std::string app = "/stage/Velmora 3000.app";
   const struct {
     const char* name;
-    int32_t status;
-    BuildResult result;
+    BuildReport report;
     BuildOutcome outcome;
   } rows[] = {
-      {"built", 0, {app, true, false, ""}, {Kind::Done, app, ""}},
-      {"built though cancelled", 0, {app, true, true, ""}, {Kind::Done, app, ""}},
-      {"app but failed", 1, {app, true, false, ""}, {Kind::Failed, "", kSomethingWrong}},
-      {"no ##done", 0, {std::nullopt, false, false, ""}, {Kind::Failed, "", kSomethingWrong}},
+      {"built", Ended(0, app, true), {BuildEnd::Done, app, ""}},
+      {"built though cancelled", Ended(0, app, true, true), {BuildEnd::Done, app, ""}},
+      {"app but failed", Ended(1, app, true), {BuildEnd::Failed, "", kSomethingWrong}},
+      {"no ##done", Ended(0), {BuildEnd::Failed, "", kSomethingWrong}},
       {"##done names a file",
-       0,
-       {app, false, false, "No space left"},
-       {Kind::Failed, "", kDiskAdvice}},
-      {"##done names nothing",
-       0,
-       {std::string(), false, false, ""},
-       {Kind::Failed, "", kSomethingWrong}},
-      {"cancelled", 143, {std::nullopt, false, true, ""}, {Kind::Cancelled, "", ""}},
+       Ended(0, app, false, false, "No space left"),
+       {BuildEnd::Failed, "", kDiskAdvice}},
+      {"##done names nothing", Ended(0, std::string()), {BuildEnd::Failed, "", kSomethingWrong}},
+      {"cancelled", Ended(143, {}, false, true), {BuildEnd::Cancelled, "", ""}},
       {"cancelled before the script started",
-       -1,
-       {std::nullopt, false, true, ""},
-       {Kind::Cancelled, "", ""}},
+       Ended(-1, {}, false, true),
+       {BuildEnd::Cancelled, "", ""}},
       {"failed",
-       1,
-       {std::nullopt, false, false, "Command Line Tools"},
-       {Kind::Failed, "", kToolsAdvice}},
+       Ended(1, {}, false, false, "Command Line Tools"),
+       {BuildEnd::Failed, "", kToolsAdvice}},
       // The tool's complaint reached only the output; the script blamed its step.
       {"output said the disk is full",
-       1,
-       {std::nullopt, false, false, "Step 5 (compile) failed.", true},
-       {Kind::Failed, "", kDiskAdvice}},
+       Ended(1, {}, false, false, "Step 5 (compile) failed.", true),
+       {BuildEnd::Failed, "", kDiskAdvice}},
+      {"could not start",
+       NotStarted("Could not prepare the sources.", "disk is full"),
+       {BuildEnd::Failed, "", "Could not prepare the sources."}},
+      {"could not start, said nothing", NotStarted("", "disk is full"),
+       {BuildEnd::Failed, "", kDiskAdvice}},
+      {"could not start, nothing at all", NotStarted(""), {BuildEnd::Failed, "", kSomethingWrong}},
+      // A start that failed is no build, whatever else the report holds.
+      {"could not start, though cancelled and with an app",
+       [&] {
+         BuildReport report = NotStarted("Another build is already running.");
+         report.status = 0;
+         report.cancelled = true;
+         report.appPath = app;
+         report.appIsFolder = true;
+         return report;
+       }(),
+       {BuildEnd::Failed, "", "Another build is already running."}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     InstallerSession session;
     session.select("/d/setup.exe");
     session.buildStarted("/logs/installer.log");
-    EXPECT_EQ(session.buildFinished(row.status, row.result), row.outcome);
+    EXPECT_EQ(session.buildEnded(row.report), row.outcome);
     EXPECT_EQ(session.buildPhase(), BuildPhase::Idle);
     EXPECT_EQ(session.logPath(), std::optional<std::string>("/logs/installer.log"));
+    EXPECT_EQ(session.appPaths().builtAppPath,
+              row.outcome.end == BuildEnd::Done ? std::optional(app) : std::nullopt);
   }
-}
-
-// The early failures: the given text, else the run's error, else the fallback.
-TEST(InstallerSessionTest, EarlyFailureExplainsTheFirstTextThereIs) {
-  InstallerSession session;
-  session.buildStarted("/l");
-  EXPECT_EQ(session
-                .buildFailed("Could not prepare the sources.",
-                             {std::nullopt, false, false, "disk is full"})
-                .advice,
-            "Could not prepare the sources.");
-  EXPECT_EQ(session.buildFailed("", {std::nullopt, false, false, "disk is full"}).advice,
-            kDiskAdvice);
-  EXPECT_EQ(session.buildFailed("", {}).advice, kSomethingWrong);
-  EXPECT_EQ(session.buildPhase(), BuildPhase::Idle);
 }
 
 TEST(BuildAdviceTest, KnownCausesGetPlainAdvice) {
@@ -202,6 +217,7 @@ TEST(BuildAdviceTest, KnownCausesGetPlainAdvice) {
       {"xcrun: the Command Line Tools are broken", kToolsAdvice},
       {"write failed: No space left on device", kDiskAdvice},
       {"the disk is full", kDiskAdvice},
+      {"cp: error writing game.dat: No space left on device", kDiskAdvice},
       {"disk is full; Command Line Tools", kToolsAdvice},
       // The causes are matched in their own case only.
       {"no space left, the command line tools, DISK IS FULL",

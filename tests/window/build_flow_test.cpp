@@ -38,26 +38,8 @@ namespace {
 constexpr char kSampleName[] = "setup_simcity_3000_unlimited_2.0.949(a).exe";
 constexpr char kCancelled[] = "Build cancelled. You can try again.";
 
-// Launches the window, continues to the installer page and drops `installer`;
-// returns once "Build" is enabled.
-void ReachReadyInstallerPage(InstallerController& controller, const QString& installer) {
-  test::LaunchChecked(controller);
-  QVERIFY(QTest::qWaitForWindowExposed(controller.window()));
-  ButtonBase* proceed = FindByText<ButtonBase>(CurrentPage(controller), "Continue");
-  QVERIFY(proceed != nullptr);
-  proceed->click();
-  test::DropFile(CurrentPage(controller), installer);
-  QTRY_VERIFY_WITH_TIMEOUT(PageOf<InstallerPage>(controller)->buildButton()->isEnabled(), 20000);
-}
+using test::BuildToTheEnd;
 
-// With room on the disk, presses "Build" for `installer` and waits until the
-// build has ended.
-void BuildToTheEnd(InstallerController& controller, const QString& installer) {
-  controller.setFreeSpaceMeasure(test::PlentyOfRoom);
-  ReachReadyInstallerPage(controller, installer);
-  PageOf<InstallerPage>(controller)->buildButton()->click();
-  QTRY_VERIFY_WITH_TIMEOUT(controller.buildRun() == nullptr, 20000);
-}
 
 QList<int64_t> PillStates(const BuildPage* page) {
   QList<int64_t> states;
@@ -102,7 +84,7 @@ class BuildFlowTest : public QObject {
     BuildSandbox sandbox;
     InstallerController controller;
     controller.setFreeSpaceMeasure(test::PlentyOfRoom);
-    ReachReadyInstallerPage(controller, sample_);
+    test::ReadyToBuild(controller, sample_);
     QCOMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(),
              "GOG 2.0.949(a) installer · 60 MB · ready to build");
 
@@ -116,16 +98,16 @@ class BuildFlowTest : public QObject {
     QCOMPARE(PageOf<BuildPage>(controller)->remainingLabel()->text(), "");
     QCOMPARE(PageOf<BuildPage>(controller)->progressBar()->value(), 0.0);
     QCOMPARE(sandbox.logEvents().last(), "build start: out " + stageDir);
-    if (build != nullptr)
-      build->click();  // gone with its page; a running build ignores Build anyway
-    controller.beginBuild();
+    // The page goes once control returns to the loop; a running build ignores Build anyway.
+    QVERIFY(build != nullptr);
+    build->click();
     QCOMPARE(sandbox.logEvents().last(), "build start: out " + stageDir);
 
     // What the build page shows when the build ends, before the page changes.
     QString counter, log;
     QList<int64_t> pills;
     QPointer<BuildPage> buildPage = PageOf<BuildPage>(controller);
-    connect(controller.buildRun(), &BuildRun::finished, this, [&] {
+    connect(controller.buildRun(), &BuildRun::ended, this, [&] {
       if (buildPage == nullptr) return;
       counter = buildPage->counterLabel()->text();
       pills = PillStates(buildPage);
@@ -175,7 +157,7 @@ class BuildFlowTest : public QObject {
     BuildSandbox sandbox;
     InstallerController controller;
     controller.setFreeSpaceMeasure(test::PlentyOfRoom);
-    ReachReadyInstallerPage(controller, sample_);
+    test::ReadyToBuild(controller, sample_);
     PageOf<InstallerPage>(controller)->buildButton()->click();
     // Stage 4 of the script is the page's second stage: the page follows live.
     QTRY_VERIFY_WITH_TIMEOUT(
@@ -202,9 +184,10 @@ class BuildFlowTest : public QObject {
     BuildSandbox sandbox;
     InstallerController controller;
     controller.setFreeSpaceMeasure(test::PlentyOfRoom);
-    ReachReadyInstallerPage(controller, sample_);
+    test::ReadyToBuild(controller, sample_);
     PageOf<InstallerPage>(controller)->buildButton()->click();
-    controller.cancelBuild();  // the sources are still being prepared
+    // The sources are still being prepared.
+    PageOf<BuildPage>(controller)->cancelButton()->click();
     QVERIFY(controller.buildRun() != nullptr);
     QCOMPARE(PageOf<BuildPage>(controller)->leadLabel()->text(), "Cancelling…");
 
@@ -244,7 +227,7 @@ class BuildFlowTest : public QObject {
     test::WriteSparseFile(installer, 60 << 20, "MZ");
     InstallerController controller;
     controller.setFreeSpaceMeasure(test::PlentyOfRoom);
-    ReachReadyInstallerPage(controller, installer);
+    test::ReadyToBuild(controller, installer);
     PageOf<InstallerPage>(controller)->buildButton()->click();
 
     QTRY_VERIFY_WITH_TIMEOUT(controller.buildRun() == nullptr, 30000);
@@ -284,7 +267,7 @@ class BuildFlowTest : public QObject {
     InstallerController controller;
     controller.setFreeSpaceMeasure(test::PlentyOfRoom);
     controller.setBuildClock([&now] { return now; });
-    ReachReadyInstallerPage(controller, sample_);
+    test::ReadyToBuild(controller, sample_);
     PageOf<InstallerPage>(controller)->buildButton()->click();
     // The estimate appears once the kept timings have been read, off the main thread.
     QTRY_COMPARE(PageOf<BuildPage>(controller)->counterLabel()->text(), "Stage 1 of 6 · 0:00");
@@ -297,7 +280,7 @@ class BuildFlowTest : public QObject {
     QTRY_COMPARE(PageOf<BuildPage>(controller)->counterLabel()->text(), "Stage 4 of 6 · 1:12");
     QCOMPARE(PageOf<BuildPage>(controller)->remainingLabel()->text(), "about 3 min left");
 
-    controller.cancelBuild();
+    PageOf<BuildPage>(controller)->cancelButton()->click();
     QTRY_VERIFY_WITH_TIMEOUT(controller.buildRun() == nullptr, 20000);
   }
 
@@ -333,7 +316,7 @@ class BuildFlowTest : public QObject {
         "sleep 60\n");
     InstallerController controller;
     controller.setFreeSpaceMeasure(test::PlentyOfRoom);
-    ReachReadyInstallerPage(controller, sample_);
+    test::ReadyToBuild(controller, sample_);
     PageOf<InstallerPage>(controller)->buildButton()->click();
     QTRY_VERIFY_WITH_TIMEOUT(
         PageOf<BuildPage>(controller)->logView()->text().contains("stubborn child started"), 20000);

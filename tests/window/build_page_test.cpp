@@ -1,10 +1,10 @@
 // The build page: the mapping of the script's stages onto the page's six, the
-// page's elements, stage updates and the live log.
+// page's elements, stage updates and the live log. (The relay that brings the
+// reports to the main thread is tested with the pipeline.)
 
 #include <QScrollBar>
 #include <QTest>
 #include <limits>
-#include <thread>
 
 #include "components/label.h"
 #include "components/log_view.h"
@@ -12,11 +12,8 @@
 #include "components/stage_views.h"
 #include "components/standard_buttons.h"
 #include "components/surfaces.h"
-#include "platform/qt/qt_main_queue.h"
-#include "platform/queues.h"
-#include "window/build_events.h"
-#include "window/installer_controller.h"
 #include "session/stage_mapping.h"
+#include "window/build_page.h"
 #include "window_support.h"
 
 using namespace vlmr;
@@ -90,8 +87,7 @@ class BuildPageTest : public QObject {
 
   // The snapshot's sample page: stage 3 with four lines.
   void samplePageShowsItsStageAndLines() {
-    InstallerController controller;
-    std::unique_ptr<BuildPage> page(controller.buildPageAtStage(3, kSampleLines));
+    auto page = std::make_unique<BuildPage>(BuildPageState{3, kSampleLines, std::nullopt, std::nullopt});
     QCOMPARE(page->size(), QSize(740, 630));
     const StageView view = Observe(*page);
     QCOMPARE(view.counter, "Stage 4 of 6");
@@ -111,8 +107,7 @@ class BuildPageTest : public QObject {
 
   // Out-of-range stages change nothing; a lower stage moves the page back.
   void setBuildStageIgnoresOutOfRangeAndMovesBack() {
-    InstallerController controller;
-    std::unique_ptr<BuildPage> page(controller.buildPageAtStage(3, {}));
+    auto page = std::make_unique<BuildPage>(BuildPageState{3, {}, std::nullopt, std::nullopt});
     const StageView before = Observe(*page);
     page->setStage(6);
     page->setStage(-1);
@@ -131,8 +126,7 @@ class BuildPageTest : public QObject {
   // The log keeps every line in order, each on a line of its own (also after
   // the page's first lines), while hidden too, and shows the end.
   void logKeepsEveryLineInOrderAndShowsTheEnd() {
-    InstallerController controller;
-    std::unique_ptr<BuildPage> page(controller.buildPageAtStage(0, kSampleLines));
+    auto page = std::make_unique<BuildPage>(BuildPageState{0, kSampleLines, std::nullopt, std::nullopt});
     page->show();
     QStringList expected = kSampleLines;
     for (int i = 0; i < 20000; ++i) {
@@ -154,40 +148,6 @@ class BuildPageTest : public QObject {
     QScrollBar* bar = page->logView()->verticalScrollBar();
     QVERIFY(bar->maximum() > 0);
     QTRY_COMPARE(bar->value(), bar->maximum());
-  }
-
-  // Reports made on another thread reach the main thread in order, in
-  // bounded batches, with the end of the script after its last line.
-  void relayKeepsTheOrderAndHandsTheEndOverLast() {
-    static QtMainQueue queue;
-    SetMainQueue(&queue);
-    std::vector<BuildEvent> received;
-    size_t largest = 0;
-    auto relay = BuildEventRelay::Create([&](std::vector<BuildEvent>& batch) {
-      largest = std::max(largest, batch.size());
-      for (BuildEvent& event : batch) received.push_back(std::move(event));
-    });
-    constexpr int kCount = 30000;
-    std::thread reader([relay] {
-      for (int i = 0; i < kCount; ++i) {
-        if (i % 1000 == 0) relay->pushStage(i / 1000);
-        relay->pushLine(std::to_string(i));
-      }
-    });
-    reader.join();
-    relay->pushFinish(7);  // as the pipeline does: on the main thread, after the reader
-    QTRY_VERIFY(!received.empty() && received.back().kind == BuildEvent::Kind::Finish);
-    QCOMPARE(received.size(), size_t(kCount + kCount / 1000 + 1));
-    QCOMPARE(received.back().value, 7);
-    int next = 0;
-    for (size_t i = 0; i + 1 < received.size(); ++i) {
-      if (received[i].kind == BuildEvent::Kind::Stage) {
-        QCOMPARE(received[i].value, next / 1000);
-        continue;
-      }
-      QCOMPARE(received[i].line, std::to_string(next++));
-    }
-    QVERIFY(largest <= BuildEventRelay::kMaxEventsPerBatch);
   }
 };
 

@@ -26,6 +26,7 @@
 #include "window/build_presence.h"
 #include "window/build_run.h"
 #include "window/installer_controller.h"
+#include "window/open_file.h"
 #include "window/installer_page.h"
 
 using namespace vlmr;
@@ -119,16 +120,6 @@ class BuildPresenceTest : public QObject {
   LauncherListener listener_;
 
   QDBusConnection service() { return QDBusConnection(QStringLiteral("fake")); }
-
-  // Launches, opens the sample and waits for "Build" to be enabled.
-  void readyToBuild(InstallerController& controller) {
-    controller.setFreeSpaceMeasure(test::PlentyOfRoom);
-    test::LaunchChecked(controller);
-    QVERIFY(QTest::qWaitForWindowExposed(controller.window()));
-    controller.continueToDrop();
-    test::DropFile(controller.currentPage(), sample_);
-    QTRY_VERIFY_WITH_TIMEOUT(PageOf<InstallerPage>(controller)->buildButton()->isEnabled(), 20000);
-  }
 
  private slots:
   // One bus of our own for both: named before the first use of either.
@@ -249,16 +240,16 @@ class BuildPresenceTest : public QObject {
         "mkdir -p \"$out/Velmora 3000.app\"\n"
         "echo \"##done $out/Velmora 3000.app\"\n");
     InstallerController controller;
-    readyToBuild(controller);
+    test::ReadyToBuild(controller, sample_);
     QWidget elsewhere;  // another application's window, as far as ours can tell
     elsewhere.show();
     elsewhere.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
 
     double pageAtTheEnd = -1;
-    controller.beginBuild();
+    QVERIFY(test::Click(controller, "Build"));
     QPointer<BuildPage> page = PageOf<BuildPage>(controller);
-    connect(controller.buildRun(), &BuildRun::finished, this, [&] {
+    connect(controller.buildRun(), &BuildRun::ended, this, [&] {
       if (page != nullptr) pageAtTheEnd = page->progressBar()->value();
     });
     QTRY_VERIFY_WITH_TIMEOUT(controller.buildRun() == nullptr, 30000);
@@ -346,16 +337,16 @@ class BuildPresenceTest : public QObject {
     test::BuildSandbox sandbox;
     sandbox.useScript(script);
     InstallerController controller;
-    readyToBuild(controller);
+    test::ReadyToBuild(controller, sample_);
     const int rounds = end == "quit" ? 1 : 2;
     for (int round = 0; round < rounds; ++round) {
-      controller.beginBuild();
+      QVERIFY(test::Click(controller, "Build"));
       QVERIFY(controller.buildRun() != nullptr);
       QTRY_COMPARE(login1_.calls.size(), round + 1);
       const int lock = login1_.calls[round].readEnd;
       QTest::qWait(200);
       QVERIFY2(!LockClosed(lock), "the lock is held while the build runs");
-      if (end == "cancel") controller.cancelBuild();
+      if (end == "cancel") QVERIFY(test::Click(controller, "Cancel"));
       if (end == "quit") {
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         QApplication::exec();
@@ -368,8 +359,11 @@ class BuildPresenceTest : public QObject {
       } else if (page == "done" || page == "error") {
         QVERIFY(PageOf<InstallerPage>(controller) == nullptr &&
                 PageOf<BuildPage>(controller) == nullptr);
-        controller.continueToDrop();  // back to "Build" for the second round
-        QVERIFY(PageOf<InstallerPage>(controller)->buildButton()->isEnabled());
+        // Back to "Build" for the second round: the installer opened anew.
+        PostFileOpenEvents({sample_.toStdString()});
+        QTRY_VERIFY(PageOf<InstallerPage>(controller) != nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(PageOf<InstallerPage>(controller)->buildButton()->isEnabled(),
+                                 20000);
       }
     }
     QCOMPARE(login1_.calls.size(), rounds);

@@ -7,8 +7,10 @@
 #include <QFile>
 #include <QMimeData>
 #include <QProcess>
+#include <QTest>
 
 #include "components/drop_zone_view.h"
+#include "window/build_run.h"
 #include "platform/bundle.h"
 #include "platform/system_tools.h"
 
@@ -94,8 +96,34 @@ void DropFile(QWidget* page, const QString& file) {
 }
 
 QWidget* CurrentPage(InstallerController& controller) {
-  const QList<QWidget*> pages = PagesIn(controller.content());
+  const QList<QWidget*> pages = PagesOf(controller);
   return pages.size() == 1 ? pages.first() : nullptr;
+}
+
+QString AppScript(const QString& executable, const QString& mark, int status) {
+  return QStringLiteral(
+             "#!/bin/bash\n"
+             "while [ $# -gt 0 ]; do [ \"$1\" = --out ] && out=\"$2\"; shift; done\n"
+             "app=\"$out/Velmora 3000.app\"\n"
+             "mkdir -p \"$app/Contents/MacOS\"\n"
+             "cat > \"$app/Contents/Info.plist\" <<'PLIST'\n"
+             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+             "<plist version=\"1.0\"><dict><key>CFBundleExecutable</key><string>%1</string>"
+             "</dict></plist>\n"
+             "PLIST\n"
+             "printf '#!/bin/sh\\necho ran > \"%2\"\\n' > \"$app/Contents/MacOS/Velmora 3000\"\n"
+             "chmod +x \"$app/Contents/MacOS/Velmora 3000\"\n"
+             "echo \"##done $app\"\n"
+             "exit %3\n")
+      .arg(executable, mark)
+      .arg(status);
+}
+
+void BuildToTheEnd(InstallerController& controller, const QString& installer) {
+  ReadyToBuild(controller, installer);
+  QVERIFY(Click(controller, "Build"));
+  QVERIFY(controller.buildRun() != nullptr || PageOf<BuildPage>(controller) != nullptr);
+  QTRY_VERIFY_WITH_TIMEOUT(controller.buildRun() == nullptr, 30000);
 }
 
 OpenedUrls::OpenedUrls() {

@@ -50,6 +50,16 @@ void DropFile(QWidget* page, const QString& file);
 /// The single page in the controller's window, or null.
 QWidget* CurrentPage(InstallerController& controller);
 
+/// A build script that makes "Velmora 3000.app" in its output folder, whose
+/// Info.plist names `executable`; the app's own program leaves a mark at
+/// `mark` when run. The script says "##done" with the app and exits with `status`.
+QString AppScript(const QString& executable = QStringLiteral("Velmora 3000"),
+                  const QString& mark = QString(), int status = 0);
+
+/// With room on the disk: launches the window, continues to the installer
+/// page, drops `installer`, presses "Build" and waits until the build has ended.
+void BuildToTheEnd(InstallerController& controller, const QString& installer);
+
 /// Records what the window asks the desktop to open with a file URL, instead
 /// of opening it, for as long as it exists.
 class OpenedUrls : public QObject {

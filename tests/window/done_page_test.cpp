@@ -35,14 +35,18 @@ void WriteText(const QString& path, const QString& text, bool executable = false
   if (executable) file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
 }
 
-// An app bundle whose Info.plist names `executable`; that program, when run,
-// leaves a mark at `mark`.
-void WriteApp(const QString& app, const QString& executable, const QString& mark) {
-  WriteText(app + "/Contents/Info.plist",
-            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
-            "<key>CFBundleExecutable</key><string>" +
-                executable + "</string></dict></plist>\n");
-  WriteText(app + "/Contents/MacOS/Velmora 3000", "#!/bin/sh\necho ran > '" + mark + "'\n", true);
+constexpr char kSampleName[] = "setup_simcity_3000_unlimited_2.0.949(a).exe";
+
+// Builds, through the window, an app whose Info.plist names `executable` and
+// whose program leaves a mark at `mark`; returns once the done page shows it.
+QString BuildApp(BuildSandbox& sandbox, InstallerController& controller,
+                 const QString& executable = "Velmora 3000", const QString& mark = QString()) {
+  sandbox.useScript(test::AppScript(executable, mark));
+  const QString installer = sandbox.path(kSampleName);
+  test::WriteSparseFile(installer, 60 << 20, "MZ");
+  test::BuildToTheEnd(controller, installer);
+  if (PageOf<DonePage>(controller) == nullptr) return QString();
+  return sandbox.home("Library/Application Support/Velmora 3000/installer-stage/Velmora 3000.app");
 }
 
 }  // namespace
@@ -51,41 +55,26 @@ class DonePageTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // The flag alone decides the move button and which of the two paths is set.
-  void donePageFollowsTheInstalledFlag_data() {
+  // A built app can be moved; one in Applications shows as moved already.
+  void donePageShowsTheMoveState_data() {
     QTest::addColumn<bool>("installed");
     QTest::addColumn<QString>("title");
     QTest::newRow("built") << false << "Move to Applications";
     QTest::newRow("installed") << true << "Moved ✓";
   }
-  void donePageFollowsTheInstalledFlag() {
+  void donePageShowsTheMoveState() {
     QFETCH(bool, installed);
     QFETCH(QString, title);
-    InstallerController controller;
-    // The other path was set before: the page forgets it.
-    controller.session().showingApp(installed ? "/old/built.app" : "/old/installed.app",
-                                    !installed);
-    const QString path = "/Applications/Velmora 3000.app";
-    std::unique_ptr<DonePage> page(controller.donePageWithAppPath(path, installed));
-    QCOMPARE(page->moveButton()->title(), title);
-    QCOMPARE(page->moveButton()->isEnabled(), !installed);
-    QCOMPARE(page->moveButton()->keyEquivalent(), "\r");
-    QVERIFY(qobject_cast<PrimaryButton*>(page->moveButton()) != nullptr);
-    QCOMPARE(controller.session().appPaths().builtAppPath,
-             installed ? std::nullopt : std::optional(path.toStdString()));
-    QCOMPARE(controller.session().appPaths().installedAppPath,
-             installed ? std::optional(path.toStdString()) : std::nullopt);
-    if (installed) {
-      // With an installed app there is nothing left to move.
-      controller.moveToApplications();
-      QCOMPARE(page->moveButton()->title(), title);
-    }
+    DonePage page({installed ? MoveState::Moved : MoveState::Ready});
+    QCOMPARE(page.moveButton()->title(), title);
+    QCOMPARE(page.moveButton()->isEnabled(), !installed);
+    QCOMPARE(page.moveButton()->keyEquivalent(), "\r");
+    QVERIFY(qobject_cast<PrimaryButton*>(page.moveButton()) != nullptr);
   }
 
   // Key caps fit their text (at least 24 wide); the description starts 8
   // points after the cap, 2 higher, and the row ends at its width.
   void shortcutRowsFitTheirKeysAndDescriptions() {
-    InstallerController controller;
     PanelView card(QRectF(0, 0, 668, 224));
     const QString longText =
         "Settings: resolution, scaling, text, camera, autosave, speed keys and simulation options";
@@ -119,9 +108,8 @@ class DonePageTest : public QObject {
 
   // The accent bar keeps the colour of the appearance it was built in.
   void accentBarColourIsTakenOnceWhenBuilt() {
-    InstallerController controller;
     SetApplicationAppearance(Appearance::Dark);
-    std::unique_ptr<PageView> page(controller.donePageWithAppPath("/a.app", false));
+    auto page = std::make_unique<DonePage>(DonePageState{});
     SetApplicationAppearance(Appearance::Light);
     QWidget* bar = nullptr;
     for (QWidget* child : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -144,17 +132,16 @@ class DonePageTest : public QObject {
     QFETCH(bool, roomy);
     if (access("/Applications", W_OK) == 0) QSKIP("/Applications is writable here");
     BuildSandbox sandbox;
-    const QString built = sandbox.path("stage/Velmora 3000.app");
-    WriteApp(built, "Velmora 3000", sandbox.path("ran"));
     const QString destination = sandbox.home("Applications/Velmora 3000.app");
     if (roomy) QDir().mkpath(destination);  // someone else's folder by that name
+    InstallerController controller;
+    const QString built = BuildApp(sandbox, controller);
+    QVERIFY(!built.isEmpty());
+    // The build had room; the move's disk may not.
     const FreeSpaceMeasure measure = [roomy](const std::string&) {
       return std::optional<uint64_t>(roomy ? uint64_t{1} << 40 : 1000);
     };
-    InstallerController controller;
     controller.setFreeSpaceMeasure(measure);
-    controller.buildWindow();
-    controller.showPage(controller.donePageWithAppPath(built, false));
 
     QString message, informative;
     QTimer watcher;
@@ -201,15 +188,14 @@ class DonePageTest : public QObject {
     QFETCH(bool, runs);
     BuildSandbox sandbox;
     test::OpenedUrls opened;
-    const QString app = sandbox.path("stage/Velmora 3000.app");
-    WriteApp(app, executable, sandbox.path("ran"));
-    WriteText(sandbox.path("stage/outside"),
+    // Where "../../../outside" leads from the app's Contents/MacOS.
+    WriteText(sandbox.home("Library/Application Support/Velmora 3000/installer-stage/outside"),
               "#!/bin/sh\necho ran > '" + sandbox.path("ran") + "'\n", true);
     InstallerController controller;
-    controller.openApp();  // no app yet: nothing
+    const QString app = BuildApp(sandbox, controller, executable, sandbox.path("ran"));
+    QVERIFY(!app.isEmpty());
     QVERIFY(opened.urls.isEmpty());
-    controller.session().showingApp(app.toStdString(), false);
-    controller.openApp();
+    QVERIFY(test::Click(controller, "Open"));
     if (runs) {
       QTRY_VERIFY(QFile::exists(sandbox.path("ran")));
       QVERIFY(opened.urls.isEmpty());
@@ -232,25 +218,25 @@ class DonePageTest : public QObject {
     SetTools(tools);
     test::OpenedUrls opened;
     InstallerController controller;
-    controller.revealInFinder();  // no app: nothing
+    const QString app = BuildApp(sandbox, controller);
+    QVERIFY(!app.isEmpty());
     QVERIFY(opened.urls.isEmpty());
-    const QString app = sandbox.path("stage/Velmora 3000.app");
-    QDir().mkpath(app);
-    controller.session().showingApp(app.toStdString(), false);
     const QString folder =
         sandbox.home("Library/Application Support/Velmora 3000/Move to Applications");
     QElapsedTimer clock;
     clock.start();
-    controller.revealInFinder();
-    controller.revealInFinder();  // while the first is under way: nothing more
+    QVERIFY(test::Click(controller, "Show in Finder"));
+    QVERIFY(test::Click(controller, "Show in Finder"));  // while the first is under way: nothing more
     QVERIFY2(clock.elapsed() < 500, "the main thread waited for osascript");
     QVERIFY(opened.urls.isEmpty());
     QTRY_COMPARE_WITH_TIMEOUT(opened.urls.size(), 1, 10000);
+    QTest::qWait(100);
+    QCOMPARE(opened.urls.size(), 1);
     QCOMPARE(opened.urls.first(), QUrl::fromLocalFile(folder));
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
              (QStringList{"Applications", "Velmora 3000.app"}));
     QCOMPARE(QFileInfo(folder + "/Velmora 3000.app").symLinkTarget(), app);
-    controller.revealInFinder();
+    QVERIFY(test::Click(controller, "Show in Finder"));
     QTRY_COMPARE_WITH_TIMEOUT(opened.urls.size(), 2, 10000);
   }
 };

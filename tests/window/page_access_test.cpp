@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QTest>
 #include <algorithm>
 #include <functional>
@@ -22,6 +23,7 @@
 #include "components/surfaces.h"
 #include "session/build_advice.h"
 #include "window/installer_controller.h"
+#include "window/outcome_pages.h"
 #include "window_support.h"
 
 using namespace vlmr;
@@ -63,7 +65,7 @@ void Press(QWidget* window, Qt::Key key) {
   QTest::keyClick(focus != nullptr ? focus : window, key);
 }
 
-using Builder = std::function<QWidget*(InstallerController&)>;
+using Builder = std::function<QWidget*()>;
 struct Expected {
   QAccessible::Role role;
   QString name;
@@ -82,9 +84,8 @@ class PageAccessTest : public QObject {
     QTest::addColumn<Builder>("build");
     QTest::addColumn<QList<Expected>>("expected");
     using R = QAccessible::Role;
-    QTest::newRow("welcome") << Builder([](InstallerController& c) {
-      c.session().setPrerequisites({.missing = {}, .pythonReady = true});
-      return c.welcomePageMissing(false);
+    QTest::newRow("welcome") << Builder([] {
+      return new WelcomePage({.missing = false, .pythonReady = true});
     })
                              << QList<Expected>{
                                     {R::Heading, "One quick check first"},
@@ -94,24 +95,24 @@ class PageAccessTest : public QObject {
                                     {R::StaticText, "Apple Silicon · macOS 15+: Supported"},
                                     {R::Button, "Continue"}};
     QTest::newRow("welcome, missing")
-        << Builder([](InstallerController& c) { return c.welcomePageMissing(true); })
+        << Builder([] { return new WelcomePage({.missing = true}); })
         << QList<Expected>{{R::Heading, "One thing to install first"},
                            {R::StaticText, "Xcode Command Line Tools: Missing, needs attention"},
                            {R::Button, "Install Command Line Tools"},
                            {R::Button, "Check again"}};
     // "Ready" with a failed Python test: only the dot's colour says so on screen.
     QTest::newRow("welcome, checking")
-        << Builder([](InstallerController&) { return new WelcomePage({.checking = true}); })
+        << Builder([] { return new WelcomePage({.checking = true}); })
         << QList<Expected>{
                {R::Heading, "One quick check first"},
                {R::StaticText, "Xcode Command Line Tools: Checking…"},
                {R::StaticText, "Python 3: Checking…"},
                {R::StaticText, "Apple Silicon · macOS 15+: Supported"}};
-    QTest::newRow("welcome, Python test failed") << Builder([](InstallerController&) {
+    QTest::newRow("welcome, Python test failed") << Builder([] {
       return new WelcomePage(WelcomeState{false, false});
     }) << QList<Expected>{{R::StaticText, "Python 3: Ready, needs attention"}};
-    QTest::newRow("installer") << Builder([](InstallerController& c) {
-      return c.dropPageWithName("setup.exe", "560 MB", "ready to build", false);
+    QTest::newRow("installer") << Builder([] {
+      return new InstallerPage({"setup.exe", "560 MB", "ready to build", VerdictTone::Plain, false});
     })
                                << QList<Expected>{
                                       {R::Heading, "Bring your GOG installer"},
@@ -119,8 +120,8 @@ class PageAccessTest : public QObject {
                                       {R::StaticText, test::Isolated("setup.exe") + " · 560 MB"},
                                       {R::StaticText, "ready to build"},
                                       {R::Button, "Build"}};
-    QTest::newRow("build") << Builder([](InstallerController& c) {
-      return c.buildPageAtStage(3, {"Game files verified."});
+    QTest::newRow("build") << Builder([] {
+      return new BuildPage({3, {"Game files verified."}, std::nullopt, std::nullopt});
     })
                            << QList<Expected>{{R::Heading, "Building Velmora 3000…"},
                                               {R::StaticText, "Stage 4 of 6"},
@@ -130,16 +131,17 @@ class PageAccessTest : public QObject {
                                               {R::StaticText, "Sign for this Mac: not started"},
                                               {R::EditableText, "Build log"},
                                               {R::Button, "Cancel"}};
-    QTest::newRow("error") << Builder([](InstallerController& c) {
-      return c.errorPageTitle("That doesn't look like the GOG offline installer.", kUnchanged);
+    QTest::newRow("error") << Builder([] {
+      return new ErrorPage({"That doesn't look like the GOG offline installer.", kUnchanged,
+                            ShownLogLocation(std::nullopt)});
     })
                            << QList<Expected>{{R::Heading, "The build didn't finish"},
                                               {R::StaticText,
                                                "That doesn't look like the GOG offline installer."},
                                               {R::Button, "Show log in Finder"},
                                               {R::Button, "Choose another installer"}};
-    QTest::newRow("done") << Builder([](InstallerController& c) {
-      return c.donePageWithAppPath("/Applications/Velmora 3000.app", true);
+    QTest::newRow("done") << Builder([] {
+      return new DonePage({MoveState::Moved});
     })
                           << QList<Expected>{{R::Heading, "Velmora 3000 is ready"},
                                              {R::Button, "Moved ✓"},
@@ -151,8 +153,7 @@ class PageAccessTest : public QObject {
     QFETCH(Builder, build);
     QFETCH(QList<Expected>, expected);
     test::Sandbox sandbox;
-    InstallerController controller;
-    std::unique_ptr<QWidget> page(build(controller));
+    std::unique_ptr<QWidget> page(build());
     page->show();
     QVERIFY(QTest::qWaitForWindowExposed(page.get()));
     QList<Heard> heard;
@@ -212,10 +213,10 @@ class PageAccessTest : public QObject {
     Press(window, Qt::Key_Space);
     QTRY_VERIFY(PageOf<InstallerPage>(controller) != nullptr);
 
-    const auto order = [&](QWidget* page, const QStringList& expected, Qt::Key key) {
+    const auto order = [&](QWidget* in, QWidget* page, const QStringList& expected, Qt::Key key) {
       QStringList reached;
       for (int i = 0; i < 2 * expected.size(); ++i) {
-        Press(window, key);
+        Press(in, key);
         QWidget* focus = QApplication::focusWidget();
         QAccessibleInterface* a = focus ? QAccessible::queryAccessibleInterface(focus) : nullptr;
         if (focus != nullptr && page->isAncestorOf(focus)) reached << a->text(QAccessible::Name);
@@ -224,42 +225,53 @@ class PageAccessTest : public QObject {
       const qsizetype start = reached.indexOf(expected.first());
       return start < 0 ? reached : reached.mid(start, expected.size());
     };
-    InstallerPage* installer = controller.dropPageWithName("setup.exe", "560 MB", "", true);
-    controller.showPage(installer);
+    // Each page's own order, in a window of the same make.
+    QMainWindow host(nullptr, controller.window()->windowFlags());
+    host.setFixedSize(controller.window()->size());
+    auto* stack = new QStackedWidget;
+    host.setCentralWidget(stack);
+    host.show();
+    controller.window()->hide();
+    host.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&host));
+    auto showPage = [&](QWidget* page) {
+      stack->addWidget(page);
+      stack->setCurrentWidget(page);
+    };
+    auto* installer = new InstallerPage({"setup.exe", "560 MB", "", VerdictTone::Plain, true});
+    showPage(installer);
     const QStringList installerOrder = {kZoneName, "Choose…", "Build"};
-    QCOMPARE(order(installer, installerOrder, Qt::Key_Tab), installerOrder);
+    QCOMPARE(order(&host, installer, installerOrder, Qt::Key_Tab), installerOrder);
     const QStringList backwards = {"Build", "Choose…", kZoneName};
-    QCOMPARE(order(installer, backwards, Qt::Key_Backtab), backwards);
+    QCOMPARE(order(&host, installer, backwards, Qt::Key_Backtab), backwards);
     QVERIFY(qobject_cast<ButtonBase*>(QApplication::focusWidget())->showsFocusRing());
     // Space on the focused zone and on "Choose…" both open the chooser.
     // Counted here rather than opening the dialog.
-    QObject::disconnect(installer, nullptr, &controller, nullptr);
     QSignalSpy chooser(installer, &InstallerPage::chooseRequested);
     installer->findChild<DropZoneView*>()->setFocus(Qt::TabFocusReason);
-    Press(window, Qt::Key_Space);
-    Press(window, Qt::Key_Tab);
-    Press(window, Qt::Key_Space);
+    Press(&host, Qt::Key_Space);
+    Press(&host, Qt::Key_Tab);
+    Press(&host, Qt::Key_Space);
     QCOMPARE(chooser.count(), 2);
 
-    BuildPage* building = controller.buildPageAtStage(0, {});
-    controller.showPage(building);
+    auto* building = new BuildPage({0, {}, std::nullopt, std::nullopt});
+    showPage(building);
     const QStringList buildOrder = {"Hide", "Build log", "Cancel"};
-    QCOMPARE(order(building, buildOrder, Qt::Key_Tab), buildOrder);
-    QObject::disconnect(building, nullptr, &controller, nullptr);
+    QCOMPARE(order(&host, building, buildOrder, Qt::Key_Tab), buildOrder);
     QSignalSpy cancel(building, &BuildPage::cancelRequested);
-    Press(window, Qt::Key_Escape);
+    Press(&host, Qt::Key_Escape);
     QCOMPARE(cancel.count(), 1);
 
-    ErrorPage* error =
-        controller.errorPageTitle("Something went wrong while building the app.", "");
-    controller.showPage(error);
+    auto* error = new ErrorPage({"Something went wrong while building the app.", "",
+                                 ShownLogLocation(std::nullopt)});
+    showPage(error);
     const QStringList errorOrder = {"Copy log", "Show log in Finder", "Choose another installer"};
-    QCOMPARE(order(error, errorOrder, Qt::Key_Tab), errorOrder);
+    QCOMPARE(order(&host, error, errorOrder, Qt::Key_Tab), errorOrder);
 
-    DonePage* done = controller.donePageWithAppPath(sandbox.path("Velmora 3000.app"), false);
-    controller.showPage(done);
+    auto* done = new DonePage({MoveState::Ready});
+    showPage(done);
     const QStringList doneOrder = {"Move to Applications", "Show in Finder", "Open"};
-    QCOMPARE(order(done, doneOrder, Qt::Key_Tab), doneOrder);
+    QCOMPARE(order(&host, done, doneOrder, Qt::Key_Tab), doneOrder);
   }
 
   // The card holds its whole title in up to three lines, the body below it; a longer raw

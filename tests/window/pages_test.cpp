@@ -168,10 +168,7 @@ class PagesTest : public QObject {
  private slots:
   void welcomeMissingVariantFollowsItsTable() {
     test::Sandbox sandbox;
-    InstallerController controller;
-    controller.session().setPrerequisites(
-        {.missing = {kMissingCommandLineTools}, .pythonReady = true});
-    std::unique_ptr<WelcomePage> page(controller.welcomePageMissing(true));
+    auto page = std::make_unique<WelcomePage>(WelcomeState{.missing = true, .pythonReady = true});
     QCOMPARE(FrameOf(page.get()), kPage);
 
     const QRectF panel(36, 254, 668, 186);
@@ -204,9 +201,7 @@ class PagesTest : public QObject {
 
   void welcomeAllPresentVariantFollowsItsTable() {
     test::Sandbox sandbox;
-    InstallerController controller;
-    controller.session().setPrerequisites({.missing = {}, .pythonReady = true});
-    std::unique_ptr<WelcomePage> page(controller.welcomePageMissing(false));
+    auto page = std::make_unique<WelcomePage>(WelcomeState{.missing = false, .pythonReady = true});
 
     const QRectF banner(36, 470, 668, 32);
     const QRectF card(36, 268, 668, 184);
@@ -256,9 +251,7 @@ class PagesTest : public QObject {
     SystemTools tools = Tools();
     tools.python3 = sandbox.path("tools/absent").toStdString();
     SetTools(tools);
-    InstallerController controller;
-    controller.session().setPrerequisites({.missing = {}, .pythonReady = ready});
-    std::unique_ptr<WelcomePage> page(controller.welcomePageMissing(missing));
+    auto page = std::make_unique<WelcomePage>(WelcomeState{.missing = missing, .pythonReady = ready});
     const QRectF parent = missing ? QRectF(36, 254, 668, 186) : QRectF(36, 268, 668, 184);
     Checker check(page.get());
     check.rows({{parent, 22, missing ? 94.0 : 92.0, "Python 3", value, ok}});
@@ -267,10 +260,10 @@ class PagesTest : public QObject {
 
   void installerPageFollowsItsTable() {
     test::Sandbox sandbox;
-    InstallerController controller;
     const QString name = "setup_simcity_3000_unlimited_2.0.949(a).exe";
     const QString verdict = "GOG 2.0.949(a) installer · 535 MB · ready to build";
-    std::unique_ptr<InstallerPage> page(controller.dropPageWithName(name, "535 MB", verdict, true));
+    auto page = std::make_unique<InstallerPage>(
+        InstallerPageState{name, "535 MB", verdict, VerdictTone::Plain, true});
 
     const QRectF zone(36, 244, 668, 244);
     const QRectF chip(144, 62, 380, 34);
@@ -333,8 +326,8 @@ class PagesTest : public QObject {
     QFETCH(QString, chipText);
     QFETCH(bool, chipTertiary);
     test::Sandbox sandbox;
-    InstallerController controller;
-    std::unique_ptr<InstallerPage> page(controller.dropPageWithName(name, size, status, enabled));
+    auto page = std::make_unique<InstallerPage>(
+        InstallerPageState{name, size, status, VerdictTone::Plain, enabled});
     QCOMPARE(page->fileLabel()->text(), chipText);
     QVERIFY(page->fileLabel()->textColor() == (chipTertiary ? TertiaryLabelColor() : LabelColor()));
     QCOMPARE(page->verdictLabel()->text(), status);

@@ -14,6 +14,7 @@
 #include "components/palette.h"
 #include "components/surfaces.h"
 #include "window/installer_controller.h"
+#include "window/outcome_pages.h"
 #include "window_support.h"
 
 using namespace vlmr;
@@ -32,7 +33,6 @@ int main(int argc, char** argv) {
     return 1;
   }
   test::Sandbox sandbox;
-  InstallerController controller;
 
   struct Sample {
     const char* name;
@@ -41,35 +41,37 @@ int main(int argc, char** argv) {
   const QString name = "setup_simcity_3000_unlimited_2.0.949(a).exe";
   // A page whose verdict line is red, as after a rejection.
   auto rejected = [&](const QString& file, const QString& size, const std::string& verdict) {
-    InstallerPage* page = controller.dropPageWithName(file, size, "", false);
+    auto* page = new InstallerPage({file, size, "", VerdictTone::Plain, false});
     page->setVerdict(QString::fromStdString(verdict), VerdictTone::Error);
     return page;
   };
   auto building = [&](BuildPageTime time) {
-    BuildPage* page = controller.buildPageAtStage(3, {"Compiling Velmora 3000 · 63%"});
+    auto* page = new BuildPage({3, {"Compiling Velmora 3000 · 63%"}, std::nullopt, std::nullopt});
     page->setTime(time);
     return page;
   };
   const std::vector<Sample> samples = {
-      {"welcome-ready", [&] { return controller.welcomePageMissing(false); }},
-      {"welcome-missing", [&] { return controller.welcomePageMissing(true); }},
-      {"installer-empty", [&] { return controller.dropPageWithName("", "", "", false); }},
+      {"welcome-ready", [&] { return new WelcomePage({.missing = false}); }},
+      {"welcome-missing", [&] { return new WelcomePage({.missing = true}); }},
+      {"installer-empty", [&] { return new InstallerPage({}); }},
       {"installer-checking",
        [&] {
-         return controller.dropPageWithName(name, "535 MB", "Checking " + name + "…", false);
+         return new InstallerPage(
+             {name, "535 MB", "Checking " + name + "…", VerdictTone::Plain, false});
        }},
       {"installer-usable",
        [&] {
-         return controller.dropPageWithName(
-             name, "535 MB", "GOG 2.0.949(a) installer · 535 MB · ready to build", true);
+         return new InstallerPage({name, "535 MB",
+                                   "GOG 2.0.949(a) installer · 535 MB · ready to build",
+                                   VerdictTone::Plain, true});
        }},
       {"installer-rejected",
        [&] {
          const QString verdict =
              "That file is too small to be the GOG installer (it should be about 560 MB).";
-         InstallerPage* page = controller.dropPageWithName(
-             "a-very-long-file-name-for-something-else-entirely-that-keeps-going-on-and-on.exe",
-             "1 MB", verdict, false);
+         auto* page = new InstallerPage(
+             {"a-very-long-file-name-for-something-else-entirely-that-keeps-going-on-and-on.exe",
+              "1 MB", verdict, VerdictTone::Plain, false});
          page->setVerdict(verdict, VerdictTone::Error);
          return page;
        }},
@@ -101,8 +103,9 @@ int main(int argc, char** argv) {
        }},
       {"error-disk-full",
        [&] {
-         return controller.errorPageTitle(QString::fromStdString(FriendlyMessageFor(kNoSpaceLeft)),
-                                          "Your original game installer hasn't been changed.");
+         return new ErrorPage({QString::fromStdString(FriendlyMessageFor(kNoSpaceLeft)),
+                               "Your original game installer hasn't been changed.",
+                               ShownLogLocation(std::nullopt)});
        }},
   };
   int failures = 0;

@@ -1,10 +1,14 @@
 #include "window_support.h"
 
+#include <QCoreApplication>
+#include <QDropEvent>
 #include <QFileDevice>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QTest>
 #include <QTextStream>
 
+#include "components/drop_zone_view.h"
 #include "platform/bundle.h"
 #include "platform/queues.h"
 
@@ -86,6 +90,46 @@ bool WriteExecutable(const QString& path, const QByteArray& text) {
 void LaunchChecked(InstallerController& controller) {
   controller.applicationDidFinishLaunching();
   QTRY_VERIFY_WITH_TIMEOUT(!controller.prerequisiteCheckRunning(), 10000);
+}
+
+QList<QWidget*> PagesOf(const InstallerController& controller) {
+  QWidget* page = controller.currentPage();
+  return page == nullptr ? QList<QWidget*>() : PagesIn(page->parentWidget());
+}
+
+void LaunchToInstallerPage(InstallerController& controller) {
+  LaunchChecked(controller);
+  QVERIFY(QTest::qWaitForWindowExposed(controller.window()));
+  QVERIFY(Click(controller, "Continue"));
+  QVERIFY(PageOf<InstallerPage>(controller) != nullptr);
+}
+
+void SelectUsableInstaller(InstallerController& controller, const QString& installer) {
+  auto* zone = controller.currentPage()->findChild<DropZoneView*>();
+  QVERIFY(zone != nullptr);
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(installer)});
+  const QPointF at(zone->width() / 2.0, zone->height() / 2.0);
+  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(zone, &enter);
+  QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(zone, &drop);
+  QTRY_VERIFY_WITH_TIMEOUT(PageOf<InstallerPage>(controller)->buildButton()->isEnabled(), 20000);
+}
+
+void ReadyToBuild(InstallerController& controller, const QString& installer) {
+  controller.setFreeSpaceMeasure(PlentyOfRoom);
+  LaunchToInstallerPage(controller);
+  SelectUsableInstaller(controller, installer);
+}
+
+bool Click(InstallerController& controller, const QString& title) {
+  ButtonBase* button = controller.currentPage() == nullptr
+                           ? nullptr
+                           : FindByText<ButtonBase>(controller.currentPage(), title);
+  if (button == nullptr) return false;
+  button->click();
+  return true;
 }
 
 }  // namespace vlmr::test

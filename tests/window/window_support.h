@@ -19,7 +19,12 @@
 #include "components/label.h"
 #include "platform/qt/qt_main_queue.h"
 #include "platform/system_tools.h"
+#include "window/build_page.h"
+#include "window/done_page.h"
+#include "window/error_page.h"
 #include "window/installer_controller.h"
+#include "window/installer_page.h"
+#include "window/welcome_page.h"
 
 namespace vlmr::test {
 
@@ -104,5 +109,22 @@ bool WriteExecutable(const QString& path, const QByteArray& text);
 /// Launches `controller` (menu, window, prerequisite check) and waits until
 /// the check, which runs in the background, has answered with its page.
 void LaunchChecked(InstallerController& controller);
+
+/// The pages of `controller`'s window: one, once the page before has gone.
+QList<QWidget*> PagesOf(const InstallerController& controller);
+
+/// Launches `controller` until its window is up and the check has answered,
+/// then presses "Continue" on the welcome page (all present): the installer page.
+void LaunchToInstallerPage(InstallerController& controller);
+
+/// From the installer page, drops `installer` and waits until "Build" is enabled.
+void SelectUsableInstaller(InstallerController& controller, const QString& installer);
+
+/// With room on the disk: launches `controller` to the installer page, drops
+/// `installer` and waits until "Build" is enabled.
+void ReadyToBuild(InstallerController& controller, const QString& installer);
+
+/// Clicks the button titled `title` on the page on screen; false when there is none.
+bool Click(InstallerController& controller, const QString& title);
 
 }  // namespace vlmr::test

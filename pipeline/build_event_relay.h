@@ -10,25 +10,31 @@
 #include <string>
 #include <vector>
 
+#include "pipeline/build_request.h"
+
 namespace vlmr {
 
-/// What a running build reports to the page: an output line, a stage change,
-/// or the end of the script.
+/// What a running build reports to the window: an output line, a stage
+/// change, or the end of the build with its report.
 struct BuildEvent {
   enum class Kind { Line, Stage, Finish };
   Kind kind = Kind::Line;
   std::string line;    ///< the output line, for Kind::Line
-  int64_t value = 0;   ///< the page's stage index (Kind::Stage) or the exit status (Kind::Finish)
+  int64_t stage = 0;   ///< the page's stage index (Kind::Stage)
   int64_t number = 0;  ///< the script's own stage number (Kind::Stage)
   int64_t total = 0;   ///< the script's stage count (Kind::Stage)
+  /// How the build ended (Kind::Finish). Shared, so that a line costs no
+  /// report's worth of room while it waits.
+  std::shared_ptr<const BuildReport> report;
 };
 
 /// Carries a build's reports from the pipeline's threads to the main queue in
 /// the order they were made. Reports that arrive while a hand-over is queued
 /// ride along with it, and each hand-over takes at most a bounded share, so a
 /// script printing a flood of lines costs few main-queue items and never
-/// holds up the main thread for long; the end of the script is handed over
-/// after the last line before it.
+/// holds up the main thread for long; the end of the build is handed over
+/// after the last line before it. Plain C++: the window and tests bind the
+/// main queue it hands over on.
 class BuildEventRelay : public std::enable_shared_from_this<BuildEventRelay> {
  public:
   /// Receives each batch on the main queue, oldest report first.
@@ -50,8 +56,8 @@ class BuildEventRelay : public std::enable_shared_from_this<BuildEventRelay> {
   /// Queues a stage change to the page's `stage` (the script's `number` of
   /// `total`); callable from any thread.
   void pushStage(int64_t stage, int64_t number = 0, int64_t total = 0);
-  /// Queues the end of the script with its exit `status`; callable from any thread.
-  void pushFinish(int32_t status);
+  /// Queues the end of the build with its final `report`; callable from any thread.
+  void pushFinish(const BuildReport& report);
 
   /// Hands over the next batch now, on the calling (main) thread, and queues
   /// another hand-over when reports are left.

@@ -1,4 +1,4 @@
-#include "window/build_events.h"
+#include "pipeline/build_event_relay.h"
 
 #include <algorithm>
 
@@ -11,15 +11,25 @@ std::shared_ptr<BuildEventRelay> BuildEventRelay::Create(Deliver deliver) {
 }
 
 void BuildEventRelay::pushLine(std::string line) {
-  push(BuildEvent{BuildEvent::Kind::Line, std::move(line), 0});
+  BuildEvent event;
+  event.line = std::move(line);
+  push(std::move(event));
 }
 
 void BuildEventRelay::pushStage(int64_t stage, int64_t number, int64_t total) {
-  push(BuildEvent{BuildEvent::Kind::Stage, std::string(), stage, number, total});
+  BuildEvent event;
+  event.kind = BuildEvent::Kind::Stage;
+  event.stage = stage;
+  event.number = number;
+  event.total = total;
+  push(std::move(event));
 }
 
-void BuildEventRelay::pushFinish(int32_t status) {
-  push(BuildEvent{BuildEvent::Kind::Finish, std::string(), status});
+void BuildEventRelay::pushFinish(const BuildReport& report) {
+  BuildEvent event;
+  event.kind = BuildEvent::Kind::Finish;
+  event.report = std::make_shared<const BuildReport>(report);
+  push(std::move(event));
 }
 
 void BuildEventRelay::push(BuildEvent event) {

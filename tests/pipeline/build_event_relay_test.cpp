@@ -1,0 +1,67 @@
+// The relay that carries a running build's reports from the pipeline's
+// threads to the main queue: order, bounded batches, and the end last with
+// its report.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "pipeline/build_event_relay.h"
+#include "tests/support/test_support.h"
+
+namespace vlmr {
+namespace {
+
+using namespace std::chrono_literals;
+
+TEST(BuildEventRelay, KeepsTheOrderInBoundedBatchesAndHandsTheEndOverLastWithItsReport) {
+  std::vector<BuildEvent> received;
+  size_t largest = 0;
+  auto relay = BuildEventRelay::Create([&](std::vector<BuildEvent>& batch) {
+    largest = std::max(largest, batch.size());
+    for (BuildEvent& event : batch) received.push_back(std::move(event));
+  });
+  constexpr int kCount = 30000;
+  std::thread reader([relay] {
+    for (int i = 0; i < kCount; ++i) {
+      if (i % 1000 == 0) relay->pushStage(i / 1000, i / 1000 + 1, 30);
+      relay->pushLine(std::to_string(i));
+    }
+  });
+  reader.join();
+  // As the pipeline does: on the main thread, after the reader.
+  BuildReport report;
+  report.status = 7;
+  report.appPath = "/out/Velmora 3000.app";
+  report.outOfSpace = true;
+  relay->pushFinish(report);
+  ASSERT_TRUE(test::MainQueue().pumpFor(
+      [&] { return !received.empty() && received.back().kind == BuildEvent::Kind::Finish; },
+      10s));
+
+  ASSERT_EQ(received.size(), size_t(kCount + kCount / 1000 + 1));
+  ASSERT_NE(received.back().report, nullptr);
+  EXPECT_EQ(received.back().report->status, 7);
+  EXPECT_EQ(received.back().report->appPath, report.appPath);
+  EXPECT_TRUE(received.back().report->outOfSpace);
+  int next = 0;
+  for (size_t i = 0; i + 1 < received.size(); ++i) {
+    if (received[i].kind == BuildEvent::Kind::Stage) {
+      EXPECT_EQ(received[i].stage, next / 1000);
+      EXPECT_EQ(received[i].number, next / 1000 + 1);
+      EXPECT_EQ(received[i].total, 30);
+      continue;
+    }
+    ASSERT_EQ(received[i].kind, BuildEvent::Kind::Line);
+    EXPECT_EQ(received[i].line, std::to_string(next++));
+  }
+  EXPECT_EQ(next, kCount);
+  EXPECT_LE(largest, BuildEventRelay::kMaxEventsPerBatch);
+  // Many reports, few main-queue turns.
+  EXPECT_GT(largest, size_t{1});
+}
+
+}  // namespace
+}  // namespace vlmr

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <optional>
+#include <string>
+
+#include "checks/free_space.h"
+
+namespace vlmr {
+
+class InstallerSession;
+class PageStack;
+
+/// Where the error page says the log is: `logPath`, or the default log when
+/// none was recorded, with a leading home folder written as "~".
+QString ShownLogLocation(const std::optional<std::string>& logPath);
+
+/// The pages a build ends on and their actions: the error page (copy and
+/// show the log) and the done page (move the app into Applications, open it,
+/// show it). Main thread only; background work holds it through a QPointer.
+class OutcomePages : public QObject {
+  Q_OBJECT
+
+ public:
+  /// Pages shown on `pages`, acting on the app and log paths of `session`.
+  OutcomePages(InstallerSession& session, PageStack& pages, QObject* parent = nullptr);
+
+  /// How the free space of the destination's disk is measured (`MeasureFreeBytes`).
+  void setFreeSpaceMeasure(FreeSpaceMeasure measure) { measure_ = std::move(measure); }
+
+  /// Shows the error page titled `advice`, with the log's location.
+  void showErrorPage(const QString& advice);
+  /// Shows the done page for the app at `path` and makes it the session's
+  /// current app; `installed` tells whether that is the copy in Applications.
+  void showDonePage(const std::string& path, bool installed);
+
+ signals:
+  /// "Choose another installer" on the error page.
+  void chooseAnotherRequested();
+
+ private:
+  // "Copy log": the installer log's text (or its path) on the clipboard.
+  void copyLog();
+  // "Show log in Finder": the file manager with the log selected.
+  void revealLog();
+  // "Move to Applications", measured and copied in the background.
+  void moveToApplications();
+  // "Open": starts the built or installed app.
+  void openApp();
+  // "Show in Finder": the app in the file manager, once its folder has been
+  // prepared in the background (Finder asked for the aliases).
+  void revealInFinder();
+
+  InstallerSession& session_;
+  PageStack& pages_;
+  FreeSpaceMeasure measure_ = MeasureFreeBytes;
+  bool finderFolderRunning_ = false;
+};
+
+}  // namespace vlmr

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QStackedWidget>
+
+namespace vlmr {
+
+/// The window's content: a stack that holds the page on screen, sized to
+/// exactly one page. Main thread only.
+class PageStack : public QStackedWidget {
+  Q_OBJECT
+
+ public:
+  /// An empty stack of `kPageWidth` x `kPageHeight`.
+  explicit PageStack(QWidget* parent = nullptr);
+
+  /// Makes `page` the stack's only page. The previous page leaves the stack
+  /// and is deleted once control returns to the event loop: the button whose
+  /// click brought us here may be on it.
+  void showPage(QWidget* page);
+  /// The page on screen, or none.
+  QWidget* page() const { return currentWidget(); }
+  /// The page on screen when it is a `Page`, else none.
+  template <class Page>
+  Page* pageAs() const {
+    return qobject_cast<Page*>(currentWidget());
+  }
+};
+
+}  // namespace vlmr

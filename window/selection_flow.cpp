@@ -1,0 +1,150 @@
+#include "window/selection_flow.h"
+
+#include <QFileDialog>
+#include <QPointer>
+#include <QUrl>
+
+#include "base/files.h"
+#include "base/paths.h"
+#include "base/text.h"
+#include "checks/installer_validation.h"
+#include "checks/selection_check.h"
+#include "platform/app_folders.h"
+#include "platform/installer_log.h"
+#include "platform/queues.h"
+#include "session/installer_session.h"
+#include "window/installer_page.h"
+#include "window/localization.h"
+#include "window/page_stack.h"
+
+namespace vlmr {
+namespace {
+
+// The selection's size for people, or "" when its attributes cannot be read.
+QString SelectionSize(const std::string& path) {
+  if (path.empty()) return QString("");
+  const std::optional<uint64_t> size = SizeOfFileAt(path);
+  return size ? LocalizedSize(QString::fromStdString(HumanSize(*size))) : QString("");
+}
+
+QString SelectionName(const std::string& path) {
+  return path.empty() ? QString("") : QString::fromStdString(LastPathComponent(path));
+}
+
+}  // namespace
+
+SelectionFlow::SelectionFlow(InstallerSession& session, PageStack& pages, QObject* parent)
+    : QObject(parent), session_(session), pages_(pages) {}
+
+SelectionFlow::~SelectionFlow() {
+  selectionCheck_.cancel();
+}
+
+void SelectionFlow::showInstallerPage() {
+  const InstallerSelection& selection = session_.selection();
+  InstallerPageState state;
+  if (!selection.path.empty()) {
+    state = {SelectionName(selection.path), SelectionSize(selection.path),
+             Localized(selection.verdict),
+             selection.verdictIsError ? VerdictTone::Error : VerdictTone::Plain, selection.usable};
+  }
+  auto* page = new InstallerPage(state);
+  connect(page, &InstallerPage::chooseRequested, this, &SelectionFlow::chooseInstaller);
+  connect(page, &InstallerPage::buildRequested, this, &SelectionFlow::buildRequested);
+  connect(page, &InstallerPage::installerDropped, this,
+          [this](const QUrl& url) { useInstaller(url.toLocalFile().toStdString()); });
+  pages_.showPage(page);
+}
+
+void SelectionFlow::chooseInstaller() {
+  QFileDialog dialog(pages_.window(), tr("Choose your GOG SimCity 3000 Unlimited installer"));
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setLabelText(QFileDialog::Accept, tr("Use this installer"));
+  // Windows names the extension in any case, and so does the drop zone: one pattern that
+  // matches ".exe" in every mix of letter cases.
+  dialog.setNameFilter(tr("Windows installer (%1)").arg(QStringLiteral("*.[eE][xX][eE]")));
+  if (dialog.exec() != QDialog::Accepted) return;
+  const QList<QUrl> urls = dialog.selectedUrls();
+  if (urls.isEmpty() || urls.first().isEmpty()) return;
+  useInstaller(urls.first().toLocalFile().toStdString());
+}
+
+void SelectionFlow::useInstaller(const std::string& path) {
+  const uint64_t selection = session_.select(path);
+  AppendInstallerLog("installer chosen: " + path);
+  if (auto* page = pages_.pageAs<InstallerPage>()) {
+    page->setFile(SelectionName(path), SelectionSize(path));
+    // The line keeps its colour until the verdict arrives.
+    page->setVerdict(Localized(session_.selection().verdict));
+    page->setBuildEnabled(false);
+  }
+
+  // The previous selection's check is no longer wanted.
+  selectionCheck_.cancel();
+  selectionCheck_ = CancelToken();
+  QPointer<SelectionFlow> weak(this);
+  RunInBackground([weak, path, selection, measure = measure_, cancel = selectionCheck_] {
+    // A near miss is named, a candidate validated, a usable one held back on a full disk.
+    // Where a build prepares its sources and puts its output: the disk holding
+    // them needs room for a build.
+    const AppFolders folders = AppFolders::Current();
+    const SelectionVerdict verdict = CheckSelection(
+        path, InstallerValidator(), {folders.sources(), folders.stage()}, measure, cancel);
+    RunOnMain([weak, selection, summary = verdict.summary, usable = verdict.usable] {
+      // A later selection, even of the same file, has taken over: drop this one.
+      if (weak == nullptr || !weak->session_.applyVerdict(selection, summary, usable)) return;
+      if (auto* page = weak->pages_.pageAs<InstallerPage>()) {
+        page->setVerdict(Localized(summary), usable ? VerdictTone::Plain : VerdictTone::Error);
+        page->setBuildEnabled(usable);
+      }
+      AppendInstallerLog(std::string("installer check: ") + (usable ? "usable" : "rejected") +
+                         " (" + summary + ")");
+    });
+  });
+}
+
+void SelectionFlow::openInstallerFile(const std::string& path) {
+  // A running build keeps its installer; the file is not taken for later either.
+  if (session_.buildPhase() != BuildPhase::Idle) {
+    AppendInstallerLog("installer open ignored, a build is running: " + path);
+    return;
+  }
+  // Before the launch's check has answered, and while the prerequisites are
+  // missing, the welcome page stays; the latest file waits until they are
+  // present (and is logged as waiting once they are known missing).
+  if (!session_.prerequisitesPresent()) {
+    pendingOpen_ = path;
+    pendingOpenLogged_ = false;
+    if (session_.prerequisitesMissing()) logPendingOpen();
+    return;
+  }
+  pendingOpen_.reset();
+  if (pages_.pageAs<InstallerPage>() == nullptr) showInstallerPage();
+  useInstaller(path);
+  // The player asked for this file: the window comes forward to show it.
+  if (QWidget* window = pages_.window(); window != &pages_) {
+    if (window->isMinimized()) window->showNormal();
+    window->raise();
+    window->activateWindow();
+  }
+}
+
+void SelectionFlow::openPendingInstallerFile() {
+  if (!pendingOpen_) return;
+  if (!session_.prerequisitesPresent()) {
+    if (session_.prerequisitesMissing()) logPendingOpen();
+    return;
+  }
+  const std::string file = *pendingOpen_;
+  pendingOpen_.reset();
+  openInstallerFile(file);
+}
+
+void SelectionFlow::logPendingOpen() {
+  if (!pendingOpen_ || pendingOpenLogged_) return;
+  pendingOpenLogged_ = true;
+  AppendInstallerLog("installer open waits for the prerequisites: " + *pendingOpen_);
+}
+
+}  // namespace vlmr
