@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "components/components.h"
-#include "test_support.h"
+#include "tests/support/widget_support.h"
 
 using namespace vlmr;
 

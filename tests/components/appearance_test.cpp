@@ -7,7 +7,7 @@
 #include "components/appearance.h"
 #include "components/palette.h"
 #include "components/surfaces.h"
-#include "test_support.h"
+#include "tests/support/widget_support.h"
 
 using namespace vlmr;
 

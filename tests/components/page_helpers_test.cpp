@@ -13,7 +13,7 @@
 #include "components/page_helpers.h"
 #include "components/palette.h"
 #include "components/surfaces.h"
-#include "test_support.h"
+#include "tests/support/widget_support.h"
 
 using namespace vlmr;
 

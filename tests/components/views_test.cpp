@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "components/components.h"
-#include "test_support.h"
+#include "tests/support/widget_support.h"
 
 using namespace vlmr;
 

@@ -252,11 +252,11 @@ class OutcomeTest : public QObject {
     QFETCH(QString, home);
     QFETCH(QString, log);
     QFETCH(QString, shown);
-    const QByteArray savedHome = qgetenv("HOME");
-    qputenv("HOME", home.toUtf8());
-    const QString location = ShownLogLocation(
-        log.isEmpty() ? std::nullopt : std::optional<std::string>(log.toStdString()));
-    qputenv("HOME", savedHome);
+    const QString location = [&] {
+      const test::ScopedHome scoped(home.toStdString());
+      return ShownLogLocation(
+          log.isEmpty() ? std::nullopt : std::optional<std::string>(log.toStdString()));
+    }();
     QCOMPARE(location, shown);
     ErrorPage page({"Title", "", location});
     Label* label = FindByText<Label>(&page, "Log: " + test::Isolated(shown));

@@ -14,11 +14,10 @@
 
 namespace vlmr::test {
 
-Sandbox::Sandbox(const ToolScript& script) : savedHome_(qgetenv("HOME")), savedTools_(Tools()) {
-  QDir(root_.path()).mkpath("home");
-  QDir(root_.path()).mkpath("tools");
-  QDir(root_.path()).mkpath("bundle");
-  qputenv("HOME", path("home").toUtf8());
+Sandbox::Sandbox(const ToolScript& script) : savedTools_(Tools()) {
+  QDir().mkpath(path("home"));
+  QDir().mkpath(path("tools"));
+  QDir().mkpath(path("bundle"));
   // An empty bundle: no known-installer list, so only the file name can make a file usable.
   SetResourceDirectoryForTesting(path("bundle").toStdString());
 
@@ -42,16 +41,10 @@ Sandbox::Sandbox(const ToolScript& script) : savedHome_(qgetenv("HOME")), savedT
 Sandbox::~Sandbox() {
   SetTools(savedTools_);
   SetResourceDirectoryForTesting("");
-  qputenv("HOME", savedHome_);
 }
 
 void Sandbox::setTool(const std::string& name, const std::string& body) {
-  QFile file(path(QString::fromStdString("tools/" + name)));
-  file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-  file.write(QByteArray("#!/bin/sh\n") + QByteArray::fromStdString(body) + "\n");
-  file.close();
-  file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-                      QFileDevice::ReadGroup | QFileDevice::ExeGroup);
+  WriteFile(root_ / ("tools/" + name), "#!/bin/sh\n" + body + "\n", true);
 }
 
 QStringList Sandbox::logEvents() const {
@@ -66,25 +59,13 @@ QStringList Sandbox::logEvents() const {
   return events;
 }
 
-void WriteSparseFile(const QString& path, qint64 size, const QByteArray& head) {
-  QFile file(path);
-  file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-  file.write(head);
-  file.resize(size);
-}
-
 QList<QWidget*> PagesIn(QWidget* content) {
   return content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
 }
 
 bool WriteExecutable(const QString& path, const QByteArray& text) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size()) {
-    return false;
-  }
-  return file.setPermissions(file.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeGroup |
-                             QFileDevice::ExeOther);
+  WriteFile(path.toStdString(), text.toStdString(), true);
+  return QFileInfo(path).isExecutable();
 }
 
 void LaunchChecked(InstallerController& controller) {

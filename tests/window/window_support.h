@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QRectF>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QWidget>
 #include <cstdint>
 #include <optional>
@@ -19,6 +18,7 @@
 #include "components/label.h"
 #include "platform/qt/qt_main_queue.h"
 #include "platform/system_tools.h"
+#include "tests/support/test_support.h"
 #include "window/build_page.h"
 #include "window/done_page.h"
 #include "window/error_page.h"
@@ -45,21 +45,25 @@ class Sandbox {
   Sandbox& operator=(const Sandbox&) = delete;
 
   /// A path inside the sandbox's scratch folder.
-  QString path(const QString& relative) const { return root_.filePath(relative); }
+  QString path(const QString& relative) const {
+    return QString::fromStdString(root_ / relative.toStdString());
+  }
   /// The installer log's lines, without their time stamps ("[installer] " stripped).
   QStringList logEvents() const;
   /// Replaces one fake tool; `name` as in the tool table's file names ("python3").
   void setTool(const std::string& name, const std::string& body);
 
  private:
-  QTemporaryDir root_;
-  QByteArray savedHome_;
+  TempDir root_;
+  ScopedHome home_{root_ / "home"};
   SystemTools savedTools_;
   SystemTools tools_;
 };
 
-/// Writes a sparse file of `size` bytes starting with `head`.
-void WriteSparseFile(const QString& path, qint64 size, const QByteArray& head);
+/// Writes a sparse file of `size` bytes starting with `head` (test::WriteSparseFile for Qt's strings).
+inline void WriteSparseFile(const QString& path, qint64 size, const QByteArray& head) {
+  WriteSparseFile(path.toStdString(), static_cast<uint64_t>(size), head.toStdString());
+}
 
 /// The first widget of type T under `root` whose text (label) or title (button) is `text`.
 template <class T>
@@ -103,7 +107,7 @@ inline QString Isolated(const QString& name) {
 /// The pages now in the window's content.
 QList<QWidget*> PagesIn(QWidget* content);
 
-/// Writes `text` to an executable file at `path`, making its folder.
+/// Writes `text` to an executable file at `path`, making its folder; whether it is there now.
 bool WriteExecutable(const QString& path, const QByteArray& text);
 
 /// Launches `controller` (menu, window, prerequisite check) and waits until

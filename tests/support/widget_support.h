@@ -1,6 +1,6 @@
 #pragma once
 
-// Small helpers shared by the component tests.
+// Small helpers for tests of widgets: rendering one, comparing colours.
 
 #include <QColor>
 #include <QImage>
