@@ -190,7 +190,7 @@ void InstallerController::buildWindow() {
 void InstallerController::showOutcome(const BuildOutcome& outcome) {
   switch (outcome.end) {
     case BuildEnd::Done:
-      outcome_->showDonePage(outcome.appPath, false);
+      outcome_->showDonePage(outcome.appPath);
       return;
     case BuildEnd::Cancelled:
       selection_->showInstallerPage();

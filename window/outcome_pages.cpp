@@ -77,9 +77,9 @@ void OutcomePages::revealLog() {
   RevealInFileManager(QString::fromStdString(path));
 }
 
-void OutcomePages::showDonePage(const std::string& path, bool installed) {
-  session_.showingApp(path, installed);
-  auto* page = new DonePage({installed ? MoveState::Moved : MoveState::Ready});
+void OutcomePages::showDonePage(const std::string& path) {
+  session_.showingApp(path, false);
+  auto* page = new DonePage({MoveState::Ready});
   connect(page, &DonePage::moveRequested, this, &OutcomePages::moveToApplications);
   connect(page, &DonePage::revealRequested, this, &OutcomePages::revealInFinder);
   connect(page, &DonePage::openRequested, this, &OutcomePages::openApp);

@@ -31,9 +31,9 @@ class OutcomePages : public QObject {
 
   /// Shows the error page titled `advice`, with the log's location.
   void showErrorPage(const QString& advice);
-  /// Shows the done page for the app at `path` and makes it the session's
-  /// current app; `installed` tells whether that is the copy in Applications.
-  void showDonePage(const std::string& path, bool installed);
+  /// Shows the done page for the app a build made at `path` and makes it the
+  /// session's current app, ready to be moved into Applications.
+  void showDonePage(const std::string& path);
 
  signals:
   /// "Choose another installer" on the error page.
