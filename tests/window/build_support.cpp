@@ -83,18 +83,6 @@ bool MakeSampleInstaller(const QString& path) {
                            {QStringLiteral(VLMR_TEST_SAMPLE_GENERATOR), path}) == 0;
 }
 
-void DropFile(QWidget* page, const QString& file) {
-  auto* zone = page->findChild<DropZoneView*>();
-  if (zone == nullptr) return;
-  QMimeData data;
-  data.setUrls({QUrl::fromLocalFile(file)});
-  const QPointF at(zone->width() / 2.0, zone->height() / 2.0);
-  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(zone, &enter);
-  QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(zone, &drop);
-}
-
 QWidget* CurrentPage(InstallerController& controller) {
   const QList<QWidget*> pages = PagesOf(controller);
   return pages.size() == 1 ? pages.first() : nullptr;

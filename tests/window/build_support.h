@@ -44,9 +44,6 @@ class BuildSandbox {
 /// Writes the demo's sample installer (60 MiB, known to the demo bundle) to `path`.
 bool MakeSampleInstaller(const QString& path);
 
-/// Drops `file` on the page's drop zone as the platform would deliver it.
-void DropFile(QWidget* page, const QString& file);
-
 /// The single page in the controller's window, or null.
 QWidget* CurrentPage(InstallerController& controller);
 

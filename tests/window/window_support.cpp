@@ -85,16 +85,21 @@ void LaunchToInstallerPage(InstallerController& controller) {
   QVERIFY(PageOf<InstallerPage>(controller) != nullptr);
 }
 
-void SelectUsableInstaller(InstallerController& controller, const QString& installer) {
-  auto* zone = controller.currentPage()->findChild<DropZoneView*>();
-  QVERIFY(zone != nullptr);
+void DropFile(QWidget* page, const QString& file) {
+  auto* zone = page->findChild<DropZoneView*>();
+  if (zone == nullptr) return;
   QMimeData data;
-  data.setUrls({QUrl::fromLocalFile(installer)});
+  data.setUrls({QUrl::fromLocalFile(file)});
   const QPointF at(zone->width() / 2.0, zone->height() / 2.0);
   QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(zone, &enter);
   QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(zone, &drop);
+}
+
+void SelectUsableInstaller(InstallerController& controller, const QString& installer) {
+  QVERIFY(controller.currentPage()->findChild<DropZoneView*>() != nullptr);
+  DropFile(controller.currentPage(), installer);
   QTRY_VERIFY_WITH_TIMEOUT(PageOf<InstallerPage>(controller)->buildButton()->isEnabled(), 20000);
 }
 

@@ -121,6 +121,9 @@ QList<QWidget*> PagesOf(const InstallerController& controller);
 /// then presses "Continue" on the welcome page (all present): the installer page.
 void LaunchToInstallerPage(InstallerController& controller);
 
+/// Drops `file` on the page's drop zone as the platform would deliver it.
+void DropFile(QWidget* page, const QString& file);
+
 /// From the installer page, drops `installer` and waits until "Build" is enabled.
 void SelectUsableInstaller(InstallerController& controller, const QString& installer);
 
