@@ -35,7 +35,7 @@ using test::PageOf;
 
 namespace {
 
-constexpr char kSampleName[] = "setup_simcity_3000_unlimited_2.0.949(a).exe";
+using test::kSampleName;
 constexpr char kCancelled[] = "Build cancelled. You can try again.";
 
 using test::BuildToTheEnd;

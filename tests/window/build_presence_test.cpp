@@ -35,7 +35,7 @@ using test::PageOf;
 namespace {
 
 constexpr char kLogin1[] = "org.freedesktop.login1";
-constexpr char kSampleName[] = "setup_simcity_3000_unlimited_2.0.949(a).exe";
+using test::kSampleName;
 
 // The write end of the lock's pipe is closed everywhere: the lock is gone.
 bool LockClosed(int readEnd) {

@@ -3,9 +3,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QDropEvent>
 #include <QFile>
-#include <QMimeData>
 #include <QProcess>
 #include <QTest>
 

@@ -41,6 +41,9 @@ class BuildSandbox {
   Sandbox sandbox_;
 };
 
+/// The file name of the demo's sample installer, as GOG names the real one.
+inline constexpr char kSampleName[] = "setup_simcity_3000_unlimited_2.0.949(a).exe";
+
 /// Writes the demo's sample installer (60 MiB, known to the demo bundle) to `path`.
 bool MakeSampleInstaller(const QString& path);
 

@@ -35,7 +35,7 @@ void WriteText(const QString& path, const QString& text, bool executable = false
   if (executable) file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
 }
 
-constexpr char kSampleName[] = "setup_simcity_3000_unlimited_2.0.949(a).exe";
+using test::kSampleName;
 
 // Builds, through the window, an app whose Info.plist names `executable` and
 // whose program leaves a mark at `mark`; returns once the done page shows it.

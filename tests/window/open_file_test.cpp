@@ -28,7 +28,7 @@ using test::PageOf;
 
 namespace {
 
-constexpr char kSampleName[] = "setup_simcity_3000_unlimited_2.0.949(a).exe";
+using test::kSampleName;
 
 // What the window shows and logs for a selection.
 struct Selected {

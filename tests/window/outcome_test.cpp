@@ -28,7 +28,7 @@ using test::PageOf;
 
 namespace {
 
-constexpr char kSampleName[] = "setup_simcity_3000_unlimited_2.0.949(a).exe";
+using test::kSampleName;
 constexpr char kUnchanged[] = "Your original game installer hasn't been changed.";
 constexpr char kDamaged[] = "The installer bundle is damaged (no source snapshot inside).";
 
