@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "base/files.h"
-
 #include "base/translatable.h"
 #include "pipeline/output_lines.h"
 #include "pipeline/pipeline.h"
@@ -218,10 +217,20 @@ void Pipeline::finishLive(int32_t status) {
   closeLog();
   report_.status = status;
   report_.appPath = output_->appPath();
-  report_.appIsFolder = report_.appPath && !report_.appPath->empty() && IsDirectory(*report_.appPath);
   report_.errorMessage = output_->errorMessage();
   report_.outOfSpace = output_->outOfSpace();
-  if (events_.ended) events_.ended(report_);
+  // The app's folder is the script's path, which may lie on a disk that is
+  // slow to answer: it is looked at in the background, never on the main thread.
+  std::weak_ptr<Pipeline> weak = weak_from_this();
+  RunInBackground([weak, app = report_.appPath] {
+    const bool folder = app && !app->empty() && IsDirectory(*app);
+    RunOnMain([weak, folder] {
+      std::shared_ptr<Pipeline> pipeline = weak.lock();
+      if (pipeline == nullptr) return;
+      pipeline->report_.appIsFolder = folder;
+      if (pipeline->events_.ended) pipeline->events_.ended(pipeline->report_);
+    });
+  });
 }
 
 void Pipeline::cancel() {
