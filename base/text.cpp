@@ -294,15 +294,15 @@ std::string IsolatedName(std::string_view name) {
   return out;
 }
 
-std::string HumanSize(uint64_t bytes) {
-  char text[64];
+SizeFigure HumanSizeFigure(uint64_t bytes) {
   if ((bytes >> 30) != 0) {
-    std::snprintf(text, sizeof text, "%.1f GB", static_cast<double>(bytes) / (1ULL << 30));
-  } else {
-    std::snprintf(text, sizeof text, "%llu MB",
-                  static_cast<unsigned long long>((bytes + 1048575) >> 20));
+    return {static_cast<double>(bytes) / (1ULL << 30), 1, SizeFigure::Unit::GB};
   }
-  return text;
+  return {static_cast<double>((bytes + 1048575) >> 20), 0, SizeFigure::Unit::MB};
+}
+
+std::string HumanSize(uint64_t bytes) {
+  return HumanSizeFigure(bytes).english();
 }
 
 }  // namespace vlmr

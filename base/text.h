@@ -1,9 +1,11 @@
 #pragma once
 
-#include <initializer_list>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
+
+#include "base/message.h"
 
 namespace vlmr {
 
@@ -49,8 +51,11 @@ std::string EscapedForLog(std::string_view text);
 /// isolate early.
 std::string IsolatedName(std::string_view name);
 
-/// A byte count for people: "%llu MB" in units of 2^20 rounded up below 2^30
-/// bytes, else "%.1f GB" in units of 2^30.
+/// A byte count for people: whole MB (units of 2^20, rounded up) below 2^30
+/// bytes, else GB (units of 2^30) with one decimal.
+SizeFigure HumanSizeFigure(uint64_t bytes);
+
+/// `HumanSizeFigure` in English: "%llu MB" or "%.1f GB".
 std::string HumanSize(uint64_t bytes);
 
 }  // namespace vlmr

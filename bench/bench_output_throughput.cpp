@@ -55,9 +55,9 @@ int main() {
     events.ended = [&](const vlmr::BuildReport&) { done = true; };
     auto pipeline =
         vlmr::Pipeline::Create(vlmr::BuildRequest{"/x/setup.exe", scratch / "out"}, events);
-    if (!pipeline->prepareSources(nullptr)) std::abort();
+    if (!pipeline->prepareSources()) std::abort();
     ours.push_back(Seconds([&] {
-      if (!pipeline->run(nullptr)) std::abort();
+      if (!pipeline->run()) std::abort();
       queue.pumpFor([&] { return done; }, std::chrono::minutes(5));
     }));
     if (lines.load() != 2000000) {

@@ -43,8 +43,8 @@ int main() {
   for (int i = 0; i < 3; ++i) {
     std::filesystem::remove_all(sources);
     Shell("sync");
-    copies.push_back(Seconds([] { vlmr::Pipeline::Create({})->prepareSources(nullptr); }));
-    reuses.push_back(Seconds([] { vlmr::Pipeline::Create({})->prepareSources(nullptr); }));
+    copies.push_back(Seconds([] { vlmr::Pipeline::Create({})->prepareSources(); }));
+    reuses.push_back(Seconds([] { vlmr::Pipeline::Create({})->prepareSources(); }));
     std::filesystem::remove_all(scratch / "cp-copy");
     Shell("sync");
     cps.push_back(Seconds(

@@ -65,10 +65,10 @@ int main() {
   vlmr::InstallerAcceptance accepted;
   vlmr::Error rejection;
   if (!validator.validateInstaller(installer, &accepted, &rejection)) {
-    std::printf("validation rejected the sample: %s\n", rejection.message.c_str());
+    std::printf("validation rejected the sample: %s\n", rejection.message.english().c_str());
     return 1;
   }
-  std::printf("%s\n", accepted.summary.c_str());
+  std::printf("%s\n", accepted.summary.english().c_str());
 
   // Interleaved, so a change in machine load hits every side alike.
   std::vector<double> validations, hashes, shasums, openssls;

@@ -88,33 +88,26 @@ std::optional<uint64_t> SmallestFree(const std::vector<std::string>& folders,
 
 }  // namespace
 
-std::pair<std::string, std::string> DistinctSizes(uint64_t free, uint64_t needed) {
-  std::string freeText = HumanSize(free), neededText = HumanSize(needed);
+std::pair<SizeFigure, SizeFigure> DistinctSizes(uint64_t free, uint64_t needed) {
+  const SizeFigure freeSize = HumanSizeFigure(free), neededSize = HumanSizeFigure(needed);
   // Compared as read: "1024 MB" reads as much as "1.0 GB".
-  auto megabytesRead = [](const std::string& text) {
-    const double value = std::strtod(text.c_str(), nullptr);
-    return text.ends_with(" GB") ? value * 1024 : value;
+  auto megabytesRead = [](const SizeFigure& size) {
+    const double value = std::strtod(size.english().c_str(), nullptr);
+    return size.unit == SizeFigure::Unit::GB ? value * 1024 : value;
   };
-  if (free >= needed || megabytesRead(freeText) < megabytesRead(neededText)) {
-    return {freeText, neededText};
+  if (free >= needed || megabytesRead(freeSize) < megabytesRead(neededSize)) {
+    return {freeSize, neededSize};
   }
-  const bool gigabytes = (needed >> 30) != 0;
-  const double unit = gigabytes ? double(1ull << 30) : double(1ull << 20);
-  const char* suffix = gigabytes ? " GB" : " MB";
-  auto format = [](double value, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return std::string(text);
-  };
+  const SizeFigure::Unit unit = (needed >> 30) != 0 ? SizeFigure::Unit::GB : SizeFigure::Unit::MB;
+  const double scale = unit == SizeFigure::Unit::GB ? double(1ull << 30) : double(1ull << 20);
   for (int decimals = 1; decimals <= 3; ++decimals) {
-    freeText = format(free / unit, decimals);
-    neededText = format(needed / unit, decimals);
-    if (freeText != neededText) return {freeText + suffix, neededText + suffix};
+    const SizeFigure freeAt{free / scale, decimals, unit}, neededAt{needed / scale, decimals, unit};
+    if (freeAt.english() != neededAt.english()) return {freeAt, neededAt};
   }
   // Closer than the last decimal: rounded apart, never overstating the room.
-  const double scale = 1000;
-  return {format(std::floor(free / unit * scale) / scale, 3) + suffix,
-          format(std::ceil(needed / unit * scale) / scale, 3) + suffix};
+  const double thousandths = 1000;
+  return {SizeFigure{std::floor(free / scale * thousandths) / thousandths, 3, unit},
+          SizeFigure{std::ceil(needed / scale * thousandths) / thousandths, 3, unit}};
 }
 
 bool CheckBuildSpace(const std::vector<std::string>& folders, Error* error,
@@ -122,9 +115,8 @@ bool CheckBuildSpace(const std::vector<std::string>& folders, Error* error,
   std::optional<uint64_t> free = SmallestFree(folders, measure);
   if (!free || *free >= kBuildSpaceNeeded) return true;
   if (error != nullptr) {
-    *error =
-        InstallerError(FreeSpaceErrorCode::NoRoom,
-                       Format(kNoRoomToBuild, {DistinctSizes(*free, kBuildSpaceNeeded).first}));
+    *error = {Message(kNoRoomToBuild,
+                      {DistinctSizes(*free, kBuildSpaceNeeded).first, BuildSpaceNeededFigure()})};
   }
   return false;
 }
@@ -136,9 +128,8 @@ bool CheckMoveSpace(const std::string& appPath, const std::string& destination, 
   const uint64_t needed = SizeOnDisk(appPath);
   if (*free >= needed) return true;
   if (error != nullptr) {
-    auto [freeText, neededText] = DistinctSizes(*free, needed);
-    *error =
-        InstallerError(FreeSpaceErrorCode::NoRoom, Format(kNoRoomToMove, {freeText, neededText}));
+    auto [freeSize, neededSize] = DistinctSizes(*free, needed);
+    *error = {Message(kNoRoomToMove, {freeSize, neededSize})};
   }
   return false;
 }

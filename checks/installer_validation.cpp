@@ -18,14 +18,14 @@ namespace vlmr {
 
 namespace {
 
-constexpr char kUnreadable[] =
+constexpr MessageText kUnreadable =
     VLMR_TRANSLATABLE("InstallerValidation", "That file can't be read. Is it still on this Mac?");
-constexpr char kTooSmall[] = VLMR_TRANSLATABLE(
+constexpr MessageText kTooSmall = VLMR_TRANSLATABLE(
     "InstallerValidation",
     "That file is too small to be the GOG installer (it should be about 560 MB).");
-constexpr char kNotExecutable[] =
+constexpr MessageText kNotExecutable =
     VLMR_TRANSLATABLE("InstallerValidation", "That isn't a Windows installer (.exe) file.");
-constexpr char kWrongFile[] =
+constexpr MessageText kWrongFile =
     VLMR_TRANSLATABLE("InstallerValidation",
                       "That doesn't look like the GOG SimCity 3000 Unlimited installer. Look for "
                       "setup_simcity_3000_unlimited_2.0.949(a)….exe in your GOG library.");
@@ -79,31 +79,30 @@ std::string InstallerValidator::knownListPath() const {
 
 bool InstallerValidator::validateInstaller(const std::string& path, InstallerAcceptance* accepted,
                                            Error* error, const CancelToken& cancel) const {
-  auto reject = [error](ValidationErrorCode code, std::string sentence) {
-    if (error != nullptr) *error = InstallerError(code, std::move(sentence));
+  auto reject = [error](MessageText sentence) {
+    if (error != nullptr) *error = {Message(sentence)};
     return false;
   };
-  auto accept = [accepted](std::string summary, bool known) {
+  auto accept = [accepted](Message summary, bool known) {
     if (accepted != nullptr) *accepted = InstallerAcceptance{std::move(summary), known};
     return true;
   };
-  if (path.empty() || access(path.c_str(), R_OK) != 0)
-    return reject(ValidationErrorCode::Unreadable, kUnreadable);
+  if (path.empty() || access(path.c_str(), R_OK) != 0) return reject(kUnreadable);
   // An item whose attributes cannot be read counts as empty.
   uint64_t size = SizeOfFileAt(path).value_or(0);
-  if (size < kMinimumInstallerSize) return reject(ValidationErrorCode::TooSmall, kTooSmall);
-  if (!StartsWithMZ(path)) return reject(ValidationErrorCode::NotExecutable, kNotExecutable);
+  if (size < kMinimumInstallerSize) return reject(kTooSmall);
+  if (!StartsWithMZ(path)) return reject(kNotExecutable);
 
   // Hashed in process, in large blocks: as fast as the disk reads, where the
   // shasum tool took several times as long for the same digest.
   std::optional<std::string> digest = digest_ ? digest_(path) : DefaultDigest(path, cancel);
   // A stopped hash has no digest; that must not read as an unknown build.
-  if (cancel.cancelled()) return reject(ValidationErrorCode::Stopped, kCheckStopped);
+  if (cancel.cancelled()) return reject(kCheckStopped);
   const bool known = IsKnownInstallerDigest(knownListPath(), digest);
-  std::string sizeText = HumanSize(size);
-  if (known) return accept(Format(kKnownInstallerSummary, {sizeText}), true);
-  if (NameMentionsGame(path)) return accept(Format(kUnknownBuildSummary, {sizeText}), false);
-  return reject(ValidationErrorCode::WrongFile, kWrongFile);
+  const SizeFigure shownSize = HumanSizeFigure(size);
+  if (known) return accept(Message(kKnownInstallerSummary, {shownSize}), true);
+  if (NameMentionsGame(path)) return accept(Message(kUnknownBuildSummary, {shownSize}), false);
+  return reject(kWrongFile);
 }
 
 }  // namespace vlmr

@@ -14,38 +14,24 @@ namespace vlmr {
 /// Smallest size of a usable installer: 50 MiB (the real one is about 560 MB).
 inline constexpr uint64_t kMinimumInstallerSize = 50ull << 20;
 
-/// The codes of the installer errors validation returns.
-enum class ValidationErrorCode {
-  /// The file is missing or cannot be read.
-  Unreadable = 1,
-  /// It is smaller than `kMinimumInstallerSize`.
-  TooSmall = 2,
-  /// It does not start with "MZ".
-  NotExecutable = 3,
-  /// Neither its digest nor its name tells the game.
-  WrongFile = 4,
-  /// The check was stopped before its end (`kCheckStopped`).
-  Stopped = 5,
-};
-
 /// The message of a check stopped before its end.
-inline constexpr char kCheckStopped[] =
+inline constexpr MessageText kCheckStopped =
     VLMR_TRANSLATABLE("InstallerValidation", "The check was stopped.");
-/// The summary of the known installer; "%@" takes its size.
-inline constexpr char kKnownInstallerSummary[] =
-    VLMR_TRANSLATABLE("InstallerValidation", "GOG 2.0.949(a) installer · %@ · ready to build");
+/// The summary of the known installer; "%1" takes its size.
+inline constexpr MessageText kKnownInstallerSummary =
+    VLMR_TRANSLATABLE("InstallerValidation", "GOG 2.0.949(a) installer · %1 · ready to build");
 /// The summary of an installer whose name tells the game but whose build is
-/// not the known one; "%@" takes its size.
-inline constexpr char kUnknownBuildSummary[] = VLMR_TRANSLATABLE(
+/// not the known one; "%1" takes its size.
+inline constexpr MessageText kUnknownBuildSummary = VLMR_TRANSLATABLE(
     "InstallerValidation",
-    "%@ · this build is not the known GOG 2.0.949(a) one, so the game files are checked after "
+    "%1 · this build is not the known GOG 2.0.949(a) one, so the game files are checked after "
     "extraction");
 
 /// What validation found out about a usable installer.
 struct InstallerAcceptance {
-  /// The verdict line: "GOG 2.0.949(a) installer · %@ · ready to build", or
-  /// the line of a build accepted by its name alone.
-  std::string summary;
+  /// The verdict line: "GOG 2.0.949(a) installer · <size> · ready to build",
+  /// or the line of a build accepted by its name alone.
+  Message summary;
   /// Its digest is on the known list.
   bool known = false;
 };

@@ -117,7 +117,7 @@ NearMiss NearMissOfFile(const std::string& path) {
   return ClassifyNearMiss(name, ReadFirstBytes(path, kNearMissHeadSize), exeBeside);
 }
 
-std::optional<std::string> NearMissSentence(NearMiss kind) {
+std::optional<MessageText> NearMissSentence(NearMiss kind) {
   switch (kind) {
     case NearMiss::None:
       return std::nullopt;

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/message.h"
+
 namespace vlmr {
 
 /// What a dropped file that cannot be the installer most likely is.
@@ -35,6 +37,6 @@ NearMiss NearMissOfFile(const std::string& path);
 
 /// The verdict line for a near miss: what the file is and what to do; nothing
 /// for `NearMiss::None`.
-std::optional<std::string> NearMissSentence(NearMiss kind);
+std::optional<MessageText> NearMissSentence(NearMiss kind);
 
 }  // namespace vlmr

@@ -43,7 +43,7 @@ int RunOnOwnStreams(const std::string& tool, const std::vector<std::string>& arg
 
 }  // namespace
 
-std::string_view InstallHintText(InstallRequestOutcome outcome) {
+MessageText InstallHintText(InstallRequestOutcome outcome) {
   switch (outcome) {
     case InstallRequestOutcome::PromptShown:
       return VLMR_TRANSLATABLE("Prerequisites",

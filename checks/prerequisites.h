@@ -2,7 +2,9 @@
 
 #include <string>
 #include <string_view>
+
 #include <vector>
+#include "base/message.h"
 
 namespace vlmr {
 
@@ -28,7 +30,7 @@ enum class InstallRequestOutcome {
 };
 
 /// The hint sentence the welcome page shows for `outcome`.
-std::string_view InstallHintText(InstallRequestOutcome outcome);
+MessageText InstallHintText(InstallRequestOutcome outcome);
 
 /// What one check of the machine found.
 struct PrerequisiteReport {

@@ -7,8 +7,8 @@ namespace vlmr {
 SelectionVerdict CheckSelection(const std::string& path, const InstallerValidator& validator,
                                 const std::vector<std::string>& buildFolders,
                                 const FreeSpaceMeasure& measure, const CancelToken& cancel) {
-  if (std::optional<std::string> nearMiss = NearMissSentence(NearMissOfFile(path))) {
-    return {false, *nearMiss};
+  if (std::optional<MessageText> nearMiss = NearMissSentence(NearMissOfFile(path))) {
+    return {false, Message(*nearMiss)};
   }
   InstallerAcceptance accepted;
   Error rejection;

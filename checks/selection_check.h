@@ -13,7 +13,7 @@ struct SelectionVerdict {
   /// "Build" may be enabled.
   bool usable = false;
   /// The verdict line (red when not usable), also logged as the installer check.
-  std::string summary;
+  Message summary;
 };
 
 /// Everything the installer page checks about a selection, in order: a near

@@ -85,6 +85,9 @@ bool TreeIsRemovable(const std::string& path) {
   return !error;
 }
 
+constexpr MessageText kNotPutInPlace =
+    VLMR_TRANSLATABLE("Installing", "The app was copied but couldn't be put in place.");
+
 bool Fail(Error* error, Error failure) {
   if (error != nullptr) *error = std::move(failure);
   return false;
@@ -107,32 +110,25 @@ std::vector<std::string> AppCopyArguments(const std::string& source, const std::
   return {"--noqtn", source, copy};
 }
 
-bool SwapIntoPlace(const std::string& replacement, const std::string& existing, SwapMethod method,
-                   Error* error) {
-  auto systemError = [error](const char* what) {
-    return Fail(error, Error{kPosixErrorDomain, errno, what});
-  };
+int SwapIntoPlace(const std::string& replacement, const std::string& existing, SwapMethod method) {
   if (method == SwapMethod::System) {
-    if (SystemSwap(replacement, existing)) return true;
-    if (errno != ENOTSUP)
-      return systemError(VLMR_TRANSLATABLE("Installing", "Could not exchange the two items."));
+    if (SystemSwap(replacement, existing)) return 0;
+    if (errno != ENOTSUP) return errno;
   }
   // No exchange in one step: the existing item goes aside under a third
   // name, so that at every moment one of the two is at `existing` or can be
   // brought back there.
   const std::string aside = replacement + ".previous";
   RemoveItem(aside);
-  if (!MoveIntoPlace(existing, aside))
-    return systemError(VLMR_TRANSLATABLE("Installing", "Could not move the item aside."));
+  if (!MoveIntoPlace(existing, aside)) return errno;
   if (!MoveIntoPlace(replacement, existing)) {
     const int failure = errno;
     (void)MoveIntoPlace(aside, existing);
-    errno = failure;
-    return systemError(VLMR_TRANSLATABLE("Installing", "Could not move the new item into place."));
+    return failure;
   }
   // `replacement` was just vacated; should this fail, the earlier item stays aside.
   (void)MoveIntoPlace(aside, replacement);
-  return true;
+  return 0;
 }
 
 bool AppInstaller::installBuiltAppFrom(const std::string& source, const std::string& destination,
@@ -153,15 +149,12 @@ bool AppInstaller::installBuiltAppFrom(const std::string& source, const std::str
           &identifier);
     }
     if (Trimmed(identifier) != kGameBundleIdentifier) {
-      return Fail(error, InstallerError(InstallErrorCode::NotOurs,
-                                        Format(kNotOursSentence, {IsolatedName(destination)})));
+      return Fail(error, {Message(kNotOursSentence, {FileName{destination}})});
     }
     // Found out before copying: the earlier copy stays until the new one is
     // in place, and then it must go.
     if (!TreeIsRemovable(destination)) {
-      return Fail(error,
-                  InstallerError(InstallErrorCode::NotReplaceable,
-                                 Format(kNotReplaceableSentence, {IsolatedName(destination)})));
+      return Fail(error, {Message(kNotReplaceableSentence, {FileName{destination}})});
     }
   }
 
@@ -173,30 +166,22 @@ bool AppInstaller::installBuiltAppFrom(const std::string& source, const std::str
   const std::string& ditto = Tools().ditto;
   if (ditto.empty() || RunCapturing(ditto, AppCopyArguments(source, temporary)) != 0) {
     RemoveItem(temporary);
-    return Fail(error,
-                InstallerError(
-                    InstallErrorCode::CopyFailed,
-                    VLMR_TRANSLATABLE("Installing", "Copying the app failed. Is the disk full?")));
+    return Fail(
+        error,
+        {Message(VLMR_TRANSLATABLE("Installing", "Copying the app failed. Is the disk full?"))});
   }
   if (!replacing) {
     if (!MoveIntoPlace(temporary, destination)) {
       RemoveItem(temporary);
-      return Fail(
-          error,
-          InstallerError(
-              InstallErrorCode::NotPutInPlace,
-              VLMR_TRANSLATABLE("Installing", "The app was copied but couldn't be put in place.")));
+      return Fail(error, {Message(kNotPutInPlace)});
     }
     return true;
   }
   // The complete copy and the earlier one trade places; only then does the
   // earlier one, now at the temporary name, go.
-  if (!SwapIntoPlace(temporary, destination)) {
+  if (SwapIntoPlace(temporary, destination) != 0) {
     RemoveItem(temporary);
-    return Fail(error, InstallerError(
-                           InstallErrorCode::NotPutInPlace,
-                           VLMR_TRANSLATABLE("Installing",
-                                             "The app was copied but couldn't be put in place.")));
+    return Fail(error, {Message(kNotPutInPlace)});
   }
   RemoveItem(temporary);
   RemoveItem(temporary + ".previous");

@@ -21,24 +21,12 @@ inline constexpr char kGameBundleIdentifier[] = VLMR_GAME_BUNDLE_ID;
 /// The system-wide Applications folder.
 inline constexpr char kSystemApplicationsFolder[] = "/Applications";
 
-/// The codes of the installer errors a move to Applications returns.
-enum class InstallErrorCode {
-  /// The destination holds something this installer did not make.
-  NotOurs = 1,
-  /// The earlier copy at the destination cannot be removed.
-  NotReplaceable = 2,
-  /// The copy of the app failed.
-  CopyFailed = 3,
-  /// The complete copy could not take the destination's place.
-  NotPutInPlace = 4,
-};
-
-/// Refusal of a destination that holds something else; "%@" takes its path.
-inline constexpr char kNotOursSentence[] = VLMR_TRANSLATABLE(
-    "Installing", "%@ already exists and wasn't made by this installer. Move or rename it first.");
-/// Refusal of an earlier copy that cannot be removed; "%@" takes its path.
-inline constexpr char kNotReplaceableSentence[] =
-    VLMR_TRANSLATABLE("Installing", "%@ couldn't be replaced. Check its permissions.");
+/// Refusal of a destination that holds something else; "%1" takes its path.
+inline constexpr MessageText kNotOursSentence = VLMR_TRANSLATABLE(
+    "Installing", "%1 already exists and wasn't made by this installer. Move or rename it first.");
+/// Refusal of an earlier copy that cannot be removed; "%1" takes its path.
+inline constexpr MessageText kNotReplaceableSentence =
+    VLMR_TRANSLATABLE("Installing", "%1 couldn't be replaced. Check its permissions.");
 
 /// Copies a built app into an Applications folder, replacing only an earlier
 /// copy made by this installer. Runs external tools synchronously and touches
@@ -84,11 +72,11 @@ enum class SwapMethod {
 };
 
 /// Puts the item at `replacement` at `existing`'s path and the item that was
-/// there at `replacement`'s path, so neither is ever lost. Returns YES when
-/// the exchange happened; NO leaves both where they were (with the system's
-/// errno in `error`, when given).
-bool SwapIntoPlace(const std::string& replacement, const std::string& existing,
-                   SwapMethod method = SwapMethod::System, Error* error = nullptr);
+/// there at `replacement`'s path, so neither is ever lost. Returns 0 when
+/// the exchange happened, else the system's `errno`, leaving both where they
+/// were.
+int SwapIntoPlace(const std::string& replacement, const std::string& existing,
+                  SwapMethod method = SwapMethod::System);
 
 /// What a move delivers to the main queue: whether the app was moved and,
 /// when not, why.

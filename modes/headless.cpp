@@ -65,7 +65,7 @@ int RunHeadlessBuild(const std::vector<std::string>& arguments) {
   PrintCLI("[installer] output: %@", {pipeline->request().outputFolder});
 
   // A preparation that failed is repeated by the run, which reports it.
-  if (pipeline->prepareSources(nullptr)) {
+  if (pipeline->prepareSources()) {
     PrintCLI("[installer] build sources: %@", {pipeline->report().sourcesRoot.value_or("")});
   }
 
@@ -73,11 +73,11 @@ int RunHeadlessBuild(const std::vector<std::string>& arguments) {
   // Ctrl-C and Ctrl-\, a closed terminal's hang-up and a runner's SIGTERM:
   // they are passed on to it, and the installer then ends the same way.
   SignalRelay relay({SIGINT, SIGTERM, SIGHUP, SIGQUIT});
-  pipeline->run(nullptr, &relay);
+  pipeline->run(&relay);
   const BuildReport& report = pipeline->report();
   // Only a build that could not start has a start failure; a script's own
   // status 1 does not.
-  if (report.startFailure) PrintError("error: " + *report.startFailure + "\n");
+  if (report.startFailure) PrintError("error: " + report.startFailure->english() + "\n");
   if (int signal = relay.first()) {
     SignalRelay::EndBy(signal);
     return 128 + signal;

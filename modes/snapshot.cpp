@@ -38,6 +38,8 @@ struct SnapshotPage {
 };
 
 // The six pages with their sample data, in the order the files are written.
+// The sample installer's size: "650 MB".
+constexpr SizeFigure kSampleSize{650, 0, SizeFigure::Unit::MB};
 // The error page's sample title.
 constexpr char kSampleErrorTitle[] =
     QT_TRANSLATE_NOOP("Snapshot", "That doesn't look like the GOG offline installer.");
@@ -49,10 +51,9 @@ const std::vector<SnapshotPage>& SnapshotPages() {
       {"missing", [] { return new WelcomePage({.missing = true, .pythonReady = true}); }},
       {"drop",
        [] {
-         return new InstallerPage({QStringLiteral("setup_simcity_3000_unlimited_2.0.949(a).exe"),
-                                   LocalizedSize(QStringLiteral("650 MB")),
-                                   Localized(Format(kKnownInstallerSummary, {"650 MB"})),
-                                   VerdictTone::Plain, true});
+         return new InstallerPage(
+             {QStringLiteral("setup_simcity_3000_unlimited_2.0.949(a).exe"), ShownSize(kSampleSize),
+              Shown(Message(kKnownInstallerSummary, {kSampleSize})), VerdictTone::Plain, true});
        }},
       {"building",
        [] {

@@ -11,25 +11,15 @@ std::shared_ptr<BuildEventRelay> BuildEventRelay::Create(Deliver deliver) {
 }
 
 void BuildEventRelay::pushLine(std::string line) {
-  BuildEvent event;
-  event.line = std::move(line);
-  push(std::move(event));
+  push(BuildEvent(std::move(line)));
 }
 
 void BuildEventRelay::pushStage(int64_t stage, int64_t number, int64_t total) {
-  BuildEvent event;
-  event.kind = BuildEvent::Kind::Stage;
-  event.stage = stage;
-  event.number = number;
-  event.total = total;
-  push(std::move(event));
+  push(BuildEvent(BuildStageChange{stage, number, total}));
 }
 
 void BuildEventRelay::pushFinish(const BuildReport& report) {
-  BuildEvent event;
-  event.kind = BuildEvent::Kind::Finish;
-  event.report = std::make_shared<const BuildReport>(report);
-  push(std::move(event));
+  push(BuildEvent(std::make_unique<const BuildReport>(report)));
 }
 
 void BuildEventRelay::push(BuildEvent event) {
@@ -54,7 +44,7 @@ void BuildEventRelay::drain() {
     std::lock_guard lock(mutex_);
     size_t bytes = 0;
     while (!events_.empty() && batch.size() < batchLimit_ && bytes < kMaxBytesPerBatch) {
-      bytes += events_.front().line.size();
+      if (const auto* line = std::get_if<std::string>(&events_.front())) bytes += line->size();
       batch.push_back(std::move(events_.front()));
       events_.pop_front();
     }

@@ -8,25 +8,25 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "pipeline/build_request.h"
 
 namespace vlmr {
 
-/// What a running build reports to the window: an output line, a stage
-/// change, or the end of the build with its report.
-struct BuildEvent {
-  enum class Kind { Line, Stage, Finish };
-  Kind kind = Kind::Line;
-  std::string line;    ///< the output line, for Kind::Line
-  int64_t stage = 0;   ///< the page's stage index (Kind::Stage)
-  int64_t number = 0;  ///< the script's own stage number (Kind::Stage)
-  int64_t total = 0;   ///< the script's stage count (Kind::Stage)
-  /// How the build ended (Kind::Finish). Shared, so that a line costs no
-  /// report's worth of room while it waits.
-  std::shared_ptr<const BuildReport> report;
+/// A running build reached the page's `stage`, the script's own `number` of
+/// `total`.
+struct BuildStageChange {
+  int64_t stage = 0;
+  int64_t number = 0;
+  int64_t total = 0;
 };
+
+/// What a running build reports to the window: an output line, a stage
+/// change, or the end of the build with its report, whole. The report is
+/// held apart, so that a line costs no report's worth of room while it waits.
+using BuildEvent = std::variant<std::string, BuildStageChange, std::unique_ptr<const BuildReport>>;
 
 /// Carries a build's reports from the pipeline's threads to the main queue in
 /// the order they were made. Reports that arrive while a hand-over is queued

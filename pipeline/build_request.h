@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "base/message.h"
+
 namespace vlmr {
 
 /// What one build is asked to do: the script's three options and how its
@@ -51,7 +53,7 @@ struct BuildReport {
   bool outOfSpace = false;
   /// Why the build could not start (its preparation or its launch failed);
   /// unset when the script ran, and when Cancel came before it started.
-  std::optional<std::string> startFailure;
+  std::optional<Message> startFailure;
   /// The installer log this run wrote to (live only, once the run opened it).
   std::optional<std::string> logPath;
   /// The build sources folder, once the sources are prepared.

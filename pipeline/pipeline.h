@@ -18,31 +18,14 @@ namespace vlmr {
 class OutputLines;
 class SignalRelay;
 
-/// The codes of the installer errors a build returns.
-enum class PipelineErrorCode {
-  /// No source snapshot in the bundle, or a run without prepared sources.
-  NoSources = 1,
-  /// The snapshot could not be copied into Application Support.
-  UnpackFailed = 2,
-  /// Another build holds the sources or the output folder.
-  AnotherBuildRunning = 3,
-  /// The output folder could not be created.
-  NoOutputFolder = 4,
-  /// `run` was called a second time.
-  AlreadyRan = 5,
-  /// A build's folder could not be locked at all.
-  CannotLock = 6,
-};
-
 /// The sentence of a build refused because another one holds its sources or
-/// its output folder (`PipelineErrorCode::AnotherBuildRunning`).
-inline constexpr char kAnotherBuildRunning[] =
+/// its output folder.
+inline constexpr MessageText kAnotherBuildRunning =
     VLMR_TRANSLATABLE("Pipeline", "Another build is already running.");
 
-/// Takes `lock` on the build's folder `path`. False with an installer error
-/// when another build holds it (`AnotherBuildRunning`) or when it cannot be
-/// locked at all (`CannotLock`, a sentence naming the folder): a build never
-/// runs unlocked.
+/// Takes `lock` on the build's folder `path`. False with `error` saying
+/// `kAnotherBuildRunning` when another build holds it, or a sentence naming
+/// the folder when it cannot be locked at all: a build never runs unlocked.
 bool LockBuildFolder(FileLock& lock, const std::string& path, Error* error);
 
 /// One build: a request in, a report out. The caller prepares the sources,
@@ -71,13 +54,13 @@ class Pipeline : public std::enable_shared_from_this<Pipeline> {
   const BundledTools& tools() const { return tools_; }
 
   /// Reuses or unpacks the source snapshot into Application Support; on
-  /// success the report names the sources folder. On failure returns false
-  /// with an installer error (`PipelineErrorCode`: `NoSources`, no snapshot in
-  /// the bundle; `UnpackFailed`, the copy failed; `AnotherBuildRunning`,
-  /// another build holds the sources; `CannotLock`, they cannot be locked at
-  /// all), which `run` then repeats. The sources stay locked against other builds until the run has
-  /// ended, since the script works in them. Blocks; any one thread.
-  bool prepareSources(Error* error);
+  /// success the report names the sources folder. On failure (no snapshot in
+  /// the bundle, the copy failed, another build holds the sources, they
+  /// cannot be locked at all) returns false and keeps the sentence for `run`,
+  /// which ends the build with it. The sources stay locked against other
+  /// builds until the run has ended, since the script works in them. Blocks;
+  /// any one thread.
+  bool prepareSources();
 
   /// Runs the script once, with the prepared sources. When Cancel came first
   /// nothing is started and the build ends as cancelled (status -1; live: the
@@ -92,14 +75,12 @@ class Pipeline : public std::enable_shared_from_this<Pipeline> {
   ///   with one pipe for its output, and the call returns at once; a
   ///   background reader reports the lines and stages, and `ended` comes on
   ///   the main queue. Main thread.
-  /// Returns false with one sentence in `error` when the build could not
-  /// start: the preparation's own error; `PipelineErrorCode::NoOutputFolder`
-  /// when the output folder cannot be created, `AnotherBuildRunning` when
-  /// another build holds it, `CannotLock` when it cannot be locked at all,
-  /// `AlreadyRan` on a second call; the platform's error when the launch
-  /// failed. The sentence is kept in the report (`startFailure`), and a live
-  /// build adds "build failed to start: <sentence>" to the installer log.
-  bool run(Error* error, SignalRelay* relay = nullptr);
+  /// Returns false when the build could not start, with the sentence in the
+  /// report (`startFailure`): the preparation's own; the output folder
+  /// cannot be created, another build holds it, or it cannot be locked at
+  /// all; a second call; the platform's when the launch failed. A live build
+  /// adds "build failed to start: <sentence>" to the installer log.
+  bool run(SignalRelay* relay = nullptr);
 
   /// Asks a live build to stop. While the run has not ended: SIGTERM to the
   /// script's process group now; `kKillDelay` later SIGKILL to the group if

@@ -27,16 +27,16 @@ bool LockBuildFolder(FileLock& lock, const std::string& path, Error* error) {
     case FileLock::Outcome::Taken:
       return true;
     case FileLock::Outcome::Busy:
-      if (error != nullptr)
-        *error = InstallerError(PipelineErrorCode::AnotherBuildRunning, kAnotherBuildRunning);
+      if (error != nullptr) *error = {Message(kAnotherBuildRunning)};
       return false;
     case FileLock::Outcome::Unavailable:
       break;
   }
   // Unlocked, a second build could write the same folder unseen.
   if (error != nullptr) {
-    *error = InstallerError(PipelineErrorCode::CannotLock,
-                            "Could not lock the folder " + path + " against another build.");
+    *error = {Message(
+        VLMR_TRANSLATABLE("Pipeline", "Could not lock the folder %1 against another build."),
+        {FileName{path}})};
   }
   return false;
 }
@@ -48,19 +48,16 @@ std::shared_ptr<Pipeline> Pipeline::Create(BuildRequest request, BuildEvents eve
 Pipeline::Pipeline(BuildRequest request, BuildEvents events)
     : request_(std::move(request)), events_(std::move(events)), tools_(BundledTools::InBundle()) {}
 
-bool Pipeline::prepareSources(Error* error) {
-  // A failure is kept for `run`, which repeats it.
-  auto fail = [this, error](Error failure) {
+bool Pipeline::prepareSources() {
+  // A failure is kept for `run`, which ends the build with it.
+  auto fail = [this](Error failure) {
     preparationError_ = std::move(failure);
-    if (error != nullptr) *error = *preparationError_;
     return false;
   };
   std::string snapshot = JoinPath(ResourceDirectory(), "src");
   if (!IsDirectory(snapshot)) {
-    return fail(InstallerError(
-        PipelineErrorCode::NoSources,
-        VLMR_TRANSLATABLE("Pipeline",
-                          "The installer bundle is damaged (no source snapshot inside).")));
+    return fail({Message(VLMR_TRANSLATABLE(
+        "Pipeline", "The installer bundle is damaged (no source snapshot inside)."))});
   }
 
   std::string version = BundleVersion();
@@ -99,10 +96,8 @@ bool Pipeline::prepareSources(Error* error) {
     return true;
   }
   sourcesLock_.release();
-  return fail(InstallerError(
-      PipelineErrorCode::UnpackFailed,
-      VLMR_TRANSLATABLE("Pipeline",
-                        "Could not unpack the build sources into Application Support.")));
+  return fail({Message(VLMR_TRANSLATABLE(
+      "Pipeline", "Could not unpack the build sources into Application Support."))});
 }
 
 }  // namespace vlmr

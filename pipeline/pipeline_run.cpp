@@ -82,22 +82,18 @@ bool Pipeline::lockOutput(Error* error) {
   if (!out.empty()) CreateDirectories(out);
   if (!IsDirectory(out)) {
     if (error != nullptr) {
-      *error = InstallerError(PipelineErrorCode::NoOutputFolder,
-                              "Could not create the output folder " + out + ".");
+      *error = {Message(VLMR_TRANSLATABLE("Pipeline", "Could not create the output folder %1."),
+                        {FileName{out}})};
     }
     return false;
   }
   return LockBuildFolder(outputLock_, out, error);
 }
 
-bool Pipeline::run(Error* error, SignalRelay* relay) {
+bool Pipeline::run(SignalRelay* relay) {
   const bool live = request_.mode == BuildRequest::Mode::Live;
-  if (ran_) {
-    if (error != nullptr)
-      *error = InstallerError(PipelineErrorCode::AlreadyRan,
-                              VLMR_TRANSLATABLE("Pipeline", "This build has already run."));
-    return false;
-  }
+  // A second run reports nothing new: the report is the first run's.
+  if (ran_) return false;
   ran_ = true;
   if (report_.cancelled) {
     // Cancel came while the sources were being prepared: the build ends as
@@ -116,8 +112,7 @@ bool Pipeline::run(Error* error, SignalRelay* relay) {
   bool started = false;
   if (!report_.sourcesRoot) {
     failure = preparationError_.value_or(
-        InstallerError(PipelineErrorCode::NoSources,
-                       VLMR_TRANSLATABLE("Pipeline", "The build sources are not prepared.")));
+        Error{Message(VLMR_TRANSLATABLE("Pipeline", "The build sources are not prepared."))});
   } else {
     started = live ? startLive(&failure) : runHeadless(&failure, relay);
   }
@@ -125,11 +120,10 @@ bool Pipeline::run(Error* error, SignalRelay* relay) {
   sourcesLock_.release();
   closeLog();
   if (failure.message.empty())
-    failure.message = VLMR_TRANSLATABLE("Pipeline", "Could not start the build.");
+    failure.message = Message(VLMR_TRANSLATABLE("Pipeline", "Could not start the build."));
   report_.startFailure = failure.message;
   // The error page points at the installer log: it says why nothing ran.
-  if (live) AppendInstallerLog("build failed to start: " + failure.message);
-  if (error != nullptr) *error = failure;
+  if (live) AppendInstallerLog("build failed to start: " + failure.message.english());
   return false;
 }
 
@@ -151,7 +145,8 @@ bool Pipeline::startLive(Error* error) {
   auto control = std::make_shared<ReaderControl>();
   int fds[2];
   if (!MakePipe(fds) || !MakePipe(control->stopFds)) {
-    if (error != nullptr) *error = Error{kPosixErrorDomain, errno, "Could not create a pipe."};
+    if (error != nullptr)
+      *error = {Message(VLMR_TRANSLATABLE("Pipeline", "Could not create a pipe."))};
     outputLock_.release();
     return false;
   }

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <thread>
 
+#include "base/translatable.h"
 #include "platform/process_spawn.h"
 #include "platform/supervision.h"
 
@@ -139,11 +140,17 @@ Process::~Process() {
   if (lifeline_ >= 0) close(lifeline_);
 }
 
+Error LaunchError(const std::string& program, int code) {
+  // The system's own words for the cause: no catalogue of ours has them.
+  return {Message(VLMR_TRANSLATABLE("Process", "Could not launch %1: %2."),
+                  {FileName{program}, std::string(std::strerror(code))})};
+}
+
 bool Process::launch(Error* error) {
   std::lock_guard lock(mutex_);
   if (pid_ != 0) {
     if (error != nullptr)
-      *error = Error{kPosixErrorDomain, EBUSY, "The process was already launched."};
+      *error = {Message(VLMR_TRANSLATABLE("Process", "The process was already launched."))};
     return false;
   }
   if (launch_.supervision) return launchSupervised(error);
@@ -153,8 +160,7 @@ bool Process::launch(Error* error) {
   int rc = SpawnChild(launch_.executable, std::move(arguments), launch_, {}, false, &pid);
   if (rc != 0) {
     if (error != nullptr) {
-      *error = Error{kPosixErrorDomain, rc,
-                     "Could not launch " + launch_.executable + ": " + std::strerror(rc) + "."};
+      *error = LaunchError(launch_.executable, rc);
     }
     return false;
   }

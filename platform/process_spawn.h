@@ -21,6 +21,10 @@ namespace vlmr {
 int SpawnChild(const std::string& program, std::vector<std::string> arguments,
                const TaskSpec& launch, const std::vector<int>& passed, bool ownGroup, pid_t* pid);
 
+/// The failure of a launch of `program` that failed with `errno` `code`:
+/// "Could not launch <program>: <the system's words>.".
+Error LaunchError(const std::string& program, int code);
+
 /// Writes one byte to a supervised child's lifeline; never raises SIGPIPE.
 void SendOnLifeline(int lifeline, unsigned char byte);
 

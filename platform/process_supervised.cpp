@@ -63,8 +63,7 @@ bool Process::launchSupervised(Error* error) {
   const Supervision& supervision = *launch_.supervision;
   auto fail = [&](int code, const std::string& what) {
     if (error != nullptr) {
-      *error = Error{kPosixErrorDomain, code,
-                     "Could not launch " + what + ": " + std::strerror(code) + "."};
+      *error = LaunchError(what, code);
     }
     return false;
   };

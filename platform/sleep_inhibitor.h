@@ -7,7 +7,7 @@
 namespace vlmr {
 
 /// The reason given to the system for keeping the machine awake.
-inline constexpr char kSleepInhibitReason[] =
+inline constexpr MessageText kSleepInhibitReason =
     VLMR_TRANSLATABLE("SleepInhibitor", "Building Velmora 3000");
 
 /// Keeps the machine from sleeping while the player is away, one

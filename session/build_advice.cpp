@@ -6,19 +6,16 @@
 namespace vlmr {
 namespace {
 
-constexpr char kSomethingWrong[] =
-    VLMR_TRANSLATABLE("BuildAdvice", "Something went wrong while building the app.");
-
-constexpr char kDiskFullAdvice[] =
-    VLMR_TRANSLATABLE("BuildAdvice", "Your disk is full. Free about 5 GB, then build again.");
-static_assert(StatesBuildSpaceNeeded(kDiskFullAdvice));
+// "%1" takes what a build needs.
+constexpr MessageText kDiskFullAdvice =
+    VLMR_TRANSLATABLE("BuildAdvice", "Your disk is full. Free about %1, then build again.");
 
 // Known technical causes and the advice shown for them, tried in order; a
 // full disk comes last. Constant-initialised, so it is ready for callers
 // running before main.
 struct Advice {
   const char* cause;
-  const char* text;
+  MessageText text;
 };
 constexpr Advice kAdvice[] = {
     {"does not contain Apps/SC3U.exe",
@@ -40,14 +37,15 @@ constexpr Advice kAdvice[] = {
 
 }  // namespace
 
-std::string FriendlyMessageFor(const std::string& raw) {
-  const std::string text = raw.empty() ? std::string(kSomethingWrong) : raw;
+Message FriendlyMessageFor(const Message& stated) {
+  if (stated.empty()) return Message(kSomethingWentWrong);
+  const std::string text = stated.english();
   for (const Advice& advice : kAdvice) {
     // Case matters: the causes are the script's and the tools' own words.
-    if (text.find(advice.cause) != std::string::npos) return advice.text;
+    if (text.find(advice.cause) != std::string::npos) return Message(advice.text);
   }
-  if (SaysDiskIsFull(text)) return kDiskFullAdvice;
-  return text;
+  if (SaysDiskIsFull(text)) return Message(kDiskFullAdvice, {BuildSpaceNeededFigure()});
+  return stated;
 }
 
 }  // namespace vlmr

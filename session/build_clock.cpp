@@ -54,8 +54,8 @@ std::string ElapsedText(double seconds) {
   return std::to_string(minutes) + ":" + TwoDigits(rest);
 }
 
-std::optional<std::string> RemainingText(const std::optional<BuildTimings>& last, int64_t stage,
-                                         int64_t stageCount, double secondsInStage) {
+std::optional<Message> RemainingText(const std::optional<BuildTimings>& last, int64_t stage,
+                                     int64_t stageCount, double secondsInStage) {
   if (!last || stageCount < 1 || last->stageSeconds.size() != static_cast<size_t>(stageCount) ||
       stage < 1 || stage > stageCount || !std::isfinite(secondsInStage)) {
     return std::nullopt;
@@ -67,10 +67,8 @@ std::optional<std::string> RemainingText(const std::optional<BuildTimings>& last
   if (current < 0 && -current > after) return std::nullopt;
   const double remaining = std::max(0.0, current) + after;
   if (remaining > kLongestEstimate) return std::nullopt;
-  if (remaining < 60) return kLessThanAMinuteLeft;
-  std::string text = kMinutesLeft;
-  text.replace(text.find("%n"), 2, std::to_string(std::llround(remaining / 60)));
-  return text;
+  if (remaining < 60) return Message(kLessThanAMinuteLeft);
+  return Message::Counted(kMinutesLeft, std::llround(remaining / 60));
 }
 
 std::string BuildFinishedText(double seconds) {

@@ -11,10 +11,11 @@
 namespace vlmr {
 
 /// The estimate beside the build clock under a minute.
-inline constexpr char kLessThanAMinuteLeft[] =
+inline constexpr MessageText kLessThanAMinuteLeft =
     VLMR_TRANSLATABLE("BuildTimings", "less than a minute left");
 /// The estimate beside the build clock; "%n" takes the whole minutes.
-inline constexpr char kMinutesLeft[] = VLMR_TRANSLATABLE_N("BuildTimings", "about %n min left");
+inline constexpr MessageText kMinutesLeft =
+    VLMR_TRANSLATABLE_N("BuildTimings", "about %n min left");
 
 /// Follows the stages of a running build on a clock the caller reads (seconds
 /// on a steady clock), so the time shown and the timings kept come from one
@@ -66,8 +67,8 @@ inline constexpr double kLongestEstimate = 4 * 3600;
 /// what is left would be more than `kLongestEstimate` (no build takes that
 /// long; such a record is damaged). A smaller overrun counts the current
 /// stage as ending now, so the estimate never goes negative.
-std::optional<std::string> RemainingText(const std::optional<BuildTimings>& last, int64_t stage,
-                                         int64_t stageCount, double secondsInStage);
+std::optional<Message> RemainingText(const std::optional<BuildTimings>& last, int64_t stage,
+                                     int64_t stageCount, double secondsInStage);
 
 /// The log's closing line of a successful build: "build finished in 2 min 41 s",
 /// "build finished in 2 min", "build finished in 41 s" (rounded to seconds).

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "base/message.h"
+
 namespace vlmr {
 
 /// How a build ended, as far as the player needs to know: the page it leads
@@ -12,13 +14,17 @@ enum class BuildEnd {
   Failed,     ///< the error page
 };
 
-/// How a build ended, with what the page that follows shows.
+/// How a build ended, whole: where it leads, the app it made and what the
+/// player is told. The session makes it; the pages, the Dock tile and the
+/// notification take it as it is.
 struct BuildOutcome {
   BuildEnd end = BuildEnd::Failed;
   /// The app the done page offers (Done only).
   std::string appPath;
-  /// The error page's title, the advice for the failure (Failed only).
-  std::string advice;
+  /// Failed: the advice, the error page's title, or the build script's own
+  /// words (`Message::Verbatim`) when no advice fits them. Cancelled: the
+  /// notice on the installer page. Done: none.
+  Message message;
   bool operator==(const BuildOutcome&) const = default;
 };
 

@@ -11,12 +11,12 @@ uint64_t InstallerSession::select(const std::string& path) {
   ++selection_.generation;
   // A new installer forgets the previous build's app.
   appPaths_ = AppPaths{};
-  selection_.verdict = Format(kCheckingSelection, {IsolatedName(LastPathComponent(path))});
+  selection_.verdict = Message(kCheckingSelection, {FileName{LastPathComponent(path)}});
   selection_.usable = false;
   return selection_.generation;
 }
 
-bool InstallerSession::applyVerdict(uint64_t generation, const std::string& summary, bool usable) {
+bool InstallerSession::applyVerdict(uint64_t generation, const Message& summary, bool usable) {
   if (generation != selection_.generation) return false;
   selection_.verdict = summary;
   selection_.verdictIsError = !usable;
@@ -38,24 +38,21 @@ BuildOutcome InstallerSession::buildEnded(const BuildReport& report) {
   if (!report.startFailure && report.status == 0 && report.appPath && !report.appPath->empty() &&
       report.appIsFolder) {
     appPaths_ = AppPaths{report.appPath, std::nullopt};
-    return {BuildEnd::Done, *report.appPath, ""};
+    return {BuildEnd::Done, *report.appPath, {}};
   }
   if (!report.startFailure && report.cancelled) {
     // The file stays usable: "Build" is enabled again.
-    selection_.verdict = kBuildCancelledNotice;
+    selection_.verdict = Message(kBuildCancelledNotice);
     selection_.verdictIsError = false;
-    return {BuildEnd::Cancelled, "", ""};
+    return {BuildEnd::Cancelled, "", selection_.verdict};
   }
   // A full disk often shows only in a tool's output, while the script's own
   // error names the step that broke; the disk is what needs fixing.
-  const std::string stated = report.startFailure && !report.startFailure->empty()
-                                 ? *report.startFailure
-                                 : report.errorMessage.value_or("");
-  return {BuildEnd::Failed, "", FriendlyMessageFor(report.outOfSpace ? kNoSpaceLeft : stated)};
-}
-
-void InstallerSession::showingApp(const std::string& path, bool installed) {
-  appPaths_ = installed ? AppPaths{std::nullopt, path} : AppPaths{path, std::nullopt};
+  const Message stated = report.startFailure && !report.startFailure->empty()
+                             ? *report.startFailure
+                             : Message::Verbatim(report.errorMessage.value_or(""));
+  return {BuildEnd::Failed, "",
+          FriendlyMessageFor(report.outOfSpace ? Message::Verbatim(kNoSpaceLeft) : stated)};
 }
 
 }  // namespace vlmr

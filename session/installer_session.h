@@ -20,7 +20,7 @@ struct InstallerSelection {
   /// Counts selections, so a check's verdict reaches only its own selection.
   uint64_t generation = 0;
   /// The verdict line: "Checking …", the check's summary, or the cancel notice.
-  std::string verdict;
+  Message verdict;
   /// The verdict line tells of a rejected file (drawn in red).
   bool verdictIsError = false;
   /// The file may be built: "Build" is enabled exactly when this is set.
@@ -34,11 +34,11 @@ enum class BuildPhase {
   Cancelling,  ///< Cancel was pressed; the build has not ended yet
 };
 
-/// The verdict line while a selection is checked; "%@" takes its name.
-inline constexpr char kCheckingSelection[] = VLMR_TRANSLATABLE("Session", "Checking %@…");
+/// The verdict line while a selection is checked; "%1" takes its name.
+inline constexpr MessageText kCheckingSelection = VLMR_TRANSLATABLE("Session", "Checking %1…");
 
 /// The verdict line after a cancelled build.
-inline constexpr char kBuildCancelledNotice[] =
+inline constexpr MessageText kBuildCancelledNotice =
     VLMR_TRANSLATABLE("Session", "Build cancelled. You can try again.");
 
 /// Everything the installer window knows apart from its widgets: the missing
@@ -64,7 +64,7 @@ class InstallerSession {
   uint64_t select(const std::string& path);
   /// The check of selection `generation` ended. A stale verdict (a later
   /// selection, even of the same file, has been made) is refused: false.
-  bool applyVerdict(uint64_t generation, const std::string& summary, bool usable);
+  bool applyVerdict(uint64_t generation, const Message& summary, bool usable);
 
   /// The build phase.
   BuildPhase buildPhase() const { return phase_; }
@@ -80,14 +80,12 @@ class InstallerSession {
   /// back to the installer page with the notice. Anything else failed: the
   /// error page with advice for the start failure, else the script's error,
   /// else the general sentence; a run whose output said the disk was full
-  /// gets the disk-full advice whatever the error says.
+  /// gets the disk-full advice whatever the error says. The built app becomes
+  /// the session's current app.
   BuildOutcome buildEnded(const BuildReport& report);
 
   /// The built and the installed app.
   const AppPaths& appPaths() const { return appPaths_; }
-  /// The done page shows the app at `path`: the installed copy when
-  /// `installed`, else the built one. The other path is forgotten.
-  void showingApp(const std::string& path, bool installed);
   /// The built app was moved to `destination`.
   void moved(const std::string& destination) { appPaths_.moved(destination); }
 

@@ -6,7 +6,7 @@
 
 namespace vlmr {
 
-const std::array<const char*, kBuildStageCount> kBuildStageNames = {
+const std::array<MessageText, kBuildStageCount> kBuildStageNames = {
     VLMR_TRANSLATABLE("BuildStages", "Check game installer"),
     VLMR_TRANSLATABLE("BuildStages", "Unpack game files"),
     VLMR_TRANSLATABLE("BuildStages", "Prepare native libraries"),
@@ -17,7 +17,7 @@ const std::array<const char*, kBuildStageCount> kBuildStageNames = {
 
 namespace {
 
-constexpr std::array<const char*, 5> kLeads = {
+constexpr std::array<MessageText, 5> kLeads = {
     VLMR_TRANSLATABLE("BuildStages", "Checking your game installer and the build tools."),
     VLMR_TRANSLATABLE("BuildStages", "Unpacking the game files from your GOG installer."),
     VLMR_TRANSLATABLE("BuildStages", "Preparing the native libraries and lifted code."),
@@ -25,7 +25,7 @@ constexpr std::array<const char*, 5> kLeads = {
                       "Compiling the native Mac app. This usually takes about 3 minutes."),
     VLMR_TRANSLATABLE("BuildStages", "Packaging the app and its resources."),
 };
-constexpr char kLastLead[] = VLMR_TRANSLATABLE("BuildStages", "Signing the app for this Mac.");
+constexpr MessageText kLastLead = VLMR_TRANSLATABLE("BuildStages", "Signing the app for this Mac.");
 
 // The game port's own script reports nine stages: the first three are all
 // checks, stages 4 to 7 line up with the page's middle four, and everything
@@ -34,7 +34,7 @@ constexpr int64_t kPortStageTotal = 9;
 
 }  // namespace
 
-const char* BuildStageLead(int64_t stage) {
+MessageText BuildStageLead(int64_t stage) {
   if (stage >= 0 && stage < static_cast<int64_t>(kLeads.size())) {
     return kLeads[static_cast<size_t>(stage)];
   }

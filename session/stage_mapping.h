@@ -3,16 +3,18 @@
 #include <array>
 #include <cstdint>
 
+#include "base/message.h"
+
 namespace vlmr {
 
 /// The number of stages the build page shows.
 inline constexpr int64_t kBuildStageCount = 6;
 
 /// The names of the build page's six stage pills, in index order.
-extern const std::array<const char*, kBuildStageCount> kBuildStageNames;
+extern const std::array<MessageText, kBuildStageCount> kBuildStageNames;
 
 /// The lead sentence of `stage`; any index outside 0..4 gives the last stage's sentence.
-const char* BuildStageLead(int64_t stage);
+MessageText BuildStageLead(int64_t stage);
 
 /// The progress bar value of `stage`: the middle of its sixth of the bar, (stage + 0.5) / 6.
 double BuildStageProgress(int64_t stage);

@@ -59,8 +59,8 @@
         <translation>Die Xcode Command Line Tools sind veraltet oder unvollständig. Führe xcode-select --install aus und öffne diesen Installer dann erneut.</translation>
     </message>
     <message>
-        <source>Your disk is full. Free about 5 GB, then build again.</source>
-        <translation>Deine Festplatte ist voll. Gib etwa 5 GB frei und starte die Erstellung erneut.</translation>
+        <source>Your disk is full. Free about %1, then build again.</source>
+        <translation>Deine Festplatte ist voll. Gib etwa %1 frei und starte die Erstellung erneut.</translation>
     </message>
 </context>
 <context>
@@ -169,12 +169,12 @@
 <context>
     <name>FreeSpace</name>
     <message>
-        <source>Only %@ free on this disk; the build needs about 5 GB. Free some space, then choose the installer again.</source>
-        <translation>Nur %@ frei auf dieser Festplatte; die Erstellung braucht etwa 5 GB. Gib Speicherplatz frei und wähle den Installer erneut.</translation>
+        <source>Only %1 free on this disk; the build needs about %2. Free some space, then choose the installer again.</source>
+        <translation>Nur %1 frei auf dieser Festplatte; die Erstellung braucht etwa %2. Gib Speicherplatz frei und wähle den Installer erneut.</translation>
     </message>
     <message>
-        <source>Only %@ free on that disk; the app needs about %@. Free some space, then choose Move to Applications again.</source>
-        <translation>Nur %@ frei auf dieser Festplatte; die App braucht etwa %@. Gib Speicherplatz frei und bewege die App dann erneut in „Programme“.</translation>
+        <source>Only %1 free on that disk; the app needs about %2. Free some space, then choose Move to Applications again.</source>
+        <translation>Nur %1 frei auf dieser Festplatte; die App braucht etwa %2. Gib Speicherplatz frei und bewege die App dann erneut in „Programme“.</translation>
     </message>
 </context>
 <context>
@@ -215,28 +215,16 @@
         <translation>Die Prüfung wurde abgebrochen.</translation>
     </message>
     <message>
-        <source>GOG 2.0.949(a) installer · %@ · ready to build</source>
-        <translation>GOG-Installer 2.0.949(a) · %@ · bereit zum Erstellen</translation>
+        <source>GOG 2.0.949(a) installer · %1 · ready to build</source>
+        <translation>GOG-Installer 2.0.949(a) · %1 · bereit zum Erstellen</translation>
     </message>
     <message>
-        <source>%@ · this build is not the known GOG 2.0.949(a) one, so the game files are checked after extraction</source>
-        <translation>%@ · nicht die bekannte GOG-Version 2.0.949(a), daher werden die Spieldateien nach dem Entpacken geprüft</translation>
+        <source>%1 · this build is not the known GOG 2.0.949(a) one, so the game files are checked after extraction</source>
+        <translation>%1 · nicht die bekannte GOG-Version 2.0.949(a), daher werden die Spieldateien nach dem Entpacken geprüft</translation>
     </message>
 </context>
 <context>
     <name>Installing</name>
-    <message>
-        <source>Could not exchange the two items.</source>
-        <translation>Die beiden Objekte konnten nicht vertauscht werden.</translation>
-    </message>
-    <message>
-        <source>Could not move the item aside.</source>
-        <translation>Das Objekt konnte nicht beiseitegelegt werden.</translation>
-    </message>
-    <message>
-        <source>Could not move the new item into place.</source>
-        <translation>Das neue Objekt konnte nicht an seinen Platz bewegt werden.</translation>
-    </message>
     <message>
         <source>Copying the app failed. Is the disk full?</source>
         <translation>Die App konnte nicht kopiert werden. Ist die Festplatte voll?</translation>
@@ -246,12 +234,12 @@
         <translation>Die App wurde kopiert, aber nicht an ihren Platz bewegt.</translation>
     </message>
     <message>
-        <source>%@ already exists and wasn&apos;t made by this installer. Move or rename it first.</source>
-        <translation>%@ existiert bereits und stammt nicht von diesem Installer. Bewege es zuerst woandershin oder benenne es um.</translation>
+        <source>%1 already exists and wasn&apos;t made by this installer. Move or rename it first.</source>
+        <translation>%1 existiert bereits und stammt nicht von diesem Installer. Bewege es zuerst woandershin oder benenne es um.</translation>
     </message>
     <message>
-        <source>%@ couldn&apos;t be replaced. Check its permissions.</source>
-        <translation>%@ konnte nicht ersetzt werden. Prüfe die Zugriffsrechte.</translation>
+        <source>%1 couldn&apos;t be replaced. Check its permissions.</source>
+        <translation>%1 konnte nicht ersetzt werden. Prüfe die Zugriffsrechte.</translation>
     </message>
 </context>
 <context>
@@ -295,16 +283,24 @@
         <translation>Die Quelldateien konnten nicht nach „Application Support“ entpackt werden.</translation>
     </message>
     <message>
-        <source>This build has already run.</source>
-        <translation>Diese Erstellung wurde bereits ausgeführt.</translation>
-    </message>
-    <message>
         <source>The build sources are not prepared.</source>
         <translation>Die Quelldateien sind nicht vorbereitet.</translation>
     </message>
     <message>
         <source>Could not start the build.</source>
         <translation>Die Erstellung konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Could not lock the folder %1 against another build.</source>
+        <translation>Der Ordner %1 konnte nicht gegen eine andere Erstellung gesperrt werden.</translation>
+    </message>
+    <message>
+        <source>Could not create the output folder %1.</source>
+        <translation>Der Ausgabeordner %1 konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Could not create a pipe.</source>
+        <translation>Es konnte keine Pipe angelegt werden.</translation>
     </message>
 </context>
 <context>
@@ -323,14 +319,36 @@
     </message>
 </context>
 <context>
-    <name>Session</name>
+    <name>Process</name>
     <message>
-        <source>Checking %@…</source>
-        <translation>%@ wird geprüft …</translation>
+        <source>Could not launch %1: %2.</source>
+        <translation>%1 konnte nicht gestartet werden: %2.</translation>
     </message>
+    <message>
+        <source>The process was already launched.</source>
+        <translation>Der Prozess wurde bereits gestartet.</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
     <message>
         <source>Build cancelled. You can try again.</source>
         <translation>Erstellung abgebrochen. Du kannst es erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Checking %1…</source>
+        <translation>%1 wird geprüft …</translation>
+    </message>
+</context>
+<context>
+    <name>Sizes</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1&#xa0;MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1&#xa0;GB</translation>
     </message>
 </context>
 <context>
@@ -541,8 +559,8 @@
         <translation>Deine Datei bleibt auf diesem Mac</translation>
     </message>
     <message>
-        <source>First build: about 3 minutes and 5 GB of free space. The finished app contains your game files; keep it on this Mac.</source>
-        <translation>Beim ersten Mal: etwa 3 Minuten und 5 GB freier Speicherplatz. Die fertige App enthält deine Spieldateien; lass sie auf diesem Mac.</translation>
+        <source>First build: about 3 minutes and %1 of free space. The finished app contains your game files; keep it on this Mac.</source>
+        <translation>Beim ersten Mal: etwa 3 Minuten und %1 freier Speicherplatz. Die fertige App enthält deine Spieldateien; lass sie auf diesem Mac.</translation>
     </message>
 </context>
 <context>
@@ -653,16 +671,16 @@
         <translation>Alles passiert auf diesem Mac. Nichts wird hochgeladen.</translation>
     </message>
     <message>
-        <source>About 3 minutes · 5 GB free space</source>
-        <translation>Etwa 3 Minuten · 5 GB freier Speicherplatz</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Fortfahren</translation>
     </message>
     <message>
         <source>Checking again…</source>
         <translation>Erneute Prüfung …</translation>
+    </message>
+    <message>
+        <source>About 3 minutes · %1 free space</source>
+        <translation>Etwa 3 Minuten · %1 freier Speicherplatz</translation>
     </message>
 </context>
 </TS>

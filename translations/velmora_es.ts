@@ -59,8 +59,8 @@
         <translation>Las Command Line Tools de Xcode están desactualizadas o incompletas. Ejecuta xcode-select --install y vuelve a abrir este instalador.</translation>
     </message>
     <message>
-        <source>Your disk is full. Free about 5 GB, then build again.</source>
-        <translation>El disco está lleno. Libera unos 5 GB y vuelve a compilar.</translation>
+        <source>Your disk is full. Free about %1, then build again.</source>
+        <translation>El disco está lleno. Libera unos %1 y vuelve a compilar.</translation>
     </message>
 </context>
 <context>
@@ -169,12 +169,12 @@
 <context>
     <name>FreeSpace</name>
     <message>
-        <source>Only %@ free on this disk; the build needs about 5 GB. Free some space, then choose the installer again.</source>
-        <translation>Solo hay %@ libres en este disco y la compilación necesita unos 5 GB. Libera espacio y vuelve a elegir el instalador.</translation>
+        <source>Only %1 free on this disk; the build needs about %2. Free some space, then choose the installer again.</source>
+        <translation>Solo hay %1 libres en este disco y la compilación necesita unos %2. Libera espacio y vuelve a elegir el instalador.</translation>
     </message>
     <message>
-        <source>Only %@ free on that disk; the app needs about %@. Free some space, then choose Move to Applications again.</source>
-        <translation>Solo hay %@ libres en ese disco y la app necesita unos %@. Libera espacio y vuelve a elegir Mover a Aplicaciones.</translation>
+        <source>Only %1 free on that disk; the app needs about %2. Free some space, then choose Move to Applications again.</source>
+        <translation>Solo hay %1 libres en ese disco y la app necesita unos %2. Libera espacio y vuelve a elegir Mover a Aplicaciones.</translation>
     </message>
 </context>
 <context>
@@ -215,28 +215,16 @@
         <translation>Se ha detenido la comprobación.</translation>
     </message>
     <message>
-        <source>GOG 2.0.949(a) installer · %@ · ready to build</source>
-        <translation>Instalador GOG 2.0.949(a) · %@ · listo para compilar</translation>
+        <source>GOG 2.0.949(a) installer · %1 · ready to build</source>
+        <translation>Instalador GOG 2.0.949(a) · %1 · listo para compilar</translation>
     </message>
     <message>
-        <source>%@ · this build is not the known GOG 2.0.949(a) one, so the game files are checked after extraction</source>
-        <translation>%@ · no es la versión conocida GOG 2.0.949(a), así que los archivos se comprueban tras extraerlos</translation>
+        <source>%1 · this build is not the known GOG 2.0.949(a) one, so the game files are checked after extraction</source>
+        <translation>%1 · no es la versión conocida GOG 2.0.949(a), así que los archivos se comprueban tras extraerlos</translation>
     </message>
 </context>
 <context>
     <name>Installing</name>
-    <message>
-        <source>Could not exchange the two items.</source>
-        <translation>No se han podido intercambiar los dos ítems.</translation>
-    </message>
-    <message>
-        <source>Could not move the item aside.</source>
-        <translation>No se ha podido apartar el ítem.</translation>
-    </message>
-    <message>
-        <source>Could not move the new item into place.</source>
-        <translation>No se ha podido colocar el nuevo ítem en su sitio.</translation>
-    </message>
     <message>
         <source>Copying the app failed. Is the disk full?</source>
         <translation>No se ha podido copiar la app. ¿Está lleno el disco?</translation>
@@ -246,12 +234,12 @@
         <translation>La app se ha copiado, pero no se ha podido colocar en su sitio.</translation>
     </message>
     <message>
-        <source>%@ already exists and wasn&apos;t made by this installer. Move or rename it first.</source>
-        <translation>%@ ya existe y no es de este instalador. Muévelo o renómbralo primero.</translation>
+        <source>%1 already exists and wasn&apos;t made by this installer. Move or rename it first.</source>
+        <translation>%1 ya existe y no es de este instalador. Muévelo o renómbralo primero.</translation>
     </message>
     <message>
-        <source>%@ couldn&apos;t be replaced. Check its permissions.</source>
-        <translation>No se ha podido sustituir %@. Revisa sus permisos.</translation>
+        <source>%1 couldn&apos;t be replaced. Check its permissions.</source>
+        <translation>No se ha podido sustituir %1. Revisa sus permisos.</translation>
     </message>
 </context>
 <context>
@@ -295,16 +283,24 @@
         <translation>No se han podido extraer las fuentes de compilación en Application Support.</translation>
     </message>
     <message>
-        <source>This build has already run.</source>
-        <translation>Esta compilación ya se ha ejecutado.</translation>
-    </message>
-    <message>
         <source>The build sources are not prepared.</source>
         <translation>Las fuentes de compilación no están preparadas.</translation>
     </message>
     <message>
         <source>Could not start the build.</source>
         <translation>No se ha podido iniciar la compilación.</translation>
+    </message>
+    <message>
+        <source>Could not lock the folder %1 against another build.</source>
+        <translation>No se pudo bloquear la carpeta %1 frente a otra compilación.</translation>
+    </message>
+    <message>
+        <source>Could not create the output folder %1.</source>
+        <translation>No se pudo crear la carpeta de salida %1.</translation>
+    </message>
+    <message>
+        <source>Could not create a pipe.</source>
+        <translation>No se pudo crear una tubería.</translation>
     </message>
 </context>
 <context>
@@ -323,14 +319,36 @@
     </message>
 </context>
 <context>
-    <name>Session</name>
+    <name>Process</name>
     <message>
-        <source>Checking %@…</source>
-        <translation>Comprobando %@…</translation>
+        <source>Could not launch %1: %2.</source>
+        <translation>No se pudo iniciar %1: %2.</translation>
     </message>
+    <message>
+        <source>The process was already launched.</source>
+        <translation>El proceso ya se había iniciado.</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
     <message>
         <source>Build cancelled. You can try again.</source>
         <translation>Compilación cancelada. Puedes volver a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Checking %1…</source>
+        <translation>Comprobando %1…</translation>
+    </message>
+</context>
+<context>
+    <name>Sizes</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1&#xa0;MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1&#xa0;GB</translation>
     </message>
 </context>
 <context>
@@ -541,8 +559,8 @@
         <translation>Tu archivo no sale de este Mac</translation>
     </message>
     <message>
-        <source>First build: about 3 minutes and 5 GB of free space. The finished app contains your game files; keep it on this Mac.</source>
-        <translation>Primera compilación: unos 3 minutos y 5 GB de espacio libre. La app final contiene los archivos de tu juego; tenla solo en este Mac.</translation>
+        <source>First build: about 3 minutes and %1 of free space. The finished app contains your game files; keep it on this Mac.</source>
+        <translation>Primera compilación: unos 3 minutos y %1 de espacio libre. La app final contiene los archivos de tu juego; tenla solo en este Mac.</translation>
     </message>
 </context>
 <context>
@@ -653,16 +671,16 @@
         <translation>Todo ocurre en este Mac. No se sube nada.</translation>
     </message>
     <message>
-        <source>About 3 minutes · 5 GB free space</source>
-        <translation>Unos 3 minutos · 5 GB libres</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Continuar</translation>
     </message>
     <message>
         <source>Checking again…</source>
         <translation>Comprobando de nuevo…</translation>
+    </message>
+    <message>
+        <source>About 3 minutes · %1 free space</source>
+        <translation>Unos 3 minutos · %1 libres</translation>
     </message>
 </context>
 </TS>

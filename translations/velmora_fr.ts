@@ -59,8 +59,8 @@
         <translation>Les Command Line Tools de Xcode sont obsolètes ou incomplets. Exécutez xcode-select --install, puis rouvrez cet installateur.</translation>
     </message>
     <message>
-        <source>Your disk is full. Free about 5 GB, then build again.</source>
-        <translation>Votre disque est plein. Libérez environ 5&#xa0;GB, puis relancez la création.</translation>
+        <source>Your disk is full. Free about %1, then build again.</source>
+        <translation>Votre disque est plein. Libérez environ %1, puis relancez la création.</translation>
     </message>
 </context>
 <context>
@@ -169,12 +169,12 @@
 <context>
     <name>FreeSpace</name>
     <message>
-        <source>Only %@ free on this disk; the build needs about 5 GB. Free some space, then choose the installer again.</source>
-        <translation>Seulement %@ libres sur ce disque&#xa0;; la création demande environ 5&#xa0;GB. Libérez de l’espace, puis choisissez de nouveau l’installateur.</translation>
+        <source>Only %1 free on this disk; the build needs about %2. Free some space, then choose the installer again.</source>
+        <translation>Seulement %1 libres sur ce disque&#xa0;; la création demande environ %2. Libérez de l’espace, puis choisissez de nouveau l’installateur.</translation>
     </message>
     <message>
-        <source>Only %@ free on that disk; the app needs about %@. Free some space, then choose Move to Applications again.</source>
-        <translation>Seulement %@ libres sur ce disque&#xa0;; l’app demande environ %@. Libérez de l’espace, puis cliquez de nouveau sur Déplacer vers Applications.</translation>
+        <source>Only %1 free on that disk; the app needs about %2. Free some space, then choose Move to Applications again.</source>
+        <translation>Seulement %1 libres sur ce disque&#xa0;; l’app demande environ %2. Libérez de l’espace, puis cliquez de nouveau sur Déplacer vers Applications.</translation>
     </message>
 </context>
 <context>
@@ -215,28 +215,16 @@
         <translation>La vérification a été interrompue.</translation>
     </message>
     <message>
-        <source>GOG 2.0.949(a) installer · %@ · ready to build</source>
-        <translation>Installateur GOG 2.0.949(a) · %@ · prêt pour la création</translation>
+        <source>GOG 2.0.949(a) installer · %1 · ready to build</source>
+        <translation>Installateur GOG 2.0.949(a) · %1 · prêt pour la création</translation>
     </message>
     <message>
-        <source>%@ · this build is not the known GOG 2.0.949(a) one, so the game files are checked after extraction</source>
-        <translation>%@ · ce n’est pas la version GOG 2.0.949(a) connue&#xa0;: fichiers du jeu vérifiés après extraction</translation>
+        <source>%1 · this build is not the known GOG 2.0.949(a) one, so the game files are checked after extraction</source>
+        <translation>%1 · ce n’est pas la version GOG 2.0.949(a) connue&#xa0;: fichiers du jeu vérifiés après extraction</translation>
     </message>
 </context>
 <context>
     <name>Installing</name>
-    <message>
-        <source>Could not exchange the two items.</source>
-        <translation>Impossible d’échanger les deux éléments.</translation>
-    </message>
-    <message>
-        <source>Could not move the item aside.</source>
-        <translation>Impossible de mettre l’élément de côté.</translation>
-    </message>
-    <message>
-        <source>Could not move the new item into place.</source>
-        <translation>Impossible de mettre le nouvel élément en place.</translation>
-    </message>
     <message>
         <source>Copying the app failed. Is the disk full?</source>
         <translation>La copie de l’app a échoué. Le disque est-il plein&#xa0;?</translation>
@@ -246,12 +234,12 @@
         <translation>L’app a été copiée, mais n’a pas pu être mise en place.</translation>
     </message>
     <message>
-        <source>%@ already exists and wasn&apos;t made by this installer. Move or rename it first.</source>
-        <translation>%@ existe déjà et ne vient pas de cet installateur. Déplacez ou renommez d’abord cet élément.</translation>
+        <source>%1 already exists and wasn&apos;t made by this installer. Move or rename it first.</source>
+        <translation>%1 existe déjà et ne vient pas de cet installateur. Déplacez ou renommez d’abord cet élément.</translation>
     </message>
     <message>
-        <source>%@ couldn&apos;t be replaced. Check its permissions.</source>
-        <translation>Impossible de remplacer %@. Vérifiez ses permissions.</translation>
+        <source>%1 couldn&apos;t be replaced. Check its permissions.</source>
+        <translation>Impossible de remplacer %1. Vérifiez ses permissions.</translation>
     </message>
 </context>
 <context>
@@ -295,16 +283,24 @@
         <translation>Impossible d’extraire les sources de compilation dans Application Support.</translation>
     </message>
     <message>
-        <source>This build has already run.</source>
-        <translation>Cette création a déjà été lancée.</translation>
-    </message>
-    <message>
         <source>The build sources are not prepared.</source>
         <translation>Les sources de compilation ne sont pas prêtes.</translation>
     </message>
     <message>
         <source>Could not start the build.</source>
         <translation>Impossible de lancer la création.</translation>
+    </message>
+    <message>
+        <source>Could not lock the folder %1 against another build.</source>
+        <translation>Impossible de verrouiller le dossier %1 contre une autre création.</translation>
+    </message>
+    <message>
+        <source>Could not create the output folder %1.</source>
+        <translation>Impossible de créer le dossier de sortie %1.</translation>
+    </message>
+    <message>
+        <source>Could not create a pipe.</source>
+        <translation>Impossible de créer un tube de communication.</translation>
     </message>
 </context>
 <context>
@@ -323,14 +319,36 @@
     </message>
 </context>
 <context>
-    <name>Session</name>
+    <name>Process</name>
     <message>
-        <source>Checking %@…</source>
-        <translation>Vérification de %@…</translation>
+        <source>Could not launch %1: %2.</source>
+        <translation>Impossible de lancer %1&#xa0;: %2.</translation>
     </message>
+    <message>
+        <source>The process was already launched.</source>
+        <translation>Le processus a déjà été lancé.</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
     <message>
         <source>Build cancelled. You can try again.</source>
         <translation>Création annulée. Vous pouvez réessayer.</translation>
+    </message>
+    <message>
+        <source>Checking %1…</source>
+        <translation>Vérification de %1…</translation>
+    </message>
+</context>
+<context>
+    <name>Sizes</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1&#xa0;Mo</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1&#xa0;Go</translation>
     </message>
 </context>
 <context>
@@ -541,8 +559,8 @@
         <translation>Votre fichier reste sur ce Mac</translation>
     </message>
     <message>
-        <source>First build: about 3 minutes and 5 GB of free space. The finished app contains your game files; keep it on this Mac.</source>
-        <translation>Première création&#xa0;: environ 3 minutes et 5&#xa0;GB libres. L’app finale contient vos fichiers de jeu&#xa0;; gardez-la sur ce Mac.</translation>
+        <source>First build: about 3 minutes and %1 of free space. The finished app contains your game files; keep it on this Mac.</source>
+        <translation>Première création&#xa0;: environ 3 minutes et %1 libres. L’app finale contient vos fichiers de jeu&#xa0;; gardez-la sur ce Mac.</translation>
     </message>
 </context>
 <context>
@@ -653,16 +671,16 @@
         <translation>Tout se passe sur ce Mac. Rien n’est envoyé en ligne.</translation>
     </message>
     <message>
-        <source>About 3 minutes · 5 GB free space</source>
-        <translation>Environ 3 minutes · 5&#xa0;GB d’espace libre</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Continuer</translation>
     </message>
     <message>
         <source>Checking again…</source>
         <translation>Nouvelle vérification…</translation>
+    </message>
+    <message>
+        <source>About 3 minutes · %1 free space</source>
+        <translation>Environ 3 minutes · %1 d’espace libre</translation>
     </message>
 </context>
 </TS>

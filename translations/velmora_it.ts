@@ -59,8 +59,8 @@
         <translation>I Command Line Tools di Xcode sono obsoleti o incompleti. Esegui xcode-select --install, poi riapri questo installer.</translation>
     </message>
     <message>
-        <source>Your disk is full. Free about 5 GB, then build again.</source>
-        <translation>Il disco è pieno. Libera circa 5 GB, poi compila di nuovo.</translation>
+        <source>Your disk is full. Free about %1, then build again.</source>
+        <translation>Il disco è pieno. Libera circa %1, poi compila di nuovo.</translation>
     </message>
 </context>
 <context>
@@ -169,12 +169,12 @@
 <context>
     <name>FreeSpace</name>
     <message>
-        <source>Only %@ free on this disk; the build needs about 5 GB. Free some space, then choose the installer again.</source>
-        <translation>Solo %@ liberi su questo disco; la compilazione richiede circa 5 GB. Libera spazio, poi scegli di nuovo l&apos;installer.</translation>
+        <source>Only %1 free on this disk; the build needs about %2. Free some space, then choose the installer again.</source>
+        <translation>Solo %1 liberi su questo disco; la compilazione richiede circa %2. Libera spazio, poi scegli di nuovo l&apos;installer.</translation>
     </message>
     <message>
-        <source>Only %@ free on that disk; the app needs about %@. Free some space, then choose Move to Applications again.</source>
-        <translation>Solo %@ liberi su quel disco; l&apos;app richiede circa %@. Libera spazio, poi scegli di nuovo Sposta in Applicazioni.</translation>
+        <source>Only %1 free on that disk; the app needs about %2. Free some space, then choose Move to Applications again.</source>
+        <translation>Solo %1 liberi su quel disco; l&apos;app richiede circa %2. Libera spazio, poi scegli di nuovo Sposta in Applicazioni.</translation>
     </message>
 </context>
 <context>
@@ -215,28 +215,16 @@
         <translation>Il controllo è stato interrotto.</translation>
     </message>
     <message>
-        <source>GOG 2.0.949(a) installer · %@ · ready to build</source>
-        <translation>Installer GOG 2.0.949(a) · %@ · pronto da compilare</translation>
+        <source>GOG 2.0.949(a) installer · %1 · ready to build</source>
+        <translation>Installer GOG 2.0.949(a) · %1 · pronto da compilare</translation>
     </message>
     <message>
-        <source>%@ · this build is not the known GOG 2.0.949(a) one, so the game files are checked after extraction</source>
-        <translation>%@ · non è la versione GOG 2.0.949(a) nota: i file del gioco saranno controllati dopo l&apos;estrazione</translation>
+        <source>%1 · this build is not the known GOG 2.0.949(a) one, so the game files are checked after extraction</source>
+        <translation>%1 · non è la versione GOG 2.0.949(a) nota: i file del gioco saranno controllati dopo l&apos;estrazione</translation>
     </message>
 </context>
 <context>
     <name>Installing</name>
-    <message>
-        <source>Could not exchange the two items.</source>
-        <translation>Impossibile scambiare i due elementi.</translation>
-    </message>
-    <message>
-        <source>Could not move the item aside.</source>
-        <translation>Impossibile spostare da parte l&apos;elemento.</translation>
-    </message>
-    <message>
-        <source>Could not move the new item into place.</source>
-        <translation>Impossibile collocare il nuovo elemento.</translation>
-    </message>
     <message>
         <source>Copying the app failed. Is the disk full?</source>
         <translation>Copia dell&apos;app non riuscita. Il disco è pieno?</translation>
@@ -246,12 +234,12 @@
         <translation>L&apos;app è stata copiata ma non è stato possibile collocarla.</translation>
     </message>
     <message>
-        <source>%@ already exists and wasn&apos;t made by this installer. Move or rename it first.</source>
-        <translation>%@ esiste già e non è stato creato da questo installer. Prima spostalo o rinominalo.</translation>
+        <source>%1 already exists and wasn&apos;t made by this installer. Move or rename it first.</source>
+        <translation>%1 esiste già e non è stato creato da questo installer. Prima spostalo o rinominalo.</translation>
     </message>
     <message>
-        <source>%@ couldn&apos;t be replaced. Check its permissions.</source>
-        <translation>Impossibile sostituire %@. Controlla i permessi.</translation>
+        <source>%1 couldn&apos;t be replaced. Check its permissions.</source>
+        <translation>Impossibile sostituire %1. Controlla i permessi.</translation>
     </message>
 </context>
 <context>
@@ -295,16 +283,24 @@
         <translation>Impossibile estrarre i sorgenti di compilazione in Application Support.</translation>
     </message>
     <message>
-        <source>This build has already run.</source>
-        <translation>Questa compilazione è già stata eseguita.</translation>
-    </message>
-    <message>
         <source>The build sources are not prepared.</source>
         <translation>I sorgenti di compilazione non sono pronti.</translation>
     </message>
     <message>
         <source>Could not start the build.</source>
         <translation>Impossibile avviare la compilazione.</translation>
+    </message>
+    <message>
+        <source>Could not lock the folder %1 against another build.</source>
+        <translation>Impossibile bloccare la cartella %1 rispetto a un&apos;altra compilazione.</translation>
+    </message>
+    <message>
+        <source>Could not create the output folder %1.</source>
+        <translation>Impossibile creare la cartella di destinazione %1.</translation>
+    </message>
+    <message>
+        <source>Could not create a pipe.</source>
+        <translation>Impossibile creare una pipe.</translation>
     </message>
 </context>
 <context>
@@ -323,14 +319,36 @@
     </message>
 </context>
 <context>
-    <name>Session</name>
+    <name>Process</name>
     <message>
-        <source>Checking %@…</source>
-        <translation>Controllo di %@…</translation>
+        <source>Could not launch %1: %2.</source>
+        <translation>Impossibile avviare %1: %2.</translation>
     </message>
+    <message>
+        <source>The process was already launched.</source>
+        <translation>Il processo è già stato avviato.</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
     <message>
         <source>Build cancelled. You can try again.</source>
         <translation>Compilazione annullata. Puoi riprovare.</translation>
+    </message>
+    <message>
+        <source>Checking %1…</source>
+        <translation>Controllo di %1…</translation>
+    </message>
+</context>
+<context>
+    <name>Sizes</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1&#xa0;MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1&#xa0;GB</translation>
     </message>
 </context>
 <context>
@@ -541,8 +559,8 @@
         <translation>Il file resta su questo Mac</translation>
     </message>
     <message>
-        <source>First build: about 3 minutes and 5 GB of free space. The finished app contains your game files; keep it on this Mac.</source>
-        <translation>Prima compilazione: circa 3 minuti e 5 GB liberi. L&apos;app finita contiene i tuoi file di gioco: tienila su questo Mac.</translation>
+        <source>First build: about 3 minutes and %1 of free space. The finished app contains your game files; keep it on this Mac.</source>
+        <translation>Prima compilazione: circa 3 minuti e %1 liberi. L&apos;app finita contiene i tuoi file di gioco: tienila su questo Mac.</translation>
     </message>
 </context>
 <context>
@@ -653,16 +671,16 @@
         <translation>Tutto avviene su questo Mac. Non viene caricato nulla.</translation>
     </message>
     <message>
-        <source>About 3 minutes · 5 GB free space</source>
-        <translation>Circa 3 minuti · 5 GB di spazio libero</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Continua</translation>
     </message>
     <message>
         <source>Checking again…</source>
         <translation>Nuovo controllo…</translation>
+    </message>
+    <message>
+        <source>About 3 minutes · %1 free space</source>
+        <translation>Circa 3 minuti · %1 di spazio libero</translation>
     </message>
 </context>
 </TS>

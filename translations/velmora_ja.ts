@@ -59,8 +59,8 @@
         <translation>Xcode Command Line Toolsが古いか不完全です。「xcode-select --install」を実行してから、このインストーラを開き直してください。</translation>
     </message>
     <message>
-        <source>Your disk is full. Free about 5 GB, then build again.</source>
-        <translation>ディスクがいっぱいです。約5 GBの空き容量を確保してから、もう一度ビルドしてください。</translation>
+        <source>Your disk is full. Free about %1, then build again.</source>
+        <translation>ディスクがいっぱいです。約%1の空き容量を確保してから、もう一度ビルドしてください。</translation>
     </message>
 </context>
 <context>
@@ -168,12 +168,12 @@
 <context>
     <name>FreeSpace</name>
     <message>
-        <source>Only %@ free on this disk; the build needs about 5 GB. Free some space, then choose the installer again.</source>
-        <translation>このディスクの空き容量は%@しかありません。ビルドには約5 GB必要です。空き容量を増やしてから、インストーラをもう一度選択してください。</translation>
+        <source>Only %1 free on this disk; the build needs about %2. Free some space, then choose the installer again.</source>
+        <translation>このディスクの空き容量は%1しかありません。ビルドには約%2必要です。空き容量を増やしてから、インストーラをもう一度選択してください。</translation>
     </message>
     <message>
-        <source>Only %@ free on that disk; the app needs about %@. Free some space, then choose Move to Applications again.</source>
-        <translation>そのディスクの空き容量は%@しかありません。Appには約%@必要です。空き容量を増やしてから、もう一度「アプリケーションに移動」を選択してください。</translation>
+        <source>Only %1 free on that disk; the app needs about %2. Free some space, then choose Move to Applications again.</source>
+        <translation>そのディスクの空き容量は%1しかありません。Appには約%2必要です。空き容量を増やしてから、もう一度「アプリケーションに移動」を選択してください。</translation>
     </message>
 </context>
 <context>
@@ -214,28 +214,16 @@
         <translation>確認を中止しました。</translation>
     </message>
     <message>
-        <source>GOG 2.0.949(a) installer · %@ · ready to build</source>
-        <translation>GOG 2.0.949(a)インストーラ · %@ · ビルドできます</translation>
+        <source>GOG 2.0.949(a) installer · %1 · ready to build</source>
+        <translation>GOG 2.0.949(a)インストーラ · %1 · ビルドできます</translation>
     </message>
     <message>
-        <source>%@ · this build is not the known GOG 2.0.949(a) one, so the game files are checked after extraction</source>
-        <translation>%@ · 既知のGOG 2.0.949(a)版ではないため、展開後にゲームファイルを確認します</translation>
+        <source>%1 · this build is not the known GOG 2.0.949(a) one, so the game files are checked after extraction</source>
+        <translation>%1 · 既知のGOG 2.0.949(a)版ではないため、展開後にゲームファイルを確認します</translation>
     </message>
 </context>
 <context>
     <name>Installing</name>
-    <message>
-        <source>Could not exchange the two items.</source>
-        <translation>2つの項目を入れ替えられませんでした。</translation>
-    </message>
-    <message>
-        <source>Could not move the item aside.</source>
-        <translation>項目を退避できませんでした。</translation>
-    </message>
-    <message>
-        <source>Could not move the new item into place.</source>
-        <translation>新しい項目を所定の場所に移動できませんでした。</translation>
-    </message>
     <message>
         <source>Copying the app failed. Is the disk full?</source>
         <translation>Appをコピーできませんでした。ディスクがいっぱいではありませんか？</translation>
@@ -245,12 +233,12 @@
         <translation>Appはコピーされましたが、所定の場所に配置できませんでした。</translation>
     </message>
     <message>
-        <source>%@ already exists and wasn&apos;t made by this installer. Move or rename it first.</source>
-        <translation>%@はすでに存在し、このインストーラで作成されたものではありません。先に移動するか、名前を変更してください。</translation>
+        <source>%1 already exists and wasn&apos;t made by this installer. Move or rename it first.</source>
+        <translation>%1はすでに存在し、このインストーラで作成されたものではありません。先に移動するか、名前を変更してください。</translation>
     </message>
     <message>
-        <source>%@ couldn&apos;t be replaced. Check its permissions.</source>
-        <translation>%@を置き換えられませんでした。アクセス権を確認してください。</translation>
+        <source>%1 couldn&apos;t be replaced. Check its permissions.</source>
+        <translation>%1を置き換えられませんでした。アクセス権を確認してください。</translation>
     </message>
 </context>
 <context>
@@ -294,16 +282,24 @@
         <translation>ビルド用ソースをApplication Supportに展開できませんでした。</translation>
     </message>
     <message>
-        <source>This build has already run.</source>
-        <translation>このビルドはすでに実行済みです。</translation>
-    </message>
-    <message>
         <source>The build sources are not prepared.</source>
         <translation>ビルド用ソースが準備されていません。</translation>
     </message>
     <message>
         <source>Could not start the build.</source>
         <translation>ビルドを開始できませんでした。</translation>
+    </message>
+    <message>
+        <source>Could not lock the folder %1 against another build.</source>
+        <translation>フォルダ%1を他のビルドに対してロックできませんでした。</translation>
+    </message>
+    <message>
+        <source>Could not create the output folder %1.</source>
+        <translation>出力フォルダ%1を作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>Could not create a pipe.</source>
+        <translation>パイプを作成できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -322,14 +318,36 @@
     </message>
 </context>
 <context>
-    <name>Session</name>
+    <name>Process</name>
     <message>
-        <source>Checking %@…</source>
-        <translation>%@を確認中…</translation>
+        <source>Could not launch %1: %2.</source>
+        <translation>%1を起動できませんでした: %2。</translation>
     </message>
+    <message>
+        <source>The process was already launched.</source>
+        <translation>プロセスはすでに起動しています。</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
     <message>
         <source>Build cancelled. You can try again.</source>
         <translation>ビルドをキャンセルしました。もう一度お試しいただけます。</translation>
+    </message>
+    <message>
+        <source>Checking %1…</source>
+        <translation>%1を確認中…</translation>
+    </message>
+</context>
+<context>
+    <name>Sizes</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1&#xa0;MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1&#xa0;GB</translation>
     </message>
 </context>
 <context>
@@ -540,8 +558,8 @@
         <translation>ファイルはこのMacの外に出ません</translation>
     </message>
     <message>
-        <source>First build: about 3 minutes and 5 GB of free space. The finished app contains your game files; keep it on this Mac.</source>
-        <translation>初回ビルドは約3分、空き容量5 GBが必要です。完成したAppはゲームを含むため、このMacに保管してください。</translation>
+        <source>First build: about 3 minutes and %1 of free space. The finished app contains your game files; keep it on this Mac.</source>
+        <translation>初回ビルドは約3分、空き容量%1が必要です。完成したAppはゲームを含むため、このMacに保管してください。</translation>
     </message>
 </context>
 <context>
@@ -652,16 +670,16 @@
         <translation>すべてこのMac上で行われ、何もアップロードされません。</translation>
     </message>
     <message>
-        <source>About 3 minutes · 5 GB free space</source>
-        <translation>約3分 · 空き容量5 GB</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>続ける</translation>
     </message>
     <message>
         <source>Checking again…</source>
         <translation>再確認中…</translation>
+    </message>
+    <message>
+        <source>About 3 minutes · %1 free space</source>
+        <translation>約3分 · 空き容量%1</translation>
     </message>
 </context>
 </TS>

@@ -59,8 +59,8 @@
         <translation>As Xcode Command Line Tools estão desatualizadas ou incompletas. Execute xcode-select --install e reabra este instalador.</translation>
     </message>
     <message>
-        <source>Your disk is full. Free about 5 GB, then build again.</source>
-        <translation>Seu disco está cheio. Libere cerca de 5 GB e compile de novo.</translation>
+        <source>Your disk is full. Free about %1, then build again.</source>
+        <translation>Seu disco está cheio. Libere cerca de %1 e compile de novo.</translation>
     </message>
 </context>
 <context>
@@ -169,12 +169,12 @@
 <context>
     <name>FreeSpace</name>
     <message>
-        <source>Only %@ free on this disk; the build needs about 5 GB. Free some space, then choose the installer again.</source>
-        <translation>Só há %@ livres neste disco; a compilação precisa de cerca de 5 GB. Libere espaço e escolha o instalador de novo.</translation>
+        <source>Only %1 free on this disk; the build needs about %2. Free some space, then choose the installer again.</source>
+        <translation>Só há %1 livres neste disco; a compilação precisa de cerca de %2. Libere espaço e escolha o instalador de novo.</translation>
     </message>
     <message>
-        <source>Only %@ free on that disk; the app needs about %@. Free some space, then choose Move to Applications again.</source>
-        <translation>Só há %@ livres nesse disco; o app precisa de cerca de %@. Libere espaço e escolha Mover para Aplicativos de novo.</translation>
+        <source>Only %1 free on that disk; the app needs about %2. Free some space, then choose Move to Applications again.</source>
+        <translation>Só há %1 livres nesse disco; o app precisa de cerca de %2. Libere espaço e escolha Mover para Aplicativos de novo.</translation>
     </message>
 </context>
 <context>
@@ -215,28 +215,16 @@
         <translation>A verificação foi interrompida.</translation>
     </message>
     <message>
-        <source>GOG 2.0.949(a) installer · %@ · ready to build</source>
-        <translation>Instalador GOG 2.0.949(a) · %@ · pronto para compilar</translation>
+        <source>GOG 2.0.949(a) installer · %1 · ready to build</source>
+        <translation>Instalador GOG 2.0.949(a) · %1 · pronto para compilar</translation>
     </message>
     <message>
-        <source>%@ · this build is not the known GOG 2.0.949(a) one, so the game files are checked after extraction</source>
-        <translation>%@ · esta versão não é a GOG 2.0.949(a) conhecida, então os arquivos do jogo serão verificados após a extração</translation>
+        <source>%1 · this build is not the known GOG 2.0.949(a) one, so the game files are checked after extraction</source>
+        <translation>%1 · esta versão não é a GOG 2.0.949(a) conhecida, então os arquivos do jogo serão verificados após a extração</translation>
     </message>
 </context>
 <context>
     <name>Installing</name>
-    <message>
-        <source>Could not exchange the two items.</source>
-        <translation>Não foi possível trocar os dois itens.</translation>
-    </message>
-    <message>
-        <source>Could not move the item aside.</source>
-        <translation>Não foi possível tirar o item do lugar.</translation>
-    </message>
-    <message>
-        <source>Could not move the new item into place.</source>
-        <translation>Não foi possível pôr o novo item no lugar.</translation>
-    </message>
     <message>
         <source>Copying the app failed. Is the disk full?</source>
         <translation>Falha ao copiar o app. O disco está cheio?</translation>
@@ -246,12 +234,12 @@
         <translation>O app foi copiado, mas não pôde ser posto no lugar.</translation>
     </message>
     <message>
-        <source>%@ already exists and wasn&apos;t made by this installer. Move or rename it first.</source>
-        <translation>%@ já existe e não foi criado por este instalador. Mova ou renomeie o item antes.</translation>
+        <source>%1 already exists and wasn&apos;t made by this installer. Move or rename it first.</source>
+        <translation>%1 já existe e não foi criado por este instalador. Mova ou renomeie o item antes.</translation>
     </message>
     <message>
-        <source>%@ couldn&apos;t be replaced. Check its permissions.</source>
-        <translation>Não foi possível substituir %@. Verifique as permissões.</translation>
+        <source>%1 couldn&apos;t be replaced. Check its permissions.</source>
+        <translation>Não foi possível substituir %1. Verifique as permissões.</translation>
     </message>
 </context>
 <context>
@@ -295,16 +283,24 @@
         <translation>Não foi possível extrair o código-fonte da compilação em Application Support.</translation>
     </message>
     <message>
-        <source>This build has already run.</source>
-        <translation>Esta compilação já foi executada.</translation>
-    </message>
-    <message>
         <source>The build sources are not prepared.</source>
         <translation>O código-fonte da compilação não está preparado.</translation>
     </message>
     <message>
         <source>Could not start the build.</source>
         <translation>Não foi possível iniciar a compilação.</translation>
+    </message>
+    <message>
+        <source>Could not lock the folder %1 against another build.</source>
+        <translation>Não foi possível bloquear a pasta %1 contra outra compilação.</translation>
+    </message>
+    <message>
+        <source>Could not create the output folder %1.</source>
+        <translation>Não foi possível criar a pasta de saída %1.</translation>
+    </message>
+    <message>
+        <source>Could not create a pipe.</source>
+        <translation>Não foi possível criar um pipe.</translation>
     </message>
 </context>
 <context>
@@ -323,14 +319,36 @@
     </message>
 </context>
 <context>
-    <name>Session</name>
+    <name>Process</name>
     <message>
-        <source>Checking %@…</source>
-        <translation>Verificando %@…</translation>
+        <source>Could not launch %1: %2.</source>
+        <translation>Não foi possível iniciar %1: %2.</translation>
     </message>
+    <message>
+        <source>The process was already launched.</source>
+        <translation>O processo já foi iniciado.</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
     <message>
         <source>Build cancelled. You can try again.</source>
         <translation>Compilação cancelada. Você pode tentar de novo.</translation>
+    </message>
+    <message>
+        <source>Checking %1…</source>
+        <translation>Verificando %1…</translation>
+    </message>
+</context>
+<context>
+    <name>Sizes</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1&#xa0;MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1&#xa0;GB</translation>
     </message>
 </context>
 <context>
@@ -541,8 +559,8 @@
         <translation>Seu arquivo fica neste Mac</translation>
     </message>
     <message>
-        <source>First build: about 3 minutes and 5 GB of free space. The finished app contains your game files; keep it on this Mac.</source>
-        <translation>Primeira compilação: uns 3 minutos e 5 GB livres. O app contém os arquivos do jogo; mantenha-o neste Mac.</translation>
+        <source>First build: about 3 minutes and %1 of free space. The finished app contains your game files; keep it on this Mac.</source>
+        <translation>Primeira compilação: uns 3 minutos e %1 livres. O app contém os arquivos do jogo; mantenha-o neste Mac.</translation>
     </message>
 </context>
 <context>
@@ -653,16 +671,16 @@
         <translation>Tudo acontece neste Mac. Nada é enviado.</translation>
     </message>
     <message>
-        <source>About 3 minutes · 5 GB free space</source>
-        <translation>Cerca de 3 minutos · 5 GB livres</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Continuar</translation>
     </message>
     <message>
         <source>Checking again…</source>
         <translation>Verificando de novo…</translation>
+    </message>
+    <message>
+        <source>About 3 minutes · %1 free space</source>
+        <translation>Cerca de 3 minutos · %1 livres</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include "platform/app_folders.h"
 #include "platform/installer_log.h"
 #include "platform/queues.h"
+#include "session/build_advice.h"
 #include "session/build_clock.h"
 #include "session/build_notification.h"
 #include "session/build_timings.h"
@@ -34,19 +35,6 @@ std::unique_ptr<NotificationPoster> DesktopNotificationPoster() {
   return std::make_unique<DBusNotificationPoster>(InstallerController::windowTitle());
 #endif
 }
-
-// Hands notifications on in the window's language.
-class LocalizedPoster final : public NotificationPoster {
- public:
-  explicit LocalizedPoster(NotificationPoster& poster) : poster_(poster) {}
-  void post(const std::string& title, const std::string& body,
-            std::function<void()> onClick) override {
-    poster_.post(Localized(title).toStdString(), Localized(body).toStdString(), std::move(onClick));
-  }
-
- private:
-  NotificationPoster& poster_;
-};
 
 }  // namespace
 
@@ -144,13 +132,17 @@ void BuildCoordinator::announce(const BuildOutcome& outcome) {
   if (window == nullptr || window->isActiveWindow()) return;
   NotificationPoster* poster = notificationPoster();
   if (poster == nullptr) return;
-  LocalizedPoster localized(*poster);
-  NotifyBuildEnded(localized, false, outcome.end, outcome.advice, [window] {
-    if (window == nullptr) return;
-    window->showNormal();
-    window->raise();
-    window->activateWindow();
-  });
+  const NotificationText text = BuildEndNotification(outcome);
+  // The build script's own words go to the page; a notification in another
+  // language names the failure in the player's words.
+  const bool ownWords = outcome.message.isVerbatim() && CurrentLanguage() != QStringLiteral("en");
+  poster->post(Shown(text.title).toStdString(),
+               (ownWords ? Shown(kSomethingWentWrong) : Shown(text.body)).toStdString(), [window] {
+                 if (window == nullptr) return;
+                 window->showNormal();
+                 window->raise();
+                 window->activateWindow();
+               });
 }
 
 }  // namespace vlmr

@@ -43,8 +43,8 @@ BuildPage::BuildPage(const BuildPageState& state) : PageView(kPageFrame) {
   counter_->setAlignment(Qt::AlignRight);
   AddSubview(this, counter_);
 
-  lead_ = MakeLabel(Localized(BuildStageLead(stage)), false, SecondaryLabelColor(), 36, 534, 668,
-                    22, 14);
+  lead_ =
+      MakeLabel(Shown(BuildStageLead(stage)), false, SecondaryLabelColor(), 36, 534, 668, 22, 14);
   AddSubview(this, lead_);
 
   progress_ = new ProgressBar(QRectF(36, 506, 668, 10));
@@ -59,7 +59,7 @@ BuildPage::BuildPage(const BuildPageState& state) : PageView(kPageFrame) {
   for (int64_t i = 0; i < kBuildStageCount; ++i) {
     auto* pill = new StagePillView(QRectF(36 + 340 * static_cast<double>(i % 2),
                                           460 - 42 * static_cast<double>(i / 2), 328, 34),
-                                   Localized(kBuildStageNames[static_cast<size_t>(i)]));
+                                   Shown(kBuildStageNames[static_cast<size_t>(i)]));
     if (i <= stage) pill->setStageState(PillState(i, stage));
     AddSubview(this, pill);
     pills_[static_cast<size_t>(i)] = pill;
@@ -109,7 +109,7 @@ void BuildPage::setStage(int64_t stage) {
   }
   stage_ = stage;
   counter_->setText(StageCounterText(stage, time_));
-  lead_->setText(Localized(BuildStageLead(stage)));
+  lead_->setText(Shown(BuildStageLead(stage)));
   progress_->setValue(BuildStageProgress(stage));
 }
 

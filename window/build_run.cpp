@@ -44,21 +44,17 @@ BuildEvents BuildRun::relayedEvents() {
     };
     for (BuildEvent& event : batch) {
       if (weak == nullptr) return;
-      switch (event.kind) {
-        case BuildEvent::Kind::Line:
-          lines << QString::fromStdString(event.line);
-          break;
-        case BuildEvent::Kind::Stage:
-          deliverLines();
-          weak->stopwatch_->stageBegan(event.number, event.total, weak->now());
-          emit weak->stageReached(event.stage);
-          break;
-        case BuildEvent::Kind::Finish:
-          // The lines before the end are in the view before the page changes.
-          deliverLines();
-          if (weak != nullptr) emit weak->batchDelivered();
-          if (weak != nullptr) weak->end(*event.report);
-          break;
+      if (const auto* line = std::get_if<std::string>(&event)) {
+        lines << QString::fromStdString(*line);
+      } else if (const auto* change = std::get_if<BuildStageChange>(&event)) {
+        deliverLines();
+        weak->stopwatch_->stageBegan(change->number, change->total, weak->now());
+        emit weak->stageReached(change->stage);
+      } else {
+        // The lines before the end are in the view before the page changes.
+        deliverLines();
+        if (weak != nullptr) emit weak->batchDelivered();
+        if (weak != nullptr) weak->end(*std::get<std::unique_ptr<const BuildReport>>(event));
       }
     }
     // One insertion per batch keeps a flood of output from holding up the window.
@@ -91,7 +87,7 @@ void BuildRun::start() {
   std::shared_ptr<Pipeline> build = pipeline_;
   RunInBackground([build, weak] {
     // A failure is repeated by the run, on the main thread.
-    build->prepareSources(nullptr);
+    build->prepareSources();
     RunOnMain([weak] {
       if (weak != nullptr) weak->startPrepared();
     });
@@ -107,7 +103,7 @@ void BuildRun::startPrepared() {
     emit linesArrived({QStringLiteral("[installer] sources: ") + QString::fromStdString(*sources)});
   }
   // A start that failed is in the report, which takes the way of every end.
-  if (!pipeline_->run(nullptr)) relay_->pushFinish(pipeline_->report());
+  if (!pipeline_->run()) relay_->pushFinish(pipeline_->report());
 }
 
 void BuildRun::cancel() {
@@ -129,10 +125,10 @@ double BuildRun::now() const {
 BuildPageTime BuildRun::time() const {
   if (!stopwatch_) return {QString::fromStdString(ElapsedText(0)), QString()};
   const double at = now();
-  const std::optional<std::string> left = RemainingText(
+  const std::optional<Message> left = RemainingText(
       lastTimings_, stopwatch_->stage(), stopwatch_->stageCount(), stopwatch_->timeInStage(at));
   return {QString::fromStdString(ElapsedText(stopwatch_->elapsed(at))),
-          Localized(left.value_or(""))};
+          left ? Shown(*left) : QString()};
 }
 
 double BuildRun::elapsed() const {

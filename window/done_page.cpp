@@ -72,7 +72,7 @@ DonePage::DonePage(const DonePageState& state) : PageView(kPageFrame) {
   HideFromAccessibility(iconCard);
   HideFromAccessibility(icon);
 
-  Label* title = MakeLabel(Localized(kAppReadyTitle), true, std::nullopt, 160, 558, 520, 38, 26);
+  Label* title = MakeLabel(Shown(kAppReadyTitle), true, std::nullopt, 160, 558, 520, 38, 26);
   title->setHeading(true);
   AddSubview(this, title);
   AddSubview(this, MakeLabel(tr("Your city is built. Open it now, or keep it with your other "

@@ -10,6 +10,7 @@
 #include "components/palette.h"
 #include "components/primary_button.h"
 #include "components/standard_buttons.h"
+#include "session/build_advice.h"
 #include "session/build_notification.h"
 #include "window/localization.h"
 #include "window/page_parts.h"
@@ -53,8 +54,16 @@ double HeightFor(const Label* label, double least) {
 
 }  // namespace
 
+ErrorPageState ErrorPageStateFor(const BuildOutcome& outcome, const QString& logShown) {
+  const Message& message = outcome.message;
+  if (message.isVerbatim() && CurrentLanguage() != QStringLiteral("en")) {
+    return {Shown(kSomethingWentWrong), Shown(message), logShown};
+  }
+  return {Shown(message), ErrorPage::tr(kInstallerUnchanged), logShown};
+}
+
 ErrorPage::ErrorPage(const ErrorPageState& state) : PageView(kPageFrame) {
-  AddHeroTo(this, Localized(kBuildFailedTitle), tr(kInstallerUnchanged), 68);
+  AddHeroTo(this, Shown(kBuildFailedTitle), tr(kInstallerUnchanged), 68);
 
   // A pale amber card: something to fix, not a crash. Its top stays below the lead; it grows
   // downward to hold a title of up to three lines and the body, and what lies below it moves

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "components/surfaces.h"
+#include "session/build_outcome.h"
 
 namespace vlmr {
 
@@ -25,6 +26,14 @@ struct ErrorPageState {
   /// The log's location as shown after "Log: ".
   QString logShown;
 };
+
+/// What the error page shows for the failed build `outcome`, its log shown
+/// as `logShown`: the outcome's message as the title above
+/// `kInstallerUnchanged`. The build script's own words, for which no advice
+/// fits, are the title as they stand on the English page; in every other
+/// language they stand beneath a translated headline (`kSomethingWentWrong`),
+/// so the page never opens with a sentence the player may not read.
+ErrorPageState ErrorPageStateFor(const BuildOutcome& outcome, const QString& logShown);
 
 /// The page of a build that did not finish: the advice card, the log's
 /// location, "Copy log", "Show log in Finder" and "Choose another installer".

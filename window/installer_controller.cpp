@@ -46,8 +46,7 @@ InstallerController::InstallerController(QObject* parent)
       selection_(new SelectionFlow(session_, *pages_, this)),
       build_(new BuildCoordinator(session_, *pages_, this)),
       outcome_(new OutcomePages(session_, *pages_, this)) {
-  connect(welcome_, &WelcomeFlow::continueRequested, selection_,
-          &SelectionFlow::showInstallerPage);
+  connect(welcome_, &WelcomeFlow::continueRequested, selection_, &SelectionFlow::showInstallerPage);
   connect(welcome_, &WelcomeFlow::prerequisitesChecked, selection_,
           &SelectionFlow::openPendingInstallerFile);
   connect(selection_, &SelectionFlow::buildRequested, build_, &BuildCoordinator::beginBuild);
@@ -188,16 +187,10 @@ void InstallerController::buildWindow() {
 }
 
 void InstallerController::showOutcome(const BuildOutcome& outcome) {
-  switch (outcome.end) {
-    case BuildEnd::Done:
-      outcome_->showDonePage(outcome.appPath);
-      return;
-    case BuildEnd::Cancelled:
-      selection_->showInstallerPage();
-      return;
-    case BuildEnd::Failed:
-      outcome_->showErrorPage(Localized(outcome.advice));
-      return;
+  if (outcome.end == BuildEnd::Cancelled) {
+    selection_->showInstallerPage();
+  } else {
+    outcome_->show(outcome);
   }
 }
 

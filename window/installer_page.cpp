@@ -12,17 +12,18 @@
 #include "components/palette.h"
 #include "components/primary_button.h"
 #include "components/standard_buttons.h"
+#include "window/localization.h"
 #include "window/page_parts.h"
 
 namespace vlmr {
 namespace {
 
-// What a first build takes, and what becomes of the app.
+// What a first build takes, and what becomes of the app; "%1" takes the room
+// a build needs.
 constexpr char kFirstBuildNote[] = QT_TRANSLATE_NOOP(
     "vlmr::InstallerPage",
-    "First build: about 3 minutes and 5 GB of free space. The finished app contains your game "
+    "First build: about 3 minutes and %1 of free space. The finished app contains your game "
     "files; keep it on this Mac.");
-static_assert(StatesBuildSpaceNeeded(kFirstBuildNote));
 
 DynColor ToneColor(VerdictTone tone) {
   return tone == VerdictTone::Error ? SystemRedColor() : SecondaryLabelColor();
@@ -91,8 +92,8 @@ InstallerPage::InstallerPage(const InstallerPageState& state) : PageView(kPageFr
 
   AddSubview(this, MakeLabel(tr("Your file stays on this Mac"), false, SecondaryLabelColor(), 176,
                              198, 400, 20, 12));
-  AddSubview(this,
-             MakeLabel(tr(kFirstBuildNote), false, TertiaryLabelColor(), 36, 150, 668, 40, 12));
+  AddSubview(this, MakeLabel(tr(kFirstBuildNote).arg(ShownSize(BuildSpaceNeededFigure())), false,
+                             TertiaryLabelColor(), 36, 150, 668, 40, 12));
 }
 
 void InstallerPage::setFile(const QString& name, const QString& size) {

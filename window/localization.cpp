@@ -1,20 +1,15 @@
 // The player's language: choosing it, installing its catalogues, and
-// translating the sentences that the Qt-free layers hand over in English.
+// showing the messages of the Qt-free layers in it.
 #include "window/localization.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QTranslator>
 #include <memory>
 
-#include "checks/free_space.h"
-#include "checks/installer_validation.h"
-#include "installing/app_install.h"
+#include "base/text.h"
 #include "platform/bundle.h"
-#include "session/build_clock.h"
-#include "session/installer_session.h"
 
 namespace vlmr {
 namespace {
@@ -42,65 +37,18 @@ void RemoveTranslators() {
   }
 }
 
-struct CompiledTemplate {
-  SentenceTemplate sentence;
-  QRegularExpression pattern;
-  bool counted = false;  // "%n" rather than "%@"
+// The units of sizes, as each language writes them after the figure.
+constexpr const char* kSizeUnits[] = {
+    QT_TRANSLATE_NOOP("Sizes", "%1 MB"),
+    QT_TRANSLATE_NOOP("Sizes", "%1 GB"),
 };
 
-// A template as a pattern of the whole sentence: each "%@" a value, "%n" a count.
-const std::vector<CompiledTemplate>& CompiledTemplates() {
-  static const std::vector<CompiledTemplate> compiled = [] {
-    std::vector<CompiledTemplate> all;
-    for (const SentenceTemplate& sentence : SentenceTemplates()) {
-      const QString source = QString::fromUtf8(sentence.source);
-      QString pattern = QStringLiteral("^");
-      qsizetype from = 0;
-      static const QRegularExpression place(QStringLiteral("%@|%n"));
-      for (QRegularExpressionMatchIterator it = place.globalMatch(source); it.hasNext();) {
-        const QRegularExpressionMatch match = it.next();
-        pattern += QRegularExpression::escape(source.mid(from, match.capturedStart() - from));
-        pattern += match.captured() == QStringLiteral("%n") ? QStringLiteral("(\\d+)")
-                                                            : QStringLiteral("(.+?)");
-        from = match.capturedEnd();
-      }
-      pattern += QRegularExpression::escape(source.mid(from)) + QStringLiteral("$");
-      all.push_back({sentence, QRegularExpression(pattern), source.contains(QStringLiteral("%n"))});
-    }
-    return all;
-  }();
-  return compiled;
-}
-
-// `translated` with its places filled by `values`: "%1".."%9" where the
-// language needed another order, else each "%@" in turn.
-QString Filled(QString translated, const QStringList& values) {
-  if (translated.contains(QStringLiteral("%1"))) {
-    QString result;
-    for (qsizetype i = 0; i < translated.size(); ++i) {
-      const QChar c = translated[i];
-      if (c == u'%' && i + 1 < translated.size() && translated[i + 1] >= u'1' &&
-          translated[i + 1] <= u'9') {
-        const qsizetype index = translated[i + 1].unicode() - u'1';
-        result += index < values.size() ? values[index] : QString();
-        ++i;
-        continue;
-      }
-      result += c;
-    }
-    return result;
+QString ShownArg(const MessageArg& arg) {
+  if (const auto* text = std::get_if<std::string>(&arg)) return QString::fromStdString(*text);
+  if (const auto* name = std::get_if<FileName>(&arg)) {
+    return QString::fromStdString(IsolatedName(name->path));
   }
-  QString result;
-  qsizetype next = 0;
-  for (qsizetype i = 0; i < translated.size(); ++i) {
-    if (translated[i] == u'%' && i + 1 < translated.size() && translated[i + 1] == u'@') {
-      result += next < values.size() ? values[next++] : QString();
-      ++i;
-      continue;
-    }
-    result += translated[i];
-  }
-  return result;
+  return ShownSize(std::get<SizeFigure>(arg));
 }
 
 }  // namespace
@@ -166,66 +114,39 @@ QString BundledCatalogueDir() {
   return QString::fromStdString(ResourceDirectory()) + QStringLiteral("/translations");
 }
 
-QString Localized(std::string_view english) {
-  const QString text = QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size()));
-  if (gLanguage == QStringLiteral("en") || text.isEmpty()) return text;
-  for (const CompiledTemplate& compiled : CompiledTemplates()) {
-    const QRegularExpressionMatch match = compiled.pattern.match(text);
-    if (!match.hasMatch()) continue;
-    if (compiled.counted) {
-      return QCoreApplication::translate(compiled.sentence.context, compiled.sentence.source,
-                                         nullptr, match.captured(1).toInt());
-    }
-    QStringList values;
-    for (int i = 1; i <= match.lastCapturedIndex(); ++i) {
-      values << LocalizedSize(match.captured(i));  // sizes in the language's format
-    }
-    return Filled(QCoreApplication::translate(compiled.sentence.context, compiled.sentence.source),
-                  values);
+QString Shown(const Message& message) {
+  if (message.context().empty()) return QString::fromStdString(message.source());
+  const QString translated =
+      QCoreApplication::translate(message.context().c_str(), message.source().c_str(), nullptr,
+                                  message.count() ? static_cast<int>(*message.count()) : -1);
+  QStringList values;
+  for (const MessageArg& arg : message.args()) values << ShownArg(arg);
+  // Filled in one call, so a place inside a value (a file named "%2") stays as it is.
+  switch (values.size()) {
+    case 0:
+      return translated;
+    case 1:
+      return translated.arg(values[0]);
+    case 2:
+      return translated.arg(values[0], values[1]);
+    case 3:
+      return translated.arg(values[0], values[1], values[2]);
+    default:
+      // No sentence of ours takes more than four values.
+      return translated.arg(values[0], values[1], values[2], values[3]);
   }
-  const QByteArray source = text.toUtf8();
-  for (const char* context : SentenceContexts()) {
-    const QString translated = QCoreApplication::translate(context, source.constData());
-    if (translated != text) return translated;
-  }
-  return text;
 }
 
-QString LocalizedSize(const QString& english) {
-  if (gLanguage == QStringLiteral("en")) return english;
-  static const QRegularExpression size(QStringLiteral("^(\\d+)(?:\\.(\\d+))? (MB|GB)$"));
-  const QRegularExpressionMatch match = size.match(english);
-  if (!match.hasMatch()) return english;
+QString Shown(MessageText text) {
+  return QCoreApplication::translate(text.context, text.source);
+}
+
+QString ShownSize(const SizeFigure& size) {
   QLocale locale;
   locale.setNumberOptions(QLocale::OmitGroupSeparator);
-  const int decimals = static_cast<int>(match.captured(2).size());
-  const double value = (match.captured(1) + QStringLiteral(".") +
-                        (decimals > 0 ? match.captured(2) : QStringLiteral("0")))
-                           .toDouble();
-  return locale.toString(value, 'f', decimals) + QStringLiteral(" ") + match.captured(3);
-}
-
-const std::vector<const char*>& SentenceContexts() {
-  static const std::vector<const char*> contexts = {
-      "Prerequisites", "InstallerValidation", "NearMiss",    "FreeSpace", "Installing",
-      "BuildAdvice",   "BuildNotification",   "BuildStages", "Session",   "Pipeline",
-      "BuildTimings",  "SleepInhibitor",
-  };
-  return contexts;
-}
-
-const std::vector<SentenceTemplate>& SentenceTemplates() {
-  static const std::vector<SentenceTemplate> templates = {
-      {"InstallerValidation", kKnownInstallerSummary},
-      {"InstallerValidation", kUnknownBuildSummary},
-      {"FreeSpace", kNoRoomToBuild},
-      {"FreeSpace", kNoRoomToMove},
-      {"Installing", kNotOursSentence},
-      {"Installing", kNotReplaceableSentence},
-      {"Session", kCheckingSelection},
-      {"BuildTimings", kMinutesLeft},
-  };
-  return templates;
+  const char* unit = kSizeUnits[size.unit == SizeFigure::Unit::GB ? 1 : 0];
+  return QCoreApplication::translate("Sizes", unit)
+      .arg(locale.toString(size.value, 'f', size.decimals));
 }
 
 QString PseudoText(const QString& source) {
@@ -238,8 +159,7 @@ QString PseudoText(const QString& source) {
     const QChar c = source[i];
     // Places for values stay as they are.
     if (c == u'%' && i + 1 < source.size() &&
-        (source[i + 1] == u'@' || source[i + 1] == u'n' ||
-         (source[i + 1] >= u'1' && source[i + 1] <= u'9'))) {
+        (source[i + 1] == u'n' || (source[i + 1] >= u'1' && source[i + 1] <= u'9'))) {
       text += c;
       text += source[++i];
       continue;

@@ -2,15 +2,14 @@
 
 #include <QString>
 #include <QStringList>
-#include <string>
-#include <string_view>
-#include <vector>
+
+#include "base/message.h"
 
 namespace vlmr {
 
 // The window speaks the player's language. Its own texts go through tr(); the
-// sentences of the Qt-free layers arrive in English (the log and the command
-// line keep them so) and are translated here, where they are shown.
+// sentences of the Qt-free layers arrive as messages (base/message.h), which
+// are rendered here, where they are shown.
 
 /// The languages with a catalogue, besides English, as catalogue codes ("de", "pt_BR").
 QStringList ShippedLanguages();
@@ -37,31 +36,21 @@ QString CurrentLanguage();
 /// The folder of the catalogues in the running bundle.
 QString BundledCatalogueDir();
 
-/// `english`, a text of the Qt-free layers (one of their marked sentences,
-/// or one of their templates filled with values), in the current language.
-/// Sizes inside it ("650 MB", "30.0 GB") take the language's number format;
-/// names stay as they are. A text that is none of these (the build script's
-/// own words) is returned unchanged.
-QString Localized(std::string_view english);
+/// `message` in the current language: its text translated under its
+/// context (in the plural form its count takes), then its places filled with
+/// its values: names between isolates, sizes as `ShownSize` writes them.
+/// Verbatim words stay as they are.
+QString Shown(const Message& message);
 
-/// A size as HumanSize writes it ("650 MB", "30.0 GB") in the current language.
-QString LocalizedSize(const QString& english);
+/// A marked text without values in the current language.
+QString Shown(MessageText text);
 
-/// The contexts of the Qt-free layers' marked texts.
-const std::vector<const char*>& SentenceContexts();
-
-/// One template of a Qt-free layer: its context and its English text, with
-/// "%@" places for values (or "%n" for a count).
-struct SentenceTemplate {
-  const char* context;
-  const char* source;
-};
-
-/// Every template Localized recognises.
-const std::vector<SentenceTemplate>& SentenceTemplates();
+/// A size in the current language: the figure in its number format, the unit
+/// as the language names it ("650 MB", "30,0 Go").
+QString ShownSize(const SizeFigure& size);
 
 /// The pseudo-language's form of `source`: 40 % longer, accented, bracketed;
-/// "%@", "%1" to "%9" and "%n" kept as they are.
+/// "%1" to "%9" and "%n" kept as they are.
 QString PseudoText(const QString& source);
 
 }  // namespace vlmr

@@ -50,9 +50,21 @@ QString ShownLogLocation(const std::optional<std::string>& logPath) {
 OutcomePages::OutcomePages(InstallerSession& session, PageStack& pages, QObject* parent)
     : QObject(parent), session_(session), pages_(pages) {}
 
-void OutcomePages::showErrorPage(const QString& advice) {
-  auto* page = new ErrorPage(
-      {advice, ErrorPage::tr(kInstallerUnchanged), ShownLogLocation(session_.logPath())});
+void OutcomePages::show(const BuildOutcome& outcome) {
+  switch (outcome.end) {
+    case BuildEnd::Done:
+      showDonePage();
+      return;
+    case BuildEnd::Failed:
+      showErrorPage(outcome);
+      return;
+    case BuildEnd::Cancelled:
+      return;
+  }
+}
+
+void OutcomePages::showErrorPage(const BuildOutcome& outcome) {
+  auto* page = new ErrorPage(ErrorPageStateFor(outcome, ShownLogLocation(session_.logPath())));
   connect(page, &ErrorPage::copyLogRequested, this, &OutcomePages::copyLog);
   connect(page, &ErrorPage::revealLogRequested, this, &OutcomePages::revealLog);
   connect(page, &ErrorPage::chooseAnotherRequested, this, &OutcomePages::chooseAnotherRequested);
@@ -77,8 +89,7 @@ void OutcomePages::revealLog() {
   RevealInFileManager(QString::fromStdString(path));
 }
 
-void OutcomePages::showDonePage(const std::string& path) {
-  session_.showingApp(path, false);
+void OutcomePages::showDonePage() {
   auto* page = new DonePage({MoveState::Ready});
   connect(page, &DonePage::moveRequested, this, &OutcomePages::moveToApplications);
   connect(page, &DonePage::revealRequested, this, &OutcomePages::revealInFinder);
@@ -106,7 +117,7 @@ void OutcomePages::moveToApplications() {
           alert.setIcon(QMessageBox::Warning);
           alert.setWindowTitle(InstallerController::windowTitle());
           alert.setText(tr("Couldn't move the app"));
-          alert.setInformativeText(Localized(error.message));
+          alert.setInformativeText(Shown(error.message));
           alert.setStandardButtons(QMessageBox::Ok);
           alert.exec();
           return;

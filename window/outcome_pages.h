@@ -6,6 +6,7 @@
 #include <string>
 
 #include "checks/free_space.h"
+#include "session/build_outcome.h"
 
 namespace vlmr {
 
@@ -29,17 +30,19 @@ class OutcomePages : public QObject {
   /// How the free space of the destination's disk is measured (`MeasureFreeBytes`).
   void setFreeSpaceMeasure(FreeSpaceMeasure measure) { measure_ = std::move(measure); }
 
-  /// Shows the error page titled `advice`, with the log's location.
-  void showErrorPage(const QString& advice);
-  /// Shows the done page for the app a build made at `path` and makes it the
-  /// session's current app, ready to be moved into Applications.
-  void showDonePage(const std::string& path);
+  /// Shows the page the build's `outcome` leads to: the done page for the
+  /// session's built app, or the error page with the outcome's advice and the
+  /// log's location. A cancelled build has none here (the installer page is
+  /// the selection's).
+  void show(const BuildOutcome& outcome);
 
  signals:
   /// "Choose another installer" on the error page.
   void chooseAnotherRequested();
 
  private:
+  void showErrorPage(const BuildOutcome& outcome);
+  void showDonePage();
   // "Copy log": the installer log's text (or its path) on the clipboard.
   void copyLog();
   // "Show log in Finder": the file manager with the log selected.

@@ -24,7 +24,7 @@ namespace {
 QString SelectionSize(const std::string& path) {
   if (path.empty()) return QString("");
   const std::optional<uint64_t> size = SizeOfFileAt(path);
-  return size ? LocalizedSize(QString::fromStdString(HumanSize(*size))) : QString("");
+  return size ? ShownSize(HumanSizeFigure(*size)) : QString("");
 }
 
 QString SelectionName(const std::string& path) {
@@ -44,8 +44,7 @@ void SelectionFlow::showInstallerPage() {
   const InstallerSelection& selection = session_.selection();
   InstallerPageState state;
   if (!selection.path.empty()) {
-    state = {SelectionName(selection.path), SelectionSize(selection.path),
-             Localized(selection.verdict),
+    state = {SelectionName(selection.path), SelectionSize(selection.path), Shown(selection.verdict),
              selection.verdictIsError ? VerdictTone::Error : VerdictTone::Plain, selection.usable};
   }
   auto* page = new InstallerPage(state);
@@ -76,7 +75,7 @@ void SelectionFlow::useInstaller(const std::string& path) {
   if (auto* page = pages_.pageAs<InstallerPage>()) {
     page->setFile(SelectionName(path), SelectionSize(path));
     // The line keeps its colour until the verdict arrives.
-    page->setVerdict(Localized(session_.selection().verdict));
+    page->setVerdict(Shown(session_.selection().verdict));
     page->setBuildEnabled(false);
   }
 
@@ -95,11 +94,11 @@ void SelectionFlow::useInstaller(const std::string& path) {
       // A later selection, even of the same file, has taken over: drop this one.
       if (weak == nullptr || !weak->session_.applyVerdict(selection, summary, usable)) return;
       if (auto* page = weak->pages_.pageAs<InstallerPage>()) {
-        page->setVerdict(Localized(summary), usable ? VerdictTone::Plain : VerdictTone::Error);
+        page->setVerdict(Shown(summary), usable ? VerdictTone::Plain : VerdictTone::Error);
         page->setBuildEnabled(usable);
       }
       AppendInstallerLog(std::string("installer check: ") + (usable ? "usable" : "rejected") +
-                         " (" + summary + ")");
+                         " (" + summary.english() + ")");
     });
   });
 }

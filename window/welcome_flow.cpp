@@ -39,11 +39,10 @@ void WelcomeFlow::checked(PrerequisiteReport report) {
   // A build started meanwhile (an opened file cannot start one) keeps its page.
   if (pages_.pageAs<WelcomePage>() != nullptr || pages_.page() == nullptr) {
     // The Python row shows the check's own, lighter test; the page runs nothing.
-    auto* page = new WelcomePage(
-        {session_.prerequisitesMissing(), session_.prerequisites()->pythonReady});
+    auto* page =
+        new WelcomePage({session_.prerequisitesMissing(), session_.prerequisites()->pythonReady});
     connect(page, &WelcomePage::continueRequested, this, &WelcomeFlow::continueRequested);
-    connect(page, &WelcomePage::installToolsRequested, this,
-            &WelcomeFlow::installCommandLineTools);
+    connect(page, &WelcomePage::installToolsRequested, this, &WelcomeFlow::installCommandLineTools);
     connect(page, &WelcomePage::checkAgainRequested, this, &WelcomeFlow::checkPrerequisites);
     pages_.showPage(page);
   }
@@ -62,7 +61,7 @@ void WelcomeFlow::installCommandLineTools() {
       if (weak == nullptr) return;
       weak->toolsRequestRunning_ = false;
       if (auto* page = weak->pages_.pageAs<WelcomePage>()) {
-        page->setHint(Localized(InstallHintText(outcome)));
+        page->setHint(Shown(InstallHintText(outcome)));
       }
     });
   });

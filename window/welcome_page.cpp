@@ -11,6 +11,7 @@
 #include "components/palette.h"
 #include "components/primary_button.h"
 #include "components/standard_buttons.h"
+#include "window/localization.h"
 #include "window/page_parts.h"
 
 namespace vlmr {
@@ -23,9 +24,9 @@ constexpr char kPythonRow[] = QT_TRANSLATE_NOOP("vlmr::WelcomePage", "Python 3")
 constexpr char kMacRow[] = QT_TRANSLATE_NOOP("vlmr::WelcomePage", "Apple Silicon · macOS 15+");
 constexpr char kSupported[] = QT_TRANSLATE_NOOP("vlmr::WelcomePage", "Supported");
 // What a first build takes, below the checklist.
+// "%1" takes the room a build needs.
 constexpr char kTimeAndRoom[] =
-    QT_TRANSLATE_NOOP("vlmr::WelcomePage", "About 3 minutes · 5 GB free space");
-static_assert(StatesBuildSpaceNeeded(kTimeAndRoom));
+    QT_TRANSLATE_NOOP("vlmr::WelcomePage", "About 3 minutes · %1 free space");
 
 }  // namespace
 
@@ -103,7 +104,8 @@ void WelcomePage::buildAllPresent(bool pythonReady) {
 
   AddSubview(this, MakeLabel(tr("Everything happens on this Mac. Nothing is uploaded."), false,
                              SecondaryLabelColor(), 36, 240, 668, 22, 14));
-  AddSubview(this, MakeLabel(tr(kTimeAndRoom), false, TertiaryLabelColor(), 36, 198, 360, 22, 12));
+  AddSubview(this, MakeLabel(tr(kTimeAndRoom).arg(ShownSize(BuildSpaceNeededFigure())), false,
+                             TertiaryLabelColor(), 36, 198, 360, 22, 12));
   PrimaryButton* next = AddPrimaryButtonTo(this, tr("Continue"), 584, 190, 120);
   next->setKeyEquivalent(QStringLiteral("\r"));
   connect(next, &QAbstractButton::clicked, this, &WelcomePage::continueRequested);

@@ -17,7 +17,7 @@ class PowerAssertion final : public SleepInhibitor {
   void hold() override {
     if (held_) return;
     // Named so that `pmset -g assertions` tells the player who keeps the Mac awake.
-    CFStringRef name = CFStringCreateWithCString(kCFAllocatorDefault, kSleepInhibitReason,
+    CFStringRef name = CFStringCreateWithCString(kCFAllocatorDefault, kSleepInhibitReason.source,
                                                  kCFStringEncodingUTF8);
     IOReturn result = IOPMAssertionCreateWithName(kIOPMAssertionTypePreventUserIdleSystemSleep,
                                                   kIOPMAssertionLevelOn, name, &id_);

@@ -29,7 +29,7 @@ void LogindInhibitor::hold() {
   // Idle sleep only: the display may still sleep. "block", not "delay": the
   // machine stays up until the lock is closed.
   inhibit << QStringLiteral("idle:sleep") << appName_
-          << QCoreApplication::translate("SleepInhibitor", kSleepInhibitReason)
+          << QCoreApplication::translate(kSleepInhibitReason.context, kSleepInhibitReason.source)
           << QStringLiteral("block");
   // Asynchronous: the main thread never waits for logind (polkit may take a while).
   auto* watcher =

@@ -67,8 +67,8 @@ TEST(NearMiss, FileNameFirstBytesAndNeighboursGiveTheVerdict) {
     TempDir dir;
     WriteFile(dir / row.name, row.head);
     if (row.sibling != nullptr) WriteFile(dir / row.sibling, "MZ");
-    EXPECT_EQ(NearMissSentence(NearMissOfFile(dir / row.name)).value_or(""), row.sentence)
-        << row.name;
+    const std::optional<MessageText> sentence = NearMissSentence(NearMissOfFile(dir / row.name));
+    EXPECT_EQ(std::string(sentence ? sentence->source : ""), row.sentence) << row.name;
   }
 }
 

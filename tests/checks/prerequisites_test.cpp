@@ -159,7 +159,7 @@ TEST(PrerequisiteProbe, InstallRequestPicksTheHintByHowXcodeSelectWent) {
     fakes.install();
     InstallRequestOutcome outcome = PrerequisiteProbe().installCommandLineTools();
     EXPECT_EQ(outcome, row.outcome);
-    EXPECT_EQ(InstallHintText(outcome), row.hint);
+    EXPECT_EQ(std::string(InstallHintText(outcome).source), row.hint);
     if (row.body != nullptr) {
       EXPECT_EQ(fakes.runs(), std::vector<std::string>{"xcode-select --install"});
     }

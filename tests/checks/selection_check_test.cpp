@@ -54,7 +54,7 @@ TEST(SelectionCheck, NearMissThenValidationThenRoomForTheBuild) {
     auto measure = [&](const std::string&) { return std::optional<uint64_t>(row.free); };
     SelectionVerdict verdict = CheckSelection(dir / row.name, validator, {dir / "out"}, measure);
     EXPECT_EQ(verdict.usable, row.usable) << row.name;
-    EXPECT_EQ(verdict.summary, row.summary) << row.name;
+    EXPECT_EQ(verdict.summary.english(), row.summary) << row.name;
     EXPECT_EQ(hashes, row.hashed ? 1 : 0) << row.name;
   }
 }

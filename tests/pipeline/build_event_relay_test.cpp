@@ -37,25 +37,27 @@ TEST(BuildEventRelay, KeepsTheOrderInBoundedBatchesAndHandsTheEndOverLastWithIts
   report.appPath = "/out/Velmora 3000.app";
   report.outOfSpace = true;
   relay->pushFinish(report);
+  using Ended = std::unique_ptr<const BuildReport>;
   ASSERT_TRUE(test::MainQueue().pumpFor(
-      [&] { return !received.empty() && received.back().kind == BuildEvent::Kind::Finish; },
-      10s));
+      [&] { return !received.empty() && std::holds_alternative<Ended>(received.back()); }, 10s));
 
   ASSERT_EQ(received.size(), size_t(kCount + kCount / 1000 + 1));
-  ASSERT_NE(received.back().report, nullptr);
-  EXPECT_EQ(received.back().report->status, 7);
-  EXPECT_EQ(received.back().report->appPath, report.appPath);
-  EXPECT_TRUE(received.back().report->outOfSpace);
+  const Ended& ended = std::get<Ended>(received.back());
+  ASSERT_NE(ended, nullptr);
+  EXPECT_EQ(ended->status, 7);
+  EXPECT_EQ(ended->appPath, report.appPath);
+  EXPECT_TRUE(ended->outOfSpace);
   int next = 0;
   for (size_t i = 0; i + 1 < received.size(); ++i) {
-    if (received[i].kind == BuildEvent::Kind::Stage) {
-      EXPECT_EQ(received[i].stage, next / 1000);
-      EXPECT_EQ(received[i].number, next / 1000 + 1);
-      EXPECT_EQ(received[i].total, 30);
+    if (const auto* change = std::get_if<BuildStageChange>(&received[i])) {
+      EXPECT_EQ(change->stage, next / 1000);
+      EXPECT_EQ(change->number, next / 1000 + 1);
+      EXPECT_EQ(change->total, 30);
       continue;
     }
-    ASSERT_EQ(received[i].kind, BuildEvent::Kind::Line);
-    EXPECT_EQ(received[i].line, std::to_string(next++));
+    const auto* line = std::get_if<std::string>(&received[i]);
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(*line, std::to_string(next++));
   }
   EXPECT_EQ(next, kCount);
   EXPECT_LE(largest, BuildEventRelay::kMaxEventsPerBatch);

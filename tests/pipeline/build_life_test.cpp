@@ -170,9 +170,8 @@ class BuildLife : public ::testing::Test {
                    "import os,signal,sys; signal.signal(signal.SIGCHLD, signal.SIG_IGN); "
                    "os.execv(sys.argv[1], sys.argv[1:])"});
     }
-    for (const std::string& arg :
-         {executable(), std::string("--cli"), std::string("--installer"), installer_,
-          std::string("--out"), out}) {
+    for (const std::string& arg : {executable(), std::string("--cli"), std::string("--installer"),
+                                   installer_, std::string("--out"), out}) {
       args.push_back(arg);
     }
     std::map<std::string, std::string> env{{"HOME", home_.path()}};
@@ -225,8 +224,7 @@ class BuildLife : public ::testing::Test {
   std::shared_ptr<Pipeline> preparedPipeline(const std::string& body) {
     script(body);
     auto pipeline = livePipeline(state_ / "out");
-    Error error;
-    EXPECT_TRUE(pipeline->prepareSources(&error)) << error.message;
+    EXPECT_TRUE(pipeline->prepareSources());
     return pipeline;
   }
   std::optional<int32_t> finished() {
@@ -273,8 +271,8 @@ TEST_F(BuildLife, EveryEndingEndsInTimeWithTheRightOutcome) {
        setsidDescendant + " sleep 60\n", SIGINT, true, SIGINT},
       {"Ctrl-\\ on the headless build with a setsid descendant", Drive::CliSignalled,
        setsidDescendant + " sleep 60\n", SIGQUIT, true, SIGQUIT},
-      {"Cancel with a child ignoring TERM after its shell exits", Drive::Cancel,
-       termIgnoringChild, 0, false, SIGTERM},
+      {"Cancel with a child ignoring TERM after its shell exits", Drive::Cancel, termIgnoringChild,
+       0, false, SIGTERM},
       {"Cancel with a setsid descendant holding the output", Drive::Cancel,
        setsidDescendant + " exit 0\n", 0, false, 0},
       {"quit with a setsid descendant holding the output", Drive::Quit,
@@ -313,7 +311,7 @@ TEST_F(BuildLife, EveryEndingEndsInTimeWithTheRightOutcome) {
     } else {
       finished_.reset();
       auto pipeline = preparedPipeline(c.script);
-      ASSERT_TRUE(pipeline->run(nullptr));
+      ASSERT_TRUE(pipeline->run());
       pgid = WaitForNumber(pgidFile);
       ASSERT_GT(pgid, 0);
       std::this_thread::sleep_for(200ms);
@@ -341,7 +339,8 @@ TEST_F(BuildLife, EveryEndingEndsInTimeWithTheRightOutcome) {
 }
 
 TEST_F(BuildLife, WaitWhoseStatusWasTakenByTheKernelIsNotSuccess) {
-  struct sigaction ignore {}, saved{};
+  struct sigaction ignore {
+  }, saved{};
   ignore.sa_handler = SIG_IGN;
   sigaction(SIGCHLD, &ignore, &saved);
   Process process(TaskSpec{"/bin/sh", {"-c", "exit 0"}, std::nullopt});
@@ -354,9 +353,9 @@ TEST_F(BuildLife, WaitWhoseStatusWasTakenByTheKernelIsNotSuccess) {
 TEST_F(BuildLife, ScriptStartsWithoutSigpipeOrSigxfszIgnored) {
   std::string report = state_ / "report";
   auto pipeline = preparedPipeline("grep SigIgn /proc/$$/status > '" + report +
-                                  "'; yes | head -1 >/dev/null; echo \"${PIPESTATUS[0]}\" >> '" +
-                                  report + "'\n");
-  ASSERT_TRUE(pipeline->run(nullptr));
+                                   "'; yes | head -1 >/dev/null; echo \"${PIPESTATUS[0]}\" >> '" +
+                                   report + "'\n");
+  ASSERT_TRUE(pipeline->run());
   ASSERT_TRUE(MainQueue().pumpFor([this] { return finished().has_value(); }, 10s));
   std::istringstream lines(ReadFile(report));
   std::string label, mask, yesStatus;
@@ -372,17 +371,18 @@ TEST_F(BuildLife, ScriptStartsWithoutSigpipeOrSigxfszIgnored) {
 // refused with one sentence, by the window's run and by the headless build,
 // and the locks die with their holder.
 TEST_F(BuildLife, SecondBuildSharingSourcesOrOutputIsRefused) {
-  script("touch '" + state_ / "running" + "'; while [ ! -e '" + state_ / "go" + "' ]; do sleep 0.05; done\n");
+  script("touch '" + state_ / "running" + "'; while [ ! -e '" + state_ / "go" +
+         "' ]; do sleep 0.05; done\n");
   auto first = livePipeline(state_ / "out");
-  ASSERT_TRUE(first->prepareSources(nullptr));
+  ASSERT_TRUE(first->prepareSources());
 
-  Error error;
   auto second = livePipeline(state_ / "elsewhere");
-  EXPECT_FALSE(second->prepareSources(&error));
-  EXPECT_EQ(error.message, "Another build is already running.");
-  EXPECT_EQ(error.code, ErrorCode(PipelineErrorCode::AnotherBuildRunning));
+  EXPECT_FALSE(second->prepareSources());
+  EXPECT_FALSE(second->run());
+  EXPECT_EQ(second->report().startFailure.value_or(Message()).english(),
+            "Another build is already running.");
 
-  ASSERT_TRUE(first->run(nullptr));
+  ASSERT_TRUE(first->run());
   ASSERT_TRUE(MainQueue().pumpFor([this] { return fs::exists(state_ / "running"); }, 10s));
   // A build with sources of its own (another home) into the same output folder.
   TempDir otherHome;
@@ -390,12 +390,11 @@ TEST_F(BuildLife, SecondBuildSharingSourcesOrOutputIsRefused) {
   {
     test::ScopedHome scoped(otherHome.path());
     third = livePipeline(state_ / "out");
-    ASSERT_TRUE(third->prepareSources(nullptr));
-    error = {};
-    EXPECT_FALSE(third->run(&error));
+    ASSERT_TRUE(third->prepareSources());
+    EXPECT_FALSE(third->run());
   }
-  EXPECT_EQ(error.message, "Another build is already running.");
-  EXPECT_EQ(error.code, ErrorCode(PipelineErrorCode::AnotherBuildRunning));
+  EXPECT_EQ(third->report().startFailure.value_or(Message()).english(),
+            "Another build is already running.");
 
   // The headless build says so and exits 1.
   pid_t cli = launchCli(state_ / "elsewhere");
@@ -410,11 +409,11 @@ TEST_F(BuildLife, SecondBuildSharingSourcesOrOutputIsRefused) {
   EXPECT_EQ(finished(), 0);
   // Both locks died with the run.
   second = livePipeline(state_ / "elsewhere");
-  EXPECT_TRUE(second->prepareSources(nullptr));
+  EXPECT_TRUE(second->prepareSources());
   test::ScopedHome scoped(otherHome.path());
   third = livePipeline(state_ / "out");
-  ASSERT_TRUE(third->prepareSources(nullptr));
-  EXPECT_TRUE(third->run(nullptr));
+  ASSERT_TRUE(third->prepareSources());
+  EXPECT_TRUE(third->run());
 }
 
 // An installer killed while it copies the sources leaves no marker, so the
@@ -422,10 +421,12 @@ TEST_F(BuildLife, SecondBuildSharingSourcesOrOutputIsRefused) {
 // output folder. Neither leaves a lock behind.
 TEST_F(BuildLife, KilledInstallerNeitherHalfReusesSourcesNorBlocksTheNextBuild) {
   // The first run stops half-way (and says so); the next one completes.
-  script("mkdir -p \"$4\"; echo half > \"$4/app\"\n"
-         "[ -e \"$4/.again\" ] || { touch \"$4/.again\"; echo \"$$\" > '" + state_ / "pgid" +
-         "'; exec sleep 60; }\n"
-         "echo whole > \"$4/app\"\n");
+  script(
+      "mkdir -p \"$4\"; echo half > \"$4/app\"\n"
+      "[ -e \"$4/.again\" ] || { touch \"$4/.again\"; echo \"$$\" > '" +
+      state_ / "pgid" +
+      "'; exec sleep 60; }\n"
+      "echo whole > \"$4/app\"\n");
   WriteFile(resources() + "/src/complete", "the last file of the copy");
 
   // A ditto that copies the script, then hangs before the rest.
@@ -433,8 +434,8 @@ TEST_F(BuildLife, KilledInstallerNeitherHalfReusesSourcesNorBlocksTheNextBuild) 
   WriteFile(fakeTools / "ditto",
             "#!/bin/sh\n[ \"$1\" != --noqtn ] || shift\n"
             "mkdir -p \"$2/tools\"; cp \"$1/tools/package_app.sh\" \"$2/tools/\"\n"
-            "echo $$ >> '" + state_ / "strays" + "'\necho $$ > '" + state_ / "ditto" +
-                "'\nexec sleep 60\n",
+            "echo $$ >> '" +
+                state_ / "strays" + "'\necho $$ > '" + state_ / "ditto" + "'\nexec sleep 60\n",
             true);
   pid_t copying = launchCli(state_ / "out", false, {{"VLMR_TOOLS_OVERRIDE", fakeTools.path()}});
   ASSERT_GT(WaitForNumber(state_ / "ditto"), 0);
@@ -470,11 +471,16 @@ TEST_F(BuildLife, KilledInstallerNeitherHalfReusesSourcesNorBlocksTheNextBuild) 
 // them is refused meanwhile and starts once it is gone.
 TEST_F(BuildLife, KilledInstallerTakesItsBuildAlongAndKeepsItsFoldersUntilThen) {
   const std::string strays = state_ / "strays";
-  script("[ -e '" + state_ / "again" + "' ] && exit 0\n"
+  script("[ -e '" + state_ / "again" +
+         "' ] && exit 0\n"
          // Holds out against SIGTERM, so the group outlives the installer a while.
          "trap '' TERM\n"
-         "echo $$ > '" + state_ / "pgid" + "'\n"
-         "setsid sleep 60 & echo $! >> '" + strays + "'\n"
+         "echo $$ > '" +
+         state_ / "pgid" +
+         "'\n"
+         "setsid sleep 60 & echo $! >> '" +
+         strays +
+         "'\n"
          "echo started; sleep 60\n");
   pid_t installer = launchCli(state_ / "out");
   pid_t pgid = WaitForNumber(state_ / "pgid");
@@ -499,9 +505,9 @@ TEST_F(BuildLife, KilledInstallerTakesItsBuildAlongAndKeepsItsFoldersUntilThen) 
     TempDir otherHome;
     test::ScopedHome elsewhere{otherHome.path()};
     auto beside = preparedPipeline("exit 0\n");
-    Error error;
-    EXPECT_FALSE(beside->run(&error));
-    EXPECT_EQ(error.message, "Another build is already running.");
+    EXPECT_FALSE(beside->run());
+    EXPECT_EQ(beside->report().startFailure.value_or(Message()).english(),
+              "Another build is already running.");
   }
   EXPECT_GT(LiveMembers(pgid), 0) << "the group ended before the refusals were seen";
 
@@ -523,7 +529,8 @@ TEST_F(BuildLife, KilledInstallerTakesItsBuildAlongAndKeepsItsFoldersUntilThen) 
 // an unlocked build could share its folders with another unseen.
 TEST_F(BuildLife, UnlockableFolderRefusesTheBuild) {
   script("touch '" + state_ / "ran" + "'\n");
-  const std::string sourcesFolder = home_ / "Library/Application Support/Velmora 3000/installer-src";
+  const std::string sourcesFolder =
+      home_ / "Library/Application Support/Velmora 3000/installer-src";
   const std::string barredOut = state_ / "barred";
   const std::string underFile = state_ / "file/out";
   WriteFile(state_ / "file", "not a folder");
@@ -569,22 +576,18 @@ TEST_F(BuildLife, UnlockableFolderRefusesTheBuild) {
     if (!c.barred.empty()) chmod(c.barred.c_str(), 0755);
     ASSERT_TRUE(raw);
     EXPECT_TRUE(WIFEXITED(*raw) && WEXITSTATUS(*raw) == 1) << ReadFile(state_ / "cli.log");
-    EXPECT_NE(ReadFile(state_ / "cli.log")
-                  .find("error: " + c.sentence + "\n"),
-              std::string::npos)
+    EXPECT_NE(ReadFile(state_ / "cli.log").find("error: " + c.sentence + "\n"), std::string::npos)
         << ReadFile(state_ / "cli.log");
     EXPECT_FALSE(fs::exists(state_ / "ran")) << "the script ran";
   }
 
-  // The window's run says the same, as an installer error.
+  // The window's run says the same.
   script("touch '" + state_ / "ran" + "'\n");
   auto pipeline = livePipeline(underFile);
-  ASSERT_TRUE(pipeline->prepareSources(nullptr));
-  Error error;
-  EXPECT_FALSE(pipeline->run(&error));
-  EXPECT_EQ(error.domain, kInstallerErrorDomain);
-  EXPECT_EQ(error.code, ErrorCode(PipelineErrorCode::NoOutputFolder));
-  EXPECT_EQ(error.message, "Could not create the output folder " + underFile + ".");
+  ASSERT_TRUE(pipeline->prepareSources());
+  EXPECT_FALSE(pipeline->run());
+  EXPECT_EQ(pipeline->report().startFailure.value_or(Message()).english(),
+            "Could not create the output folder " + underFile + ".");
   EXPECT_FALSE(fs::exists(state_ / "ran")) << "the script ran";
 }
 

@@ -31,9 +31,14 @@ class Preparation : public ::testing::Test {
   std::string sourcesDir(const std::string& version) const {
     return home_ / ("Library/Application Support/Velmora 3000/installer-src/" + version);
   }
-  bool prepare(Error* error = nullptr) {
+  bool prepare() {
     pipeline_ = Pipeline::Create(BuildRequest{"/in/setup.exe", home_ / "out"});
-    return pipeline_->prepareSources(error);
+    return pipeline_->prepareSources();
+  }
+  // The sentence the run ends a failed preparation with, in English.
+  std::string failure() {
+    EXPECT_FALSE(pipeline_->run());
+    return pipeline_->report().startFailure.value_or(Message()).english();
   }
 
   TempDir bundle_, home_;
@@ -126,18 +131,15 @@ TEST_F(Preparation, BlankVersionIsDevAndBlankSourceIdIsTheVersion) {
   EXPECT_TRUE(std::filesystem::exists(sourcesDir("dev")));  // earlier versions stay
 }
 
-TEST_F(Preparation, MissingSnapshotFailsWithNoSourcesAndTouchesNothing) {
+TEST_F(Preparation, MissingSnapshotFailsAndTouchesNothing) {
   std::filesystem::remove_all(bundle_ / "src");
-  Error error;
-  EXPECT_FALSE(prepare(&error));
-  EXPECT_EQ(error.domain, kInstallerErrorDomain);
-  EXPECT_EQ(error.code, ErrorCode(PipelineErrorCode::NoSources));
-  EXPECT_EQ(error.message, "The installer bundle is damaged (no source snapshot inside).");
+  EXPECT_FALSE(prepare());
   EXPECT_FALSE(pipeline_->report().sourcesRoot.has_value());
   EXPECT_TRUE(std::filesystem::is_empty(home_.path()));
+  EXPECT_EQ(failure(), "The installer bundle is damaged (no source snapshot inside).");
 }
 
-TEST_F(Preparation, FailedCopyReportsUnpackFailedAndWritesNoMarker) {
+TEST_F(Preparation, FailedCopyFailsAndWritesNoMarker) {
   struct Case {
     const char* name;
     std::string ditto;  // replacement copy tool
@@ -150,12 +152,10 @@ TEST_F(Preparation, FailedCopyReportsUnpackFailedAndWritesNoMarker) {
     SystemTools tools = SystemTools::ForPlatform(test::BundledHelpersDir());
     tools.ditto = c.ditto;
     SetTools(tools);
-    Error error;
-    EXPECT_FALSE(prepare(&error)) << c.name;
-    EXPECT_EQ(error.code, ErrorCode(PipelineErrorCode::UnpackFailed)) << c.name;
-    EXPECT_EQ(error.message, "Could not unpack the build sources into Application Support.");
+    EXPECT_FALSE(prepare()) << c.name;
     EXPECT_FALSE(std::filesystem::exists(sourcesDir("dev") + "/.vlmr-src-id")) << c.name;
     EXPECT_FALSE(pipeline_->report().sourcesRoot.has_value()) << c.name;
+    EXPECT_EQ(failure(), "Could not unpack the build sources into Application Support.");
   }
 }
 

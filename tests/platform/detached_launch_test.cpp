@@ -2,6 +2,7 @@
 #include <signal.h>
 #include <spawn.h>
 #include <unistd.h>
+#include <cstring>
 
 #include <cerrno>
 #include <chrono>
@@ -33,7 +34,7 @@ TEST(LaunchDetached, RunsInItsFolderAndSessionAndIsCollectedOnceEnded) {
   app.workingDirectory = folder;
   Error error;
   pid_t pid = 0;
-  ASSERT_TRUE(LaunchDetached(app, &error, &pid)) << error.message;
+  ASSERT_TRUE(LaunchDetached(app, &error, &pid)) << error.message.english();
   ASSERT_GT(pid, 0);
   auto exists = [](const std::string& path) { return std::filesystem::exists(path); };
   for (int i = 0; i < 400 && !exists(folder + "/here"); ++i) std::this_thread::sleep_for(25ms);
@@ -58,8 +59,8 @@ TEST(LaunchDetached, MissingExecutableFailsWithTheSystemsError) {
   app.executable = dir / "missing";
   Error error;
   EXPECT_FALSE(LaunchDetached(app, &error));
-  EXPECT_EQ(error.domain, kPosixErrorDomain);
-  EXPECT_EQ(error.code, ENOENT);
+  EXPECT_EQ(error.message.english(),
+            "Could not launch " + app.executable + ": " + std::strerror(ENOENT) + ".");
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "components/stage_views.h"
 #include "components/surfaces.h"
 #include "window/installer_controller.h"
+#include "window/localization.h"
 
 using namespace vlmr;
 using test::BuildSandbox;
@@ -164,7 +165,7 @@ class DonePageTest : public QObject {
     } else {
       Error noRoom;
       QVERIFY(!CheckMoveSpace(built.toStdString(), destination.toStdString(), &noRoom, measure));
-      QCOMPARE(informative.toStdString(), noRoom.message);
+      QCOMPARE(informative, Shown(noRoom.message));
       QVERIFY(informative.startsWith("Only 0.00 MB free on that disk; the app needs about 0.0"));
     }
     QCOMPARE(PageOf<DonePage>(controller)->moveButton()->title(), "Move to Applications");
@@ -226,7 +227,8 @@ class DonePageTest : public QObject {
     QElapsedTimer clock;
     clock.start();
     QVERIFY(test::Click(controller, "Show in Finder"));
-    QVERIFY(test::Click(controller, "Show in Finder"));  // while the first is under way: nothing more
+    QVERIFY(
+        test::Click(controller, "Show in Finder"));  // while the first is under way: nothing more
     QVERIFY2(clock.elapsed() < 500, "the main thread waited for osascript");
     QVERIFY(opened.urls.isEmpty());
     QTRY_COMPARE_WITH_TIMEOUT(opened.urls.size(), 1, 10000);

@@ -35,13 +35,13 @@ namespace {
 // How far a real language's text may shrink before it counts as too long.
 constexpr double kLeastTranslatedScale = 0.9;
 
-struct Message {
+struct CatalogueEntry {
   QString context, source;
 };
 
 // The catalogue of `language`: each (context, source) with its translation ("" when none).
 struct Catalogue {
-  QList<Message> messages;
+  QList<CatalogueEntry> messages;
   QHash<QString, QString> translationOf;  // context + '\x1f' + source
   QSet<QString> sources;
   QSet<QString> translatedSources;  // sources with a translation of their own
@@ -74,27 +74,28 @@ QString CataloguePath(const QString& language) {
          QStringLiteral(".ts");
 }
 
-// The English sentences of the Qt-free rules shown in one place, values filled with samples.
-QStringList SentencesOf(const Catalogue& catalogue, const QStringList& contexts) {
-  const QString name =
-      test::Isolated(QStringLiteral("setup_simcity_3000_unlimited_2.0.949(a).exe"));
-  QStringList sentences;
-  for (const Message& message : catalogue.messages) {
-    if (!contexts.contains(message.context) || sentences.contains(message.source)) continue;
-    QString sentence = message.source;
-    sentence.replace(QStringLiteral("%n"), QStringLiteral("12"));
-    // Names where a rule names a file or folder, sizes elsewhere.
-    const bool names = message.context == QStringLiteral("Session") ||
-                       message.context == QStringLiteral("Installing");
-    int filled = 0;
-    for (qsizetype at = sentence.indexOf(QStringLiteral("%@")); at >= 0;
-         at = sentence.indexOf(QStringLiteral("%@"), at)) {
-      const QString value =
-          names ? name : (filled++ == 0 ? QStringLiteral("650 MB") : QStringLiteral("4.9 GB"));
-      sentence.replace(at, 2, value);
-      at += value.size();
+// The messages of the Qt-free rules shown in one place, values filled with samples.
+std::vector<vlmr::Message> SentencesOf(const Catalogue& catalogue, const QStringList& contexts) {
+  std::vector<vlmr::Message> sentences;
+  QSet<QString> seen;
+  for (const CatalogueEntry& entry : catalogue.messages) {
+    if (!contexts.contains(entry.context) || seen.contains(entry.source)) continue;
+    seen << entry.source;
+    const QByteArray context = entry.context.toUtf8(), source = entry.source.toUtf8();
+    const MessageText text{context.constData(), source.constData()};
+    if (entry.source.contains(QStringLiteral("%n"))) {
+      sentences.push_back(vlmr::Message::Counted(text, 12));
+      continue;
     }
-    sentences << sentence;
+    // Names where a rule names a file or folder, sizes elsewhere.
+    const bool names = entry.context == QStringLiteral("Session") ||
+                       entry.context == QStringLiteral("Installing") ||
+                       entry.context == QStringLiteral("Pipeline");
+    const FileName name{"/Users/player/setup_simcity_3000_unlimited_2.0.949(a).exe"};
+    sentences.push_back(names
+                            ? vlmr::Message(text, {name, std::string("No such file or directory")})
+                            : vlmr::Message(text, {SizeFigure{650, 0, SizeFigure::Unit::MB},
+                                                   SizeFigure{4.9, 1, SizeFigure::Unit::GB}}));
   }
   return sentences;
 }
@@ -116,29 +117,30 @@ QList<Page> Pages(const Catalogue& english) {
                   page->setRechecking();
                   return page;
                 }};
-  for (const QString& hint : SentencesOf(english, {"Prerequisites"})) {
-    pages << Page{"missing, hint " + hint, [hint] {
+  for (const vlmr::Message& hint : SentencesOf(english, {"Prerequisites"})) {
+    pages << Page{"missing, hint " + QString::fromStdString(hint.english()), [hint] {
                     auto* page = new WelcomePage({true, true});
-                    page->setHint(Localized(hint.toStdString()));
+                    page->setHint(vlmr::Shown(hint));
                     return page;
                   }};
   }
   pages << Page{"installer, empty", [] { return new InstallerPage({}); }};
-  for (const QString& verdict :
+  for (const vlmr::Message& verdict :
        SentencesOf(english, {"InstallerValidation", "NearMiss", "FreeSpace", "Session"})) {
     pages << Page{
-        "installer, " + verdict, [verdict] {
+        "installer, " + QString::fromStdString(verdict.english()), [verdict] {
           return new InstallerPage({QStringLiteral("setup_simcity_3000_unlimited_2.0.949(a).exe"),
-                                    LocalizedSize(QStringLiteral("650 MB")),
-                                    Localized(verdict.toStdString()), VerdictTone::Error, true});
+                                    ShownSize({650, 0, SizeFigure::Unit::MB}), vlmr::Shown(verdict),
+                                    VerdictTone::Error, true});
         }};
   }
   for (int64_t stage = 0; stage < 6; ++stage) {
     pages << Page{
         QStringLiteral("build, stage %1").arg(stage), [stage] {
-          const std::string left = stage % 2 ? kLessThanAMinuteLeft : "about 12 min left";
+          const vlmr::Message left = stage % 2 ? vlmr::Message(kLessThanAMinuteLeft)
+                                               : vlmr::Message::Counted(kMinutesLeft, 12);
           return new BuildPage(
-              {stage, {}, std::nullopt, BuildPageTime{QStringLiteral("12:34"), Localized(left)}});
+              {stage, {}, std::nullopt, BuildPageTime{QStringLiteral("12:34"), vlmr::Shown(left)}});
         }};
   }
   pages << Page{"build, cancelling", [] {
@@ -153,13 +155,16 @@ QList<Page> Pages(const Catalogue& english) {
                     return page;
                   }};
   }
-  const QStringList titles = SentencesOf(english, {"BuildAdvice", "Pipeline"});
-  for (const QString& title : titles) {
-    pages << Page{
-        "error, " + title, [title] {
-          return new ErrorPage({Localized(title.toStdString()), ErrorPage::tr(kInstallerUnchanged),
-                                QStringLiteral("~/Library/Logs/Velmora 3000/installer.log")});
-        }};
+  std::vector<vlmr::Message> titles = SentencesOf(english, {"BuildAdvice", "Pipeline", "Process"});
+  // The build script's own words beneath the headline, where the page is not in English.
+  titles.push_back(vlmr::Message::Verbatim(
+      "Step 5 (compile) failed: cmake could not find the SDL3 package configuration file."));
+  for (const vlmr::Message& title : titles) {
+    pages << Page{"error, " + QString::fromStdString(title.english()), [title] {
+                    return new ErrorPage(ErrorPageStateFor(
+                        {BuildEnd::Failed, "", title},
+                        QStringLiteral("~/Library/Logs/Velmora 3000/installer.log")));
+                  }};
   }
   pages << Page{"error, choose the right release", [] {
                   return new ErrorPage(

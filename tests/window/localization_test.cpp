@@ -1,6 +1,6 @@
-// The player's language: which one is chosen, and how the English sentences
-// of the Qt-free layers reach the page in it (values kept, sizes in the
-// language's format, counts in its plural forms), English left byte for byte.
+// The player's language: which one is chosen, and how the messages of the
+// Qt-free layers reach the page in it (values kept, sizes in the language's
+// format, counts in its plural forms), English as the log writes it.
 #include <QFile>
 #include <QHash>
 #include <QSet>
@@ -10,9 +10,13 @@
 
 #include "base/text.h"
 #include "checks/free_space.h"
+#include "checks/installer_validation.h"
 #include "installing/app_install.h"
+#include "pipeline/pipeline.h"
 #include "session/build_advice.h"
 #include "session/build_clock.h"
+#include "session/build_notification.h"
+#include "session/installer_session.h"
 #include "window/localization.h"
 
 using namespace vlmr;
@@ -20,6 +24,38 @@ using namespace vlmr;
 namespace {
 
 const QString kCatalogues = QStringLiteral(VLMR_TEST_APP_DIR "/Contents/Resources/translations");
+
+// Messages as the Qt-free layers' rules make them for a page: a start that
+// failed, a rejected file, a disk without room, a build's end.
+std::vector<Message> SampleMessages() {
+  std::vector<Message> messages;
+  Error error;
+  CheckBuildSpace({"/"}, &error, [](const std::string&) { return std::optional<uint64_t>(1); });
+  messages.push_back(error.message);
+  InstallerValidator().validateInstaller("/nonexistent/setup.exe", nullptr, &error);
+  messages.push_back(error.message);
+  auto pipeline = Pipeline::Create(BuildRequest{"/in/setup.exe", "/nonexistent/out", std::nullopt,
+                                                BuildRequest::Mode::Headless});
+  pipeline->run();
+  messages.push_back(pipeline->report().startFailure.value_or(Message()));
+  InstallerSession session;
+  session.select("/d/setup.exe");
+  messages.push_back(session.selection().verdict);
+  for (const char* said : {"", "disk is full", "Command Line Tools"}) {
+    BuildReport report;
+    report.status = 1;
+    report.errorMessage = said;
+    const BuildOutcome outcome = session.buildEnded(report);
+    messages.push_back(outcome.message);
+    const NotificationText text = BuildEndNotification(outcome);
+    messages.push_back(text.title);
+    messages.push_back(text.body);
+  }
+  BuildReport cancelled;
+  cancelled.cancelled = true;
+  messages.push_back(session.buildEnded(cancelled).message);
+  return messages;
+}
 
 // Answers with fixed translations, on top of the installed catalogue.
 class FixedTranslator : public QTranslator {
@@ -83,103 +119,118 @@ class LocalizationTest : public QObject {
     QCOMPARE(CurrentLanguage(), QStringLiteral("en"));
   }
 
-  // English passes through untouched, whatever translator is installed.
-  void englishIsLeftByteForByte() {
-    FixedTranslator fixed;
-    fixed.texts.insert(QString::fromUtf8(kNoRoomToBuild), QStringLiteral("übersetzt"));
-    QCoreApplication::installTranslator(&fixed);
-    const std::string sentence = Format(kNoRoomToBuild, {"0.50 MB"});
-    QCOMPARE(Localized(sentence), QString::fromStdString(sentence));
-    QCOMPARE(LocalizedSize(QStringLiteral("1024 MB")), QStringLiteral("1024 MB"));
-    QCoreApplication::removeTranslator(&fixed);
+  // In English a message reads as the log and the command line write it, names
+  // apart: on screen they stand between isolates.
+  void englishReadsAsTheLog() {
+    const Message messages[] = {
+        Message(kNoRoomToBuild,
+                {SizeFigure{0.5, 2, SizeFigure::Unit::MB}, BuildSpaceNeededFigure()}),
+        Message::Counted(kMinutesLeft, 12),
+        Message(kKnownInstallerSummary, {HumanSizeFigure(1ull << 40)}),
+        Message::Verbatim("The script's own words, 100% English: %1."),
+    };
+    for (const Message& message : messages) {
+      QCOMPARE(Shown(message), QString::fromStdString(message.english()));
+    }
+    QCOMPARE(Shown(Message(kNotOursSentence, {FileName{"/Applications/Velmora 3000.app"}})),
+             QString::fromStdString(IsolatedName("/Applications/Velmora 3000.app") +
+                                    " already exists and wasn't made by this installer. Move or "
+                                    "rename it first."));
   }
 
-  // A filled template is recognised, translated and filled again: sizes in the
-  // language's format, names as they are, places reordered where the language
-  // numbers them; a count picks the plural form; a sentence that is no rule's
-  // (the build script's own) stays as it came.
-  void sentencesKeepTheirValues() {
+  // A message is translated, then filled: sizes in the language's format,
+  // names between isolates, places in the language's order, a value's own
+  // "%1" left alone; a count picks the plural form; the script's own words
+  // stay as they came.
+  void messagesKeepTheirValues() {
     QVERIFY(InstallLanguage(QStringLiteral("de"), kCatalogues));
     FixedTranslator fixed;
-    const QString name =
-        QChar(0x2068) + QStringLiteral("/Applications/Velmora 3000.app") + QChar(0x2069);
-    fixed.texts.insert(QString::fromUtf8(kNoRoomToMove),
+    fixed.texts.insert(QString::fromUtf8(kNoRoomToMove.source),
                        QStringLiteral("Die App braucht etwa %2, frei sind nur %1."));
-    fixed.texts.insert(QString::fromUtf8(kNotOursSentence), QStringLiteral("%@ gibt es schon."));
-    fixed.texts.insert(QString::fromUtf8(kMinutesLeft), QStringLiteral("noch etwa %n Min."));
-    fixed.texts.insert(QString::fromStdString(FriendlyMessageFor("No space left on device")),
-                       QStringLiteral("Dein Volume ist voll."));
+    fixed.texts.insert(QString::fromUtf8(kNotOursSentence.source),
+                       QStringLiteral("%1 gibt es schon."));
+    fixed.texts.insert(QString::fromUtf8(kMinutesLeft.source), QStringLiteral("noch etwa %n Min."));
     QCoreApplication::installTranslator(&fixed);
-    QCOMPARE(Localized(Format(kNoRoomToMove, {"0.50 MB", "1.0 GB"})),
-             QStringLiteral("Die App braucht etwa 1,0 GB, frei sind nur 0,50 MB."));
-    QCOMPARE(Localized(Format(kNotOursSentence, {name.toStdString()})), name + " gibt es schon.");
-    QCOMPARE(Localized(std::string("about 12 min left")), QStringLiteral("noch etwa 12 Min."));
+    QCOMPARE(Shown(Message(kNoRoomToMove, {SizeFigure{0.5, 2, SizeFigure::Unit::MB},
+                                           SizeFigure{1, 1, SizeFigure::Unit::GB}})),
+             QStringLiteral("Die App braucht etwa 1,0\u00a0GB, frei sind nur 0,50\u00a0MB."));
+    const std::string name = "/Applications/%2 Velmora.app";
+    QCOMPARE(Shown(Message(kNotOursSentence, {FileName{name}})),
+             QString::fromStdString(IsolatedName(name)) + " gibt es schon.");
+    QCOMPARE(Shown(Message::Counted(kMinutesLeft, 12)), QStringLiteral("noch etwa 12 Min."));
     QCOMPARE(fixed.counts.last(), 12);
-    QCOMPARE(Localized(FriendlyMessageFor("No space left on device")),
-             QStringLiteral("Dein Volume ist voll."));
     const std::string script = "The installer does not contain Apps/SC3U.exe.";
-    QCOMPARE(Localized(script), QString::fromStdString(script));
+    QCOMPARE(Shown(Message::Verbatim(script)), QString::fromStdString(script));
     QCoreApplication::removeTranslator(&fixed);
   }
 
   void sizesTakeTheLanguagesNumberFormat_data() {
     QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("english");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<bool>("gigabytes");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("German decimal comma") << "de"
-                                          << "30.0 GB"
-                                          << "30,0 GB";
-    QTest::newRow("French decimal comma") << "fr"
-                                          << "0.125 GB"
-                                          << "0,125 GB";
-    QTest::newRow("no group separator") << "de"
-                                        << "1024 MB"
-                                        << "1024 MB";
-    QTest::newRow("Japanese point") << "ja"
-                                    << "30.0 GB"
-                                    << "30.0 GB";
-    QTest::newRow("not a size") << "de"
-                                << "3.0 apps"
-                                << "3.0 apps";
+    QTest::newRow("English") << "en" << 30.0 << 1 << true << "30.0 GB";
+    QTest::newRow("German decimal comma") << "de" << 30.0 << 1 << true << "30,0\u00a0GB";
+    QTest::newRow("French units") << "fr" << 0.125 << 3 << true << "0,125\u00a0Go";
+    QTest::newRow("no group separator") << "de" << 1024.0 << 0 << false << "1024\u00a0MB";
+    QTest::newRow("Japanese point") << "ja" << 30.0 << 1 << true << "30.0\u00a0GB";
   }
   void sizesTakeTheLanguagesNumberFormat() {
     QFETCH(QString, language);
-    QFETCH(QString, english);
+    QFETCH(double, value);
+    QFETCH(int, decimals);
+    QFETCH(bool, gigabytes);
     QFETCH(QString, shown);
     QVERIFY(InstallLanguage(language, kCatalogues));
-    QCOMPARE(LocalizedSize(english), shown);
+    QCOMPARE(ShownSize({value, decimals, gigabytes ? SizeFigure::Unit::GB : SizeFigure::Unit::MB}),
+             shown);
   }
 
   // The pseudo-language is 40 % longer, and keeps every place a value goes.
   void pseudoTextKeepsPlaces() {
-    const QString source = QStringLiteral("Only %@ free; %1 of %2, about %n min");
+    const QString source = QStringLiteral("Only %1 free of %2, about %n min");
     const QString pseudo = PseudoText(source);
     QVERIFY(pseudo.size() >= source.size() * 1.4);
-    for (const char* place : {"%@", "%1", "%2", "%n"})
+    for (const char* place : {"%1", "%2", "%n"})
       QVERIFY2(pseudo.contains(place), qPrintable(pseudo));
     QVERIFY(pseudo.startsWith('[') && pseudo.endsWith(']'));
   }
 
-  // Every sentence of the Qt-free layers that takes values is one Localized
-  // recognises, and every context they mark is one it looks in.
-  void everyQtFreeTemplateIsKnown() {
+  // Every text the Qt-free layers mark, and the messages their rules make,
+  // reach a page in the page's language: rendered in every language, none
+  // comes out as it reads in English.
+  void everyMessageIsShownTranslated() {
     const QHash<QString, QStringList> sources = SourcesByContext();
     QVERIFY(!sources.isEmpty());
-    QSet<QString> contexts;
-    for (const char* context : SentenceContexts()) contexts << QString::fromLatin1(context);
-    QSet<QString> templates;
-    for (const SentenceTemplate& sentence : SentenceTemplates()) {
-      templates << QString::fromLatin1(sentence.context) + '|' + QString::fromUtf8(sentence.source);
+    std::vector<Message> messages = SampleMessages();
+    for (const Message& message : messages) {
+      QVERIFY2(!message.empty() && !message.isVerbatim(), message.english().c_str());
     }
     // The window's own contexts: its classes, and the explicit ones of the Qt layers.
-    const QSet<QString> qtSide = {"Accessibility", "PageParts", "Snapshot", "InfoPlist",
-                                  "DesktopEntry"};
+    const QSet<QString> qtSide = {"Accessibility", "PageParts",    "Snapshot",
+                                  "InfoPlist",     "DesktopEntry", "Sizes"};
+    std::vector<QByteArray> kept;  // the marked texts' bytes, alive while rendered
     for (auto it = sources.begin(); it != sources.end(); ++it) {
       if (it.key().startsWith("vlmr::") || qtSide.contains(it.key())) continue;
-      QVERIFY2(contexts.contains(it.key()), qPrintable(it.key()));
       for (const QString& source : it.value()) {
-        if (!source.contains("%@") && !source.contains("%n")) continue;
-        QVERIFY2(templates.contains(it.key() + '|' + source), qPrintable(source));
+        kept.push_back(it.key().toUtf8());
+        const char* context = kept.back().constData();
+        kept.push_back(source.toUtf8());
+        const MessageText text{context, kept.back().constData()};
+        std::vector<MessageArg> values;
+        for (const char* place : {"%1", "%2"}) {
+          if (source.contains(QLatin1String(place))) values.push_back(std::string("x"));
+        }
+        messages.push_back(source.contains("%n") ? Message::Counted(text, 3)
+                                                 : Message(text, std::move(values)));
+      }
+    }
+    for (const QString& language : ShippedLanguages()) {
+      QVERIFY(InstallLanguage(language, kCatalogues));
+      for (const Message& message : messages) {
+        QVERIFY2(Shown(message) != QString::fromStdString(message.english()),
+                 qPrintable(language + ": " + QString::fromStdString(message.english())));
       }
     }
   }

@@ -17,6 +17,7 @@
 #include "components/surfaces.h"
 #include "session/build_advice.h"
 #include "window/installer_controller.h"
+#include "window/localization.h"
 #include "window/outcome_pages.h"
 
 using namespace vlmr;
@@ -34,7 +35,7 @@ constexpr char kDamaged[] = "The installer bundle is damaged (no source snapshot
 
 // The advice table is the session's (tested there); the pages show its sentences.
 QString Advice(const char* raw) {
-  return QString::fromStdString(FriendlyMessageFor(raw));
+  return Shown(FriendlyMessageFor(Message::Verbatim(raw)));
 }
 const QString kToolsAdvice = Advice("Command Line Tools");
 const QString kDiskAdvice = Advice("disk is full");
@@ -65,8 +66,9 @@ void WriteBytes(const QString& path, const QByteArray& bytes) {
 // A script that says "started", then waits for Cancel: on SIGTERM it exits
 // 143, or with `appOnTerm` it makes its app after all and exits 0.
 QString WaitsForCancel(bool appOnTerm) {
-  const QString onTerm = appOnTerm ? QStringLiteral("mkdir -p \"$app\"; echo \"##done $app\"; exit 0")
-                                   : QStringLiteral("exit 143");
+  const QString onTerm = appOnTerm
+                             ? QStringLiteral("mkdir -p \"$app\"; echo \"##done $app\"; exit 0")
+                             : QStringLiteral("exit 143");
   return QStringLiteral(
              "#!/bin/bash\n"
              "while [ $# -gt 0 ]; do [ \"$1\" = --out ] && out=\"$2\"; shift; done\n"
@@ -102,20 +104,20 @@ class OutcomeTest : public QObject {
     QTest::addColumn<QString>("shows");   // a text on the page that follows
     const QString out = "while [ $# -gt 0 ]; do [ \"$1\" = --out ] && out=\"$2\"; shift; done\n";
     QTest::newRow("built") << test::AppScript() << false << "Velmora 3000 is ready";
-    QTest::newRow("built though cancelled") << WaitsForCancel(true) << true
-                                            << "Velmora 3000 is ready";
-    QTest::newRow("app but failed") << test::AppScript("Velmora 3000", "", 1) << false
-                                    << kSomethingWrong;
+    QTest::newRow("built though cancelled")
+        << WaitsForCancel(true) << true << "Velmora 3000 is ready";
+    QTest::newRow("app but failed")
+        << test::AppScript("Velmora 3000", "", 1) << false << kSomethingWrong;
     QTest::newRow("no ##done") << "exit 0" << false << kSomethingWrong;
     QTest::newRow("##done names a file")
-        << out + "touch \"$out/Velmora 3000.app\"\necho \"##done $out/Velmora 3000.app\"\n"
-                 "echo '##error No space left'\nexit 0"
+        << out +
+               "touch \"$out/Velmora 3000.app\"\necho \"##done $out/Velmora 3000.app\"\n"
+               "echo '##error No space left'\nexit 0"
         << false << kDiskAdvice;
     QTest::newRow("##done names nothing") << "echo '##done '\nexit 0" << false << kSomethingWrong;
     QTest::newRow("cancelled") << WaitsForCancel(false) << true
                                << "Build cancelled. You can try again.";
-    QTest::newRow("failed") << "echo '##error Command Line Tools'\nexit 1" << false
-                            << kToolsAdvice;
+    QTest::newRow("failed") << "echo '##error Command Line Tools'\nexit 1" << false << kToolsAdvice;
   }
   void buildEndChoosesThePage() {
     QFETCH(QString, script);
@@ -129,8 +131,8 @@ class OutcomeTest : public QObject {
     test::ReadyToBuild(controller, installer);
     QVERIFY(Click(controller, "Build"));
     if (cancel) {
-      QTRY_VERIFY_WITH_TIMEOUT(
-          PageOf<BuildPage>(controller)->logView()->text().contains("started"), 20000);
+      QTRY_VERIFY_WITH_TIMEOUT(PageOf<BuildPage>(controller)->logView()->text().contains("started"),
+                               20000);
       QVERIFY(Click(controller, "Cancel"));
     }
     QTRY_VERIFY_WITH_TIMEOUT(controller.buildRun() == nullptr, 30000);
@@ -208,8 +210,8 @@ class OutcomeTest : public QObject {
     front->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(front));
     if (cancel) {
-      QTRY_VERIFY_WITH_TIMEOUT(
-          PageOf<BuildPage>(controller)->logView()->text().contains("started"), 20000);
+      QTRY_VERIFY_WITH_TIMEOUT(PageOf<BuildPage>(controller)->logView()->text().contains("started"),
+                               20000);
       PageOf<BuildPage>(controller)->cancelButton()->click();
     } else {
       QFile(go).open(QIODevice::WriteOnly);
@@ -254,8 +256,8 @@ class OutcomeTest : public QObject {
     QFETCH(QString, shown);
     const QString location = [&] {
       const test::ScopedHome scoped(home.toStdString());
-      return ShownLogLocation(
-          log.isEmpty() ? std::nullopt : std::optional<std::string>(log.toStdString()));
+      return ShownLogLocation(log.isEmpty() ? std::nullopt
+                                            : std::optional<std::string>(log.toStdString()));
     }();
     QCOMPARE(location, shown);
     ErrorPage page({"Title", "", location});

@@ -23,6 +23,7 @@
 #include "components/surfaces.h"
 #include "session/build_advice.h"
 #include "window/installer_controller.h"
+#include "window/localization.h"
 #include "window/outcome_pages.h"
 #include "window_support.h"
 
@@ -103,16 +104,16 @@ class PageAccessTest : public QObject {
     // "Ready" with a failed Python test: only the dot's colour says so on screen.
     QTest::newRow("welcome, checking")
         << Builder([] { return new WelcomePage({.checking = true}); })
-        << QList<Expected>{
-               {R::Heading, "One quick check first"},
-               {R::StaticText, "Xcode Command Line Tools: Checking…"},
-               {R::StaticText, "Python 3: Checking…"},
-               {R::StaticText, "Apple Silicon · macOS 15+: Supported"}};
+        << QList<Expected>{{R::Heading, "One quick check first"},
+                           {R::StaticText, "Xcode Command Line Tools: Checking…"},
+                           {R::StaticText, "Python 3: Checking…"},
+                           {R::StaticText, "Apple Silicon · macOS 15+: Supported"}};
     QTest::newRow("welcome, Python test failed") << Builder([] {
       return new WelcomePage(WelcomeState{false, false});
     }) << QList<Expected>{{R::StaticText, "Python 3: Ready, needs attention"}};
     QTest::newRow("installer") << Builder([] {
-      return new InstallerPage({"setup.exe", "560 MB", "ready to build", VerdictTone::Plain, false});
+      return new InstallerPage(
+          {"setup.exe", "560 MB", "ready to build", VerdictTone::Plain, false});
     })
                                << QList<Expected>{
                                       {R::Heading, "Bring your GOG installer"},
@@ -140,9 +141,7 @@ class PageAccessTest : public QObject {
                                                "That doesn't look like the GOG offline installer."},
                                               {R::Button, "Show log in Finder"},
                                               {R::Button, "Choose another installer"}};
-    QTest::newRow("done") << Builder([] {
-      return new DonePage({MoveState::Moved});
-    })
+    QTest::newRow("done") << Builder([] { return new DonePage({MoveState::Moved}); })
                           << QList<Expected>{{R::Heading, "Velmora 3000 is ready"},
                                              {R::Button, "Moved ✓"},
                                              {R::StaticText, "Command Return: Fullscreen"},
@@ -262,8 +261,8 @@ class PageAccessTest : public QObject {
     Press(&host, Qt::Key_Escape);
     QCOMPARE(cancel.count(), 1);
 
-    auto* error = new ErrorPage({"Something went wrong while building the app.", "",
-                                 ShownLogLocation(std::nullopt)});
+    auto* error = new ErrorPage(
+        {"Something went wrong while building the app.", "", ShownLogLocation(std::nullopt)});
     showPage(error);
     const QStringList errorOrder = {"Copy log", "Show log in Finder", "Choose another installer"};
     QCOMPARE(order(&host, error, errorOrder, Qt::Key_Tab), errorOrder);
@@ -281,7 +280,7 @@ class PageAccessTest : public QObject {
     QTest::addColumn<QString>("title");
     for (const char* raw : {"does not contain Apps/SC3U.exe", "is not GOG 2.0.949(a)",
                             "Command Line Tools", "disk is full", ""})
-      QTest::newRow(raw) << QString::fromStdString(FriendlyMessageFor(raw));
+      QTest::newRow(raw) << Shown(FriendlyMessageFor(Message::Verbatim(raw)));
     QTest::newRow("snapshot") << "That doesn't look like the GOG offline installer.";
     QString raw = "cmake failed while configuring the native build:";
     while (raw.size() < 400) raw += " could not find the SDL3 package configuration file";

@@ -7,13 +7,14 @@
 #include <cstdio>
 #include <memory>
 
-#include "session/build_advice.h"
 #include "checks/free_space.h"
 #include "checks/near_miss.h"
 #include "components/appearance.h"
 #include "components/palette.h"
 #include "components/surfaces.h"
+#include "session/build_advice.h"
 #include "window/installer_controller.h"
+#include "window/localization.h"
 #include "window/outcome_pages.h"
 #include "window_support.h"
 
@@ -40,9 +41,9 @@ int main(int argc, char** argv) {
   };
   const QString name = "setup_simcity_3000_unlimited_2.0.949(a).exe";
   // A page whose verdict line is red, as after a rejection.
-  auto rejected = [&](const QString& file, const QString& size, const std::string& verdict) {
+  auto rejected = [&](const QString& file, const QString& size, const Message& verdict) {
     auto* page = new InstallerPage({file, size, "", VerdictTone::Plain, false});
-    page->setVerdict(QString::fromStdString(verdict), VerdictTone::Error);
+    page->setVerdict(Shown(verdict), VerdictTone::Error);
     return page;
   };
   auto building = [&](BuildPageTime time) {
@@ -78,12 +79,12 @@ int main(int argc, char** argv) {
       {"installer-archive",
        [&] {
          return rejected("setup_simcity_3000_unlimited_2.0.949(a).zip", "530 MB",
-                         *NearMissSentence(NearMiss::Archive));
+                         Message(*NearMissSentence(NearMiss::Archive)));
        }},
       {"installer-data-part",
        [&] {
          return rejected("setup_simcity_3000_unlimited_2.0.949(a)-1.bin", "1.9 GB",
-                         *NearMissSentence(NearMiss::DataPart));
+                         Message(*NearMissSentence(NearMiss::DataPart)));
        }},
       {"installer-no-room",
        [&] {
@@ -103,9 +104,9 @@ int main(int argc, char** argv) {
        }},
       {"error-disk-full",
        [&] {
-         return new ErrorPage({QString::fromStdString(FriendlyMessageFor(kNoSpaceLeft)),
-                               "Your original game installer hasn't been changed.",
-                               ShownLogLocation(std::nullopt)});
+         return new ErrorPage(ErrorPageStateFor(
+             {BuildEnd::Failed, "", FriendlyMessageFor(Message::Verbatim(kNoSpaceLeft))},
+             ShownLogLocation(std::nullopt)));
        }},
   };
   int failures = 0;

@@ -101,12 +101,12 @@ class NotificationTest : public QObject {
     QCOMPARE(secondClicks, 1);
   }
 
-  void aBuildEndIsPostedOnlyWhileTheWindowIsNotActive() {
+  void aBuildEndIsPostedWithItsTextsAndRaisesOnAClick() {
     DBusNotificationPoster poster(kAppName);
-    QVERIFY(!NotifyBuildEnded(poster, true, BuildEnd::Done, {}, [] {}));
+    const NotificationText text =
+        BuildEndNotification({BuildEnd::Failed, "", Message::Verbatim("Your disk is full.")});
     int raised = 0;
-    QVERIFY(NotifyBuildEnded(poster, false, BuildEnd::Failed, "Your disk is full.",
-                             [&] { ++raised; }));
+    poster.post(text.title.english(), text.body.english(), [&] { ++raised; });
     QTRY_COMPARE(fake_.calls.size(), 1);
     QCOMPARE(fake_.calls[0].summary, QString("The build didn't finish"));
     QCOMPARE(fake_.calls[0].body, QString("Your disk is full."));
