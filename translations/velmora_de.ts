@@ -470,8 +470,8 @@
         <translation>Falls macOS das Spiel blockiert:</translation>
     </message>
     <message>
-        <source> right-click it and choose Open, or go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
-        <translation> Wähle per Rechtsklick „Öffnen“ oder gehe zu Systemeinstellungen → Datenschutz &amp; Sicherheit → Dennoch öffnen. Das ist nur einmal nötig.</translation>
+        <source> go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
+        <translation> Gehe zu Systemeinstellungen → Datenschutz &amp; Sicherheit → Dennoch öffnen. Das ist nur einmal nötig.</translation>
     </message>
     <message>
         <source>This app contains your copy of the game. Please keep it on this Mac and don&apos;t share or upload it. Your saves and settings stay in your user folder.</source>

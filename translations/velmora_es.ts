@@ -470,8 +470,8 @@
         <translation>Si macOS bloquea el juego:</translation>
     </message>
     <message>
-        <source> right-click it and choose Open, or go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
-        <translation> haz clic con el botón derecho y elige Abrir, o ve a Ajustes del Sistema → Privacidad y seguridad → Abrir igualmente. Solo hace falta una vez.</translation>
+        <source> go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
+        <translation> ve a Ajustes del Sistema → Privacidad y seguridad → Abrir igualmente. Solo hace falta una vez.</translation>
     </message>
     <message>
         <source>This app contains your copy of the game. Please keep it on this Mac and don&apos;t share or upload it. Your saves and settings stay in your user folder.</source>

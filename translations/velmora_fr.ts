@@ -470,8 +470,8 @@
         <translation>Si macOS bloque le jeu&#xa0;:</translation>
     </message>
     <message>
-        <source> right-click it and choose Open, or go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
-        <translation> faites un clic droit dessus et choisissez Ouvrir, ou allez dans Réglages Système → Confidentialité et sécurité → Ouvrir quand même. À ne faire qu’une fois.</translation>
+        <source> go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
+        <translation> allez dans Réglages Système → Confidentialité et sécurité → Ouvrir quand même. À ne faire qu’une fois.</translation>
     </message>
     <message>
         <source>This app contains your copy of the game. Please keep it on this Mac and don&apos;t share or upload it. Your saves and settings stay in your user folder.</source>

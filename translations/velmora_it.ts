@@ -470,8 +470,8 @@
         <translation>Se macOS blocca il gioco:</translation>
     </message>
     <message>
-        <source> right-click it and choose Open, or go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
-        <translation> fai Control-clic sul gioco e scegli Apri, oppure vai in Impostazioni di Sistema → Privacy e sicurezza → Apri comunque. Basta farlo una volta.</translation>
+        <source> go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
+        <translation> vai in Impostazioni di Sistema → Privacy e sicurezza → Apri comunque. Basta farlo una volta.</translation>
     </message>
     <message>
         <source>This app contains your copy of the game. Please keep it on this Mac and don&apos;t share or upload it. Your saves and settings stay in your user folder.</source>

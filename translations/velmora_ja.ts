@@ -469,8 +469,8 @@
         <translation>macOSでゲームがブロックされた場合：</translation>
     </message>
     <message>
-        <source> right-click it and choose Open, or go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
-        <translation>ゲームを右クリックして「開く」を選択するか、「システム設定」→「プライバシーとセキュリティ」→「このまま開く」の順に進みます。この操作は最初の1回だけです。</translation>
+        <source> go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
+        <translation>「システム設定」→「プライバシーとセキュリティ」→「このまま開く」の順に進みます。この操作は最初の1回だけです。</translation>
     </message>
     <message>
         <source>This app contains your copy of the game. Please keep it on this Mac and don&apos;t share or upload it. Your saves and settings stay in your user folder.</source>

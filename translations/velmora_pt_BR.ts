@@ -470,8 +470,8 @@
         <translation>Se o macOS bloquear o jogo:</translation>
     </message>
     <message>
-        <source> right-click it and choose Open, or go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
-        <translation> clique nele com o botão direito e escolha Abrir, ou vá em Ajustes do Sistema → Privacidade e Segurança → Abrir Mesmo Assim. Basta fazer isso uma vez.</translation>
+        <source> go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
+        <translation> vá em Ajustes do Sistema → Privacidade e Segurança → Abrir Mesmo Assim. Basta fazer isso uma vez.</translation>
     </message>
     <message>
         <source>This app contains your copy of the game. Please keep it on this Mac and don&apos;t share or upload it. Your saves and settings stay in your user folder.</source>

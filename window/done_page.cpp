@@ -103,8 +103,10 @@ DonePage::DonePage(const DonePageState& state) : PageView(kPageFrame) {
   AttributedText blocked =
       RichText(tr("If macOS blocks the game:"), LabelColor(), QFont::DemiBold, 12);
   AppendRich(blocked,
-             tr(" right-click it and choose Open, or go to System Settings → Privacy & "
-                "Security → Open Anyway. You only need to do this once."),
+             // From macOS 15 a Control-click no longer opens a blocked app: only
+             // the Privacy & Security pane does.
+             tr(" go to System Settings → Privacy & Security → Open Anyway. You only need to do "
+                "this once."),
              SecondaryLabelColor(), QFont::Normal, 12);
   AddSubview(hints, MakeRichLabel(blocked, 22, 20, hints->width() - 44, 50));
 
