@@ -17,6 +17,7 @@
 #include "session/build_clock.h"
 #include "session/build_notification.h"
 #include "session/installer_session.h"
+#include "window/error_page.h"
 #include "window/localization.h"
 
 using namespace vlmr;
@@ -185,6 +186,27 @@ class LocalizationTest : public QObject {
     QVERIFY(InstallLanguage(language, kCatalogues));
     QCOMPARE(ShownSize({value, decimals, gigabytes ? SizeFigure::Unit::GB : SizeFigure::Unit::MB}),
              shown);
+  }
+
+  // The build script's own words, for which there is no advice, are the error
+  // page's title in English; in another language a headline in it comes first
+  // and the words stand beneath. Advice is translated either way.
+  void scriptWordsStandBeneathATranslatedHeadline() {
+    const BuildOutcome own{BuildEnd::Failed, "", Message::Verbatim("cmake: SDL3 not found")};
+    const BuildOutcome advised{BuildEnd::Failed, "", FriendlyMessageFor(Message())};
+    const QString log = QStringLiteral("~/Library/Logs/Velmora 3000/installer.log");
+    ErrorPageState english = ErrorPageStateFor(own, log);
+    QCOMPARE(english.title, QStringLiteral("cmake: SDL3 not found"));
+    QCOMPARE(english.body, QStringLiteral("Your original game installer hasn't been changed."));
+    QVERIFY(InstallLanguage(QStringLiteral("de"), kCatalogues));
+    const ErrorPageState german = ErrorPageStateFor(own, log);
+    QCOMPARE(german.title, Shown(kSomethingWentWrong));
+    QVERIFY(german.title != QString::fromUtf8(kSomethingWentWrong.source));
+    QCOMPARE(german.body, QStringLiteral("cmake: SDL3 not found"));
+    const ErrorPageState germanAdvice = ErrorPageStateFor(advised, log);
+    QCOMPARE(germanAdvice.title, german.title);
+    QCOMPARE(germanAdvice.body, ErrorPage::tr(kInstallerUnchanged));
+    QCOMPARE(germanAdvice.logShown, log);
   }
 
   // The pseudo-language is 40 % longer, and keeps every place a value goes.
