@@ -11,6 +11,7 @@
 #include <cstring>
 #include <thread>
 
+#include "platform/lost_build.h"
 #include "platform/process.h"
 #include "platform/process_spawn.h"
 #include "platform/supervision.h"
@@ -60,15 +61,6 @@ bool Stopped(pid_t child) {
     return false;
   }
   return info.si_pid == child && info.si_code == CLD_STOPPED;
-}
-
-// Waits until `group` has no member we may signal, or `until`.
-bool GroupGoneBy(pid_t group, Clock::time_point until) {
-  for (;;) {
-    if (killpg(group, 0) != 0) return errno != EINTR;  // ESRCH: gone; EPERM: out of reach
-    if (Clock::now() >= until) return false;
-    std::this_thread::sleep_for(kLookEvery);
-  }
 }
 
 }  // namespace
@@ -140,17 +132,18 @@ void Process::endLostBuild() {
     group = scriptGroup_;
     killNow = killAsked_;
   }
-  // The script's group outlives a supervisor killed before it could end it.
-  // Its id stays the group's for as long as the group has a member, so it is
-  // signalled only while a member answers. What left the group is out of
-  // reach here.
-  if (group <= 0 || killpg(group, 0) != 0) return;
+  // The script's group, and what left it, outlive a supervisor killed before
+  // it could end them: ended here, a grace period after SIGTERM, unless
+  // SIGKILL was asked for.
+  if (group <= 0) return;
+  LostBuild build(group);
+  if (!build.alive()) return;
   if (!killNow) {
-    killpg(group, SIGTERM);
-    if (GroupGoneBy(group, Clock::now() + kLostGrace)) return;
+    build.signal(SIGTERM);
+    if (build.goneBy(Clock::now() + kLostGrace)) return;
   }
-  killpg(group, SIGKILL);
-  GroupGoneBy(group, Clock::now() + kLostKillWait);
+  build.signal(SIGKILL);
+  build.goneBy(Clock::now() + kLostKillWait);
 }
 
 bool Process::launchSupervised(Error* error) {

@@ -91,11 +91,15 @@ TEST_F(SupervisorFaults, ScriptCleaningUpOnTermFinishesItsCleanup) {
 // before it lets the folders go, and reports a failure, never the exit of the
 // supervisor as the script's.
 TEST_F(SupervisorFaults, SupervisorKilledAloneEndsTheBuildAsAFailure) {
-  // Holds out a while against SIGTERM, so the folders must stay locked.
-  const std::string body = recordedRunner("trap 'sleep 0.5; exit 1' TERM\n");
+  // Holds out a while against SIGTERM, so the folders must stay locked, and
+  // has a descendant that left its group.
+  const std::string strays = state_ / "strays";
+  const std::string body = recordedRunner(
+      "trap 'sleep 0.5; exit 1' TERM\nsetsid sleep 60 & echo $! >> '" + strays + "'\n");
   for (bool window : {false, true}) {
     SCOPED_TRACE(window ? "window" : "--cli");
     fs::remove(pgidFile());
+    fs::remove(strays);
     finished_.reset();
     std::shared_ptr<Pipeline> pipeline;
     pid_t cli = 0;
@@ -124,8 +128,9 @@ TEST_F(SupervisorFaults, SupervisorKilledAloneEndsTheBuildAsAFailure) {
           std::string::npos)
           << ReadFile(state_ / "cli.log");
     }
-    // The end came only once the group was gone.
+    // The end came only once the group, and what left it, was gone.
     EXPECT_EQ(LiveMembers(pgid), 0);
+    EXPECT_TRUE(LiveListed(strays).empty()) << "left running: " << ReadFile(strays);
     EXPECT_NE(log().find(kSupervisorLostLogLine), std::string::npos);
     EXPECT_TRUE(EventuallyUnlocked(state_ / "out", 2s));
   }
