@@ -23,9 +23,11 @@ pid_t ParentOf(pid_t pid) {
 class SupervisorFaults : public BuildLife {
  protected:
   std::string pgidFile() const { return state_ / "pgid"; }
-  // A script that records its group, then runs until it is ended.
+  // A script that records its group, then runs until it is ended (a minute
+  // at most, should a failed test leave it).
   std::string recordedRunner(const std::string& extra = "") const {
-    return extra + "echo $$ > '" + pgidFile() + "'\nwhile :; do sleep 0.1 & wait $!; done\n";
+    return extra + "echo $$ > '" + pgidFile() +
+           "'\nn=0; while [ $n -lt 600 ]; do sleep 0.1 & wait $!; n=$((n + 1)); done\n";
   }
   std::string log() { return ReadFile(home_ / "Library/Logs/Velmora 3000/installer.log"); }
 };
