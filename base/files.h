@@ -48,4 +48,21 @@ void CreateEmptyFileIfMissing(const std::string& path);
 /// none when its attributes cannot be read.
 std::optional<uint64_t> SizeOfFileAt(const std::string& path);
 
+/// Which file a path leads to and which state of it: the same identity means
+/// the same file, unchanged as far as the system can tell (a rewrite in place
+/// moves its change time, which nobody can set back).
+struct FileIdentity {
+  uint64_t device = 0;
+  uint64_t inode = 0;
+  uint64_t size = 0;
+  int64_t modifiedNanoseconds = 0;
+  int64_t changedNanoseconds = 0;
+  /// Both name the same file in the same state.
+  bool operator==(const FileIdentity&) const = default;
+};
+
+/// The identity of the file `path` leads to (a final symbolic link followed),
+/// or none when its attributes cannot be read.
+std::optional<FileIdentity> IdentityOfFileAt(const std::string& path);
+
 }  // namespace vlmr

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "base/files.h"
+
 namespace vlmr {
 
 /// What one build is asked to do: the script's three options and how its
@@ -27,6 +29,9 @@ struct BuildRequest {
   /// The cache folder passed after "--cache"; unset or empty means none.
   std::optional<std::string> cacheFolder = std::nullopt;
   Mode mode = Mode::Live;
+  /// The installer's identity when it was checked: the build refuses a file
+  /// that no longer has it. Unset: the file is taken as it is.
+  std::optional<FileIdentity> installerIdentity = std::nullopt;
 };
 
 /// How a build ended, and what it said on the way: the one value of a build's

@@ -32,12 +32,19 @@ enum class PipelineErrorCode {
   AlreadyRan = 5,
   /// A build's folder could not be locked at all.
   CannotLock = 6,
+  /// The installer file is not the one that was checked (`kInstallerChanged`).
+  InstallerChanged = 7,
 };
 
 /// The sentence of a build refused because another one holds its sources or
 /// its output folder (`PipelineErrorCode::AnotherBuildRunning`).
 inline constexpr char kAnotherBuildRunning[] =
     VLMR_TRANSLATABLE("Pipeline", "Another build is already running.");
+
+/// The sentence of a build refused because its installer was replaced or
+/// changed after it was checked (`PipelineErrorCode::InstallerChanged`).
+inline constexpr char kInstallerChanged[] = VLMR_TRANSLATABLE(
+    "Pipeline", "The installer file changed after it was checked. Choose it again.");
 
 /// Takes `lock` on the build's folder `path`. False with an installer error
 /// when another build holds it (`AnotherBuildRunning`) or when it cannot be

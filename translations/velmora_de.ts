@@ -291,6 +291,10 @@
 <context>
     <name>Pipeline</name>
     <message>
+        <source>The installer file changed after it was checked. Choose it again.</source>
+        <translation>Die Installationsdatei wurde nach der Prüfung geändert. Wähle sie erneut aus.</translation>
+    </message>
+    <message>
         <source>Another build is already running.</source>
         <translation>Es läuft bereits eine andere Erstellung.</translation>
     </message>

@@ -291,6 +291,10 @@
 <context>
     <name>Pipeline</name>
     <message>
+        <source>The installer file changed after it was checked. Choose it again.</source>
+        <translation>El archivo del instalador cambió después de comprobarlo. Vuelve a elegirlo.</translation>
+    </message>
+    <message>
         <source>Another build is already running.</source>
         <translation>Ya hay otra compilación en curso.</translation>
     </message>

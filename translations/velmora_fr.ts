@@ -291,6 +291,10 @@
 <context>
     <name>Pipeline</name>
     <message>
+        <source>The installer file changed after it was checked. Choose it again.</source>
+        <translation>Le fichier de l’installateur a changé après sa vérification. Choisissez-le de nouveau.</translation>
+    </message>
+    <message>
         <source>Another build is already running.</source>
         <translation>Une autre création est déjà en cours.</translation>
     </message>

@@ -291,6 +291,10 @@
 <context>
     <name>Pipeline</name>
     <message>
+        <source>The installer file changed after it was checked. Choose it again.</source>
+        <translation>Il file di installazione è cambiato dopo il controllo. Sceglilo di nuovo.</translation>
+    </message>
+    <message>
         <source>Another build is already running.</source>
         <translation>È già in corso un&apos;altra compilazione.</translation>
     </message>

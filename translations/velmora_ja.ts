@@ -290,6 +290,10 @@
 <context>
     <name>Pipeline</name>
     <message>
+        <source>The installer file changed after it was checked. Choose it again.</source>
+        <translation>インストーラファイルが確認後に変更されました。もう一度選択してください。</translation>
+    </message>
+    <message>
         <source>Another build is already running.</source>
         <translation>別のビルドがすでに実行中です。</translation>
     </message>

@@ -291,6 +291,10 @@
 <context>
     <name>Pipeline</name>
     <message>
+        <source>The installer file changed after it was checked. Choose it again.</source>
+        <translation>O arquivo do instalador mudou depois de verificado. Escolha-o novamente.</translation>
+    </message>
+    <message>
         <source>Another build is already running.</source>
         <translation>Outra compilação já está em andamento.</translation>
     </message>

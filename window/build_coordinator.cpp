@@ -70,7 +70,8 @@ NotificationPoster* BuildCoordinator::notificationPoster() {
 void BuildCoordinator::beginBuild() {
   if (!session_.canStartBuild() || run_ != nullptr) return;
   const std::string stageDir = AppFolders::Current().stage();
-  auto* run = new BuildRun(session_.selection().path, stageDir, this);
+  const InstallerSelection& selection = session_.selection();
+  auto* run = new BuildRun(selection.path, stageDir, selection.identity, this);
   if (clock_) run->setClock(clock_);
   run_ = run;
   AppendInstallerLog("build start: out " + stageDir);

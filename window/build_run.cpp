@@ -45,11 +45,12 @@ QString ShownLine(const BuildEvent& event) {
 
 }  // namespace
 
-BuildRun::BuildRun(const std::string& installerPath, const std::string& stageDir, QObject* parent)
+BuildRun::BuildRun(const std::string& installerPath, const std::string& stageDir,
+                   std::optional<FileIdentity> installerIdentity, QObject* parent)
     : QObject(parent) {
-  pipeline_ = Pipeline::Create(
-      BuildRequest{installerPath, stageDir, std::nullopt, BuildRequest::Mode::Live},
-      relayedEvents());
+  pipeline_ = Pipeline::Create(BuildRequest{installerPath, stageDir, std::nullopt,
+                                            BuildRequest::Mode::Live, installerIdentity},
+                               relayedEvents());
   if (QCoreApplication* app = QCoreApplication::instance()) {
     connect(app, &QCoreApplication::aboutToQuit, this, &BuildRun::stopBeforeQuit);
   }

@@ -27,9 +27,10 @@ class BuildRun : public QObject {
 
  public:
   /// A run of the bundled build for `installerPath` into `stageDir`; nothing
-  /// happens before start().
+  /// happens before start(). With `installerIdentity` (the file as it was
+  /// checked) a file changed since then is refused.
   BuildRun(const std::string& installerPath, const std::string& stageDir,
-           QObject* parent = nullptr);
+           std::optional<FileIdentity> installerIdentity = std::nullopt, QObject* parent = nullptr);
   ~BuildRun() override;
 
   /// Prepares the sources in the background, then starts the script.

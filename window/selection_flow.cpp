@@ -9,6 +9,7 @@
 #include "base/text.h"
 #include "checks/installer_validation.h"
 #include "checks/selection_check.h"
+#include "pipeline/pipeline.h"
 #include "platform/app_folders.h"
 #include "platform/installer_log.h"
 #include "platform/queues.h"
@@ -89,11 +90,19 @@ void SelectionFlow::useInstaller(const std::string& path) {
     // Where a build prepares its sources and puts its output: the disk holding
     // them needs room for a build.
     const AppFolders folders = AppFolders::Current();
-    const SelectionVerdict verdict = CheckSelection(
+    // The file as it was before its check: the build takes it only as it was
+    // checked, and one changed while it was read has no verdict to rely on.
+    const std::optional<FileIdentity> identity = IdentityOfFileAt(path);
+    SelectionVerdict verdict = CheckSelection(
         path, InstallerValidator(), {folders.sources(), folders.stage()}, measure, cancel);
-    RunOnMain([weak, selection, summary = verdict.summary, usable = verdict.usable] {
+    if (verdict.usable && (!identity || IdentityOfFileAt(path) != identity)) {
+      verdict = {false, kInstallerChanged};
+    }
+    RunOnMain([weak, selection, summary = verdict.summary, usable = verdict.usable, identity] {
       // A later selection, even of the same file, has taken over: drop this one.
-      if (weak == nullptr || !weak->session_.applyVerdict(selection, summary, usable)) return;
+      if (weak == nullptr || !weak->session_.applyVerdict(selection, summary, usable, identity)) {
+        return;
+      }
       if (auto* page = weak->pages_.pageAs<InstallerPage>()) {
         page->setVerdict(Localized(summary), usable ? VerdictTone::Plain : VerdictTone::Error);
         page->setBuildEnabled(usable);

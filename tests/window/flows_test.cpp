@@ -378,6 +378,32 @@ class FlowsTest : public QObject {
     QCOMPARE(events.last(), "installer check: usable (" + expected + ")");
   }
 
+  // A file rewritten while it is hashed has no verdict to build on: it is
+  // named as changed, in red, and "Build" stays off.
+  void installerChangedDuringItsCheckIsNotUsable() {
+    test::ToolScript tools;
+    test::Sandbox sandbox(tools);
+    const QString installer = sandbox.path("simcity3000.exe");
+    test::WriteSparseFile(installer, 60 * kMiB, "MZ");
+    SetFileDigestForTesting([](const std::string& file) {
+      std::optional<std::string> digest = Sha256OfFile(file);
+      std::ofstream(file, std::ios::app) << "appended while hashed";
+      return digest;
+    });
+    struct Restore {
+      ~Restore() { SetFileDigestForTesting({}); }
+    } restore;
+
+    InstallerController controller;
+    controller.setFreeSpaceMeasure(test::PlentyOfRoom);
+    LaunchToInstallerPage(controller);
+    DropFiles(OnlyPage(controller), {installer});
+    const QString verdict = "The installer file changed after it was checked. Choose it again.";
+    QTRY_COMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(), verdict);
+    QVERIFY(PageOf<InstallerPage>(controller)->verdictLabel()->textColor() == SystemRedColor());
+    QVERIFY(!PageOf<InstallerPage>(controller)->buildButton()->isEnabled());
+  }
+
   // Any file may be dropped: a near miss is named in red at once, without
   // hashing, and logged as the check's verdict. Of several files the first counts.
   void droppedNearMissIsNamed() {
