@@ -3,7 +3,9 @@
 // Applications, Cancel before and during the script, a failing script, and
 // quitting while a build runs.
 
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -216,6 +218,62 @@ class BuildFlowTest : public QObject {
     QVERIFY2(
         sandbox.logEvents().contains("build failed to start: Another build is already running."),
         qPrintable(sandbox.logText()));
+  }
+
+  // An installer replaced, rewritten or removed after its check and before
+  // Build is refused with one sentence: the script never sees it.
+  void installerChangedAfterItsCheckIsRefused_data() {
+    QTest::addColumn<QString>("change");
+    QTest::newRow("another file moved over it") << "replaced";
+    QTest::newRow("rewritten in place, times set back") << "rewritten";
+    QTest::newRow("removed") << "removed";
+  }
+  void installerChangedAfterItsCheckIsRefused() {
+    QFETCH(QString, change);
+    BuildSandbox sandbox;
+    const QString installer = sandbox.path(kSampleName);
+    QVERIFY(test::MakeSampleInstaller(installer));
+    InstallerController controller;
+    test::ReadyToBuild(controller, installer);
+
+    const QByteArray path = QFile::encodeName(installer);
+    if (change == "replaced") {
+      // The same bytes, but not the file that was checked.
+      const QString other = sandbox.path("other.exe");
+      QVERIFY(QFile::copy(installer, other));
+      QVERIFY(::rename(QFile::encodeName(other).constData(), path.constData()) == 0);
+    } else if (change == "rewritten") {
+      // Same size and modification time: only its change time tells.
+      struct stat before {};
+      QCOMPARE(::stat(path.constData(), &before), 0);
+      QFile file(installer);
+      QVERIFY(file.open(QIODevice::ReadWrite));
+      QVERIFY(file.seek(1 << 20));
+      QCOMPARE(file.write("not the checked bytes"), qint64(21));
+      file.close();
+#ifdef __APPLE__
+      const struct timespec modified = before.st_mtimespec;
+#else
+      const struct timespec modified = before.st_mtim;
+#endif
+      const struct timespec times[2] = {{0, UTIME_OMIT}, modified};
+      QCOMPARE(::utimensat(AT_FDCWD, path.constData(), times, 0), 0);
+    } else {
+      QVERIFY(QFile::remove(installer));
+    }
+
+    PageOf<InstallerPage>(controller)->buildButton()->click();
+    QTRY_VERIFY_WITH_TIMEOUT(controller.buildRun() == nullptr, 30000);
+    QWidget* page = CurrentPage(controller);
+    QVERIFY(FindByText<Label>(page, "The build didn't finish") != nullptr);
+    const QString refused = "The installer file changed after it was checked. Choose it again.";
+    QVERIFY(FindByText<Label>(page, refused) != nullptr);
+    QVERIFY2(sandbox.logEvents().contains("build failed to start: " + refused),
+             qPrintable(sandbox.logText()));
+    // Refused before the script: nothing of a run in the log, no output folder.
+    QVERIFY(!sandbox.logText().contains("##stage"));
+    QVERIFY(!QFileInfo::exists(
+        sandbox.home("Library/Application Support/Velmora 3000/installer-stage")));
   }
 
   // A script that fails ends on the error page with the advice for its
