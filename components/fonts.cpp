@@ -49,8 +49,10 @@ QStringList SystemFamilies() {
 QStringList MonospacedFamilies() {
   QStringList families;
 #ifdef Q_OS_MACOS
-  families << "SF Mono"
-           << "Menlo";
+  // The system's own fixed font first, then Menlo, which every Mac has. Never
+  // "SF Mono" by name: it is no installed family, and asking for one makes Qt
+  // rebuild its font aliases on the main thread.
+  families << QFontDatabase::systemFont(QFontDatabase::FixedFont).family() << "Menlo";
 #endif
   families << "JetBrains Mono"
            << "DejaVu Sans Mono"

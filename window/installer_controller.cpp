@@ -46,8 +46,7 @@ InstallerController::InstallerController(QObject* parent)
       selection_(new SelectionFlow(session_, *pages_, this)),
       build_(new BuildCoordinator(session_, *pages_, this)),
       outcome_(new OutcomePages(session_, *pages_, this)) {
-  connect(welcome_, &WelcomeFlow::continueRequested, selection_,
-          &SelectionFlow::showInstallerPage);
+  connect(welcome_, &WelcomeFlow::continueRequested, selection_, &SelectionFlow::showInstallerPage);
   connect(welcome_, &WelcomeFlow::prerequisitesChecked, selection_,
           &SelectionFlow::openPendingInstallerFile);
   connect(selection_, &SelectionFlow::buildRequested, build_, &BuildCoordinator::beginBuild);
@@ -163,6 +162,21 @@ void InstallerController::buildMenu() {
   quit->setShortcut(QKeySequence::Quit);
   quit->setShortcutContext(Qt::ApplicationShortcut);
   connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+
+  // The Window menu every Mac app has. Close goes the way of the window's
+  // close button (the window's close event), so a build is treated alike.
+  // Qt's Ctrl is the Mac's Command key.
+  QMenu* windowMenu = menuBar_->addMenu(tr("Window"));
+  QAction* minimize = windowMenu->addAction(tr("Minimize"));
+  minimize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+  connect(minimize, &QAction::triggered, this, [this] {
+    if (window_ != nullptr) window_->showMinimized();
+  });
+  QAction* close = windowMenu->addAction(tr("Close"));
+  close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+  connect(close, &QAction::triggered, this, [this] {
+    if (window_ != nullptr) window_->close();
+  });
 }
 
 void InstallerController::buildWindow() {
