@@ -5,14 +5,17 @@
     <name>Accessibility</name>
     <message>
         <source>done</source>
+        <extracomment>Spoken after a build stage&apos;s name (&quot;Compile the game: done&quot;): the stage is over.</extracomment>
         <translation>terminé</translation>
     </message>
     <message>
         <source>in progress</source>
+        <extracomment>Spoken after a build stage&apos;s name: the stage is running now.</extracomment>
         <translation>en cours</translation>
     </message>
     <message>
         <source>not started</source>
+        <extracomment>Spoken after a build stage&apos;s name: the stage has not begun yet.</extracomment>
         <translation>à venir</translation>
     </message>
     <message>
@@ -21,22 +24,27 @@
     </message>
     <message>
         <source>Command</source>
+        <extracomment>The ⌘ key as a screen reader names it, in the system&apos;s words. &quot;Command comma&quot; starts with the same word.</extracomment>
         <translation>Commande</translation>
     </message>
     <message>
         <source>Option</source>
+        <extracomment>The ⌥ key as a screen reader names it, in the system&apos;s words.</extracomment>
         <translation>Option</translation>
     </message>
     <message>
         <source>Shift</source>
+        <extracomment>The ⇧ key as a screen reader names it, in the system&apos;s words.</extracomment>
         <translation>Maj</translation>
     </message>
     <message>
         <source> to </source>
+        <extracomment>Read for the dash of a range of keys (&quot;1–4&quot;: &quot;1 to 4&quot;); keep the spaces.</extracomment>
         <translation> à </translation>
     </message>
     <message>
         <source>Command comma</source>
+        <extracomment>The key combination ⌘ , (the settings shortcut) read aloud.</extracomment>
         <translation>Commande virgule</translation>
     </message>
 </context>
@@ -60,7 +68,7 @@
     </message>
     <message>
         <source>Your disk is full. Free about 5 GB, then build again.</source>
-        <translation>Votre disque est plein. Libérez environ 5&#xa0;GB, puis relancez la création.</translation>
+        <translation>Votre disque est plein. Libérez environ 5&#xa0;Go, puis relancez la création.</translation>
     </message>
 </context>
 <context>
@@ -87,7 +95,7 @@
     </message>
     <message>
         <source>The build didn&apos;t finish</source>
-        <translation>La création n’a pas abouti</translation>
+        <translation>La création a échoué</translation>
     </message>
 </context>
 <context>
@@ -130,7 +138,7 @@
     </message>
     <message>
         <source>Compiling the native Mac app. This usually takes about 3 minutes.</source>
-        <translation>Compilation de l’app Mac native. Cela prend environ 3 minutes.</translation>
+        <translation>Compilation de l’app Mac native. Cela prend environ 3&#xa0;minutes.</translation>
     </message>
     <message>
         <source>Packaging the app and its resources.</source>
@@ -150,8 +158,8 @@
     <message numerus="yes">
         <source>about %n min left</source>
         <translation>
-            <numerusform>environ %n min restante</numerusform>
-            <numerusform>environ %n min restantes</numerusform>
+            <numerusform>environ %n&#xa0;min restante</numerusform>
+            <numerusform>environ %n&#xa0;min restantes</numerusform>
         </translation>
     </message>
 </context>
@@ -170,7 +178,7 @@
     <name>FreeSpace</name>
     <message>
         <source>Only %@ free on this disk; the build needs about 5 GB. Free some space, then choose the installer again.</source>
-        <translation>Seulement %@ libres sur ce disque&#xa0;; la création demande environ 5&#xa0;GB. Libérez de l’espace, puis choisissez de nouveau l’installateur.</translation>
+        <translation>Seulement %@ libres sur ce disque&#xa0;; la création demande environ 5&#xa0;Go. Libérez de l’espace, puis choisissez de nouveau l’installateur.</translation>
     </message>
     <message>
         <source>Only %@ free on that disk; the app needs about %@. Free some space, then choose Move to Applications again.</source>
@@ -200,7 +208,7 @@
     </message>
     <message>
         <source>That file is too small to be the GOG installer (it should be about 560 MB).</source>
-        <translation>Ce fichier est trop petit pour être l’installateur GOG (il doit faire environ 560&#xa0;MB).</translation>
+        <translation>Ce fichier est trop petit pour être l’installateur GOG (il doit faire environ 560&#xa0;Mo).</translation>
     </message>
     <message>
         <source>That isn&apos;t a Windows installer (.exe) file.</source>
@@ -334,6 +342,19 @@
     </message>
 </context>
 <context>
+    <name>Sizes</name>
+    <message>
+        <source>GB</source>
+        <extracomment>The unit of a size in 2^30 bytes, after its figure (&quot;30.0 GB&quot;): the language&apos;s own symbol.</extracomment>
+        <translation>Go</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <extracomment>The unit of a size in 2^20 bytes, after its figure (&quot;650 MB&quot;): the language&apos;s own symbol.</extracomment>
+        <translation>Mo</translation>
+    </message>
+</context>
+<context>
     <name>SleepInhibitor</name>
     <message>
         <source>Building Velmora 3000</source>
@@ -363,6 +384,7 @@
     </message>
     <message>
         <source>Hide</source>
+        <extracomment>A small button beside &quot;Build details&quot;: hides the build log below it. Keep it short.</extracomment>
         <translation>Masquer</translation>
     </message>
     <message>
@@ -375,6 +397,7 @@
     </message>
     <message>
         <source>Show</source>
+        <extracomment>A small button beside &quot;Build details&quot;: shows the build log below it again. Keep it short.</extracomment>
         <translation>Afficher</translation>
     </message>
     <message>
@@ -386,6 +409,7 @@
     <name>vlmr::DBusNotificationPoster</name>
     <message>
         <source>Show</source>
+        <extracomment>The button of a desktop notification about the build: brings the installer&apos;s window to the front.</extracomment>
         <translation>Afficher</translation>
     </message>
 </context>
@@ -393,6 +417,7 @@
     <name>vlmr::DonePage</name>
     <message>
         <source>⌘ Return</source>
+        <extracomment>A key cap: the Command key and the Return key, pressed together. Keep &quot;⌘&quot; and name Return as the system&apos;s keyboard menus do.</extracomment>
         <translation>⌘ Retour</translation>
     </message>
     <message>
@@ -401,7 +426,7 @@
     </message>
     <message>
         <source>Pause or resume</source>
-        <translation>Pause ou reprise</translation>
+        <translation>Mettre en pause ou reprendre</translation>
     </message>
     <message>
         <source>Move the camera</source>
@@ -413,7 +438,8 @@
     </message>
     <message>
         <source>Set game speed</source>
-        <translation>Vitesse du jeu</translation>
+        <extracomment>What the keys 1 to 4 do in the game; an action, like the other shortcuts.</extracomment>
+        <translation>Régler la vitesse du jeu</translation>
     </message>
     <message>
         <source>Turn the camera</source>
@@ -468,10 +494,12 @@
     </message>
     <message>
         <source>Copy log</source>
+        <extracomment>A narrow button below &quot;Log: …&quot;: copies the whole build log to the clipboard.</extracomment>
         <translation>Copier</translation>
     </message>
     <message>
         <source>Show log in Finder</source>
+        <extracomment>Opens a Finder window with the build log&apos;s file selected.</extracomment>
         <translation>Afficher dans le Finder</translation>
     </message>
     <message>
@@ -542,7 +570,7 @@
     </message>
     <message>
         <source>First build: about 3 minutes and 5 GB of free space. The finished app contains your game files; keep it on this Mac.</source>
-        <translation>Première création&#xa0;: environ 3 minutes et 5&#xa0;GB libres. L’app finale contient vos fichiers de jeu&#xa0;; gardez-la sur ce Mac.</translation>
+        <translation>Première création&#xa0;: environ 3&#xa0;minutes et 5&#xa0;Go libres. L’app finale contient vos fichiers de jeu&#xa0;; gardez-la sur ce Mac.</translation>
     </message>
 </context>
 <context>
@@ -590,6 +618,7 @@
     </message>
     <message>
         <source>Supported</source>
+        <extracomment>The status of the Mac&apos;s row (&quot;Apple Silicon · macOS 15+&quot;): this Mac can build the game.</extracomment>
         <translation>Compatible</translation>
     </message>
     <message>
@@ -598,6 +627,7 @@
     </message>
     <message>
         <source>Checking…</source>
+        <extracomment>The status of a checklist row while it is being checked.</extracomment>
         <translation>Vérification…</translation>
     </message>
     <message>
@@ -613,11 +643,8 @@
         <translation>Velmora 3000 crée le jeu sur votre Mac et a donc besoin des Command Line Tools de Xcode, gratuits. L’app Xcode complète n’est pas nécessaire.</translation>
     </message>
     <message>
-        <source>Missing</source>
-        <translation>Manquant</translation>
-    </message>
-    <message>
         <source>Ready</source>
+        <extracomment>The status of Python 3&apos;s row: it can be used.</extracomment>
         <translation>Prêt</translation>
     </message>
     <message>
@@ -645,16 +672,12 @@
         <translation>✓  Prêt pour la création</translation>
     </message>
     <message>
-        <source>Installed</source>
-        <translation>Installé</translation>
-    </message>
-    <message>
         <source>Everything happens on this Mac. Nothing is uploaded.</source>
         <translation>Tout se passe sur ce Mac. Rien n’est envoyé en ligne.</translation>
     </message>
     <message>
         <source>About 3 minutes · 5 GB free space</source>
-        <translation>Environ 3 minutes · 5&#xa0;GB d’espace libre</translation>
+        <translation>Environ 3&#xa0;minutes · 5&#xa0;Go d’espace libre</translation>
     </message>
     <message>
         <source>Continue</source>
@@ -663,6 +686,24 @@
     <message>
         <source>Checking again…</source>
         <translation>Nouvelle vérification…</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <comment>Command Line Tools</comment>
+        <extracomment>The status of the Command Line Tools&apos; row (a plural name): they are not installed.</extracomment>
+        <translation>Manquants</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <comment>Python 3</comment>
+        <extracomment>The status of Python 3&apos;s row (one program): it is not installed.</extracomment>
+        <translation>Manquant</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <comment>Command Line Tools</comment>
+        <extracomment>The status of the Command Line Tools&apos; row (a plural name): they are installed.</extracomment>
+        <translation>Installés</translation>
     </message>
 </context>
 </TS>

@@ -81,6 +81,7 @@ BuildPage::BuildPage(const BuildPageState& state) : PageView(kPageFrame) {
   auto* separator = new SeparatorLine(QRectF(0, panel->height() - 1, panel->width(), 1));
   HideFromAccessibility(separator);
   AddSubview(panel, separator);
+  //: A small button beside "Build details": hides the build log below it. Keep it short.
   auto* toggle = new BadgeButton(tr("Hide"));
   toggle->setContentTintColor(LabelColor());
   SetFrame(toggle, panel->width() - 80, 191, 66, 24);
@@ -125,7 +126,9 @@ void BuildPage::toggleLog() {
   // Asked of the parent, so the answer is right before the page is on screen.
   const bool show = !log_->isVisibleTo(log_->parentWidget());
   log_->setVisible(show);
-  toggle_->setTitle(show ? tr("Hide") : tr("Show"));
+  //: A small button beside "Build details": shows the build log below it again. Keep it short.
+  const QString showTitle = tr("Show");
+  toggle_->setTitle(show ? tr("Hide") : showTitle);
 }
 
 void BuildPage::setCancelling() {
