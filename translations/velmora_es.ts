@@ -319,11 +319,11 @@
     <name>Prerequisites</name>
     <message>
         <source>Follow Apple&apos;s prompt, then choose Check again when it finishes.</source>
-        <translation>Sigue las indicaciones de Apple y, al terminar, elige Comprobar otra vez.</translation>
+        <translation>Sigue las indicaciones de Apple y, al terminar, elige Comprobar.</translation>
     </message>
     <message>
         <source>Apple says the tools may already be installed or being installed. Choose Check again.</source>
-        <translation>Según Apple, puede que las herramientas ya estén instaladas o se estén instalando. Elige Comprobar otra vez.</translation>
+        <translation>Según Apple, puede que las herramientas ya estén instaladas o se estén instalando. Elige Comprobar.</translation>
     </message>
     <message>
         <source>macOS could not open the installation. Run xcode-select --install in Terminal.</source>
@@ -623,7 +623,7 @@
     </message>
     <message>
         <source>After Apple&apos;s installer finishes, choose Check again.</source>
-        <translation>Cuando acabe el instalador de Apple, elige Comprobar otra vez.</translation>
+        <translation>Cuando acabe el instalador de Apple, elige Comprobar.</translation>
     </message>
     <message>
         <source>Checking…</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>Check again</source>
-        <translation>Comprobar otra vez</translation>
+        <translation>Comprobar</translation>
     </message>
     <message>
         <source>No Homebrew or Terminal setup</source>

@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Show in Finder asks Finder to make aliases of the app and of Applications, so you can drag the app into place.</source>
-        <translation>Le bouton Afficher dans le Finder demande au Finder de créer des alias de l’app et du dossier Applications, pour que vous puissiez y glisser l’app.</translation>
+        <translation>Le bouton Voir dans le Finder demande au Finder de créer des alias de l’app et du dossier Applications, pour que vous puissiez y glisser l’app.</translation>
     </message>
     <message>
         <source>Windows executable</source>
@@ -463,7 +463,7 @@
     </message>
     <message>
         <source>Show in Finder</source>
-        <translation>Afficher dans le Finder</translation>
+        <translation>Voir dans le Finder</translation>
     </message>
     <message>
         <source>Open</source>
@@ -500,7 +500,7 @@
     <message>
         <source>Show log in Finder</source>
         <extracomment>Opens a Finder window with the build log&apos;s file selected.</extracomment>
-        <translation>Afficher dans le Finder</translation>
+        <translation>Voir dans le Finder</translation>
     </message>
     <message>
         <source>Choose another installer</source>

@@ -494,7 +494,7 @@
     <message>
         <source>Copy log</source>
         <extracomment>A narrow button below &quot;Log: …&quot;: copies the whole build log to the clipboard.</extracomment>
-        <translation>ログをコピー</translation>
+        <translation>コピー</translation>
     </message>
     <message>
         <source>Show log in Finder</source>
