@@ -385,7 +385,7 @@
     <message>
         <source>Hide</source>
         <extracomment>A small button beside &quot;Build details&quot;: hides the build log below it. Keep it short.</extracomment>
-        <translation>Masquer</translation>
+        <translation>Replier</translation>
     </message>
     <message>
         <source>You can keep this window open.</source>
@@ -398,7 +398,7 @@
     <message>
         <source>Show</source>
         <extracomment>A small button beside &quot;Build details&quot;: shows the build log below it again. Keep it short.</extracomment>
-        <translation>Afficher</translation>
+        <translation>Déplier</translation>
     </message>
     <message>
         <source>Cancelling…</source>

@@ -385,7 +385,7 @@
     <message>
         <source>Hide</source>
         <extracomment>A small button beside &quot;Build details&quot;: hides the build log below it. Keep it short.</extracomment>
-        <translation>Nascondi</translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>You can keep this window open.</source>

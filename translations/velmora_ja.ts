@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>The Xcode Command Line Tools got out of date or incomplete. Run xcode-select --install, then reopen this installer.</source>
-        <translation>Xcode Command Line Toolsが古いか不完全です。「xcode-select --install」を実行してから、このインストーラを開き直してください。</translation>
+        <translation>Xcode&#xa0;Command&#xa0;Line&#xa0;Toolsが古いか不完全です。「xcode-select --install」を実行してから、このインストーラを開き直してください。</translation>
     </message>
     <message>
         <source>Your disk is full. Free about 5 GB, then build again.</source>
@@ -458,7 +458,7 @@
     </message>
     <message>
         <source>Your city is built. Open it now, or keep it with your other apps.</source>
-        <translation>街が完成しました。今すぐ開くことも、ほかのAppと一緒に保管することもできます。</translation>
+        <translation>街が完成しました。今すぐ開くか、ほかのAppと一緒に保管してください。</translation>
     </message>
     <message>
         <source>Show in Finder</source>
@@ -639,7 +639,7 @@
     </message>
     <message>
         <source>Velmora 3000 builds the game on your Mac, so it needs Apple&apos;s free Xcode Command Line Tools. You don&apos;t need the full Xcode app.</source>
-        <translation>Velmora 3000はお使いのMacでゲームをビルドするため、Appleの無料のXcode Command Line Toolsが必要です。Xcode App本体は不要です。</translation>
+        <translation>Velmora 3000はお使いのMacでゲームをビルドするため、Appleの無料のXcode&#xa0;Command&#xa0;Line&#xa0;Toolsが必要です。Xcode App本体は不要です。</translation>
     </message>
     <message>
         <source>Ready</source>
