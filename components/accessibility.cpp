@@ -118,6 +118,8 @@ class StagePillAccessible : public ViewAccessible {
 
  protected:
   QString contentName() const override {
+    //: Read aloud as one line: %1 is what a row or key names, %2 its state or meaning
+    //: ("Python 3: Ready", "Compile the game: done").
     return QCoreApplication::translate("Accessibility", "%1: %2")
         .arg(pill()->stageName(), StateInWords(pill()->stageState()));
   }

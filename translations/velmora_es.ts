@@ -20,6 +20,7 @@
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>Read aloud as one line: %1 is what a row or key names, %2 its state or meaning (&quot;Python 3: Ready&quot;, &quot;Compile the game: done&quot;).</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -285,6 +286,7 @@
     <name>PageParts</name>
     <message>
         <source>%1, needs attention</source>
+        <extracomment>Read aloud after a checklist row whose state is not good; %1 is the row as read.</extracomment>
         <translation>%1, requiere atención</translation>
     </message>
 </context>
@@ -372,6 +374,7 @@
     <name>vlmr::BuildPage</name>
     <message>
         <source>Stage %1 of 6</source>
+        <extracomment>Which of the build&apos;s six stages runs now; %1 is its number.</extracomment>
         <translation>Fase %1 de 6</translation>
     </message>
     <message>
@@ -451,10 +454,12 @@
     </message>
     <message>
         <source>Moving…</source>
+        <extracomment>The title of the &quot;Move to Applications&quot; button while the app is being moved.</extracomment>
         <translation>Moviendo…</translation>
     </message>
     <message>
         <source>Moved ✓</source>
+        <extracomment>The title of the &quot;Move to Applications&quot; button once the app is there (the app is the subject).</extracomment>
         <translation>Movida ✓</translation>
     </message>
     <message>
@@ -490,6 +495,7 @@
     <name>vlmr::ErrorPage</name>
     <message>
         <source>Log: %1</source>
+        <extracomment>Where the build log is; %1 is the path of its file.</extracomment>
         <translation>Log: %1</translation>
     </message>
     <message>
@@ -562,6 +568,7 @@
     </message>
     <message>
         <source>Build</source>
+        <extracomment>The button that starts building the app from the chosen installer (a verb).</extracomment>
         <translation>Compilar</translation>
     </message>
     <message>
@@ -599,6 +606,7 @@
     </message>
     <message>
         <source>Windows installer (%1)</source>
+        <extracomment>The file dialog&apos;s filter; %1 is the file pattern. Keep the parentheses plain ASCII.</extracomment>
         <translation>Instalador de Windows (%1)</translation>
     </message>
 </context>

@@ -18,6 +18,7 @@ namespace vlmr {
 namespace {
 
 QString StageCounterText(int64_t stage, const std::optional<BuildPageTime>& time) {
+  //: Which of the build's six stages runs now; %1 is its number.
   const QString counter = BuildPage::tr("Stage %1 of 6").arg(stage + 1);
   return time ? counter + QStringLiteral(" · ") + time->elapsed : counter;
 }

@@ -54,10 +54,13 @@ QString MoveTitle(MoveState state) {
     case MoveState::Ready:
       return DonePage::tr("Move to Applications");
     case MoveState::Moving:
+      //: The title of the "Move to Applications" button while the app is being moved.
       return DonePage::tr("Moving…");
     case MoveState::Moved:
       break;
   }
+  //: The title of the "Move to Applications" button once the app is there (the app is the
+  //: subject).
   return DonePage::tr("Moved ✓");
 }
 

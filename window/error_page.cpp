@@ -79,6 +79,7 @@ ErrorPage::ErrorPage(const ErrorPageState& state) : PageView(kPageFrame) {
   AddSubview(panel, title);
   AddSubview(panel, body);
 
+  //: Where the build log is; %1 is the path of its file.
   Label* log = MakeLabel(tr("Log: %1").arg(ShownName(state.logShown)), false, SecondaryLabelColor(),
                          36, 368 - growth, 668, 20, 11);
   log->setLineBreakMode(Label::LineBreakMode::TruncateMiddle);
