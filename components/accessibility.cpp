@@ -91,15 +91,16 @@ class ProgressBarAccessible : public ViewAccessible, public QAccessibleValueInte
   ProgressBar* bar() const { return static_cast<ProgressBar*>(widget()); }
 };
 
-QString StateInWords(std::int64_t state) {
+QString StateInWords(StageState state) {
   switch (state) {
-    case StageStateDone:
+    case StageState::Done:
       return QCoreApplication::translate("Accessibility", "done");
-    case StageStateActive:
+    case StageState::Active:
       return QCoreApplication::translate("Accessibility", "in progress");
-    default:
-      return QCoreApplication::translate("Accessibility", "not started");
+    case StageState::Pending:
+      break;
   }
+  return QCoreApplication::translate("Accessibility", "not started");
 }
 
 class StagePillAccessible : public ViewAccessible {
@@ -109,7 +110,7 @@ class StagePillAccessible : public ViewAccessible {
   QAccessible::State state() const override {
     QAccessible::State s = ViewAccessible::state();
     s.readOnly = true;
-    s.busy = pill()->stageState() == StageStateActive;
+    s.busy = pill()->stageState() == StageState::Active;
     return s;
   }
 

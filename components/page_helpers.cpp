@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/paths.h"
+#include "platform/bundle.h"
 #include "components/frame.h"
 #include "components/palette.h"
 
@@ -123,18 +124,13 @@ Label* MakeRichLabel(const AttributedText& text, double x, double y, double widt
 }
 
 QStringList InstallerIconCandidates(const QString& executableDir, const QString& currentDir) {
-  // Inside "X.app/Contents/MacOS/" the bundle is X.app and its resources sit in
-  // "Contents/Resources"; a bare executable is its own bundle and resource directory.
-  QString bundle = executableDir;
-  QString resources = executableDir;
-  const QString macos = QStringLiteral(".app/Contents/MacOS");
-  QString dir = executableDir;
-  while (dir.size() > 1 && dir.endsWith(QLatin1Char('/'))) dir.chop(1);
-  if (dir.endsWith(macos)) {
-    bundle =
-        dir.left(dir.size() - static_cast<qsizetype>(QStringLiteral("/Contents/MacOS").size()));
-    resources = Join(bundle, QStringLiteral("Contents/Resources"));
-  }
+  // As the system's bundle lookup answers: inside "X.app/Contents/MacOS/" the
+  // bundle is X.app with its resources in "Contents/Resources"; a bare
+  // executable is its own bundle and resource directory.
+  const std::string around = BundleAround(executableDir.toStdString());
+  const QString bundle = around.empty() ? executableDir : QString::fromStdString(around);
+  const QString resources =
+      QString::fromStdString(ResourceDirectoryFor(executableDir.toStdString()));
   // In each place the PNG images first, then the .icns.
   QStringList candidates;
   auto both = [&candidates](const QString& folder) {

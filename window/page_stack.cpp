@@ -24,4 +24,18 @@ void PageStack::showPage(QWidget* page) {
   setCurrentWidget(page);
 }
 
+QWidget* PageStack::hostWindow() const {
+  // Outside a window a widget is its own window.
+  QWidget* top = window();
+  return top != this ? top : nullptr;
+}
+
+void PageStack::bringWindowForward() {
+  QWidget* top = hostWindow();
+  if (top == nullptr) return;
+  if (top->isMinimized()) top->showNormal();
+  top->raise();
+  top->activateWindow();
+}
+
 }  // namespace vlmr

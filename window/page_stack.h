@@ -19,6 +19,11 @@ class PageStack : public QStackedWidget {
   void showPage(QWidget* page);
   /// The page on screen, or none.
   QWidget* page() const { return currentWidget(); }
+  /// The application's window once the stack is in one, else none.
+  QWidget* hostWindow() const;
+  /// Brings the stack's window forward for the player: shown again when
+  /// minimised, raised and made active. Nothing while the stack is in no window.
+  void bringWindowForward();
   /// The page on screen when it is a `Page`, else none.
   template <class Page>
   Page* pageAs() const {

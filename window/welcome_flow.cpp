@@ -37,7 +37,7 @@ void WelcomeFlow::checked(PrerequisiteReport report) {
   checkRunning_ = false;
   session_.setPrerequisites(std::move(report));
   // A build started meanwhile (an opened file cannot start one) keeps its page.
-  if (pages_.pageAs<WelcomePage>() != nullptr || pages_.page() == nullptr) {
+  if (session_.buildPhase() == BuildPhase::Idle) {
     // The Python row shows the check's own, lighter test; the page runs nothing.
     auto* page = new WelcomePage(
         {session_.prerequisitesMissing(), session_.prerequisites()->pythonReady});

@@ -17,6 +17,7 @@
 #include "window_support.h"
 
 using namespace vlmr;
+using enum vlmr::StageState;
 
 namespace {
 
@@ -31,7 +32,7 @@ const QStringList kSampleLines = {"Checking GOG release 2.0.949(a)…", "Game fi
 struct StageView {
   QString counter, lead;
   double progress;
-  QList<int64_t> pills;
+  QList<StageState> pills;
   bool operator==(const StageView&) const = default;
 };
 
@@ -93,7 +94,7 @@ class BuildPageTest : public QObject {
     QCOMPARE(view.counter, "Stage 4 of 6");
     QCOMPARE(view.lead, "Compiling the native Mac app. This usually takes about 3 minutes.");
     QCOMPARE(view.progress, 3.5 / 6);
-    QCOMPARE(view.pills, (QList<int64_t>{1, 1, 1, 2, 0, 0}));
+    QCOMPARE(view.pills, (QList<StageState>{Done, Done, Done, Active, Pending, Pending}));
     QCOMPARE(page->logView()->text(), kSampleLines.join('\n'));
     QCOMPARE(page->logToggle()->title(), "Hide");
     QVERIFY(page->logView()->isVisibleTo(page.get()));
@@ -118,7 +119,7 @@ class BuildPageTest : public QObject {
     QCOMPARE(back.counter, "Stage 2 of 6");
     QCOMPARE(back.lead, "Unpacking the game files from your GOG installer.");
     QCOMPARE(back.progress, 1.5 / 6);
-    QCOMPARE(back.pills, (QList<int64_t>{1, 2, 0, 0, 0, 0}));
+    QCOMPARE(back.pills, (QList<StageState>{Done, Active, Pending, Pending, Pending, Pending}));
     page->setStage(5);
     QCOMPARE(Observe(*page).lead, "Signing the app for this Mac.");
   }
