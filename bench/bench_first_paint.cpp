@@ -26,6 +26,7 @@ using namespace vlmr::bench;
 
 namespace {
 
+// Nine runs unless the command line asks for another number (a quicker look while profiling).
 constexpr int kRuns = 9;
 constexpr double kIdleSeconds = 2.0;
 constexpr double kPaintDeadline = 20.0;
@@ -212,6 +213,7 @@ Sample Measure(const std::vector<std::string>& argv, const std::string& home) {
 
 int main(int argc, char** argv) {
   if (argc == 2 && std::string(argv[1]) == "--bare") return BareWindow(argc, argv);
+  const int runs = argc == 2 ? std::max(1, std::atoi(argv[1])) : kRuns;
   Scratch scratch;
   const std::vector<std::string> installer = {VLMR_BENCH_EXECUTABLE};
   const std::vector<std::string> bare = {std::filesystem::canonical("/proc/self/exe"), "--bare"};
@@ -220,7 +222,7 @@ int main(int argc, char** argv) {
   Measure(bare, scratch.path());
   std::vector<double> paintOurs, paintBare, memOurs, memBare;
   int busOurs = 0, busBare = 0;
-  for (int i = 0; i < kRuns; ++i) {
+  for (int i = 0; i < runs; ++i) {
     const Sample ours = Measure(installer, scratch.path());
     const Sample reference = Measure(bare, scratch.path());
     paintOurs.push_back(ours.paint);
@@ -231,11 +233,11 @@ int main(int argc, char** argv) {
     busBare += reference.busDaemon;
   }
   std::printf("exec to first paint: installer %.3f s, bare Qt window %.3f s (medians of %d)\n",
-              Median(paintOurs), Median(paintBare), kRuns);
+              Median(paintOurs), Median(paintBare), runs);
   std::printf("resident after %.0f s idle: installer %.1f MiB, bare Qt window %.1f MiB\n",
               kIdleSeconds, Median(memOurs), Median(memBare));
   std::printf("bus daemon started for the display: installer %d of %d runs, bare Qt window %d\n",
-              busOurs, kRuns, busBare);
+              busOurs, runs, busBare);
   std::printf("ratios: first paint, then idle memory\n");
   PrintRatio(Median(paintOurs) / Median(paintBare), 1.15);
   PrintRatio(Median(memOurs) / Median(memBare), 1.25);

@@ -30,6 +30,9 @@
 namespace vlmr {
 namespace {
 
+// How long the window's icon waits for the first page to be painted.
+constexpr std::chrono::milliseconds kIconWaitsForPaintAtMost{250};
+
 // Where the application runs from: its bundle, else the executable's folder.
 std::string ApplicationLocation() {
   std::string bundle = BundlePath();
@@ -122,6 +125,10 @@ void InstallerController::applicationDidFinishLaunching() {
   AppendInstallerLog("window: " + std::to_string(kPageWidth) + "x" + std::to_string(kPageHeight) +
                      " content, title '" + kWindowTitle + "'");
   welcome_->checkPrerequisites();
+  // The title bar's icon reads its sizes from disk: once the window shows its page.
+  pages_->whenPainted(this, [this] {
+    if (window_ != nullptr) window_->setWindowIcon(InstallerWindowIcon());
+  }, kIconWaitsForPaintAtMost);
   pages_->bringWindowForward();
 #ifdef Q_OS_MACOS
   // The Mac asks the player once whether the app may notify. Asked now, the
@@ -162,7 +169,6 @@ void InstallerController::buildWindow() {
       new QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   main->setWindowTitle(WindowTitle());
-  main->setWindowIcon(InstallerIcon());
   main->setCentralWidget(pages_);
 #ifndef Q_OS_MACOS
   if (menuBar_ != nullptr) main->setMenuBar(menuBar_);

@@ -99,11 +99,8 @@ class BuildPageTest : public QObject {
     QCOMPARE(page->logToggle()->title(), "Hide");
     QVERIFY(page->logView()->isVisibleTo(page.get()));
     QVERIFY(page->cancelButton()->isEnabled());
-    // Every element lies on the page, in the order of the rows: the pills' two columns.
-    QCOMPARE(FrameOf(page->pill(4)), QRectF(36, 376, 328, 34));
-    QCOMPARE(FrameOf(page->pill(5)), QRectF(376, 376, 328, 34));
-    QCOMPARE(FrameOf(page->logToggle()), QRectF(588, 191, 66, 24));
-    QCOMPARE(FrameOf(page->cancelButton()), QRectF(594, 92, 110, 36));
+    // As a Cancel button on the Mac, it answers Escape.
+    QCOMPARE(page->cancelButton()->keyEquivalent(), QString("Esc"));
   }
 
   // Out-of-range stages change nothing; a lower stage moves the page back.
