@@ -91,18 +91,19 @@ class ProgressBarAccessible : public ViewAccessible, public QAccessibleValueInte
   ProgressBar* bar() const { return static_cast<ProgressBar*>(widget()); }
 };
 
-QString StateInWords(std::int64_t state) {
+QString StateInWords(StageState state) {
   switch (state) {
-    case StageStateDone:
+    case StageState::Done:
       //: Spoken after a build stage's name ("Compile the game: done"): the stage is over.
       return QCoreApplication::translate("Accessibility", "done");
-    case StageStateActive:
+    case StageState::Active:
       //: Spoken after a build stage's name: the stage is running now.
       return QCoreApplication::translate("Accessibility", "in progress");
-    default:
-      //: Spoken after a build stage's name: the stage has not begun yet.
-      return QCoreApplication::translate("Accessibility", "not started");
+    case StageState::Pending:
+      break;
   }
+  //: Spoken after a build stage's name: the stage has not begun yet.
+  return QCoreApplication::translate("Accessibility", "not started");
 }
 
 class StagePillAccessible : public ViewAccessible {
@@ -112,7 +113,7 @@ class StagePillAccessible : public ViewAccessible {
   QAccessible::State state() const override {
     QAccessible::State s = ViewAccessible::state();
     s.readOnly = true;
-    s.busy = pill()->stageState() == StageStateActive;
+    s.busy = pill()->stageState() == StageState::Active;
     return s;
   }
 

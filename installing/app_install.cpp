@@ -24,7 +24,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// YES when `destination` itself (not what it may link to) is the item that
+// true when `destination` itself (not what it may link to) is the item that
 // `source` names: replacing it would delete the app we are asked to copy.
 bool IsSameItem(const std::string& source, const std::string& destination) {
   struct stat from {
@@ -47,7 +47,7 @@ bool MoveIntoPlace(const std::string& from, const std::string& to) {
   return !ItemExists(to) && rename(from.c_str(), to.c_str()) == 0;
 }
 
-// The system's exchange of two existing items in one step. NO with errno
+// The system's exchange of two existing items in one step. false with errno
 // ENOTSUP when this system or file system has none.
 bool SystemSwap(const std::string& a, const std::string& b) {
 #if defined(__APPLE__)
@@ -66,7 +66,7 @@ bool SystemSwap(const std::string& a, const std::string& b) {
 #endif
 }
 
-// YES when every folder of the tree at `path` (links not followed) lets us
+// true when every folder of the tree at `path` (links not followed) lets us
 // remove what it holds: an earlier copy we could not delete after the
 // exchange would be left beside the new one.
 bool TreeIsRemovable(const std::string& path) {

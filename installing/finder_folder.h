@@ -15,7 +15,7 @@ std::string FinderScript(const std::string& folder, const std::string& appPath);
 
 /// The decision behind "Show in Finder": empties and recreates `folder`, asks
 /// Finder through osascript for the two aliases and, when that fails or there
-/// is no osascript, makes two symbolic links in their place. Returns YES when
+/// is no osascript, makes two symbolic links in their place. Returns true when
 /// Finder made the aliases. Failures are silent; the caller opens `folder`
 /// in every case.
 bool PrepareFinderFolder(const std::string& appPath, const std::string& folder);

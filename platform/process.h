@@ -83,12 +83,12 @@ class Process {
   /// supervised child what `waitUntilExit` does.
   void waitForExit();
 
-  /// YES when the supervisor, before it exited, reported processes of the
+  /// true when the supervisor, before it exited, reported processes of the
   /// build that refused even SIGKILL and were left running (known once
   /// `waitUntilExit` has returned).
   bool leftRefusingProcesses();
 
-  /// YES while the launched child has neither exited nor been reaped.
+  /// true while the launched child has neither exited nor been reaped.
   bool isRunning();
 
   /// Sends `signal` to the child's process group when the child leads one,

@@ -24,7 +24,7 @@ int SpawnChild(const std::string& program, std::vector<std::string> arguments,
 /// Writes one byte to a supervised child's lifeline; never raises SIGPIPE.
 void SendOnLifeline(int lifeline, unsigned char byte);
 
-/// YES when an exited supervisor left `kRefusedReport` on the lifeline.
+/// true when an exited supervisor left `kRefusedReport` on the lifeline.
 bool ReadsRefusedReport(int lifeline);
 
 }  // namespace vlmr

@@ -17,6 +17,7 @@ packages=(
   fonts-inter fonts-dejavu-core                       # the interface and log fonts
   fonts-noto-cjk                                      # Japanese in regular and bold, as the Mac's Hiragino sets it
   xvfb dbus-bin at-spi2-core python3-pyatspi          # what a screen reader hears (a11y tests)
+  libxcb1-dev                                         # the first-paint benchmark watches its virtual display
 )
 if [ "${1:-}" = "--with-display-tools" ]; then
   packages+=(xdotool imagemagick)

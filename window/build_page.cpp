@@ -24,10 +24,10 @@ QString StageCounterText(int64_t stage, const std::optional<BuildPageTime>& time
 }
 
 // Pill i at stage s: done before it, active at it, pending after it.
-int64_t PillState(int64_t pill, int64_t stage) {
-  if (pill < stage) return StageStateDone;
-  if (pill == stage) return StageStateActive;
-  return StageStatePending;
+StageState PillState(int64_t pill, int64_t stage) {
+  if (pill < stage) return StageState::Done;
+  if (pill == stage) return StageState::Active;
+  return StageState::Pending;
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QPointer>
-#include <chrono>
 
 #include "base/files.h"
 #include "pipeline/build_event_relay.h"
@@ -27,12 +26,6 @@ BuildRun::BuildRun(const std::string& installerPath, const std::string& stageDir
 }
 
 BuildRun::~BuildRun() = default;
-
-double BuildRun::SteadySeconds() {
-  using Seconds = std::chrono::duration<double>;
-  return std::chrono::duration_cast<Seconds>(std::chrono::steady_clock::now().time_since_epoch())
-      .count();
-}
 
 BuildEvents BuildRun::relayedEvents() {
   QPointer<BuildRun> weak(this);

@@ -27,7 +27,7 @@ QString ChooseLanguage(const QStringList& preferred);
 /// Makes `language` ("en", a shipped code, or the pseudo-language) the
 /// application's: its catalogue and Qt's own from `catalogueDir` (Qt's also
 /// from Qt's translations folder), and its number format. Replaces what an
-/// earlier call installed. Returns NO, leaving English, for a language
+/// earlier call installed. Returns false, leaving English, for a language
 /// without a catalogue there.
 bool InstallLanguage(const QString& language, const QString& catalogueDir);
 

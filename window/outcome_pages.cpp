@@ -15,9 +15,9 @@
 #include "platform/qt/desktop_services.h"
 #include "platform/queues.h"
 #include "session/installer_session.h"
+#include "window/app_identity.h"
 #include "window/done_page.h"
 #include "window/error_page.h"
-#include "window/installer_controller.h"
 #include "window/localization.h"
 #include "window/page_stack.h"
 
@@ -104,7 +104,7 @@ void OutcomePages::moveToApplications() {
           if (page != nullptr) page->setMoveState(MoveState::Ready);
           QMessageBox alert(weak->pages_.window());
           alert.setIcon(QMessageBox::Warning);
-          alert.setWindowTitle(InstallerController::windowTitle());
+          alert.setWindowTitle(WindowTitle());
           alert.setText(tr("Couldn't move the app"));
           alert.setInformativeText(Localized(error.message));
           alert.setStandardButtons(QMessageBox::Ok);
