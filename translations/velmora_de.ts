@@ -193,12 +193,28 @@
         <translation>Velmora 3000 Installer</translation>
     </message>
     <message>
-        <source>Show in Finder asks Finder to make aliases of the app and of Applications, so you can drag the app into place.</source>
-        <translation>„Im Finder zeigen“ lässt den Finder Aliasse der App und von „Programme“ erzeugen, damit du die App an ihren Platz ziehen kannst.</translation>
-    </message>
-    <message>
         <source>Windows executable</source>
         <translation>Ausführbare Windows-Datei</translation>
+    </message>
+    <message>
+        <source>Show in Finder asks Finder to put an alias of Applications beside the app, so you can drag the app into place.</source>
+        <translation>„Im Finder zeigen“ lässt den Finder neben der App einen Alias von „Programme“ erzeugen, damit du die App an ihren Platz ziehen kannst.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose on your Desktop to build the game from it.</source>
+        <translation>Der Installer liest den GOG-Installer, den du auf deinem Schreibtisch auswählst, um daraus das Spiel zu bauen.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose in your Documents folder to build the game from it.</source>
+        <translation>Der Installer liest den GOG-Installer, den du in deinem Ordner „Dokumente“ auswählst, um daraus das Spiel zu bauen.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose in your Downloads folder to build the game from it.</source>
+        <translation>Der Installer liest den GOG-Installer, den du in deinem Ordner „Downloads“ auswählst, um daraus das Spiel zu bauen.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose on an external drive to build the game from it.</source>
+        <translation>Der Installer liest den GOG-Installer, den du auf einem externen Laufwerk auswählst, um daraus das Spiel zu bauen.</translation>
     </message>
 </context>
 <context>
@@ -230,6 +246,10 @@
     <message>
         <source>%@ · this build is not the known GOG 2.0.949(a) one, so the game files are checked after extraction</source>
         <translation>%@ · nicht die bekannte GOG-Version 2.0.949(a), daher werden die Spieldateien nach dem Entpacken geprüft</translation>
+    </message>
+    <message>
+        <source>macOS doesn&apos;t let the installer read that file. Allow it in System Settings → Privacy &amp; Security → Files and Folders.</source>
+        <translation>macOS lässt den Installer diese Datei nicht lesen. Erlaube es in Systemeinstellungen → Datenschutz &amp; Sicherheit → Dateien und Ordner.</translation>
     </message>
 </context>
 <context>
@@ -330,6 +350,10 @@
     <message>
         <source>macOS could not open the installation. Run xcode-select --install in Terminal.</source>
         <translation>macOS konnte die Installation nicht starten. Gib im Terminal xcode-select --install ein.</translation>
+    </message>
+    <message>
+        <source>Accept Xcode&apos;s license first: open Xcode once, or run sudo xcodebuild -license accept.</source>
+        <translation>Akzeptiere erst die Xcode-Lizenz: Öffne Xcode einmal oder führe sudo xcodebuild -license accept aus.</translation>
     </message>
 </context>
 <context>
@@ -538,6 +562,18 @@
     <message>
         <source>Quit %1</source>
         <translation>%1 beenden</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Im Dock ablegen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

@@ -193,12 +193,28 @@
         <translation>Instalador de Velmora 3000</translation>
     </message>
     <message>
-        <source>Show in Finder asks Finder to make aliases of the app and of Applications, so you can drag the app into place.</source>
-        <translation>Mostrar en Finder pide al Finder que cree alias de la app y de Aplicaciones para que puedas arrastrar la app a su sitio.</translation>
-    </message>
-    <message>
         <source>Windows executable</source>
         <translation>Ejecutable de Windows</translation>
+    </message>
+    <message>
+        <source>Show in Finder asks Finder to put an alias of Applications beside the app, so you can drag the app into place.</source>
+        <translation>Mostrar en Finder pide al Finder que cree un alias de Aplicaciones junto a la app para que puedas arrastrar la app a su sitio.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose on your Desktop to build the game from it.</source>
+        <translation>El instalador lee el instalador de GOG que elijas en tu escritorio para crear el juego a partir de él.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose in your Documents folder to build the game from it.</source>
+        <translation>El instalador lee el instalador de GOG que elijas en tu carpeta Documentos para crear el juego a partir de él.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose in your Downloads folder to build the game from it.</source>
+        <translation>El instalador lee el instalador de GOG que elijas en tu carpeta Descargas para crear el juego a partir de él.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose on an external drive to build the game from it.</source>
+        <translation>El instalador lee el instalador de GOG que elijas en un disco externo para crear el juego a partir de él.</translation>
     </message>
 </context>
 <context>
@@ -230,6 +246,10 @@
     <message>
         <source>%@ · this build is not the known GOG 2.0.949(a) one, so the game files are checked after extraction</source>
         <translation>%@ · no es la versión conocida GOG 2.0.949(a), así que los archivos se comprueban tras extraerlos</translation>
+    </message>
+    <message>
+        <source>macOS doesn&apos;t let the installer read that file. Allow it in System Settings → Privacy &amp; Security → Files and Folders.</source>
+        <translation>macOS no deja que el instalador lea ese archivo. Permítelo en Ajustes del Sistema → Privacidad y seguridad → Archivos y carpetas.</translation>
     </message>
 </context>
 <context>
@@ -330,6 +350,10 @@
     <message>
         <source>macOS could not open the installation. Run xcode-select --install in Terminal.</source>
         <translation>macOS no ha podido abrir la instalación. Ejecuta xcode-select --install en Terminal.</translation>
+    </message>
+    <message>
+        <source>Accept Xcode&apos;s license first: open Xcode once, or run sudo xcodebuild -license accept.</source>
+        <translation>Acepta antes la licencia de Xcode: abre Xcode una vez o ejecuta sudo xcodebuild -license accept.</translation>
     </message>
 </context>
 <context>
@@ -538,6 +562,18 @@
     <message>
         <source>Quit %1</source>
         <translation>Salir de %1</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Ventana</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>

@@ -193,12 +193,28 @@
         <translation>Installer Velmora 3000</translation>
     </message>
     <message>
-        <source>Show in Finder asks Finder to make aliases of the app and of Applications, so you can drag the app into place.</source>
-        <translation>Le bouton Voir dans le Finder demande au Finder de créer des alias de l’app et du dossier Applications, pour que vous puissiez y glisser l’app.</translation>
-    </message>
-    <message>
         <source>Windows executable</source>
         <translation>Exécutable Windows</translation>
+    </message>
+    <message>
+        <source>Show in Finder asks Finder to put an alias of Applications beside the app, so you can drag the app into place.</source>
+        <translation>Le bouton Voir dans le Finder demande au Finder de placer un alias du dossier Applications à côté de l’app, pour que vous puissiez y glisser l’app.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose on your Desktop to build the game from it.</source>
+        <translation>L’installateur lit l’installateur GOG que vous choisissez sur votre bureau pour en créer le jeu.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose in your Documents folder to build the game from it.</source>
+        <translation>L’installateur lit l’installateur GOG que vous choisissez dans votre dossier Documents pour en créer le jeu.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose in your Downloads folder to build the game from it.</source>
+        <translation>L’installateur lit l’installateur GOG que vous choisissez dans votre dossier Téléchargements pour en créer le jeu.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose on an external drive to build the game from it.</source>
+        <translation>L’installateur lit l’installateur GOG que vous choisissez sur un disque externe pour en créer le jeu.</translation>
     </message>
 </context>
 <context>
@@ -230,6 +246,10 @@
     <message>
         <source>%@ · this build is not the known GOG 2.0.949(a) one, so the game files are checked after extraction</source>
         <translation>%@ · ce n’est pas la version GOG 2.0.949(a) connue&#xa0;: fichiers du jeu vérifiés après extraction</translation>
+    </message>
+    <message>
+        <source>macOS doesn&apos;t let the installer read that file. Allow it in System Settings → Privacy &amp; Security → Files and Folders.</source>
+        <translation>macOS empêche l’installateur de lire ce fichier. Autorisez-le dans Réglages Système → Confidentialité et sécurité → Fichiers et dossiers.</translation>
     </message>
 </context>
 <context>
@@ -330,6 +350,10 @@
     <message>
         <source>macOS could not open the installation. Run xcode-select --install in Terminal.</source>
         <translation>macOS n’a pas pu lancer l’installation. Exécutez xcode-select --install dans Terminal.</translation>
+    </message>
+    <message>
+        <source>Accept Xcode&apos;s license first: open Xcode once, or run sudo xcodebuild -license accept.</source>
+        <translation>Acceptez la licence de Xcode : ouvrez Xcode une fois ou lancez sudo xcodebuild -license accept.</translation>
     </message>
 </context>
 <context>
@@ -538,6 +562,18 @@
     <message>
         <source>Quit %1</source>
         <translation>Quitter %1</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Placer dans le Dock</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>

@@ -193,12 +193,28 @@
         <translation>Installer di Velmora 3000</translation>
     </message>
     <message>
-        <source>Show in Finder asks Finder to make aliases of the app and of Applications, so you can drag the app into place.</source>
-        <translation>Mostra nel Finder chiede al Finder di creare alias dell&apos;app e di Applicazioni, così puoi trascinare l&apos;app al suo posto.</translation>
-    </message>
-    <message>
         <source>Windows executable</source>
         <translation>Eseguibile Windows</translation>
+    </message>
+    <message>
+        <source>Show in Finder asks Finder to put an alias of Applications beside the app, so you can drag the app into place.</source>
+        <translation>Mostra nel Finder chiede al Finder di creare un alias di Applicazioni accanto all&apos;app, così puoi trascinare l&apos;app al suo posto.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose on your Desktop to build the game from it.</source>
+        <translation>L&apos;installer legge l&apos;installer GOG che scegli sulla tua scrivania per creare il gioco a partire da esso.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose in your Documents folder to build the game from it.</source>
+        <translation>L&apos;installer legge l&apos;installer GOG che scegli nella tua cartella Documenti per creare il gioco a partire da esso.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose in your Downloads folder to build the game from it.</source>
+        <translation>L&apos;installer legge l&apos;installer GOG che scegli nella tua cartella Download per creare il gioco a partire da esso.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose on an external drive to build the game from it.</source>
+        <translation>L&apos;installer legge l&apos;installer GOG che scegli su un disco esterno per creare il gioco a partire da esso.</translation>
     </message>
 </context>
 <context>
@@ -230,6 +246,10 @@
     <message>
         <source>%@ · this build is not the known GOG 2.0.949(a) one, so the game files are checked after extraction</source>
         <translation>%@ · non è la versione GOG 2.0.949(a) nota: i file del gioco saranno controllati dopo l&apos;estrazione</translation>
+    </message>
+    <message>
+        <source>macOS doesn&apos;t let the installer read that file. Allow it in System Settings → Privacy &amp; Security → Files and Folders.</source>
+        <translation>macOS non permette all&apos;installer di leggere quel file. Consentilo in Impostazioni di Sistema → Privacy e sicurezza → File e cartelle.</translation>
     </message>
 </context>
 <context>
@@ -330,6 +350,10 @@
     <message>
         <source>macOS could not open the installation. Run xcode-select --install in Terminal.</source>
         <translation>macOS non è riuscito ad aprire l&apos;installazione. Esegui xcode-select --install nel Terminale.</translation>
+    </message>
+    <message>
+        <source>Accept Xcode&apos;s license first: open Xcode once, or run sudo xcodebuild -license accept.</source>
+        <translation>Accetta prima la licenza di Xcode: apri Xcode una volta o esegui sudo xcodebuild -license accept.</translation>
     </message>
 </context>
 <context>
@@ -538,6 +562,18 @@
     <message>
         <source>Quit %1</source>
         <translation>Esci da %1</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Contrai</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>

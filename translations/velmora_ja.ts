@@ -192,12 +192,28 @@
         <translation>Velmora 3000 インストーラ</translation>
     </message>
     <message>
-        <source>Show in Finder asks Finder to make aliases of the app and of Applications, so you can drag the app into place.</source>
-        <translation>「Finderに表示」では、FinderにAppと「アプリケーション」フォルダのエイリアスを作成してもらい、Appをドラッグして移動できるようにします。</translation>
-    </message>
-    <message>
         <source>Windows executable</source>
         <translation>Windows実行ファイル</translation>
+    </message>
+    <message>
+        <source>Show in Finder asks Finder to put an alias of Applications beside the app, so you can drag the app into place.</source>
+        <translation>「Finderに表示」では、Appの隣に「アプリケーション」フォルダのエイリアスをFinderに作成してもらい、Appをドラッグして移動できるようにします。</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose on your Desktop to build the game from it.</source>
+        <translation>デスクトップで選んだGOGインストーラを読み込み、そこからゲームをビルドします。</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose in your Documents folder to build the game from it.</source>
+        <translation>「書類」フォルダで選んだGOGインストーラを読み込み、そこからゲームをビルドします。</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose in your Downloads folder to build the game from it.</source>
+        <translation>「ダウンロード」フォルダで選んだGOGインストーラを読み込み、そこからゲームをビルドします。</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose on an external drive to build the game from it.</source>
+        <translation>外部ドライブで選んだGOGインストーラを読み込み、そこからゲームをビルドします。</translation>
     </message>
 </context>
 <context>
@@ -229,6 +245,10 @@
     <message>
         <source>%@ · this build is not the known GOG 2.0.949(a) one, so the game files are checked after extraction</source>
         <translation>%@ · 既知のGOG 2.0.949(a)版ではないため、展開後にゲームファイルを確認します</translation>
+    </message>
+    <message>
+        <source>macOS doesn&apos;t let the installer read that file. Allow it in System Settings → Privacy &amp; Security → Files and Folders.</source>
+        <translation>macOSがこのファイルの読み込みを許可していません。システム設定→プライバシーとセキュリティ→ファイルとフォルダで許可してください。</translation>
     </message>
 </context>
 <context>
@@ -329,6 +349,10 @@
     <message>
         <source>macOS could not open the installation. Run xcode-select --install in Terminal.</source>
         <translation>macOSでインストールを開けませんでした。ターミナルで「xcode-select --install」を実行してください。</translation>
+    </message>
+    <message>
+        <source>Accept Xcode&apos;s license first: open Xcode once, or run sudo xcodebuild -license accept.</source>
+        <translation>先にXcodeのライセンスに同意してください。Xcodeを一度開くか、sudo xcodebuild -license acceptを実行します。</translation>
     </message>
 </context>
 <context>
@@ -537,6 +561,18 @@
     <message>
         <source>Quit %1</source>
         <translation>%1を終了</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>ウインドウ</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>しまう</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>

@@ -193,12 +193,28 @@
         <translation>Instalador do Velmora 3000</translation>
     </message>
     <message>
-        <source>Show in Finder asks Finder to make aliases of the app and of Applications, so you can drag the app into place.</source>
-        <translation>Mostrar no Finder pede ao Finder que crie atalhos do app e da pasta Aplicativos, para você arrastar o app até o lugar certo.</translation>
-    </message>
-    <message>
         <source>Windows executable</source>
         <translation>Executável do Windows</translation>
+    </message>
+    <message>
+        <source>Show in Finder asks Finder to put an alias of Applications beside the app, so you can drag the app into place.</source>
+        <translation>Mostrar no Finder pede ao Finder que crie um atalho da pasta Aplicativos ao lado do app, para você arrastar o app até o lugar certo.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose on your Desktop to build the game from it.</source>
+        <translation>O instalador lê o instalador GOG que você escolher na sua Mesa para criar o jogo a partir dele.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose in your Documents folder to build the game from it.</source>
+        <translation>O instalador lê o instalador GOG que você escolher na sua pasta Documentos para criar o jogo a partir dele.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose in your Downloads folder to build the game from it.</source>
+        <translation>O instalador lê o instalador GOG que você escolher na sua pasta Downloads para criar o jogo a partir dele.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose on an external drive to build the game from it.</source>
+        <translation>O instalador lê o instalador GOG que você escolher em um disco externo para criar o jogo a partir dele.</translation>
     </message>
 </context>
 <context>
@@ -230,6 +246,10 @@
     <message>
         <source>%@ · this build is not the known GOG 2.0.949(a) one, so the game files are checked after extraction</source>
         <translation>%@ · esta versão não é a GOG 2.0.949(a) conhecida, então os arquivos do jogo serão verificados após a extração</translation>
+    </message>
+    <message>
+        <source>macOS doesn&apos;t let the installer read that file. Allow it in System Settings → Privacy &amp; Security → Files and Folders.</source>
+        <translation>O macOS não deixa o instalador ler esse arquivo. Permita em Ajustes do Sistema → Privacidade e Segurança → Arquivos e Pastas.</translation>
     </message>
 </context>
 <context>
@@ -330,6 +350,10 @@
     <message>
         <source>macOS could not open the installation. Run xcode-select --install in Terminal.</source>
         <translation>O macOS não conseguiu abrir a instalação. Execute xcode-select --install no Terminal.</translation>
+    </message>
+    <message>
+        <source>Accept Xcode&apos;s license first: open Xcode once, or run sudo xcodebuild -license accept.</source>
+        <translation>Aceite antes a licença do Xcode: abra o Xcode uma vez ou execute sudo xcodebuild -license accept.</translation>
     </message>
 </context>
 <context>
@@ -538,6 +562,18 @@
     <message>
         <source>Quit %1</source>
         <translation>Encerrar %1</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Janela</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>

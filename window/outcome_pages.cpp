@@ -127,12 +127,11 @@ void OutcomePages::revealInFinder() {
   const std::optional<std::string> app = session_.appPaths().currentAppPath();
   if (!app || finderFolderRunning_) return;
   finderFolderRunning_ = true;
-  const std::string folder = AppFolders::Current().finderFolder();
   // Asking Finder runs osascript, and the first time macOS asks the player
   // whether we may control Finder while it waits: never on the main thread.
   QPointer<OutcomePages> weak(this);
-  RunInBackground([weak, app = *app, folder] {
-    PrepareFinderFolder(app, folder);
+  RunInBackground([weak, app = *app] {
+    const std::string folder = PrepareFinderFolder(app);
     RunOnMain([weak, folder] {
       if (weak == nullptr) return;
       weak->finderFolderRunning_ = false;

@@ -143,8 +143,8 @@ TEST(PrerequisiteProbe, CheckTellsThePythonRowWithoutRunningTheShim) {
 // stays what it was; the hint says how to accept, and nothing else does.
 TEST(PrerequisiteProbe, TheLicenseRefusalGivesTheAcceptHintAndNothingElse) {
   const std::string kRefusal =
-      "echo 'You have not agreed to the Xcode license agreements, please run \\'sudo "
-      "xcodebuild -license\\' from within a Terminal window to review and agree to the Xcode "
+      "echo 'You have not agreed to the Xcode license agreements, please run \"sudo "
+      "xcodebuild -license\" from within a Terminal window to review and agree to the Xcode "
       "license agreements.' >&2; exit 69";
   const std::string kAdminRefusal =
       "echo 'Agreeing to the Xcode/iOS license requires admin privileges, please run "
