@@ -108,6 +108,24 @@ bool Fail(Error* error, Error failure) {
   return false;
 }
 
+// Why a copy to `destination` failed, as far as its folder tells: not a
+// folder, or one we may not write to. Anything else is most often a full
+// disk, which the sentence asks about.
+std::string CopyFailure(const std::string& destination) {
+  const std::string folder = DeletingLastPathComponent(destination);
+  struct stat info {};
+  // A missing folder is made by the copy; a file in its place, or on its
+  // way, is not.
+  const bool found = stat(folder.c_str(), &info) == 0;
+  if ((found && !S_ISDIR(info.st_mode)) || (!found && errno == ENOTDIR)) {
+    return Format(kNotAFolderSentence, {IsolatedName(folder)});
+  }
+  if (access(folder.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS || errno == EPERM)) {
+    return Format(kFolderReadOnlySentence, {IsolatedName(folder)});
+  }
+  return VLMR_TRANSLATABLE("Installing", "Copying the app failed. Is the disk full?");
+}
+
 }  // namespace
 
 AppInstaller::AppInstaller(std::string systemFolder) : systemFolder_(std::move(systemFolder)) {}
@@ -192,10 +210,7 @@ bool AppInstaller::installBuiltAppFrom(const std::string& source, const std::str
   const std::string& ditto = Tools().ditto;
   if (ditto.empty() || RunCapturing(ditto, AppCopyArguments(source, temporary)) != 0) {
     RemoveItem(temporary);
-    return Fail(error,
-                InstallerError(
-                    InstallErrorCode::CopyFailed,
-                    VLMR_TRANSLATABLE("Installing", "Copying the app failed. Is the disk full?")));
+    return Fail(error, InstallerError(InstallErrorCode::CopyFailed, CopyFailure(destination)));
   }
   if (!replacing) {
     if (!MoveIntoPlace(temporary, destination)) {

@@ -271,6 +271,14 @@
         <translation>Die App konnte nicht kopiert werden. Ist die Festplatte voll?</translation>
     </message>
     <message>
+        <source>Copying the app failed: %@ is read-only.</source>
+        <translation>Die App konnte nicht kopiert werden: %@ ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>Copying the app failed: %@ is not a folder.</source>
+        <translation>Die App konnte nicht kopiert werden: %@ ist kein Ordner.</translation>
+    </message>
+    <message>
         <source>The app was copied but couldn&apos;t be put in place.</source>
         <translation>Die App wurde kopiert, aber nicht an ihren Platz bewegt.</translation>
     </message>
@@ -430,6 +438,10 @@
     <message>
         <source>Cancelling…</source>
         <translation>Wird abgebrochen&#xa0;…</translation>
+    </message>
+    <message>
+        <source>%1 … [a line of %2, cut here; the installer log has all of it]</source>
+        <translation>%1 … [eine Zeile von %2, hier gekürzt; das Protokoll enthält sie ganz]</translation>
     </message>
 </context>
 <context>

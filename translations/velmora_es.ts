@@ -271,6 +271,14 @@
         <translation>No se ha podido copiar la app. ¿Está lleno el disco?</translation>
     </message>
     <message>
+        <source>Copying the app failed: %@ is read-only.</source>
+        <translation>No se ha podido copiar la app: %@ es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>Copying the app failed: %@ is not a folder.</source>
+        <translation>No se ha podido copiar la app: %@ no es una carpeta.</translation>
+    </message>
+    <message>
         <source>The app was copied but couldn&apos;t be put in place.</source>
         <translation>La app se ha copiado, pero no se ha podido colocar en su sitio.</translation>
     </message>
@@ -430,6 +438,10 @@
     <message>
         <source>Cancelling…</source>
         <translation>Cancelando…</translation>
+    </message>
+    <message>
+        <source>%1 … [a line of %2, cut here; the installer log has all of it]</source>
+        <translation>%1 … [una línea de %2, cortada aquí; el log la tiene completa]</translation>
     </message>
 </context>
 <context>

@@ -271,6 +271,14 @@
         <translation>La copie de l’app a échoué. Le disque est-il plein&#xa0;?</translation>
     </message>
     <message>
+        <source>Copying the app failed: %@ is read-only.</source>
+        <translation>La copie de l’app a échoué&#xa0;: %@ est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>Copying the app failed: %@ is not a folder.</source>
+        <translation>La copie de l’app a échoué&#xa0;: %@ n’est pas un dossier.</translation>
+    </message>
+    <message>
         <source>The app was copied but couldn&apos;t be put in place.</source>
         <translation>L’app a été copiée, mais n’a pas pu être mise en place.</translation>
     </message>
@@ -430,6 +438,10 @@
     <message>
         <source>Cancelling…</source>
         <translation>Annulation…</translation>
+    </message>
+    <message>
+        <source>%1 … [a line of %2, cut here; the installer log has all of it]</source>
+        <translation>%1 … [une ligne de %2, coupée ici&#xa0;; le journal la contient en entier]</translation>
     </message>
 </context>
 <context>

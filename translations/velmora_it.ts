@@ -271,6 +271,14 @@
         <translation>Copia dell&apos;app non riuscita. Il disco è pieno?</translation>
     </message>
     <message>
+        <source>Copying the app failed: %@ is read-only.</source>
+        <translation>Copia dell&apos;app non riuscita: %@ è di sola lettura.</translation>
+    </message>
+    <message>
+        <source>Copying the app failed: %@ is not a folder.</source>
+        <translation>Copia dell&apos;app non riuscita: %@ non è una cartella.</translation>
+    </message>
+    <message>
         <source>The app was copied but couldn&apos;t be put in place.</source>
         <translation>L&apos;app è stata copiata ma non è stato possibile collocarla.</translation>
     </message>
@@ -430,6 +438,10 @@
     <message>
         <source>Cancelling…</source>
         <translation>Annullamento…</translation>
+    </message>
+    <message>
+        <source>%1 … [a line of %2, cut here; the installer log has all of it]</source>
+        <translation>%1 … [una riga di %2, tagliata qui; il log la contiene per intero]</translation>
     </message>
 </context>
 <context>

@@ -270,6 +270,14 @@
         <translation>Appをコピーできませんでした。ディスクがいっぱいではありませんか？</translation>
     </message>
     <message>
+        <source>Copying the app failed: %@ is read-only.</source>
+        <translation>Appをコピーできませんでした。%@は読み出し専用です。</translation>
+    </message>
+    <message>
+        <source>Copying the app failed: %@ is not a folder.</source>
+        <translation>Appをコピーできませんでした。%@はフォルダではありません。</translation>
+    </message>
+    <message>
         <source>The app was copied but couldn&apos;t be put in place.</source>
         <translation>Appはコピーされましたが、所定の場所に配置できませんでした。</translation>
     </message>
@@ -429,6 +437,10 @@
     <message>
         <source>Cancelling…</source>
         <translation>キャンセル中…</translation>
+    </message>
+    <message>
+        <source>%1 … [a line of %2, cut here; the installer log has all of it]</source>
+        <translation>%1 … [%2の行をここで切り詰めました。ログには全体が残っています]</translation>
     </message>
 </context>
 <context>

@@ -271,6 +271,14 @@
         <translation>Falha ao copiar o app. O disco está cheio?</translation>
     </message>
     <message>
+        <source>Copying the app failed: %@ is read-only.</source>
+        <translation>Falha ao copiar o app: %@ é somente leitura.</translation>
+    </message>
+    <message>
+        <source>Copying the app failed: %@ is not a folder.</source>
+        <translation>Falha ao copiar o app: %@ não é uma pasta.</translation>
+    </message>
+    <message>
         <source>The app was copied but couldn&apos;t be put in place.</source>
         <translation>O app foi copiado, mas não pôde ser posto no lugar.</translation>
     </message>
@@ -430,6 +438,10 @@
     <message>
         <source>Cancelling…</source>
         <translation>Cancelando…</translation>
+    </message>
+    <message>
+        <source>%1 … [a line of %2, cut here; the installer log has all of it]</source>
+        <translation>%1 … [uma linha de %2, cortada aqui; o log a tem inteira]</translation>
     </message>
 </context>
 <context>

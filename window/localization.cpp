@@ -235,6 +235,8 @@ const std::vector<SentenceTemplate>& SentenceTemplates() {
       {"FreeSpace", kNoRoomToMove},
       {"Installing", kNotOursSentence},
       {"Installing", kNotReplaceableSentence},
+      {"Installing", kFolderReadOnlySentence},
+      {"Installing", kNotAFolderSentence},
       {"Session", kCheckingSelection},
       {"BuildTimings", kMinutesLeft},
   };
