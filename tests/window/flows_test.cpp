@@ -229,13 +229,13 @@ class FlowsTest : public QObject {
     QCOMPARE(PageOf<WelcomePage>(controller)->hint(),
              "Accept Xcode's license first: open Xcode once, or run sudo xcodebuild -license "
              "accept.");
-    QVERIFY(FindByText<ButtonBase>(OnlyPage(controller), "Install Command Line Tools"));
+    QVERIFY(FindByText<ButtonBase>(CurrentPage(controller), "Install Command Line Tools"));
 
     sandbox.setTool("xcrun", "exit 0");
     sandbox.setTool("python3", "exit 0");
-    FindByText<ButtonBase>(OnlyPage(controller), "Check again")->click();
+    FindByText<ButtonBase>(CurrentPage(controller), "Check again")->click();
     QTRY_VERIFY_WITH_TIMEOUT(!controller.prerequisiteCheckRunning(), 10000);
-    QVERIFY(FindByText<ButtonBase>(OnlyPage(controller), "Continue") != nullptr);
+    QVERIFY(FindByText<ButtonBase>(CurrentPage(controller), "Continue") != nullptr);
   }
 
   // Return presses the page's primary button: Continue leads to the installer page.
