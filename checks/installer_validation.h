@@ -89,11 +89,11 @@ class InstallerValidator {
   /// `path` is readable, at least `kMinimumInstallerSize`, starts with "MZ";
   /// then hashes it in process (a failed read leaves it without a digest),
   /// looks the digest up in the known list and tests the name.
-  /// Returns YES when the digest is known or the name mentions the game, with
-  /// the verdict line and the known flag in `accepted` (when given); else NO
+  /// Returns true when the digest is known or the name mentions the game, with
+  /// the verdict line and the known flag in `accepted` (when given); else false
   /// with the rejection's sentence in `error` (when given). Blocks while the
   /// whole file is hashed; once `cancel` is cancelled the hash stops within a
-  /// block and the answer is NO with `kCheckStopped`, which is for nobody to
+  /// block and the answer is false with `kCheckStopped`, which is for nobody to
   /// see: the check is no longer wanted.
   bool validateInstaller(const std::string& path, InstallerAcceptance* accepted, Error* error,
                          const CancelToken& cancel = {}) const;

@@ -65,7 +65,7 @@ struct PrerequisiteReport {
 /// reported missing without being run.
 class PrerequisiteProbe {
  public:
-  /// YES when `xcode-select -p` exits with status 0.
+  /// true when `xcode-select -p` exits with status 0.
   bool hasCommandLineTools() const;
 
   /// The missing prerequisites, in order: the tools entry when xcode-select,

@@ -42,7 +42,12 @@ QStringList SystemFamilies() {
 #endif
   families << "Inter"
            << "Helvetica Neue"
-           << "DejaVu Sans";
+           << "DejaVu Sans"
+           // Japanese as the Mac sets it, with a real bold face: whatever fallback the system
+           // would pick may have one weight only and draw every headline regular. Last, so
+           // Latin text never comes from it.
+           << "Hiragino Sans"
+           << "Noto Sans CJK JP";
   return families;
 }
 

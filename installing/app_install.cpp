@@ -26,7 +26,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// YES when `destination` itself (not what it may link to) is the item that
+// true when `destination` itself (not what it may link to) is the item that
 // `source` names: replacing it would delete the app we are asked to copy.
 bool IsSameItem(const std::string& source, const std::string& destination) {
   struct stat from {
@@ -49,7 +49,7 @@ bool MoveIntoPlace(const std::string& from, const std::string& to) {
   return !ItemExists(to) && rename(from.c_str(), to.c_str()) == 0;
 }
 
-// The system's exchange of two existing items in one step. NO with errno
+// The system's exchange of two existing items in one step. false with errno
 // ENOTSUP when this system or file system has none.
 bool SystemSwap(const std::string& a, const std::string& b) {
 #if defined(__APPLE__)
@@ -68,7 +68,7 @@ bool SystemSwap(const std::string& a, const std::string& b) {
 #endif
 }
 
-// YES when every folder of the tree at `path` (links not followed) lets us
+// true when every folder of the tree at `path` (links not followed) lets us
 // remove what it holds: an earlier copy we could not delete after the
 // exchange would be left beside the new one.
 bool TreeIsRemovable(const std::string& path) {
@@ -106,6 +106,24 @@ bool IsLinkToOurApp(const std::string& source, const std::string& destination) {
 bool Fail(Error* error, Error failure) {
   if (error != nullptr) *error = std::move(failure);
   return false;
+}
+
+// Why a copy to `destination` failed, as far as its folder tells: not a
+// folder, or one we may not write to. Anything else is most often a full
+// disk, which the sentence asks about.
+std::string CopyFailure(const std::string& destination) {
+  const std::string folder = DeletingLastPathComponent(destination);
+  struct stat info {};
+  // A missing folder is made by the copy; a file in its place, or on its
+  // way, is not.
+  const bool found = stat(folder.c_str(), &info) == 0;
+  if ((found && !S_ISDIR(info.st_mode)) || (!found && errno == ENOTDIR)) {
+    return Format(kNotAFolderSentence, {IsolatedName(folder)});
+  }
+  if (access(folder.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS || errno == EPERM)) {
+    return Format(kFolderReadOnlySentence, {IsolatedName(folder)});
+  }
+  return VLMR_TRANSLATABLE("Installing", "Copying the app failed. Is the disk full?");
 }
 
 }  // namespace
@@ -192,10 +210,7 @@ bool AppInstaller::installBuiltAppFrom(const std::string& source, const std::str
   const std::string& ditto = Tools().ditto;
   if (ditto.empty() || RunCapturing(ditto, AppCopyArguments(source, temporary)) != 0) {
     RemoveItem(temporary);
-    return Fail(error,
-                InstallerError(
-                    InstallErrorCode::CopyFailed,
-                    VLMR_TRANSLATABLE("Installing", "Copying the app failed. Is the disk full?")));
+    return Fail(error, InstallerError(InstallErrorCode::CopyFailed, CopyFailure(destination)));
   }
   if (!replacing) {
     if (!MoveIntoPlace(temporary, destination)) {

@@ -40,6 +40,15 @@ inline constexpr char kNotOursSentence[] = VLMR_TRANSLATABLE(
 inline constexpr char kNotReplaceableSentence[] =
     VLMR_TRANSLATABLE("Installing", "%@ couldn't be replaced. Check its permissions.");
 
+/// A copy that failed because the destination's folder is read-only; "%@"
+/// takes the folder's path.
+inline constexpr char kFolderReadOnlySentence[] =
+    VLMR_TRANSLATABLE("Installing", "Copying the app failed: %@ is read-only.");
+/// A copy that failed because the destination's folder is not a folder (or
+/// is missing); "%@" takes its path.
+inline constexpr char kNotAFolderSentence[] =
+    VLMR_TRANSLATABLE("Installing", "Copying the app failed: %@ is not a folder.");
+
 /// Copies a built app into an Applications folder, replacing only an earlier
 /// copy made by this installer. Runs external tools synchronously and touches
 /// no window state, so it may be used on any thread.
@@ -58,7 +67,7 @@ class AppInstaller {
   /// Copies the app at `source` to `destination`: first, with ditto, to the
   /// temporary ".installing" sibling; only once that copy is complete does it
   /// take the destination's place, exchanged in one step with an earlier copy
-  /// of ours, which is removed afterwards. Returns YES on success; otherwise
+  /// of ours, which is removed afterwards. Returns true on success; otherwise
   /// `error` (when given) receives one sentence for the user, an earlier copy
   /// is exactly as it was and no temporary copy is left. The source is never
   /// changed.
@@ -84,8 +93,8 @@ enum class SwapMethod {
 };
 
 /// Puts the item at `replacement` at `existing`'s path and the item that was
-/// there at `replacement`'s path, so neither is ever lost. Returns YES when
-/// the exchange happened; NO leaves both where they were (with the system's
+/// there at `replacement`'s path, so neither is ever lost. Returns true when
+/// the exchange happened; false leaves both where they were (with the system's
 /// errno in `error`, when given).
 bool SwapIntoPlace(const std::string& replacement, const std::string& existing,
                    SwapMethod method = SwapMethod::System, Error* error = nullptr);

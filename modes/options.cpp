@@ -18,8 +18,8 @@ std::vector<std::string> ArgumentList(int argc, char** argv) {
   std::vector<std::string> arguments;
   arguments.reserve(static_cast<size_t>(argc));
   for (int i = 0; i < argc; ++i) {
-    std::string_view argument = argv[i] != nullptr ? argv[i] : "";
-    arguments.emplace_back(IsValidUtf8(argument) ? argument : std::string_view());
+    // A path is bytes: one that is not UTF-8 is still a path.
+    arguments.emplace_back(argv[i] != nullptr ? argv[i] : "");
   }
   return arguments;
 }
@@ -50,7 +50,8 @@ bool HasArgument(const std::vector<std::string>& arguments, std::string_view opt
 std::vector<std::string> ExistingFileArguments(const std::vector<std::string>& arguments) {
   std::vector<std::string> files;
   for (size_t i = 1; i < arguments.size(); ++i) {
-    if (arguments[i].empty()) continue;
+    // The window takes names as text: one that is not UTF-8 would reach it changed.
+    if (arguments[i].empty() || !IsValidUtf8(arguments[i])) continue;
     bool ok = false;
     std::string path = ExpandPath(arguments[i], &ok);
     if (!ok) continue;

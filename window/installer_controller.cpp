@@ -30,6 +30,9 @@
 namespace vlmr {
 namespace {
 
+// How long the window's icon waits for the first page to be painted.
+constexpr std::chrono::milliseconds kIconWaitsForPaintAtMost{250};
+
 // Where the application runs from: its bundle, else the executable's folder.
 std::string ApplicationLocation() {
   std::string bundle = BundlePath();
@@ -83,10 +86,6 @@ InstallerController::~InstallerController() {
   delete menuBar_.data();
 }
 
-QString InstallerController::windowTitle() {
-  return tr(kWindowTitle);
-}
-
 QWidget* InstallerController::currentPage() const {
   return pages_ != nullptr ? pages_->page() : nullptr;
 }
@@ -112,10 +111,6 @@ void InstallerController::setNotificationPoster(std::unique_ptr<NotificationPost
   build_->setNotificationPoster(std::move(poster));
 }
 
-BuildPresence* InstallerController::buildPresence() const {
-  return build_->presence();
-}
-
 void InstallerController::applicationDidFinishLaunching() {
 #ifndef Q_OS_MACOS
   // Docks match the window and its launcher entry to our desktop entry by this id.
@@ -129,8 +124,11 @@ void InstallerController::applicationDidFinishLaunching() {
   AppendInstallerLog("window: " + std::to_string(kPageWidth) + "x" + std::to_string(kPageHeight) +
                      " content, title '" + kWindowTitle + "'");
   welcome_->checkPrerequisites();
-  window_->raise();
-  window_->activateWindow();
+  // The title bar's icon reads its sizes from disk: once the window shows its page.
+  pages_->whenPainted(this, [this] {
+    if (window_ != nullptr) window_->setWindowIcon(InstallerWindowIcon());
+  }, kIconWaitsForPaintAtMost);
+  pages_->bringWindowForward();
 #ifdef Q_OS_MACOS
   // The Mac asks the player once whether the app may notify. Asked now, the
   // answer is in long before the first build ends.
@@ -142,13 +140,13 @@ void InstallerController::buildMenu() {
   // Without a parent the bar is the Mac's global menu bar; elsewhere
   // buildWindow puts it at the top of the window.
   menuBar_ = new QMenuBar(nullptr);
-  QMenu* menu = menuBar_->addMenu(windowTitle());
+  QMenu* menu = menuBar_->addMenu(WindowTitle());
 
-  const QString aboutTitle = tr("About %1").arg(windowTitle());
+  const QString aboutTitle = tr("About %1").arg(WindowTitle());
   QAction* about = menu->addAction(aboutTitle);
   about->setMenuRole(QAction::AboutRole);
   connect(about, &QAction::triggered, this, [this, aboutTitle] {
-    QString text = QStringLiteral("<b>") + windowTitle() + QStringLiteral("</b>");
+    QString text = QStringLiteral("<b>") + WindowTitle() + QStringLiteral("</b>");
     if (!QCoreApplication::applicationVersion().isEmpty()) {
       text += QStringLiteral("<br>") + tr("Version %1").arg(QCoreApplication::applicationVersion());
     }
@@ -157,7 +155,7 @@ void InstallerController::buildMenu() {
 
   menu->addSeparator();
 
-  QAction* quit = menu->addAction(tr("Quit %1").arg(windowTitle()));
+  QAction* quit = menu->addAction(tr("Quit %1").arg(WindowTitle()));
   quit->setMenuRole(QAction::QuitRole);
   quit->setShortcut(QKeySequence::Quit);
   quit->setShortcutContext(Qt::ApplicationShortcut);
@@ -184,8 +182,7 @@ void InstallerController::buildWindow() {
   auto* main =
       new QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-  main->setWindowTitle(windowTitle());
-  main->setWindowIcon(InstallerIcon());
+  main->setWindowTitle(WindowTitle());
   main->setCentralWidget(pages_);
 #ifndef Q_OS_MACOS
   if (menuBar_ != nullptr) main->setMenuBar(menuBar_);

@@ -83,7 +83,12 @@ void SignalBuild(pid_t group, bool scriptReaped, int signal) {
   // While the script is an unreaped child its process id, and so its group
   // id, cannot be reused: the group is signalled at once, whatever forks.
   if (!scriptReaped) killpg(group, signal);
-  for (pid_t pid : Descendants()) kill(pid, signal);
+  for (pid_t pid : Descendants()) {
+    // A member of the group had its signal already: a second SIGTERM would
+    // end a script that reset its trap while it cleans up.
+    if (!scriptReaped && getpgid(pid) == group) continue;
+    kill(pid, signal);
+  }
 }
 
 BuildRemains BuildLeft(pid_t, bool scriptReaped) {

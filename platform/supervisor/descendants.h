@@ -13,7 +13,7 @@ namespace vlmr::supervisor {
 /// the platform offers that, so none can slip away by losing its parent.
 void BecomeSubreaper();
 
-/// Sends `signal` to every process of the build we can reach: the script's
+/// Sends `signal` once to every process of the build we can reach: the script's
 /// process group `group` (`scriptReaped` says whether its leader, the
 /// script, has been reaped, after which the group is reached through its
 /// members alone) and every other descendant of this process.

@@ -64,7 +64,7 @@ struct Case {
   const char* name;  // under the candidate folder
   Item item;
   const char* list;  // nullptr: no list file
-  bool hashReads;    // NO: the read fails during hashing, which gives no digest
+  bool hashReads;    // false: the read fails during hashing, which gives no digest
   bool usable;
   std::string summary;
   std::optional<bool> known;  // unset: rejected before the digest was looked up

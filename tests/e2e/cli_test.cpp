@@ -175,11 +175,23 @@ TEST_F(Cli, RelativePathFromARemovedDirectoryIsBadUsage) {
   EXPECT_EQ(output, "error: cannot find out: the current directory no longer exists");
 }
 
-TEST_F(Cli, NonUtf8ArgumentCountsAsEmpty) {
-  script("exit 0\n");
-  Result result = run("--cli --installer " + Quote(installer_) + " --out $'\\xff'");
+// A POSIX path is bytes: names that are not UTF-8 reach the script as they
+// are, and are shown escaped.
+TEST_F(Cli, PathsThatAreNotUtf8AreTakenAsTheirBytes) {
+  script(
+      "[ -f \"$2\" ] && [ \"$(basename \"$4\")\" = \"out-$(printf '\\377')\" ] || exit 7; echo "
+      "ok\n");
+  const std::string odd = work_ / "setup-\xff.exe";
+  WriteFile(odd, "MZ fake");
+  Result result = run("--cli --installer " + Quote(odd) + " --out $'out-\\xff'", work_.path());
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_NE(result.out.find("[installer] output: " + work_ / "out-\\xFF\n"), std::string::npos)
+      << result.out;
+  EXPECT_NE(result.out.find("ok\n"), std::string::npos);
+  fs::remove(odd);
+  result = run("--cli --installer " + Quote(odd) + " --out /o");
   EXPECT_EQ(result.status, 2);
-  EXPECT_EQ(result.err, kUsage);
+  EXPECT_EQ(result.err, "error: installer not found: " + work_ / "setup-\\xFF.exe\n");
 }
 
 // The real demo bundle from the build tree with a sample installer.

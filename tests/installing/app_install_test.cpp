@@ -1,5 +1,7 @@
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "base/files.h"
+#include "base/paths.h"
 #include "base/text.h"
 #include "installing/app_install.h"
 #include "platform/app_folders.h"
@@ -203,6 +206,59 @@ TEST_F(Installing, FailedCopyKeepsTheInstalledAppExactlyAsItWasAndLeavesNoTempor
     EXPECT_EQ(TreeListing(applications_), before);
     EXPECT_EQ(ReadFile(source_ + "/Contents/MacOS/mark"), "new build");
   }
+}
+
+// A copy that fails because of its folder says what is wrong with the
+// folder; a full disk is only asked about when the folder is fine.
+TEST_F(Installing, FailedCopyNamesAFolderThatIsNoneOrReadOnly) {
+  fakes_.table().ditto = fakes_.make("ditto", "exit 1");
+  fakes_.install();
+  // Not a folder at all.
+  WriteFile(applications_ + ".file", "a file");
+  std::string folder = applications_ + ".file";
+  destination_ = folder + "/Velmora 3000.app";
+  EXPECT_EQ(Install(), Format(kNotAFolderSentence, {IsolatedName(folder)}));
+  EXPECT_EQ(failureCode_, ErrorCode(InstallErrorCode::CopyFailed));
+
+  // Read-only: tried as a user the folder's mode bars (root writes anywhere).
+  folder = applications_;
+  destination_ = folder + "/Velmora 3000.app";
+  CreateDirectories(folder);
+  ASSERT_EQ(chmod(folder.c_str(), 0555), 0);
+  std::string said;
+  if (geteuid() != 0) {
+    said = Install().value_or("");
+  } else {
+    for (std::string path = source_; path.size() > 1; path = DeletingLastPathComponent(path)) {
+      struct stat info {};
+      if (stat(path.c_str(), &info) == 0) chmod(path.c_str(), info.st_mode | 0555);
+    }
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      const uid_t nobody = 65534;
+      if (setgroups(0, nullptr) != 0 || setresgid(nobody, nobody, nobody) != 0 ||
+          setresuid(nobody, nobody, nobody) != 0) {
+        _exit(1);
+      }
+      Error error;
+      AppInstaller().installBuiltAppFrom(source_, destination_, &error);
+      (void)!write(fds[1], error.message.data(), error.message.size());
+      _exit(0);
+    }
+    close(fds[1]);
+    char buffer[512];
+    for (ssize_t n; (n = read(fds[0], buffer, sizeof buffer)) > 0;) said.append(buffer, n);
+    close(fds[0]);
+    waitpid(child, nullptr, 0);
+  }
+  chmod(folder.c_str(), 0755);
+  EXPECT_EQ(said, Format(kFolderReadOnlySentence, {IsolatedName(folder)}));
+
+  // A writable folder: the disk is the likely cause.
+  EXPECT_EQ(Install(), "Copying the app failed. Is the disk full?");
 }
 
 TEST_F(Installing, OnlyTheApplicationsCopyDropsTheQuarantineAttribute) {

@@ -28,6 +28,7 @@
 #include "window/installer_controller.h"
 
 using namespace vlmr;
+using enum vlmr::StageState;
 using test::BuildSandbox;
 using test::CurrentPage;
 using test::FindByText;
@@ -41,8 +42,8 @@ constexpr char kCancelled[] = "Build cancelled. You can try again.";
 using test::BuildToTheEnd;
 
 
-QList<int64_t> PillStates(const BuildPage* page) {
-  QList<int64_t> states;
+QList<StageState> PillStates(const BuildPage* page) {
+  QList<StageState> states;
   for (int64_t i = 0; i < kBuildStageCount; ++i) states << page->pill(i)->stageState();
   return states;
 }
@@ -105,7 +106,7 @@ class BuildFlowTest : public QObject {
 
     // What the build page shows when the build ends, before the page changes.
     QString counter, log;
-    QList<int64_t> pills;
+    QList<StageState> pills;
     QPointer<BuildPage> buildPage = PageOf<BuildPage>(controller);
     connect(controller.buildRun(), &BuildRun::ended, this, [&] {
       if (buildPage == nullptr) return;
@@ -127,7 +128,7 @@ class BuildFlowTest : public QObject {
     QVERIFY(controller.buildRun() == nullptr);
     // The build page was left at the last stage, with the whole output in order.
     QVERIFY2(counter.startsWith("Stage 6 of 6 · 0:"), qPrintable(counter));
-    QCOMPARE(pills, (QList<int64_t>{1, 1, 1, 1, 1, 2}));
+    QCOMPARE(pills, (QList<StageState>{Done, Done, Done, Done, Done, Active}));
     const QStringList lines = log.split('\n');
     QVERIFY2(lines.first().startsWith("[installer] sources: " +
                                       sandbox.home("Library/Application Support/Velmora 3000/")),
@@ -162,7 +163,8 @@ class BuildFlowTest : public QObject {
     // Stage 4 of the script is the page's second stage: the page follows live.
     QTRY_VERIFY_WITH_TIMEOUT(
         PageOf<BuildPage>(controller)->counterLabel()->text().startsWith("Stage 2 of 6 · "), 20000);
-    QCOMPARE(PillStates(PageOf<BuildPage>(controller)), (QList<int64_t>{1, 2, 0, 0, 0, 0}));
+    QCOMPARE(PillStates(PageOf<BuildPage>(controller)),
+             (QList<StageState>{Done, Active, Pending, Pending, Pending, Pending}));
 
     PageOf<BuildPage>(controller)->cancelButton()->click();
     QVERIFY(!PageOf<BuildPage>(controller)->cancelButton()->isEnabled());
@@ -242,7 +244,9 @@ class BuildFlowTest : public QObject {
             nullptr);
     QVERIFY(controller.session().appPaths().builtAppPath == std::nullopt);
 
+    QGuiApplication::clipboard()->setText("before");
     FindByText<ButtonBase>(page, "Copy log")->click();
+    QTRY_VERIFY(QGuiApplication::clipboard()->text() != "before");
     const QString copied = QGuiApplication::clipboard()->text();
     QCOMPARE(copied, sandbox.logText());
     QVERIFY(copied.contains("##error The installer does not contain Apps/SC3U.exe."));
@@ -298,6 +302,35 @@ class BuildFlowTest : public QObject {
     QVERIFY(controller.buildRun() == nullptr);
     QVERIFY(FindByText<Label>(CurrentPage(controller),
                               "Your disk is full. Free about 5 GB, then build again.") != nullptr);
+  }
+
+  // Output no terminal would print as it stands reaches the log view as a
+  // terminal shows it, an overlong line cut with its size, and the build
+  // still reaches its end page; the installer log keeps every byte.
+  void oddOutputIsShownAsATerminalWouldAndTheBuildEnds() {
+    BuildSandbox sandbox;
+    sandbox.useScript(
+        "#!/bin/bash\n"
+        "printf '\\033[1;31mred\\033[0m\\n10%%\\r50%%\\r100%%\\nwindows\\r\\n' >&2\n"
+        "head -c 3000000 /dev/zero | tr '\\0' x; echo\n"
+        "echo '##error Step 1 failed.'\n"
+        "exit 1\n");
+    InstallerController controller;
+    test::ReadyToBuild(controller, sample_);
+    QVERIFY(test::Click(controller, "Build"));
+    QStringList shown;
+    QVERIFY(controller.buildRun() != nullptr);
+    connect(controller.buildRun(), &BuildRun::linesArrived,
+            [&shown](const QStringList& lines) { shown << lines; });
+    QTRY_VERIFY_WITH_TIMEOUT(controller.buildRun() == nullptr, 30000);
+    QVERIFY(shown.contains("red"));
+    QVERIFY(shown.contains("100%"));
+    QVERIFY(shown.contains("windows"));
+    const QString cut = QString(4096, 'x') + " … [a line of 1 MB, cut here; the installer log has all of it]";
+    // Delivered in pieces of 1 MiB (the last one shorter), each cut for the view.
+    QCOMPARE(shown.count(cut), 3);
+    QVERIFY(sandbox.logText().contains(QString(100000, 'x')));
+    QVERIFY(sandbox.logText().contains("10%\r50%\r100%"));
   }
 
   // Quitting while the script runs stops its whole process group before the
