@@ -22,9 +22,14 @@ std::vector<pid_t> WalkDescendants(pid_t root, const ChildLister& listChildren) 
   return found;
 }
 
-void SignalDescendants(pid_t root, int signal, const ChildLister& listChildren,
-                       ProcessSignaller signalProcess) {
-  for (pid_t pid : WalkDescendants(root, listChildren)) signalProcess(pid, signal);
+void SignalDescendants(pid_t root, int signal, pid_t signalledGroup,
+                       const ChildLister& listChildren, ProcessSignaller signalProcess,
+                       GroupOf groupOf) {
+  for (pid_t pid : WalkDescendants(root, listChildren)) {
+    // A second SIGTERM would end a script that reset its trap while it cleans up.
+    if (groupOf(pid) == signalledGroup) continue;
+    signalProcess(pid, signal);
+  }
 }
 
 BuildRemains DescendantsRemain(pid_t root, const ChildLister& listChildren,

@@ -135,7 +135,7 @@ void SignalBuild(pid_t group, bool, int signal) {
   // reach; signalling on every sweep, from the first signal on, narrows that
   // window to what a process does before its parent is ended.
   killpg(group, signal);
-  SignalDescendants(getpid(), signal, SystemChildren);
+  SignalDescendants(getpid(), signal, group, SystemChildren);
 }
 
 BuildRemains BuildLeft(pid_t group, bool scriptReaped) {
