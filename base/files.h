@@ -22,15 +22,15 @@ std::optional<std::string> ReadFileBytes(const std::string& path);
 /// readers see the old or the new contents, never a part. Returns success.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
-/// YES when something exists at `path` and it is a directory (a final symbolic
-/// link is followed). NO for an unset path.
+/// true when something exists at `path` and it is a directory (a final symbolic
+/// link is followed). false for an unset path.
 bool IsDirectory(const std::optional<std::string>& path);
 
-/// YES when something exists at `path` and it is not a directory (a final
-/// symbolic link is followed; a dangling link is nothing). NO for an unset path.
+/// true when something exists at `path` and it is not a directory (a final
+/// symbolic link is followed; a dangling link is nothing). false for an unset path.
 bool IsFile(const std::optional<std::string>& path);
 
-/// YES when anything is at `path` itself; a final symbolic link is not
+/// true when anything is at `path` itself; a final symbolic link is not
 /// followed, so a dangling one counts.
 bool ItemExists(const std::string& path);
 

@@ -67,7 +67,7 @@ class AppInstaller {
   /// Copies the app at `source` to `destination`: first, with ditto, to the
   /// temporary ".installing" sibling; only once that copy is complete does it
   /// take the destination's place, exchanged in one step with an earlier copy
-  /// of ours, which is removed afterwards. Returns YES on success; otherwise
+  /// of ours, which is removed afterwards. Returns true on success; otherwise
   /// `error` (when given) receives one sentence for the user, an earlier copy
   /// is exactly as it was and no temporary copy is left. The source is never
   /// changed.
@@ -93,8 +93,8 @@ enum class SwapMethod {
 };
 
 /// Puts the item at `replacement` at `existing`'s path and the item that was
-/// there at `replacement`'s path, so neither is ever lost. Returns YES when
-/// the exchange happened; NO leaves both where they were (with the system's
+/// there at `replacement`'s path, so neither is ever lost. Returns true when
+/// the exchange happened; false leaves both where they were (with the system's
 /// errno in `error`, when given).
 bool SwapIntoPlace(const std::string& replacement, const std::string& existing,
                    SwapMethod method = SwapMethod::System, Error* error = nullptr);

@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <mutex>
 
 #include "modes/options.h"
 #include "modes/windowed.h"
@@ -27,37 +26,14 @@ namespace {
 // How long background work may take to end once the loop has ended.
 constexpr std::chrono::seconds kBackgroundGrace{3};
 
-// Qt's main queue for as long as the application object lives. Background work
-// can still finish after the loop has ended (the pool is joined at exit); its
-// results are then dropped instead of reaching a destroyed application.
-class ApplicationMainQueue final : public MainQueue {
- public:
-  void async(Work work) override {
-    std::lock_guard lock(mutex_);
-    if (open_) qt_.async(std::move(work));
-  }
-  void after(std::chrono::nanoseconds delay, Work work) override {
-    std::lock_guard lock(mutex_);
-    if (open_) qt_.after(delay, std::move(work));
-  }
-  void close() {
-    std::lock_guard lock(mutex_);
-    open_ = false;
-  }
-
- private:
-  std::mutex mutex_;
-  bool open_ = true;
-  QtMainQueue qt_;
-};
-
 }  // namespace
 
 int RunWindowedApplication(int argc, char** argv,
                            const std::function<void(InstallerController&)>& launched) {
   // Bound for the rest of the process and never destroyed: worker threads may
-  // still hand over results while the program exits.
-  static auto* mainQueue = new ApplicationMainQueue;
+  // still hand over results while the program exits, which are dropped once
+  // the application object has gone.
+  static auto* mainQueue = new QtMainQueue;
 
   // A logout, a closed terminal or a `kill` must not leave the build running
   // without us: these end the application through its event loop, which

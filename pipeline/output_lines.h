@@ -39,7 +39,7 @@ class OutputLines {
   /// Emits an unterminated last line, if any; the output has ended.
   void finish();
 
-  /// YES while the start of a line whose end has not arrived is held.
+  /// true while the start of a line whose end has not arrived is held.
   bool holdsPartialLine() const { return !partial_.empty(); }
 
   /// The trimmed text after the last "##done ", unset before one.

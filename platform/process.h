@@ -105,18 +105,18 @@ class Process {
   /// How long a supervisor may take to end its build on SIGKILL.
   static constexpr std::chrono::milliseconds kSupervisorAnswer{1000};
 
-  /// YES when the supervisor ended without ending its build (killed, or
+  /// true when the supervisor ended without ending its build (killed, or
   /// killed by us for not answering): the installer ended the script's
   /// group itself, and the script's status is unknown (known once
   /// `waitUntilExit` has returned).
   bool supervisorLost();
 
-  /// YES when the supervisor, before it exited, reported processes of the
+  /// true when the supervisor, before it exited, reported processes of the
   /// build that refused even SIGKILL and were left running (known once
   /// `waitUntilExit` has returned).
   bool leftRefusingProcesses();
 
-  /// YES while the launched child has neither exited nor been reaped.
+  /// true while the launched child has neither exited nor been reaped.
   bool isRunning();
 
   /// Sends `signal` to the child's process group when the child leads one,

@@ -97,7 +97,6 @@ class InstallerSession {
 
   /// The installer log that the copy and show log actions use (unset: none recorded).
   const std::optional<std::string>& logPath() const { return logPath_; }
-  void setLogPath(std::optional<std::string> path) { logPath_ = std::move(path); }
 
  private:
   std::optional<PrerequisiteReport> prerequisites_;

@@ -58,12 +58,6 @@ BuildRun::BuildRun(const std::string& installerPath, const std::string& stageDir
 
 BuildRun::~BuildRun() = default;
 
-double BuildRun::SteadySeconds() {
-  using Seconds = std::chrono::duration<double>;
-  return std::chrono::duration_cast<Seconds>(std::chrono::steady_clock::now().time_since_epoch())
-      .count();
-}
-
 BuildEvents BuildRun::relayedEvents() {
   QPointer<BuildRun> weak(this);
   relay_ = BuildEventRelay::Create([weak](std::vector<BuildEvent>& batch) {

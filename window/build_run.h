@@ -44,8 +44,6 @@ class BuildRun : public QObject {
 
   /// Seconds on a steady clock; tests pass their own.
   using Clock = std::function<double()>;
-  /// The steady clock of the machine, in seconds.
-  static double SteadySeconds();
   /// The clock the run's time is read on; set before start().
   void setClock(Clock clock) { clock_ = std::move(clock); }
   /// The time the run has taken so far (until its end once it has ended) and,

@@ -30,6 +30,9 @@
 namespace vlmr {
 namespace {
 
+// How long the window's icon waits for the first page to be painted.
+constexpr std::chrono::milliseconds kIconWaitsForPaintAtMost{250};
+
 // Where the application runs from: its bundle, else the executable's folder.
 std::string ApplicationLocation() {
   std::string bundle = BundlePath();
@@ -46,8 +49,7 @@ InstallerController::InstallerController(QObject* parent)
       selection_(new SelectionFlow(session_, *pages_, this)),
       build_(new BuildCoordinator(session_, *pages_, this)),
       outcome_(new OutcomePages(session_, *pages_, this)) {
-  connect(welcome_, &WelcomeFlow::continueRequested, selection_,
-          &SelectionFlow::showInstallerPage);
+  connect(welcome_, &WelcomeFlow::continueRequested, selection_, &SelectionFlow::showInstallerPage);
   connect(welcome_, &WelcomeFlow::prerequisitesChecked, selection_,
           &SelectionFlow::openPendingInstallerFile);
   connect(selection_, &SelectionFlow::buildRequested, build_, &BuildCoordinator::beginBuild);
@@ -84,10 +86,6 @@ InstallerController::~InstallerController() {
   delete menuBar_.data();
 }
 
-QString InstallerController::windowTitle() {
-  return tr(kWindowTitle);
-}
-
 QWidget* InstallerController::currentPage() const {
   return pages_ != nullptr ? pages_->page() : nullptr;
 }
@@ -113,10 +111,6 @@ void InstallerController::setNotificationPoster(std::unique_ptr<NotificationPost
   build_->setNotificationPoster(std::move(poster));
 }
 
-BuildPresence* InstallerController::buildPresence() const {
-  return build_->presence();
-}
-
 void InstallerController::applicationDidFinishLaunching() {
 #ifndef Q_OS_MACOS
   // Docks match the window and its launcher entry to our desktop entry by this id.
@@ -130,8 +124,11 @@ void InstallerController::applicationDidFinishLaunching() {
   AppendInstallerLog("window: " + std::to_string(kPageWidth) + "x" + std::to_string(kPageHeight) +
                      " content, title '" + kWindowTitle + "'");
   welcome_->checkPrerequisites();
-  window_->raise();
-  window_->activateWindow();
+  // The title bar's icon reads its sizes from disk: once the window shows its page.
+  pages_->whenPainted(this, [this] {
+    if (window_ != nullptr) window_->setWindowIcon(InstallerWindowIcon());
+  }, kIconWaitsForPaintAtMost);
+  pages_->bringWindowForward();
 #ifdef Q_OS_MACOS
   // The Mac asks the player once whether the app may notify. Asked now, the
   // answer is in long before the first build ends.
@@ -143,13 +140,13 @@ void InstallerController::buildMenu() {
   // Without a parent the bar is the Mac's global menu bar; elsewhere
   // buildWindow puts it at the top of the window.
   menuBar_ = new QMenuBar(nullptr);
-  QMenu* menu = menuBar_->addMenu(windowTitle());
+  QMenu* menu = menuBar_->addMenu(WindowTitle());
 
-  const QString aboutTitle = tr("About %1").arg(windowTitle());
+  const QString aboutTitle = tr("About %1").arg(WindowTitle());
   QAction* about = menu->addAction(aboutTitle);
   about->setMenuRole(QAction::AboutRole);
   connect(about, &QAction::triggered, this, [this, aboutTitle] {
-    QString text = QStringLiteral("<b>") + windowTitle() + QStringLiteral("</b>");
+    QString text = QStringLiteral("<b>") + WindowTitle() + QStringLiteral("</b>");
     if (!QCoreApplication::applicationVersion().isEmpty()) {
       text += QStringLiteral("<br>") + tr("Version %1").arg(QCoreApplication::applicationVersion());
     }
@@ -158,11 +155,26 @@ void InstallerController::buildMenu() {
 
   menu->addSeparator();
 
-  QAction* quit = menu->addAction(tr("Quit %1").arg(windowTitle()));
+  QAction* quit = menu->addAction(tr("Quit %1").arg(WindowTitle()));
   quit->setMenuRole(QAction::QuitRole);
   quit->setShortcut(QKeySequence::Quit);
   quit->setShortcutContext(Qt::ApplicationShortcut);
   connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+
+  // The Window menu every Mac app has. Close goes the way of the window's
+  // close button (the window's close event), so a build is treated alike.
+  // Qt's Ctrl is the Mac's Command key.
+  QMenu* windowMenu = menuBar_->addMenu(tr("Window"));
+  QAction* minimize = windowMenu->addAction(tr("Minimize"));
+  minimize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+  connect(minimize, &QAction::triggered, this, [this] {
+    if (window_ != nullptr) window_->showMinimized();
+  });
+  QAction* close = windowMenu->addAction(tr("Close"));
+  close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+  connect(close, &QAction::triggered, this, [this] {
+    if (window_ != nullptr) window_->close();
+  });
 }
 
 void InstallerController::buildWindow() {
@@ -170,8 +182,7 @@ void InstallerController::buildWindow() {
   auto* main =
       new QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-  main->setWindowTitle(windowTitle());
-  main->setWindowIcon(InstallerIcon());
+  main->setWindowTitle(WindowTitle());
   main->setCentralWidget(pages_);
 #ifndef Q_OS_MACOS
   if (menuBar_ != nullptr) main->setMenuBar(menuBar_);

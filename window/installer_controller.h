@@ -9,6 +9,7 @@
 #include "checks/free_space.h"
 #include "platform/notifications.h"
 #include "session/installer_session.h"
+#include "window/app_identity.h"
 
 #include <QMainWindow>
 
@@ -16,12 +17,7 @@ class QMenuBar;
 
 namespace vlmr {
 
-/// The window's title in English, as the installer log names it.
-inline constexpr char kWindowTitle[] =
-    QT_TRANSLATE_NOOP("vlmr::InstallerController", "Velmora 3000 Installer");
-
 class BuildCoordinator;
-class BuildPresence;
 class BuildRun;
 class OutcomePages;
 class PageStack;
@@ -43,8 +39,6 @@ class InstallerController : public QObject {
   /// Menu, window, the two launch log lines, the prerequisite check with its
   /// welcome page, then brings the window to the front.
   void applicationDidFinishLaunching();
-  /// The window's title, in the current language.
-  static QString windowTitle();
 
   // What tests and the desktop may read.
 
@@ -68,13 +62,11 @@ class InstallerController : public QObject {
   /// Where the end of a build is announced while the window is not active
   /// (the desktop's notifications unless set). Null: nowhere.
   void setNotificationPoster(std::unique_ptr<NotificationPoster> poster);
-  /// The build's Dock tile and sleep inhibitor.
-  BuildPresence* buildPresence() const;
 
  private:
   // The main menu: About, a separator and Quit on the platform's Quit shortcut.
   void buildMenu();
-  // The window of one page's size titled `windowTitle()`: closable,
+  // The window of one page's size titled `WindowTitle()`: closable,
   // minimisable, not resizable; centred and shown.
   void buildWindow();
   // The page that follows a build's end.

@@ -27,7 +27,7 @@ QString ChooseLanguage(const QStringList& preferred);
 /// Makes `language` ("en", a shipped code, or the pseudo-language) the
 /// application's: its catalogue and Qt's own from `catalogueDir` (Qt's also
 /// from Qt's translations folder), and its number format. Replaces what an
-/// earlier call installed. Returns NO, leaving English, for a language
+/// earlier call installed. Returns false, leaving English, for a language
 /// without a catalogue there.
 bool InstallLanguage(const QString& language, const QString& catalogueDir);
 
@@ -44,7 +44,8 @@ QString BundledCatalogueDir();
 /// own words) is returned unchanged.
 QString Localized(std::string_view english);
 
-/// A size as HumanSize writes it ("650 MB", "30.0 GB") in the current language.
+/// A size as HumanSize writes it ("650 MB", "30.0 GB") in the current language: its number
+/// format, its unit symbol ("30,0 Go"), and a no-break space between figure and unit.
 QString LocalizedSize(const QString& english);
 
 /// The contexts of the Qt-free layers' marked texts.

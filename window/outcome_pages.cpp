@@ -16,9 +16,9 @@
 #include "platform/qt/desktop_services.h"
 #include "platform/queues.h"
 #include "session/installer_session.h"
+#include "window/app_identity.h"
 #include "window/done_page.h"
 #include "window/error_page.h"
-#include "window/installer_controller.h"
 #include "window/localization.h"
 #include "window/page_stack.h"
 
@@ -112,7 +112,7 @@ void OutcomePages::moveToApplications() {
           if (page != nullptr) page->setMoveState(MoveState::Ready);
           QMessageBox alert(weak->pages_.window());
           alert.setIcon(QMessageBox::Warning);
-          alert.setWindowTitle(InstallerController::windowTitle());
+          alert.setWindowTitle(WindowTitle());
           alert.setText(tr("Couldn't move the app"));
           alert.setInformativeText(Localized(error.message));
           alert.setStandardButtons(QMessageBox::Ok);
@@ -135,12 +135,11 @@ void OutcomePages::revealInFinder() {
   const std::optional<std::string> app = session_.appPaths().currentAppPath();
   if (!app || finderFolderRunning_) return;
   finderFolderRunning_ = true;
-  const std::string folder = AppFolders::Current().finderFolder();
   // Asking Finder runs osascript, and the first time macOS asks the player
   // whether we may control Finder while it waits: never on the main thread.
   QPointer<OutcomePages> weak(this);
-  RunInBackground([weak, app = *app, folder] {
-    PrepareFinderFolder(app, folder);
+  RunInBackground([weak, app = *app] {
+    const std::string folder = PrepareFinderFolder(app);
     RunOnMain([weak, folder] {
       if (weak == nullptr) return;
       weak->finderFolderRunning_ = false;

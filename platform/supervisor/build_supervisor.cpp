@@ -168,14 +168,14 @@ int main(int argc, char** argv) {
   auto killBy = [&killAt](Clock::time_point when) {
     if (!killAt || when < *killAt) killAt = when;
   };
-  // A signal for the build: to the script's group while the script runs;
-  // once it has exited, what it left is ended outright instead.
+  // A signal for the build: to the script's group, and to whatever left it,
+  // while the script runs; once it has exited, what it left is ended outright.
   auto deliver = [&](int signal) {
     stopping = true;
     if (signal == SIGKILL || scriptReaped) {
       killBy(Clock::now());
     } else {
-      killpg(script, signal);
+      SignalBuild(script, false, signal);
     }
   };
 

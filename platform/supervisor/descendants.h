@@ -31,7 +31,8 @@ enum class BuildRemains {
 };
 
 /// What is left of the build: on Linux every descendant (we are their
-/// subreaper), elsewhere the script's process group.
+/// subreaper), on the Mac the script's process group and every descendant
+/// still below us, elsewhere the script's process group.
 BuildRemains BuildLeft(pid_t group, bool scriptReaped);
 
 /// Sends a signal to a process group, as `killpg` does.

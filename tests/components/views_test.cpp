@@ -75,29 +75,14 @@ class ViewsTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&pill));
     QCoreApplication::processEvents();
     pill.paints = 0;
-    pill.setStageState(StageStatePending);
+    pill.setStageState(StageState::Pending);
     QTest::qWait(30);
     QCOMPARE(pill.paints, 0);
-    pill.setStageState(StageStateActive);
+    pill.setStageState(StageState::Active);
     QTRY_VERIFY(pill.paints > 0);
-    QCOMPARE(pill.stageState(), StageStateActive);
+    QCOMPARE(pill.stageState(), StageState::Active);
   }
 
-  void unknownStagesDrawAsPending_data() {
-    QTest::addColumn<qint64>("state");
-    QTest::newRow("3") << qint64(3);
-    QTest::newRow("-1") << qint64(-1);
-  }
-  void unknownStagesDrawAsPending() {
-    QFETCH(qint64, state);
-    StagePillView pending(QRectF(0, 0, 200, 34), "Sign for this Mac");
-    StagePillView odd(QRectF(0, 0, 200, 34), "Sign for this Mac");
-    odd.setStageState(state);
-    QCOMPARE(test::Render(&odd), test::Render(&pending));
-    StagePillView done(QRectF(0, 0, 200, 34), "Sign for this Mac");
-    done.setStageState(StageStateDone);
-    QVERIFY(test::Render(&done) != test::Render(&pending));
-  }
 
   void panelOutlineIsOptional_data() {
     QTest::addColumn<bool>("outlined");

@@ -38,6 +38,11 @@ class Cli : public ::testing::Test {
   }
   std::string executable() const { return in("Contents/MacOS/VelmoraInstaller"); }
   std::string resources(const std::string& name) const { return in("Contents/Resources/" + name); }
+  // A resource as the program finds it: through its own resolved path, so the
+  // Mac's /var -> /private/var shows in it.
+  std::string foundResources(const std::string& name) const {
+    return fs::canonical(bundle_).string() + "/Contents/Resources/" + name;
+  }
   void script(const std::string& body) {
     WriteFile(resources("src/tools/package_app.sh"), body, true);
   }
@@ -98,11 +103,11 @@ TEST_F(Cli, PrintsFiveInstallerLinesBeforeTheScriptAndPassesItsStatusThrough) {
   Result result =
       run("--snapshot /snap --out '~/stage' --cli --installer setup.exe --cache=c", work_.path());
   EXPECT_EQ(result.status, 3);
-  std::string tools = resources("tools");
+  std::string tools = foundResources("tools");
   std::string sources = home_ / "Library/Application Support/Velmora 3000/installer-src/9.9";
   std::string expected =
-      "[installer] bundled tools: " + tools + "\n" + "[installer] SDL3: " + resources("sdl3") +
-      "\n" + "[installer] wheels: " + resources("wheels") + "\n" +
+      "[installer] bundled tools: " + tools + "\n" + "[installer] SDL3: " + foundResources("sdl3") +
+      "\n" + "[installer] wheels: " + foundResources("wheels") + "\n" +
       "[installer] output: " + home_ / "stage" + "\n" + "[installer] build sources: " + sources +
       "\n" + "args:--installer " + installer_ + " --out " + home_ / "stage" + " --cache " +
       work_ / "c" + "\n";

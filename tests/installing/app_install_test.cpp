@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <thread>
@@ -15,6 +16,7 @@
 #include "base/paths.h"
 #include "base/text.h"
 #include "installing/app_install.h"
+#include "platform/app_folders.h"
 #include "tests/support/fake_tools.h"
 
 namespace vlmr {
@@ -134,6 +136,42 @@ TEST_F(Installing, RefusesAnythingItDidNotMakeAndChangesNothing) {
   }
 }
 
+// A link the player dragged into Applications in place of the app (as an
+// earlier "Show in Finder" offered): ours when it leads to the built app or
+// into the stage builds are made in, even once the stage was cleared. The
+// real app takes its place; what it led to is left alone.
+TEST_F(Installing, ALinkToOurStageAppIsReplacedByTheRealApp) {
+  ScopedHome home(dir_ / "home");
+  const std::string stageApp = AppFolders::Current().stage() + "/Velmora 3000.app";
+  const struct {
+    const char* what;
+    std::string target;
+    bool stageAppExists;
+  } rows[] = {
+      {"the built app", source_, false},
+      {"an app in the stage", stageApp, true},
+      {"a stage app that was cleared", stageApp, false},
+      {"a relative link into the stage",
+       "../home/Library/Application Support/Velmora 3000/"
+       "installer-stage/Velmora 3000.app",
+       true},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    std::filesystem::remove_all(applications_);
+    std::filesystem::remove_all(AppFolders::Current().stage());
+    if (row.stageAppExists) MakeApp(stageApp, kGameBundleIdentifier, "staged");
+    std::filesystem::create_directories(applications_);
+    std::filesystem::create_directory_symlink(row.target, destination_);
+    EXPECT_EQ(Install(), std::nullopt);
+    EXPECT_FALSE(std::filesystem::is_symlink(destination_));
+    ExpectNewCopyInPlace();
+    if (row.stageAppExists) {
+      EXPECT_EQ(ReadFile(stageApp + "/Contents/MacOS/mark"), "staged");
+    }
+  }
+}
+
 TEST_F(Installing, FailedCopyKeepsTheInstalledAppExactlyAsItWasAndLeavesNoTemporary) {
   struct Row {
     const char* what;
@@ -158,9 +196,10 @@ TEST_F(Installing, FailedCopyKeepsTheInstalledAppExactlyAsItWasAndLeavesNoTempor
     }
     const std::vector<std::string> before = TreeListing(applications_);
     // Half a copy, then a failure, as a full disk or an I/O error would leave it.
-    fakes_.table().ditto = row.dittoExists
-                               ? fakes_.make("ditto", "eval dst=\\${$#}; mkdir -p \"$dst/Contents\"; exit 1")
-                               : fakes_.missing();
+    fakes_.table().ditto =
+        row.dittoExists
+            ? fakes_.make("ditto", "eval dst=\\${$#}; mkdir -p \"$dst/Contents\"; exit 1")
+            : fakes_.missing();
     fakes_.install();
     EXPECT_EQ(Install(), "Copying the app failed. Is the disk full?");
     EXPECT_EQ(failureCode_, ErrorCode(InstallErrorCode::CopyFailed));
@@ -270,8 +309,9 @@ TEST(SwapIntoPlace, ExchangesTwoFoldersEitherWayAndFailsWithoutLosingEither) {
 
 TEST_F(Installing, NeverMovesOverAnItemThatAppearedDuringTheCopy) {
   // An empty folder: a plain rename would silently replace it.
-  fakes_.table().ditto = fakes_.make(
-      "ditto", "'" + PlatformTool("ditto") + "' \"$@\" && eval dst=\\${$#} && mkdir \"${dst%.installing}\"");
+  fakes_.table().ditto =
+      fakes_.make("ditto", "'" + PlatformTool("ditto") +
+                               "' \"$@\" && eval dst=\\${$#} && mkdir \"${dst%.installing}\"");
   fakes_.install();
   EXPECT_EQ(Install(), "The app was copied but couldn't be put in place.");
   EXPECT_EQ(failureCode_, ErrorCode(InstallErrorCode::NotPutInPlace));
@@ -297,13 +337,12 @@ TEST_F(Installing, BackgroundMoveReportsOnTheMainThread) {
   fakes_.install();
   std::optional<std::optional<std::string>> result;
   std::thread::id ranOn;
-  MoveAppInBackground(AppInstaller(), source_, destination_,
-                      [&](bool moved, const Error& error) {
-                        result = moved ? std::nullopt : std::optional(error.message);
-                        ranOn = std::this_thread::get_id();
-                      });
-  ASSERT_TRUE(test::MainQueue().pumpFor([&] { return result.has_value(); },
-                                               std::chrono::seconds(20)));
+  MoveAppInBackground(AppInstaller(), source_, destination_, [&](bool moved, const Error& error) {
+    result = moved ? std::nullopt : std::optional(error.message);
+    ranOn = std::this_thread::get_id();
+  });
+  ASSERT_TRUE(
+      test::MainQueue().pumpFor([&] { return result.has_value(); }, std::chrono::seconds(20)));
   EXPECT_EQ(*result, "Copying the app failed. Is the disk full?");
   EXPECT_EQ(ranOn, std::this_thread::get_id());
 }

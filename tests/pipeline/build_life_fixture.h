@@ -74,7 +74,7 @@ bool EventuallyNoLiveMembers(pid_t pgid, std::chrono::seconds bound = 3s) {
   return false;
 }
 
-// YES while `pid` is a process that has not ended; a failure where there is
+// true while `pid` is a process that has not ended; a failure where there is
 // no /proc to tell.
 bool Alive(pid_t pid) {
   if (!fs::is_directory("/proc/self")) {

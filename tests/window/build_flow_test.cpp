@@ -30,6 +30,7 @@
 #include "window/installer_controller.h"
 
 using namespace vlmr;
+using enum vlmr::StageState;
 using test::BuildSandbox;
 using test::CurrentPage;
 using test::FindByText;
@@ -43,8 +44,8 @@ constexpr char kCancelled[] = "Build cancelled. You can try again.";
 using test::BuildToTheEnd;
 
 
-QList<int64_t> PillStates(const BuildPage* page) {
-  QList<int64_t> states;
+QList<StageState> PillStates(const BuildPage* page) {
+  QList<StageState> states;
   for (int64_t i = 0; i < kBuildStageCount; ++i) states << page->pill(i)->stageState();
   return states;
 }
@@ -107,7 +108,7 @@ class BuildFlowTest : public QObject {
 
     // What the build page shows when the build ends, before the page changes.
     QString counter, log;
-    QList<int64_t> pills;
+    QList<StageState> pills;
     QPointer<BuildPage> buildPage = PageOf<BuildPage>(controller);
     connect(controller.buildRun(), &BuildRun::ended, this, [&] {
       if (buildPage == nullptr) return;
@@ -129,7 +130,7 @@ class BuildFlowTest : public QObject {
     QVERIFY(controller.buildRun() == nullptr);
     // The build page was left at the last stage, with the whole output in order.
     QVERIFY2(counter.startsWith("Stage 6 of 6 · 0:"), qPrintable(counter));
-    QCOMPARE(pills, (QList<int64_t>{1, 1, 1, 1, 1, 2}));
+    QCOMPARE(pills, (QList<StageState>{Done, Done, Done, Done, Done, Active}));
     const QStringList lines = log.split('\n');
     QVERIFY2(lines.first().startsWith("[installer] sources: " +
                                       sandbox.home("Library/Application Support/Velmora 3000/")),
@@ -164,7 +165,8 @@ class BuildFlowTest : public QObject {
     // Stage 4 of the script is the page's second stage: the page follows live.
     QTRY_VERIFY_WITH_TIMEOUT(
         PageOf<BuildPage>(controller)->counterLabel()->text().startsWith("Stage 2 of 6 · "), 20000);
-    QCOMPARE(PillStates(PageOf<BuildPage>(controller)), (QList<int64_t>{1, 2, 0, 0, 0, 0}));
+    QCOMPARE(PillStates(PageOf<BuildPage>(controller)),
+             (QList<StageState>{Done, Active, Pending, Pending, Pending, Pending}));
 
     PageOf<BuildPage>(controller)->cancelButton()->click();
     QVERIFY(!PageOf<BuildPage>(controller)->cancelButton()->isEnabled());

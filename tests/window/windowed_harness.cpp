@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
       // The prerequisite check answers in the background: Continue once it has.
       if (auto* next = test::FindByText<ButtonBase>(test::CurrentPage(controller), "Continue")) {
         next->click();
-        test::DropFile(test::CurrentPage(controller), installer);
+        test::DropFiles(test::CurrentPage(controller), {installer});
         return;
       }
       InstallerPage* page = test::PageOf<InstallerPage>(controller);
