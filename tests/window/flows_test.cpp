@@ -434,7 +434,7 @@ class FlowsTest : public QObject {
     InstallerController controller;
     controller.setFreeSpaceMeasure(test::PlentyOfRoom);
     LaunchToInstallerPage(controller);
-    DropFiles(OnlyPage(controller), {installer});
+    DropFiles(CurrentPage(controller), {installer});
     const QString verdict = "The installer file changed after it was checked. Choose it again.";
     QTRY_COMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(), verdict);
     QVERIFY(PageOf<InstallerPage>(controller)->verdictLabel()->textColor() == SystemRedColor());
