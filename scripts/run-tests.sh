@@ -52,6 +52,9 @@ for preset in fuzz asan tsan libcxx default; do
     # such a link, so a path compared or shown in one spelling where the
     # resolved one is met fails here as it would there.
     linked_root="$(mktemp -d)"
+    # mktemp's 0700 would bar the tests that run the installer as another
+    # user from the folders under it; TMPDIR itself is open to all, as here.
+    chmod 755 "$linked_root"
     mkdir "$linked_root/private"
     ln -s private "$linked_root/var"
     echo "==== default, TMPDIR=$linked_root/var (a link to $linked_root/private)"
