@@ -8,9 +8,9 @@ using namespace vlmr;
 
 namespace {
 
-// `spec` with each "+" a word joiner and each "_" a no-break space.
-QString Laid(const QString& spec) {
-  QString text = spec;
+// `pattern` with each "+" a word joiner and each "_" a no-break space.
+QString Laid(const QString& pattern) {
+  QString text = pattern;
   text.replace(u'+', kWordJoiner);
   text.replace(u'_', QChar(0x00A0));
   return text;

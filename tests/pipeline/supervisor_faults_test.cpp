@@ -203,10 +203,10 @@ TEST_F(SupervisorFaults, SupervisorNotAnsweringIsKilledWithItsBuild) {
       "os.write(4, struct.pack('ii', 0, child.pid)); os.close(4)\n"
       "while True: time.sleep(1)\n",
       true);
-  TaskSpec spec{
+  TaskSpec task{
       "/bin/sh", {"-c", "echo $$ > '" + pgidFile() + "'; trap '' TERM; sleep 60"}, std::nullopt};
-  spec.supervision = Supervision{deaf, {}};
-  Process process(std::move(spec));
+  task.supervision = Supervision{deaf, {}};
+  Process process(std::move(task));
   Error error;
   ASSERT_TRUE(process.launch(&error)) << error.message;
   pid_t pgid = WaitForNumber(pgidFile());
