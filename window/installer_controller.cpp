@@ -118,9 +118,12 @@ void InstallerController::applicationDidFinishLaunching() {
                      " content, title '" + kWindowTitle + "'");
   welcome_->checkPrerequisites();
   // The title bar's icon reads its sizes from disk: once the window shows its page.
-  pages_->whenPainted(this, [this] {
-    if (window_ != nullptr) window_->setWindowIcon(InstallerWindowIcon());
-  }, kIconWaitsForPaintAtMost);
+  pages_->whenPainted(
+      this,
+      [this] {
+        if (window_ != nullptr) window_->setWindowIcon(InstallerWindowIcon());
+      },
+      kIconWaitsForPaintAtMost);
   pages_->bringWindowForward();
 #ifdef Q_OS_MACOS
   // The Mac asks the player once whether the app may notify. Asked now, the
