@@ -4,6 +4,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "base/cancel_token.h"
 #include "base/error.h"
@@ -26,7 +28,20 @@ enum class ValidationErrorCode {
   WrongFile = 4,
   /// The check was stopped before its end (`kCheckStopped`).
   Stopped = 5,
+  /// The system does not let us read it (EPERM: the Mac's privacy settings).
+  NotPermitted = 6,
 };
+
+/// The refusal of a file the system does not let us read: on the Mac, one in
+/// a folder the privacy settings keep from the installer.
+inline constexpr char kNotPermittedSentence[] = VLMR_TRANSLATABLE(
+    "InstallerValidation",
+    "macOS doesn't let the installer read that file. Allow it in System Settings → Privacy & "
+    "Security → Files and Folders.");
+
+/// The code and sentence of a file that cannot be opened for reading, by the
+/// `errno` the open failed with.
+std::pair<ValidationErrorCode, std::string_view> UnreadableReason(int error);
 
 /// The message of a check stopped before its end.
 inline constexpr char kCheckStopped[] =

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/translatable.h"
+
 namespace vlmr {
 
 /// The missing-tools entry of the prerequisite list.
@@ -30,6 +32,17 @@ enum class InstallRequestOutcome {
 /// The hint sentence the welcome page shows for `outcome`.
 std::string_view InstallHintText(InstallRequestOutcome outcome);
 
+/// The welcome page's hint when Xcode is installed but its license has not
+/// been accepted: the tools then refuse to run until it is.
+inline constexpr char kAcceptLicenseHint[] =
+    VLMR_TRANSLATABLE("Prerequisites",
+                      "Accept Xcode's license first: open Xcode once, or run sudo xcodebuild "
+                      "-license accept.");
+
+/// YES when a tool's output is Apple's refusal to run before the Xcode license
+/// is accepted (xcrun and the python3 shim print it and fail).
+bool SaysLicenseNotAccepted(std::string_view output);
+
 /// What one check of the machine found.
 struct PrerequisiteReport {
   /// The missing prerequisites, tools entry first (see prerequisiteProblems).
@@ -37,6 +50,9 @@ struct PrerequisiteReport {
   /// The welcome page's own, lighter Python test passed: /usr/bin/python3 is
   /// 3.9 or later, whether or not it has venv.
   bool pythonReady = false;
+  /// The hint the welcome page shows in place of its own: empty, or
+  /// `kAcceptLicenseHint` when a tool refused to run for the Xcode license.
+  std::string_view hint;
 };
 
 /// Finds out which build prerequisites the machine lacks and asks for the

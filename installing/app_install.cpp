@@ -13,7 +13,9 @@
 #include "base/paths.h"
 #include "base/text.h"
 #include "base/translatable.h"
+#include "platform/app_folders.h"
 #include "platform/home.h"
+#include "platform/link_target.h"
 #include "platform/queues.h"
 #include "platform/run_capturing.h"
 #include "platform/system_tools.h"
@@ -85,9 +87,43 @@ bool TreeIsRemovable(const std::string& path) {
   return !error;
 }
 
+// YES when `destination` is a symbolic link or a Finder alias leading to
+// `source` or into the stage folder builds are made in: the player dragged
+// one there from "Show in Finder" in place of the app. It is ours to replace
+// by the real app, even when what it led to has gone.
+bool IsLinkToOurApp(const std::string& source, const std::string& destination) {
+  const std::optional<std::string> target = LinkTarget(destination);
+  if (!target) return false;
+  struct stat from {
+  }, to{};
+  if (stat(source.c_str(), &from) == 0 && stat(target->c_str(), &to) == 0 &&
+      from.st_dev == to.st_dev && from.st_ino == to.st_ino) {
+    return true;
+  }
+  return LiesWithin(*target, AppFolders::Current().stage());
+}
+
 bool Fail(Error* error, Error failure) {
   if (error != nullptr) *error = std::move(failure);
   return false;
+}
+
+// Why a copy to `destination` failed, as far as its folder tells: not a
+// folder, or one we may not write to. Anything else is most often a full
+// disk, which the sentence asks about.
+std::string CopyFailure(const std::string& destination) {
+  const std::string folder = DeletingLastPathComponent(destination);
+  struct stat info {};
+  // A missing folder is made by the copy; a file in its place, or on its
+  // way, is not.
+  const bool found = stat(folder.c_str(), &info) == 0;
+  if ((found && !S_ISDIR(info.st_mode)) || (!found && errno == ENOTDIR)) {
+    return Format(kNotAFolderSentence, {IsolatedName(folder)});
+  }
+  if (access(folder.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS || errno == EPERM)) {
+    return Format(kFolderReadOnlySentence, {IsolatedName(folder)});
+  }
+  return VLMR_TRANSLATABLE("Installing", "Copying the app failed. Is the disk full?");
 }
 
 }  // namespace
@@ -139,9 +175,10 @@ bool AppInstaller::installBuiltAppFrom(const std::string& source, const std::str
                                        Error* error) const {
   if (IsSameItem(source, destination)) return true;  // already in place
 
+  const bool ourLink = IsLinkToOurApp(source, destination);
   struct stat followed {};
-  const bool replacing = stat(destination.c_str(), &followed) == 0;
-  if (replacing) {
+  const bool replacing = ourLink || stat(destination.c_str(), &followed) == 0;
+  if (replacing && !ourLink) {
     // Ours exactly when its Info.plist names our bundle identifier; a folder
     // or file without one makes PlistBuddy print an error, never the identifier.
     std::string identifier;
@@ -173,10 +210,7 @@ bool AppInstaller::installBuiltAppFrom(const std::string& source, const std::str
   const std::string& ditto = Tools().ditto;
   if (ditto.empty() || RunCapturing(ditto, AppCopyArguments(source, temporary)) != 0) {
     RemoveItem(temporary);
-    return Fail(error,
-                InstallerError(
-                    InstallErrorCode::CopyFailed,
-                    VLMR_TRANSLATABLE("Installing", "Copying the app failed. Is the disk full?")));
+    return Fail(error, InstallerError(InstallErrorCode::CopyFailed, CopyFailure(destination)));
   }
   if (!replacing) {
     if (!MoveIntoPlace(temporary, destination)) {

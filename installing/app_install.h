@@ -40,6 +40,15 @@ inline constexpr char kNotOursSentence[] = VLMR_TRANSLATABLE(
 inline constexpr char kNotReplaceableSentence[] =
     VLMR_TRANSLATABLE("Installing", "%@ couldn't be replaced. Check its permissions.");
 
+/// A copy that failed because the destination's folder is read-only; "%@"
+/// takes the folder's path.
+inline constexpr char kFolderReadOnlySentence[] =
+    VLMR_TRANSLATABLE("Installing", "Copying the app failed: %@ is read-only.");
+/// A copy that failed because the destination's folder is not a folder (or
+/// is missing); "%@" takes its path.
+inline constexpr char kNotAFolderSentence[] =
+    VLMR_TRANSLATABLE("Installing", "Copying the app failed: %@ is not a folder.");
+
 /// Copies a built app into an Applications folder, replacing only an earlier
 /// copy made by this installer. Runs external tools synchronously and touches
 /// no window state, so it may be used on any thread.

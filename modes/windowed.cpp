@@ -6,6 +6,9 @@
 #include <QLocale>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "components/deferred_icon_style.h"
@@ -19,6 +22,12 @@
 #include "window/open_file.h"
 
 namespace vlmr {
+namespace {
+
+// How long background work may take to end once the loop has ended.
+constexpr std::chrono::seconds kBackgroundGrace{3};
+
+}  // namespace
 
 int RunWindowedApplication(int argc, char** argv,
                            const std::function<void(InstallerController&)>& launched) {
@@ -65,10 +74,19 @@ int RunWindowedApplication(int argc, char** argv,
     QApplication::exec();
   }
   mainQueue->close();
+  // Background work may still run (a prerequisite probe waiting for its
+  // tool when Quit came at launch). It reads the program's static tables,
+  // which exit() destroys: it is waited for, briefly, and should it still
+  // run, the process ends without destroying anything under it.
+  const bool settled = FinishBackgroundWork(kBackgroundGrace);
   // Ended by a signal: end by it too, so whoever sent it sees it worked.
   if (int signal = relay.first()) {
     SignalRelay::EndBy(signal);
     return 128 + signal;
+  }
+  if (!settled) {
+    std::fflush(nullptr);
+    std::_Exit(0);
   }
   return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/text.h"
 #include "platform/queues.h"
 
 namespace vlmr {
@@ -12,6 +13,11 @@ std::shared_ptr<BuildEventRelay> BuildEventRelay::Create(Deliver deliver) {
 
 void BuildEventRelay::pushLine(std::string line) {
   BuildEvent event;
+  if (line.size() > kMaxShownLineBytes) {
+    event.wholeBytes = line.size();
+    line.resize(Utf8BoundaryAtOrBefore(line, kMaxShownLineBytes));
+    line.shrink_to_fit();
+  }
   event.line = std::move(line);
   push(std::move(event));
 }
@@ -36,6 +42,14 @@ void BuildEventRelay::push(BuildEvent event) {
   bool first = false;
   {
     std::lock_guard lock(mutex_);
+    // The window shows only the newest lines and the latest stage: what a
+    // flood has pushed far behind is dropped rather than held.
+    while (!events_.empty() && (events_.size() >= kMaxWaitingEvents ||
+                                waitingBytes_ + event.line.size() > kMaxWaitingBytes)) {
+      waitingBytes_ -= events_.front().line.size();
+      events_.pop_front();
+    }
+    waitingBytes_ += event.line.size();
     events_.push_back(std::move(event));
     first = !scheduled_;
     scheduled_ = true;
@@ -55,6 +69,7 @@ void BuildEventRelay::drain() {
     size_t bytes = 0;
     while (!events_.empty() && batch.size() < batchLimit_ && bytes < kMaxBytesPerBatch) {
       bytes += events_.front().line.size();
+      waitingBytes_ -= events_.front().line.size();
       batch.push_back(std::move(events_.front()));
       events_.pop_front();
     }

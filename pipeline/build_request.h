@@ -49,6 +49,9 @@ struct BuildReport {
   /// An output line said the disk was full (`SaysDiskIsFull`, live only):
   /// whatever the script's error says, that is what the player must fix.
   bool outOfSpace = false;
+  /// The build's supervisor ended without ending the build (killed, or not
+  /// answering): the installer ended it, and `status` is -1.
+  bool supervisorLost = false;
   /// Why the build could not start (its preparation or its launch failed);
   /// unset when the script ran, and when Cancel came before it started.
   std::optional<std::string> startFailure;

@@ -5,8 +5,11 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QRegularExpression>
+#include <chrono>
 
 #include "base/files.h"
+#include "base/text.h"
 #include "pipeline/build_event_relay.h"
 #include "pipeline/pipeline.h"
 #include "platform/queues.h"
@@ -14,6 +17,33 @@
 #include "window/localization.h"
 
 namespace vlmr {
+
+namespace {
+
+// A line as a terminal would leave it: what a carriage return redraws over
+// is gone, and colour and cursor sequences (ESC [ … letter) are not text.
+QString AsTerminalShowsIt(QString line) {
+  if (line.endsWith(QLatin1Char('\r'))) line.chop(1);  // a Windows line end
+  if (const qsizetype redraw = line.lastIndexOf(QLatin1Char('\r')); redraw >= 0) {
+    line.remove(0, redraw + 1);
+  }
+  if (line.contains(QChar(0x1B))) {
+    static const QRegularExpression sequence(QStringLiteral("\x1B\\[[0-?]*[ -/]*[@-~]"));
+    line.remove(sequence);
+  }
+  return line;
+}
+
+// An output line as the log view shows it: a line the relay cut to its start
+// says so, with its whole size (the installer log holds it whole).
+QString ShownLine(const BuildEvent& event) {
+  QString line = AsTerminalShowsIt(QString::fromStdString(event.line));
+  if (event.wholeBytes == 0) return line;
+  return BuildPage::tr("%1 … [a line of %2, cut here; the installer log has all of it]")
+      .arg(line, LocalizedSize(QString::fromStdString(HumanSize(event.wholeBytes))));
+}
+
+}  // namespace
 
 BuildRun::BuildRun(const std::string& installerPath, const std::string& stageDir, QObject* parent)
     : QObject(parent) {
@@ -39,7 +69,7 @@ BuildEvents BuildRun::relayedEvents() {
       if (weak == nullptr) return;
       switch (event.kind) {
         case BuildEvent::Kind::Line:
-          lines << QString::fromStdString(event.line);
+          lines << ShownLine(event);
           break;
         case BuildEvent::Kind::Stage:
           deliverLines();

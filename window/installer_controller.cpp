@@ -156,6 +156,21 @@ void InstallerController::buildMenu() {
   quit->setShortcut(QKeySequence::Quit);
   quit->setShortcutContext(Qt::ApplicationShortcut);
   connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+
+  // The Window menu every Mac app has. Close goes the way of the window's
+  // close button (the window's close event), so a build is treated alike.
+  // Qt's Ctrl is the Mac's Command key.
+  QMenu* windowMenu = menuBar_->addMenu(tr("Window"));
+  QAction* minimize = windowMenu->addAction(tr("Minimize"));
+  minimize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+  connect(minimize, &QAction::triggered, this, [this] {
+    if (window_ != nullptr) window_->showMinimized();
+  });
+  QAction* close = windowMenu->addAction(tr("Close"));
+  close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+  connect(close, &QAction::triggered, this, [this] {
+    if (window_ != nullptr) window_->close();
+  });
 }
 
 void InstallerController::buildWindow() {

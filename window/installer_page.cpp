@@ -88,6 +88,7 @@ InstallerPage::InstallerPage(const InstallerPageState& state) : PageView(kPageFr
 
   PushButton* choose = AddSecondaryButtonTo(this, tr("Choose…"), 36, 190, 120);
   connect(choose, &QAbstractButton::clicked, this, &InstallerPage::chooseRequested);
+  //: The button that starts building the app from the chosen installer (a verb).
   PrimaryButton* build = AddPrimaryButtonTo(this, tr("Build"), 584, 190, 120);
   build->setEnabled(state.buildEnabled);
   build->setKeyEquivalent(QStringLiteral("\r"));

@@ -103,6 +103,16 @@ QString Filled(QString translated, const QStringList& values) {
   return result;
 }
 
+// The units of a size, in the context sizes are translated in.
+//: The unit of a size in 2^30 bytes, after its figure ("30.0 GB"): the language's own symbol.
+constexpr char kGigabytes[] = QT_TRANSLATE_NOOP("Sizes", "GB");
+//: The unit of a size in 2^20 bytes, after its figure ("650 MB"): the language's own symbol.
+constexpr char kMegabytes[] = QT_TRANSLATE_NOOP("Sizes", "MB");
+
+QString SizeUnitTr(const char* unit) {
+  return QCoreApplication::translate("Sizes", unit);
+}
+
 }  // namespace
 
 QStringList ShippedLanguages() {
@@ -202,7 +212,10 @@ QString LocalizedSize(const QString& english) {
   const double value = (match.captured(1) + QStringLiteral(".") +
                         (decimals > 0 ? match.captured(2) : QStringLiteral("0")))
                            .toDouble();
-  return locale.toString(value, 'f', decimals) + QStringLiteral(" ") + match.captured(3);
+  // The unit as the language writes it (French "Go"), kept on the figure's line.
+  const QString unit =
+      match.captured(3) == QStringLiteral("GB") ? SizeUnitTr(kGigabytes) : SizeUnitTr(kMegabytes);
+  return locale.toString(value, 'f', decimals) + QChar(0x00A0) + unit;
 }
 
 const std::vector<const char*>& SentenceContexts() {
@@ -222,6 +235,8 @@ const std::vector<SentenceTemplate>& SentenceTemplates() {
       {"FreeSpace", kNoRoomToMove},
       {"Installing", kNotOursSentence},
       {"Installing", kNotReplaceableSentence},
+      {"Installing", kFolderReadOnlySentence},
+      {"Installing", kNotAFolderSentence},
       {"Session", kCheckingSelection},
       {"BuildTimings", kMinutesLeft},
   };

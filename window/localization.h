@@ -44,7 +44,8 @@ QString BundledCatalogueDir();
 /// own words) is returned unchanged.
 QString Localized(std::string_view english);
 
-/// A size as HumanSize writes it ("650 MB", "30.0 GB") in the current language.
+/// A size as HumanSize writes it ("650 MB", "30.0 GB") in the current language: its number
+/// format, its unit symbol ("30,0 Go"), and a no-break space between figure and unit.
 QString LocalizedSize(const QString& english);
 
 /// The contexts of the Qt-free layers' marked texts.

@@ -11,6 +11,7 @@
 #include "installing/finder_folder.h"
 #include "platform/app_folders.h"
 #include "platform/home.h"
+#include "platform/installer_log.h"
 #include "platform/qt/app_launch.h"
 #include "platform/qt/desktop_services.h"
 #include "platform/queues.h"
@@ -61,14 +62,21 @@ void OutcomePages::showErrorPage(const QString& advice) {
 
 void OutcomePages::copyLog() {
   const std::string path = LogFilePath(session_.logPath());
-  QString text;
-  // Only a log that is valid UTF-8 is copied as text; anything else gives its path.
-  if (std::optional<std::string> bytes = ReadFileBytes(path); bytes && IsValidUtf8(*bytes)) {
-    text = QString::fromStdString(*bytes);
-  }
-  if (QClipboard* clipboard = QGuiApplication::clipboard()) {
-    clipboard->setText(text.isEmpty() ? QString::fromStdString(path) : text);
-  }
+  QPointer<OutcomePages> weak(this);
+  // Read in the background, and only its end: the log may be large, or lie
+  // on a disk that is slow to answer.
+  RunInBackground([weak, path] {
+    std::optional<std::string> tail = ReadLogTail(path, kCopiedLogBytes);
+    RunOnMain([weak, path, tail = std::move(tail)] {
+      if (weak == nullptr) return;
+      QString text;
+      // Only a log that is valid UTF-8 is copied as text; anything else gives its path.
+      if (tail && IsValidUtf8(*tail)) text = QString::fromStdString(*tail);
+      if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+        clipboard->setText(text.isEmpty() ? QString::fromStdString(path) : text);
+      }
+    });
+  });
 }
 
 void OutcomePages::revealLog() {
@@ -127,12 +135,11 @@ void OutcomePages::revealInFinder() {
   const std::optional<std::string> app = session_.appPaths().currentAppPath();
   if (!app || finderFolderRunning_) return;
   finderFolderRunning_ = true;
-  const std::string folder = AppFolders::Current().finderFolder();
   // Asking Finder runs osascript, and the first time macOS asks the player
   // whether we may control Finder while it waits: never on the main thread.
   QPointer<OutcomePages> weak(this);
-  RunInBackground([weak, app = *app, folder] {
-    PrepareFinderFolder(app, folder);
+  RunInBackground([weak, app = *app] {
+    const std::string folder = PrepareFinderFolder(app);
     RunOnMain([weak, folder] {
       if (weak == nullptr) return;
       weak->finderFolderRunning_ = false;

@@ -56,6 +56,7 @@ void SelectionFlow::chooseInstaller() {
   dialog.setLabelText(QFileDialog::Accept, tr("Use this installer"));
   // Windows names the extension in any case, and so does the drop zone: one pattern that
   // matches ".exe" in every mix of letter cases.
+  //: The file dialog's filter; %1 is the file pattern. Keep the parentheses plain ASCII.
   dialog.setNameFilter(tr("Windows installer (%1)").arg(QStringLiteral("*.[eE][xX][eE]")));
   if (dialog.exec() != QDialog::Accepted) return;
   const QList<QUrl> urls = dialog.selectedUrls();

@@ -52,12 +52,14 @@ void WelcomeFlow::checked(PrerequisiteReport report) {
   // A build started meanwhile (an opened file cannot start one) keeps its page.
   if (session_.buildPhase() == BuildPhase::Idle) {
     // The Python row shows the check's own, lighter test; the page runs nothing.
-    auto* page = new WelcomePage(
-        {session_.prerequisitesMissing(), session_.prerequisites()->pythonReady});
+    auto* page =
+        new WelcomePage({session_.prerequisitesMissing(), session_.prerequisites()->pythonReady});
     connect(page, &WelcomePage::continueRequested, this, &WelcomeFlow::continueRequested);
-    connect(page, &WelcomePage::installToolsRequested, this,
-            &WelcomeFlow::installCommandLineTools);
+    connect(page, &WelcomePage::installToolsRequested, this, &WelcomeFlow::installCommandLineTools);
     connect(page, &WelcomePage::checkAgainRequested, this, &WelcomeFlow::checkPrerequisites);
+    if (std::string_view hint = session_.prerequisites()->hint; !hint.empty()) {
+      page->setHint(Localized(hint));
+    }
     pages_.showPage(page);
   }
   emit prerequisitesChecked();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdint>
 #include <optional>
 #include <ostream>
@@ -307,6 +308,27 @@ TEST(InstallerValidationOverride, ReplacesTheDigestOfValidatorsWithoutTheirOwn) 
   ASSERT_TRUE(InstallerValidator(dir / "list").validateInstaller(path, &accepted, nullptr));
   const bool known = accepted.known;
   EXPECT_FALSE(known) << "the real digest of the file is back";
+}
+
+// The Mac's privacy settings refuse the open (EPERM) of a file that access()
+// allows: the sentence then says where to allow it, never "not an .exe".
+TEST(InstallerValidationUnreadable, ThePrivacyRefusalPointsToItsSetting) {
+  const struct {
+    int error;
+    ValidationErrorCode code;
+    std::string sentence;
+  } rows[] = {
+      {EPERM, ValidationErrorCode::NotPermitted,
+       "macOS doesn't let the installer read that file. Allow it in System Settings → Privacy & "
+       "Security → Files and Folders."},
+      {EACCES, ValidationErrorCode::Unreadable, kUnreadable},
+      {ENOENT, ValidationErrorCode::Unreadable, kUnreadable},
+  };
+  for (const auto& row : rows) {
+    auto [code, sentence] = UnreadableReason(row.error);
+    EXPECT_EQ(code, row.code) << row.error;
+    EXPECT_EQ(sentence, row.sentence) << row.error;
+  }
 }
 
 }  // namespace

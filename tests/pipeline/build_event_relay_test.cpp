@@ -63,5 +63,35 @@ TEST(BuildEventRelay, KeepsTheOrderInBoundedBatchesAndHandsTheEndOverLastWithIts
   EXPECT_GT(largest, size_t{1});
 }
 
+// A flood the main thread cannot keep up with costs bounded memory: the
+// oldest waiting reports go, the newest and the end arrive, and a line too
+// long to lay out arrives cut at a character's edge with its whole length.
+TEST(BuildEventRelay, FloodKeepsTheNewestReportsAndCutsOverlongLines) {
+  std::vector<BuildEvent> received;
+  auto relay = BuildEventRelay::Create([&](std::vector<BuildEvent>& batch) {
+    for (BuildEvent& event : batch) received.push_back(std::move(event));
+  });
+  constexpr int kCount = 200000;
+  for (int i = 0; i < kCount; ++i) relay->pushLine(std::to_string(i));
+  std::string euros;
+  for (int i = 0; i < 1000000; ++i) euros += "\u20ac";  // 3 bytes each
+  relay->pushLine(euros);
+  relay->pushFinish(BuildReport{});
+  ASSERT_TRUE(test::MainQueue().pumpFor(
+      [&] { return !received.empty() && received.back().kind == BuildEvent::Kind::Finish; },
+      10s));
+  ASSERT_GE(received.size(), size_t{3});
+  EXPECT_LE(received.size(), BuildEventRelay::kMaxWaitingEvents + 1);
+  const BuildEvent& cut = received[received.size() - 2];
+  EXPECT_EQ(cut.wholeBytes, euros.size());
+  EXPECT_EQ(cut.line.size(), BuildEventRelay::kMaxShownLineBytes / 3 * 3);
+  EXPECT_EQ(cut.line, euros.substr(0, cut.line.size()));
+  EXPECT_EQ(received[received.size() - 3].line, std::to_string(kCount - 1));
+  // What arrives is the newest stretch, in order.
+  for (size_t i = 1; i + 2 < received.size(); ++i) {
+    ASSERT_EQ(std::stoi(received[i].line), std::stoi(received[i - 1].line) + 1);
+  }
+}
+
 }  // namespace
 }  // namespace vlmr

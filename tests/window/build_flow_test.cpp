@@ -244,7 +244,9 @@ class BuildFlowTest : public QObject {
             nullptr);
     QVERIFY(controller.session().appPaths().builtAppPath == std::nullopt);
 
+    QGuiApplication::clipboard()->setText("before");
     FindByText<ButtonBase>(page, "Copy log")->click();
+    QTRY_VERIFY(QGuiApplication::clipboard()->text() != "before");
     const QString copied = QGuiApplication::clipboard()->text();
     QCOMPARE(copied, sandbox.logText());
     QVERIFY(copied.contains("##error The installer does not contain Apps/SC3U.exe."));
@@ -300,6 +302,35 @@ class BuildFlowTest : public QObject {
     QVERIFY(controller.buildRun() == nullptr);
     QVERIFY(FindByText<Label>(CurrentPage(controller),
                               "Your disk is full. Free about 5 GB, then build again.") != nullptr);
+  }
+
+  // Output no terminal would print as it stands reaches the log view as a
+  // terminal shows it, an overlong line cut with its size, and the build
+  // still reaches its end page; the installer log keeps every byte.
+  void oddOutputIsShownAsATerminalWouldAndTheBuildEnds() {
+    BuildSandbox sandbox;
+    sandbox.useScript(
+        "#!/bin/bash\n"
+        "printf '\\033[1;31mred\\033[0m\\n10%%\\r50%%\\r100%%\\nwindows\\r\\n' >&2\n"
+        "head -c 3000000 /dev/zero | tr '\\0' x; echo\n"
+        "echo '##error Step 1 failed.'\n"
+        "exit 1\n");
+    InstallerController controller;
+    test::ReadyToBuild(controller, sample_);
+    QVERIFY(test::Click(controller, "Build"));
+    QStringList shown;
+    QVERIFY(controller.buildRun() != nullptr);
+    connect(controller.buildRun(), &BuildRun::linesArrived,
+            [&shown](const QStringList& lines) { shown << lines; });
+    QTRY_VERIFY_WITH_TIMEOUT(controller.buildRun() == nullptr, 30000);
+    QVERIFY(shown.contains("red"));
+    QVERIFY(shown.contains("100%"));
+    QVERIFY(shown.contains("windows"));
+    const QString cut = QString(4096, 'x') + " … [a line of 1 MB, cut here; the installer log has all of it]";
+    // Delivered in pieces of 1 MiB (the last one shorter), each cut for the view.
+    QCOMPARE(shown.count(cut), 3);
+    QVERIFY(sandbox.logText().contains(QString(100000, 'x')));
+    QVERIFY(sandbox.logText().contains("10%\r50%\r100%"));
   }
 
   // Quitting while the script runs stops its whole process group before the

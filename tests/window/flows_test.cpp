@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextLayout>
 #include <QThread>
@@ -133,15 +134,47 @@ class FlowsTest : public QObject {
     QCOMPARE(page->geometry(), content->rect());
     QVERIFY(FindByText<ButtonBase>(page, primary) != nullptr);
 
-    // One menu: About, a separator, Quit on the platform's Quit shortcut.
+    // The app's menu: About, a separator, Quit on the platform's Quit shortcut;
+    // then the Window menu.
     const QList<QAction*> menus = controller.window()->menuBar()->actions();
-    QCOMPARE(menus.size(), 1);
+    QCOMPARE(menus.size(), 2);
     const QList<QAction*> items = menus.first()->menu()->actions();
     QCOMPARE(items.size(), 3);
     QCOMPARE(items[0]->text(), "About Velmora 3000 Installer");
     QVERIFY(items[1]->isSeparator());
     QCOMPARE(items[2]->text(), "Quit Velmora 3000 Installer");
     QCOMPARE(items[2]->shortcut(), QKeySequence(QKeySequence::Quit));
+  }
+
+  // The Window menu: Minimize on Command-M, Close on Command-W, and Close ends
+  // the window the way its close button does, quitting the application.
+  void windowMenuMinimizesAndCloses() {
+    test::Sandbox sandbox;
+    InstallerController controller;
+    test::LaunchChecked(controller);
+    const QList<QAction*> menus = controller.window()->menuBar()->actions();
+    QCOMPARE(menus.size(), 2);
+    QCOMPARE(menus[1]->text(), "Window");
+    const QList<QAction*> items = menus[1]->menu()->actions();
+    QCOMPARE(items.size(), 2);
+    QCOMPARE(items[0]->text(), "Minimize");
+    QCOMPARE(items[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
+    QCOMPARE(items[1]->text(), "Close");
+    QCOMPARE(items[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_W));
+
+    items[0]->trigger();
+    QTRY_VERIFY(controller.window()->windowState() & Qt::WindowMinimized);
+    controller.window()->showNormal();
+
+    QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
+    QTimer::singleShot(0, items[1], &QAction::trigger);
+    QTimer::singleShot(8000, qApp, &QCoreApplication::quit);  // bounds a Close that did nothing
+    QElapsedTimer timer;
+    timer.start();
+    QApplication::exec();
+    QVERIFY(timer.elapsed() < 5000);
+    QVERIFY(!controller.window()->isVisible());
+    QCOMPARE(quitting.count(), 1);
   }
 
   // The probes run external tools that can take seconds (the first xcrun
@@ -181,6 +214,28 @@ class FlowsTest : public QObject {
     QCOMPARE(CountStarting(sandbox.logEvents(), "prerequisites: missing"), 2);
     QCOMPARE(PageOf<WelcomePage>(controller)->hint(),
              "After Apple's installer finishes, choose Check again.");
+  }
+
+  // Xcode present, its license not accepted: the page keeps its verdict and
+  // says how to accept; once accepted, Check again clears it.
+  void anUnacceptedLicenseSaysHowToAcceptIt() {
+    test::ToolScript tools;
+    tools.xcrun = tools.python3 =
+        "echo 'You have not agreed to the Xcode license agreements, please run "
+        "\"sudo xcodebuild -license\" from within a Terminal window.' >&2; exit 69";
+    test::Sandbox sandbox(tools);
+    InstallerController controller;
+    test::LaunchChecked(controller);
+    QCOMPARE(PageOf<WelcomePage>(controller)->hint(),
+             "Accept Xcode's license first: open Xcode once, or run sudo xcodebuild -license "
+             "accept.");
+    QVERIFY(FindByText<ButtonBase>(CurrentPage(controller), "Install Command Line Tools"));
+
+    sandbox.setTool("xcrun", "exit 0");
+    sandbox.setTool("python3", "exit 0");
+    FindByText<ButtonBase>(CurrentPage(controller), "Check again")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!controller.prerequisiteCheckRunning(), 10000);
+    QVERIFY(FindByText<ButtonBase>(CurrentPage(controller), "Continue") != nullptr);
   }
 
   // Return presses the page's primary button: Continue leads to the installer page.

@@ -111,7 +111,7 @@ class LocalizationTest : public QObject {
                        QStringLiteral("Dein Volume ist voll."));
     QCoreApplication::installTranslator(&fixed);
     QCOMPARE(Localized(Format(kNoRoomToMove, {"0.50 MB", "1.0 GB"})),
-             QStringLiteral("Die App braucht etwa 1,0 GB, frei sind nur 0,50 MB."));
+             QStringLiteral("Die App braucht etwa 1,0\u00a0GB, frei sind nur 0,50\u00a0MB."));
     QCOMPARE(Localized(Format(kNotOursSentence, {name.toStdString()})), name + " gibt es schon.");
     QCOMPARE(Localized(std::string("about 12 min left")), QStringLiteral("noch etwa 12 Min."));
     QCOMPARE(fixed.counts.last(), 12);
@@ -122,22 +122,30 @@ class LocalizationTest : public QObject {
     QCoreApplication::removeTranslator(&fixed);
   }
 
+  // The number format and unit symbol of each language, with a no-break space between figure
+  // and unit so a line never ends on a bare figure.
   void sizesTakeTheLanguagesNumberFormat_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("english");
     QTest::addColumn<QString>("shown");
     QTest::newRow("German decimal comma") << "de"
                                           << "30.0 GB"
-                                          << "30,0 GB";
-    QTest::newRow("French decimal comma") << "fr"
-                                          << "0.125 GB"
-                                          << "0,125 GB";
+                                          << "30,0\u00a0GB";
+    QTest::newRow("French octets") << "fr"
+                                   << "0.125 GB"
+                                   << "0,125\u00a0Go";
+    QTest::newRow("French megaoctets") << "fr"
+                                       << "650 MB"
+                                       << "650\u00a0Mo";
     QTest::newRow("no group separator") << "de"
                                         << "1024 MB"
-                                        << "1024 MB";
+                                        << "1024\u00a0MB";
     QTest::newRow("Japanese point") << "ja"
                                     << "30.0 GB"
-                                    << "30.0 GB";
+                                    << "30.0\u00a0GB";
+    QTest::newRow("Brazilian comma") << "pt_BR"
+                                     << "4.9 GB"
+                                     << "4,9\u00a0GB";
     QTest::newRow("not a size") << "de"
                                 << "3.0 apps"
                                 << "3.0 apps";
@@ -172,8 +180,8 @@ class LocalizationTest : public QObject {
       templates << QString::fromLatin1(sentence.context) + '|' + QString::fromUtf8(sentence.source);
     }
     // The window's own contexts: its classes, and the explicit ones of the Qt layers.
-    const QSet<QString> qtSide = {"Accessibility", "PageParts", "Snapshot", "InfoPlist",
-                                  "DesktopEntry"};
+    const QSet<QString> qtSide = {"Accessibility", "PageParts",    "Snapshot",
+                                  "InfoPlist",     "DesktopEntry", "Sizes"};
     for (auto it = sources.begin(); it != sources.end(); ++it) {
       if (it.key().startsWith("vlmr::") || qtSide.contains(it.key())) continue;
       QVERIFY2(contexts.contains(it.key()), qPrintable(it.key()));

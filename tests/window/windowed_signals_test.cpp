@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -136,6 +137,37 @@ class WindowedSignalsTest : public QObject {
     QVERIFY2(left.isEmpty(), qPrintable(left.join(", ")));
     QVERIFY2(WIFSIGNALED(status) && WTERMSIG(status) == signal, qPrintable(QString::number(status)));
     QVERIFY2(timer.elapsed() < 8000, qPrintable(QString::number(timer.elapsed())));
+  }
+
+  // Quit at launch, while the prerequisite check still waits for its tools:
+  // the application ends at once and cleanly, the check's thread never
+  // reading what the program's exit has destroyed.
+  void quitAtLaunchEndsCleanlyWhileTheCheckRuns() {
+    QTemporaryDir root;
+    const QString home = root.filePath("home"), fakes = root.filePath("fakes");
+    for (const QString& folder : {home, fakes}) QVERIFY(QDir().mkpath(folder));
+    Write(fakes + "/xcode-select", "#!/bin/sh\nexit 0\n");
+    Write(fakes + "/xcrun", "#!/bin/sh\nsleep 0.3\nexit 0\n");
+    Write(fakes + "/python3", "#!/bin/sh\nexit 0\n");
+    Write(fakes + "/install_name_tool", "#!/bin/sh\nexit 0\n");
+    for (int round = 0; round < 4; ++round) {
+      QProcess harness;
+      QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+      environment.insert("HOME", home);
+      environment.insert("VLMR_TOOLS_OVERRIDE", fakes);
+      environment.insert("QT_QPA_PLATFORM", "offscreen");
+      harness.setProcessEnvironment(environment);
+      harness.setProcessChannelMode(QProcess::MergedChannels);
+      QElapsedTimer timer;
+      timer.start();
+      harness.start(VLMR_TEST_HARNESS, {"--quit-at-launch"});
+      QVERIFY(harness.waitForFinished(15000));
+      const QString output = QString::fromUtf8(harness.readAll());
+      QVERIFY2(harness.exitStatus() == QProcess::NormalExit && harness.exitCode() == 0,
+               qPrintable(output));
+      QVERIFY2(!output.contains("Sanitizer") && !output.contains("bad_alloc"), qPrintable(output));
+      QVERIFY2(timer.elapsed() < 8000, qPrintable(QString::number(timer.elapsed())));
+    }
   }
 };
 
