@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "base/paths.h"
-#include "platform/bundle.h"
 #include "components/frame.h"
 #include "components/palette.h"
 #include "components/sized_png_icon.h"
+#include "platform/bundle.h"
 
 namespace vlmr {
 namespace {
@@ -42,7 +42,9 @@ const QRegularExpression& SizedPngName() {
 // each size is decoded when it is first drawn, so a page that draws the icon
 // at one size decodes one file.
 QIcon LoadSizedPngs(const QString& path, const QString& name) {
-  if (!QImageReader(path).canRead()) return QIcon();
+  QImageReader first(path);
+  ReadAsPngOnly(first);
+  if (!first.canRead()) return QIcon();
   const QDir dir = QFileInfo(path).dir();
   std::vector<std::pair<int, QString>> sizes;
   for (const QString& file : dir.entryList({name + QStringLiteral("-*.png")}, QDir::Files)) {
@@ -54,7 +56,9 @@ QIcon LoadSizedPngs(const QString& path, const QString& name) {
   std::sort(sizes.begin(), sizes.end());
   QList<std::pair<QSize, QString>> files;
   for (const auto& [pixels, file] : sizes) {
-    const QSize size = QImageReader(file).size();
+    QImageReader reader(file);
+    ReadAsPngOnly(reader);
+    const QSize size = reader.size();
     if (size.isValid()) files.append({size, file});
   }
   return LazySizedIcon(files);

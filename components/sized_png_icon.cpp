@@ -23,7 +23,9 @@ class LazySizedEngine final : public QIconEngine {
     Entry* entry = bestMatch(size);
     if (entry == nullptr) return QPixmap();
     if (!entry->read) {
-      entry->pixmap = QPixmap(entry->file);
+      QImageReader reader(entry->file);
+      ReadAsPngOnly(reader);
+      entry->pixmap = QPixmap::fromImageReader(&reader);
       entry->read = true;
     }
     QPixmap pixmap = entry->pixmap;
@@ -48,8 +50,7 @@ class LazySizedEngine final : public QIconEngine {
     return pixmap;
   }
 
-  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
-             QIcon::State state) override {
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
     const qreal ratio = painter->device() != nullptr ? painter->device()->devicePixelRatioF() : 1;
     painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
   }
@@ -90,8 +91,9 @@ class LazySizedEngine final : public QIconEngine {
     qint64 bestArea = 0;
     for (Entry& entry : entries_) {
       const qint64 area = qint64(entry.size.width()) * entry.size.height();
-      const bool better = best == nullptr ||
-                          (std::min(area, bestArea) >= wanted ? area <= bestArea : area >= bestArea);
+      const bool better =
+          best == nullptr ||
+          (std::min(area, bestArea) >= wanted ? area <= bestArea : area >= bestArea);
       if (better) {
         best = &entry;
         bestArea = area;
@@ -108,6 +110,11 @@ class LazySizedEngine final : public QIconEngine {
 QIcon LazySizedIcon(QList<std::pair<QSize, QString>> files) {
   if (files.isEmpty()) return QIcon();
   return QIcon(new LazySizedEngine(files));
+}
+
+void ReadAsPngOnly(QImageReader& reader) {
+  reader.setFormat("png");
+  reader.setAutoDetectImageFormat(false);
 }
 
 }  // namespace vlmr

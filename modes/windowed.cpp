@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "components/deferred_icon_style.h"
 #include "modes/options.h"
 #include "modes/windowed.h"
 #include "platform/qt/qt_main_queue.h"
@@ -40,6 +41,9 @@ int RunWindowedApplication(int argc, char** argv,
   // stops the build on the way out as Quit does.
   SignalRelay relay({SIGTERM, SIGHUP, SIGINT});
   QApplication app(argc, argv);
+  // The default style, but the menu bar's overflow icon is read only if it
+  // is ever drawn: reading it loads every image plug-in before the first paint.
+  QApplication::setStyle(new DeferredIconStyle);
   QApplication::setApplicationVersion(QStringLiteral(VLMR_APP_VERSION));
   // The first of the user's preferred languages that we ship, else English.
   InstallLanguage(ChooseLanguage(QLocale::system().uiLanguages()), BundledCatalogueDir());

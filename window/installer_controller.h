@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -19,6 +18,7 @@ namespace vlmr {
 
 class BuildCoordinator;
 class BuildRun;
+class FileOpenFilter;
 class OutcomePages;
 class PageStack;
 class SelectionFlow;
@@ -43,7 +43,7 @@ class InstallerController : public QObject {
   // What tests and the desktop may read.
 
   /// The application's only window (none before the launch).
-  QMainWindow* window() const { return window_; }
+  QMainWindow* window() const { return window_.get(); }
   /// The page on screen, or none.
   QWidget* currentPage() const;
   /// What the window knows: selection, verdict, build phase, app and log paths.
@@ -72,16 +72,23 @@ class InstallerController : public QObject {
   // The page that follows a build's end.
   void showOutcome(const BuildOutcome& outcome);
 
+  // Members go in the reverse of this order. The flows hold the session and
+  // the page stack, so they go before both, the selection (which hears
+  // opened files) and a check still running first; the window takes the
+  // stack with it.
   InstallerSession session_;
-  // Made with the controller, so the flows can hold it; the window takes it
-  // at launch.
-  QPointer<PageStack> pages_;
-  QPointer<QMainWindow> window_;
-  QPointer<QMenuBar> menuBar_;
-  WelcomeFlow* welcome_ = nullptr;
-  SelectionFlow* selection_ = nullptr;
-  BuildCoordinator* build_ = nullptr;
-  OutcomePages* outcome_ = nullptr;
+  // Ours until buildWindow puts it in the window; the Mac's global bar stays ours.
+  std::unique_ptr<QMenuBar> menuBar_;
+  // Ours until buildWindow makes it the window's content.
+  std::unique_ptr<PageStack> unplacedPages_;
+  // The stack, wherever it is owned: the flows and the window's content.
+  PageStack* pages_ = nullptr;
+  std::unique_ptr<QMainWindow> window_;
+  std::unique_ptr<OutcomePages> outcome_;
+  std::unique_ptr<BuildCoordinator> build_;
+  std::unique_ptr<WelcomeFlow> welcome_;
+  std::unique_ptr<SelectionFlow> selection_;
+  std::unique_ptr<FileOpenFilter> fileOpen_;
   QMetaObject::Connection focusWatch_;
 };
 
