@@ -12,7 +12,7 @@ class CancelToken {
  public:
   /// Asks the work to stop at its next check. Never undone.
   void cancel() const { flag_->store(true, std::memory_order_relaxed); }
-  /// YES once `cancel()` was called on any copy.
+  /// true once `cancel()` was called on any copy.
   bool cancelled() const { return flag_->load(std::memory_order_relaxed); }
 
  private:

@@ -102,4 +102,27 @@ std::optional<uint64_t> SizeOfFileAt(const std::string& path) {
   return static_cast<uint64_t>(info.st_size);
 }
 
+namespace {
+
+int64_t Nanoseconds(const struct timespec& time) {
+  return static_cast<int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+}
+
+}  // namespace
+
+std::optional<FileIdentity> IdentityOfFileAt(const std::string& path) {
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0) return std::nullopt;
+#ifdef __APPLE__
+  const struct timespec& modified = info.st_mtimespec;
+  const struct timespec& changed = info.st_ctimespec;
+#else
+  const struct timespec& modified = info.st_mtim;
+  const struct timespec& changed = info.st_ctim;
+#endif
+  return FileIdentity{static_cast<uint64_t>(info.st_dev), static_cast<uint64_t>(info.st_ino),
+                      static_cast<uint64_t>(info.st_size), Nanoseconds(modified),
+                      Nanoseconds(changed)};
+}
+
 }  // namespace vlmr

@@ -22,15 +22,15 @@ std::optional<std::string> ReadFileBytes(const std::string& path);
 /// readers see the old or the new contents, never a part. Returns success.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
-/// YES when something exists at `path` and it is a directory (a final symbolic
-/// link is followed). NO for an unset path.
+/// true when something exists at `path` and it is a directory (a final symbolic
+/// link is followed). false for an unset path.
 bool IsDirectory(const std::optional<std::string>& path);
 
-/// YES when something exists at `path` and it is not a directory (a final
-/// symbolic link is followed; a dangling link is nothing). NO for an unset path.
+/// true when something exists at `path` and it is not a directory (a final
+/// symbolic link is followed; a dangling link is nothing). false for an unset path.
 bool IsFile(const std::optional<std::string>& path);
 
-/// YES when anything is at `path` itself; a final symbolic link is not
+/// true when anything is at `path` itself; a final symbolic link is not
 /// followed, so a dangling one counts.
 bool ItemExists(const std::string& path);
 
@@ -47,5 +47,22 @@ void CreateEmptyFileIfMissing(const std::string& path);
 /// The size of the file `path` leads to (a final symbolic link followed), or
 /// none when its attributes cannot be read.
 std::optional<uint64_t> SizeOfFileAt(const std::string& path);
+
+/// Which file a path leads to and which state of it: the same identity means
+/// the same file, unchanged as far as the system can tell (a rewrite in place
+/// moves its change time, which nobody can set back).
+struct FileIdentity {
+  uint64_t device = 0;
+  uint64_t inode = 0;
+  uint64_t size = 0;
+  int64_t modifiedNanoseconds = 0;
+  int64_t changedNanoseconds = 0;
+  /// Both name the same file in the same state.
+  bool operator==(const FileIdentity&) const = default;
+};
+
+/// The identity of the file `path` leads to (a final symbolic link followed),
+/// or none when its attributes cannot be read.
+std::optional<FileIdentity> IdentityOfFileAt(const std::string& path);
 
 }  // namespace vlmr

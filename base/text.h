@@ -9,7 +9,7 @@
 
 namespace vlmr {
 
-/// YES when `bytes` are well-formed UTF-8 (no overlongs, surrogates or values
+/// true when `bytes` are well-formed UTF-8 (no overlongs, surrogates or values
 /// above U+10FFFF).
 bool IsValidUtf8(std::string_view bytes);
 
@@ -28,7 +28,7 @@ size_t Utf8BoundaryAtOrBefore(std::string_view bytes, size_t limit);
 /// separators, tab, LF, VT, FF, CR, U+0085, U+2028, U+2029) at either end.
 std::string Trimmed(const std::string& text);
 
-/// YES for the invisible bidirectional formatting characters: the marks (U+061C,
+/// true for the invisible bidirectional formatting characters: the marks (U+061C,
 /// U+200E, U+200F), the embeddings and overrides (U+202A to U+202E) and the
 /// isolates (U+2066 to U+2069).
 bool IsBidiControl(char32_t c);

@@ -61,9 +61,9 @@ std::pair<SizeFigure, SizeFigure> DistinctSizes(uint64_t free, uint64_t needed);
 
 /// The check before a build: `folders` (the prepared sources' and the
 /// output's) are measured at their nearest existing ancestors and the
-/// smallest figure counts. Returns NO when it is below `kBuildSpaceNeeded`,
+/// smallest figure counts. Returns false when it is below `kBuildSpaceNeeded`,
 /// with `error` (when given) saying `kNoRoomToBuild`.
-/// YES when there is room, or when no folder could be measured (the build
+/// true when there is room, or when no folder could be measured (the build
 /// then finds out for itself).
 bool CheckBuildSpace(const std::vector<std::string>& folders, Error* error,
                      const FreeSpaceMeasure& measure = MeasureFreeBytes);
@@ -71,8 +71,8 @@ bool CheckBuildSpace(const std::vector<std::string>& folders, Error* error,
 /// The same check before "Move to Applications" copies the app at `appPath`
 /// to `destination`: the app's size on disk against the destination volume's
 /// free bytes. An earlier copy at `destination` counts as taken, not as free:
-/// it stays until the new copy is complete. Returns NO with `kNoRoomToMove`
-/// in `error`; YES when there is room or nothing could be measured.
+/// it stays until the new copy is complete. Returns false with `kNoRoomToMove`
+/// in `error`; true when there is room or nothing could be measured.
 bool CheckMoveSpace(const std::string& appPath, const std::string& destination, Error* error,
                     const FreeSpaceMeasure& measure = MeasureFreeBytes);
 

@@ -1,6 +1,9 @@
 #include "checks/installer_validation.h"
 
+#include <fcntl.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <mutex>
 #include <utility>
@@ -62,7 +65,21 @@ bool NameMentionsGame(const std::string& path) {
   return name.find("simcity") != std::string::npos && name.find("3000") != std::string::npos;
 }
 
+// 0 when `path` opens for reading, else the errno. An open, not access(): the
+// Mac's privacy settings refuse the open (EPERM) of a file access() allows.
+int OpenFailure(const std::string& path) {
+  // Without blocking, so a FIFO cannot hold the validation up.
+  int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  close(fd);
+  return 0;
+}
+
 }  // namespace
+
+MessageText UnreadableReason(int error) {
+  return error == EPERM ? kNotPermittedSentence : kUnreadable;
+}
 
 void SetFileDigestForTesting(FileDigest digest) {
   std::lock_guard lock(gDigestMutex);
@@ -87,7 +104,8 @@ bool InstallerValidator::validateInstaller(const std::string& path, InstallerAcc
     if (accepted != nullptr) *accepted = InstallerAcceptance{std::move(summary), known};
     return true;
   };
-  if (path.empty() || access(path.c_str(), R_OK) != 0) return reject(kUnreadable);
+  if (path.empty()) return reject(kUnreadable);
+  if (const int failure = OpenFailure(path); failure != 0) return reject(UnreadableReason(failure));
   // An item whose attributes cannot be read counts as empty.
   uint64_t size = SizeOfFileAt(path).value_or(0);
   if (size < kMinimumInstallerSize) return reject(kTooSmall);

@@ -14,6 +14,17 @@ namespace vlmr {
 /// Smallest size of a usable installer: 50 MiB (the real one is about 560 MB).
 inline constexpr uint64_t kMinimumInstallerSize = 50ull << 20;
 
+/// The refusal of a file the system does not let us read: on the Mac, one in
+/// a folder the privacy settings keep from the installer.
+inline constexpr MessageText kNotPermittedSentence = VLMR_TRANSLATABLE(
+    "InstallerValidation",
+    "macOS doesn't let the installer read that file. Allow it in System Settings → Privacy & "
+    "Security → Files and Folders.");
+
+/// The sentence for a file that cannot be opened for reading, by the `errno`
+/// the open failed with.
+MessageText UnreadableReason(int error);
+
 /// The message of a check stopped before its end.
 inline constexpr MessageText kCheckStopped =
     VLMR_TRANSLATABLE("InstallerValidation", "The check was stopped.");
@@ -60,11 +71,11 @@ class InstallerValidator {
   /// `path` is readable, at least `kMinimumInstallerSize`, starts with "MZ";
   /// then hashes it in process (a failed read leaves it without a digest),
   /// looks the digest up in the known list and tests the name.
-  /// Returns YES when the digest is known or the name mentions the game, with
-  /// the verdict line and the known flag in `accepted` (when given); else NO
+  /// Returns true when the digest is known or the name mentions the game, with
+  /// the verdict line and the known flag in `accepted` (when given); else false
   /// with the rejection's sentence in `error` (when given). Blocks while the
   /// whole file is hashed; once `cancel` is cancelled the hash stops within a
-  /// block and the answer is NO with `kCheckStopped`, which is for nobody to
+  /// block and the answer is false with `kCheckStopped`, which is for nobody to
   /// see: the check is no longer wanted.
   bool validateInstaller(const std::string& path, InstallerAcceptance* accepted, Error* error,
                          const CancelToken& cancel = {}) const;

@@ -15,8 +15,8 @@ inline constexpr char kKnownInstallersList[] = "src/packaging/known_installers.s
 /// space. Invalid UTF-8 gives no entries.
 std::vector<std::string> KnownInstallerEntries(std::string_view text);
 
-/// YES when `digest` equals an entry of the list file at `listPath` exactly. A
-/// missing or unreadable list, or no digest, is NO. The file is read on every call.
+/// true when `digest` equals an entry of the list file at `listPath` exactly. A
+/// missing or unreadable list, or no digest, is false. The file is read on every call.
 bool IsKnownInstallerDigest(const std::string& listPath, const std::optional<std::string>& digest);
 
 /// The SHA-256 digest in the output of `shasum -a 256 FILE`, or nothing when the

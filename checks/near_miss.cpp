@@ -53,7 +53,7 @@ std::string WithoutPartNumber(const std::string& stem) {
   return stem.substr(0, dash);
 }
 
-// YES when the folder holds "<stem>.exe", the extension in any case.
+// true when the folder holds "<stem>.exe", the extension in any case.
 bool ExeBeside(const std::string& folder, const std::string& stem) {
   DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
   if (dir == nullptr) return false;

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cctype>
 #include <utility>
 
 #include "base/files.h"
@@ -61,6 +62,17 @@ MessageText InstallHintText(InstallRequestOutcome outcome) {
       "macOS could not open the installation. Run xcode-select --install in Terminal.");
 }
 
+bool SaysLicenseNotAccepted(std::string_view output) {
+  // Apple's wordings differ between releases ("You have not agreed to the
+  // Xcode license agreements", "Agreeing to the Xcode/iOS license requires
+  // admin privileges, please run “sudo xcodebuild -license”"); each names
+  // one of these.
+  std::string lower(output);
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return lower.find("xcodebuild -license") != std::string::npos ||
+         lower.find("xcode license") != std::string::npos;
+}
+
 bool PrerequisiteProbe::hasCommandLineTools() const {
   return Succeeds(Tools().xcodeSelect, {"-p"});
 }
@@ -69,20 +81,35 @@ namespace {
 
 // What the probes found, each run at most once.
 struct Findings {
-  bool toolsPresent = false;   // xcode-select -p
-  bool toolsComplete = false;  // and clang, and install_name_tool
-  bool pythonUsable = false;   // 3.9 or later, with venv
+  bool toolsPresent = false;    // xcode-select -p
+  bool toolsComplete = false;   // and clang, and install_name_tool
+  bool pythonUsable = false;    // 3.9 or later, with venv
+  bool licenseRefused = false;  // xcrun or python3 refused for the Xcode license
 };
+
+// Like Succeeds, and a failure's output is read for the license refusal.
+bool SucceedsUnlessRefused(const std::string& tool, const std::vector<std::string>& arguments,
+                           bool* licenseRefused) {
+  if (tool.empty()) return false;
+  std::string output;
+  if (RunCapturing(tool, arguments, &output) == 0) return true;
+  if (SaysLicenseNotAccepted(output)) *licenseRefused = true;
+  return false;
+}
 
 Findings Probe() {
   const SystemTools& tools = Tools();
   Findings found;
   found.toolsPresent = PrerequisiteProbe().hasCommandLineTools();
-  found.toolsComplete = found.toolsPresent && Succeeds(tools.xcrun, {"-f", "clang"}) &&
-                        IsExecutableFile(tools.installNameTool);
+  found.toolsComplete =
+      found.toolsPresent &&
+      SucceedsUnlessRefused(tools.xcrun, {"-f", "clang"}, &found.licenseRefused) &&
+      IsExecutableFile(tools.installNameTool);
   // Without the tools the interpreter is Apple's shim: running it would put
   // up the system's install dialog before the welcome page has said a word.
-  found.pythonUsable = found.toolsPresent && Succeeds(tools.python3, {"-c", kPythonProbeScript});
+  found.pythonUsable =
+      found.toolsPresent &&
+      SucceedsUnlessRefused(tools.python3, {"-c", kPythonProbeScript}, &found.licenseRefused);
   return found;
 }
 
@@ -119,6 +146,8 @@ PrerequisiteReport PrerequisiteProbe::checkPrerequisites() const {
   report.pythonReady =
       found.pythonUsable ||
       (found.toolsPresent && Succeeds(Tools().python3, {"-c", kPythonVersionScript}));
+  // Installing the tools again cannot help: the page says what will.
+  if (found.licenseRefused) report.hint = Message(kAcceptLicenseHint);
   AppendInstallerLog(PrerequisitesLogLine(report.missing));
   return report;
 }

@@ -2,9 +2,10 @@
 
 #include <string>
 #include <string_view>
-
 #include <vector>
+
 #include "base/message.h"
+#include "base/translatable.h"
 
 namespace vlmr {
 
@@ -32,6 +33,17 @@ enum class InstallRequestOutcome {
 /// The hint sentence the welcome page shows for `outcome`.
 MessageText InstallHintText(InstallRequestOutcome outcome);
 
+/// The welcome page's hint when Xcode is installed but its license has not
+/// been accepted: the tools then refuse to run until it is.
+inline constexpr MessageText kAcceptLicenseHint =
+    VLMR_TRANSLATABLE("Prerequisites",
+                      "Accept Xcode's license first: open Xcode once, or run sudo xcodebuild "
+                      "-license accept.");
+
+/// true when a tool's output is Apple's refusal to run before the Xcode license
+/// is accepted (xcrun and the python3 shim print it and fail).
+bool SaysLicenseNotAccepted(std::string_view output);
+
 /// What one check of the machine found.
 struct PrerequisiteReport {
   /// The missing prerequisites, tools entry first (see prerequisiteProblems).
@@ -39,6 +51,9 @@ struct PrerequisiteReport {
   /// The welcome page's own, lighter Python test passed: /usr/bin/python3 is
   /// 3.9 or later, whether or not it has venv.
   bool pythonReady = false;
+  /// The hint the welcome page shows in place of its own: none, or
+  /// `kAcceptLicenseHint` when a tool refused to run for the Xcode license.
+  Message hint;
 };
 
 /// Finds out which build prerequisites the machine lacks and asks for the
@@ -51,7 +66,7 @@ struct PrerequisiteReport {
 /// reported missing without being run.
 class PrerequisiteProbe {
  public:
-  /// YES when `xcode-select -p` exits with status 0.
+  /// true when `xcode-select -p` exits with status 0.
   bool hasCommandLineTools() const;
 
   /// The missing prerequisites, in order: the tools entry when xcode-select,

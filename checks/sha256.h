@@ -26,10 +26,10 @@ class Sha256 {
   Sha256(const Sha256&) = delete;
   Sha256& operator=(const Sha256&) = delete;
 
-  /// Adds `size` bytes. Returns NO when the engine failed; the hash then has no digest.
+  /// Adds `size` bytes. Returns false when the engine failed; the hash then has no digest.
   bool update(const void* data, size_t size);
 
-  /// Ends the hash and stores the 32 raw digest bytes in `digest`. Returns NO
+  /// Ends the hash and stores the 32 raw digest bytes in `digest`. Returns false
   /// when the engine failed at any point.
   bool finish(unsigned char (&digest)[32]);
 
@@ -43,7 +43,7 @@ class Sha256 {
 std::optional<std::string> Sha256OfBytes(std::string_view bytes);
 
 /// Asked before each block of a file is read, with the number read so far;
-/// hashing stops, without a digest, when it answers NO.
+/// hashing stops, without a digest, when it answers false.
 using KeepHashing = std::function<bool(uint64_t blocksRead)>;
 
 /// The SHA-256 of the regular file at `path` (a final symbolic link is

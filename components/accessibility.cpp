@@ -91,15 +91,19 @@ class ProgressBarAccessible : public ViewAccessible, public QAccessibleValueInte
   ProgressBar* bar() const { return static_cast<ProgressBar*>(widget()); }
 };
 
-QString StateInWords(std::int64_t state) {
+QString StateInWords(StageState state) {
   switch (state) {
-    case StageStateDone:
+    case StageState::Done:
+      //: Spoken after a build stage's name ("Compile the game: done"): the stage is over.
       return QCoreApplication::translate("Accessibility", "done");
-    case StageStateActive:
+    case StageState::Active:
+      //: Spoken after a build stage's name: the stage is running now.
       return QCoreApplication::translate("Accessibility", "in progress");
-    default:
-      return QCoreApplication::translate("Accessibility", "not started");
+    case StageState::Pending:
+      break;
   }
+  //: Spoken after a build stage's name: the stage has not begun yet.
+  return QCoreApplication::translate("Accessibility", "not started");
 }
 
 class StagePillAccessible : public ViewAccessible {
@@ -109,12 +113,14 @@ class StagePillAccessible : public ViewAccessible {
   QAccessible::State state() const override {
     QAccessible::State s = ViewAccessible::state();
     s.readOnly = true;
-    s.busy = pill()->stageState() == StageStateActive;
+    s.busy = pill()->stageState() == StageState::Active;
     return s;
   }
 
  protected:
   QString contentName() const override {
+    //: Read aloud as one line: %1 is what a row or key names, %2 its state or meaning
+    //: ("Python 3: Ready", "Compile the game: done").
     return QCoreApplication::translate("Accessibility", "%1: %2")
         .arg(pill()->stageName(), StateInWords(pill()->stageState()));
   }
@@ -201,12 +207,18 @@ bool IsAccessiblyHidden(const QWidget* widget) {
 
 QString SpokenKeys(const QString& keys) {
   QString spoken = keys;
+  //: The ⌘ key as a screen reader names it, in the system's words. "Command comma" starts
+  //: with the same word.
   const QString command = QCoreApplication::translate("Accessibility", "Command");
   spoken.replace(QStringLiteral("⌘"), command);
+  //: The ⌥ key as a screen reader names it, in the system's words.
   spoken.replace(QStringLiteral("⌥"), QCoreApplication::translate("Accessibility", "Option"));
+  //: The ⇧ key as a screen reader names it, in the system's words.
   spoken.replace(QStringLiteral("⇧"), QCoreApplication::translate("Accessibility", "Shift"));
+  //: Read for the dash of a range of keys ("1–4": "1 to 4"); keep the spaces.
   spoken.replace(QStringLiteral("–"), QCoreApplication::translate("Accessibility", " to "));
   spoken.replace(command + QStringLiteral(" ,"),
+                 //: The key combination ⌘ , (the settings shortcut) read aloud.
                  QCoreApplication::translate("Accessibility", "Command comma"));
   return spoken;
 }

@@ -30,7 +30,7 @@ struct DynColor {
 /// Builds an appearance-dependent colour from a light and a dark fixed colour.
 DynColor Dyn(const QColor& light, const QColor& dark);
 
-/// A fixed sRGB colour from components in 0..1, as colorWithSRGBRed:green:blue:alpha: makes it.
+/// A fixed sRGB colour from red, green, blue and alpha components in 0..1.
 QColor Srgb(double red, double green, double blue, double alpha = 1.0);
 
 /// `a` blended toward `b`: each component (alpha included) is a * (1 - fraction) + b * fraction.

@@ -42,15 +42,22 @@ QStringList SystemFamilies() {
 #endif
   families << "Inter"
            << "Helvetica Neue"
-           << "DejaVu Sans";
+           << "DejaVu Sans"
+           // Japanese as the Mac sets it, with a real bold face: whatever fallback the system
+           // would pick may have one weight only and draw every headline regular. Last, so
+           // Latin text never comes from it.
+           << "Hiragino Sans"
+           << "Noto Sans CJK JP";
   return families;
 }
 
 QStringList MonospacedFamilies() {
   QStringList families;
 #ifdef Q_OS_MACOS
-  families << "SF Mono"
-           << "Menlo";
+  // The system's own fixed font first, then Menlo, which every Mac has. Never
+  // "SF Mono" by name: it is no installed family, and asking for one makes Qt
+  // rebuild its font aliases on the main thread.
+  families << QFontDatabase::systemFont(QFontDatabase::FixedFont).family() << "Menlo";
 #endif
   families << "JetBrains Mono"
            << "DejaVu Sans Mono"

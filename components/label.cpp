@@ -10,6 +10,7 @@
 #include "base/text.h"
 #include "components/accessibility.h"
 #include "components/fonts.h"
+#include "components/line_breaks.h"
 #include "components/palette.h"
 
 namespace vlmr {
@@ -145,14 +146,14 @@ int TextScaleOf(const AttributedText& runs) {
   return TextScaleFor(sizes);
 }
 
-// Each invisible bidirectional control in `text` (the isolates around a file name, say) is
-// set in the font of the range that holds it, never merged with a fallback font: the system
-// font has no glyph for them, and a fallback's taller line would move the whole line, though
-// nothing of these characters shows.
+// Each invisible bidirectional control in `text` (the isolates around a file name, say), and
+// each word joiner, is set in the font of the range that holds it, never merged with a fallback
+// font: the system font has no glyph for them, and a fallback's taller line would move the whole
+// line, though nothing of these characters shows.
 void KeepBidiControlsInTheirFont(const QString& text, QList<QTextLayout::FormatRange>& formats) {
   const qsizetype ranges = formats.size();
   for (qsizetype i = 0; i < text.size(); ++i) {
-    if (!IsBidiControl(text[i].unicode())) continue;
+    if (!IsBidiControl(text[i].unicode()) && text[i] != kWordJoiner) continue;
     for (qsizetype r = ranges - 1; r >= 0; --r) {
       const QTextLayout::FormatRange& range = formats[r];
       if (i < range.start || i >= range.start + range.length) continue;
@@ -164,6 +165,17 @@ void KeepBidiControlsInTheirFont(const QString& text, QList<QTextLayout::FormatR
       break;
     }
   }
+}
+
+// `runs` as their paragraph is laid out: Japanese held together where a reader expects no line
+// break (line_breaks.h). What the label says, and what is read aloud, stays as set.
+AttributedText LaidOutRuns(const AttributedText& runs) {
+  QStringList pieces;
+  for (const TextRun& run : runs) pieces << run.text;
+  const QStringList laid = WithJapaneseLineBreaks(pieces);
+  AttributedText result = runs;
+  for (size_t i = 0; i < result.size(); ++i) result[i].text = laid[static_cast<qsizetype>(i)];
+  return result;
 }
 
 // The text of `runs` with one format range per run, for a text layout in fonts `factor` times
@@ -212,10 +224,11 @@ double Label::drawnScale() const {
 
 Label::Lines Label::measure(const AttributedText& runs, double width, double maxHeight) const {
   const int factor = TextScaleOf(runs);
+  const AttributedText laid = LaidOutRuns(runs);
   QString all;
-  for (const TextRun& run : runs) all += run.text;
+  for (const TextRun& run : laid) all += run.text;
   QTextLayout layout(all, ScaledFont(runs.front().font(), factor));
-  QList<QTextLayout::FormatRange> formats = RunFormats(runs, nullptr, factor);
+  QList<QTextLayout::FormatRange> formats = RunFormats(laid, nullptr, factor);
   KeepBidiControlsInTheirFont(layout.text(), formats);
   layout.setFormats(formats);
   return layOut(layout, width, maxHeight, factor);
@@ -272,7 +285,10 @@ void Label::paintEvent(QPaintEvent*) {
     format.setForeground(runs.front().color.resolve(this));
     formats.append({0, static_cast<int>(text.size()), format});
   } else {
-    formats = RunFormats(runs, this, factor);
+    const AttributedText laid = LaidOutRuns(runs);
+    text.clear();
+    for (const TextRun& run : laid) text += run.text;
+    formats = RunFormats(laid, this, factor);
   }
   KeepBidiControlsInTheirFont(text, formats);
 

@@ -3,6 +3,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <algorithm>
 
 #include "components/accessibility.h"
 #include "components/fonts.h"
@@ -16,6 +17,8 @@ LogView::LogView(const QRectF& frame, QWidget* parent) : QPlainTextEdit(parent) 
   setReadOnly(true);
   setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   setUndoRedoEnabled(false);  // a log is never edited; undo history would only cost memory
+  // Older lines leave from the top as new ones come: memory and layout stay bounded.
+  setMaximumBlockCount(kMaxLines);
   setFrameShape(QFrame::NoFrame);
   setLineWrapMode(QPlainTextEdit::WidgetWidth);
   setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -40,6 +43,7 @@ LogView::LogView(const QRectF& frame, QWidget* parent) : QPlainTextEdit(parent) 
 void LogView::setLines(const QStringList& lines) {
   flushTimer_.stop();
   pending_.clear();
+  dropped_ = 0;
   clear();
   const QString text = lines.join(QLatin1Char('\n'));
   initialColour_ = LabelColor().resolve(this);
@@ -52,6 +56,11 @@ void LogView::setLines(const QStringList& lines) {
 
 void LogView::appendLine(const QString& line) {
   pending_ << line;
+  // Lines that could not be shown anyway are not held either.
+  if (pending_.size() > kMaxLines) {
+    pending_.removeFirst();
+    ++dropped_;
+  }
   if (!flushTimer_.isActive()) flushTimer_.start();
 }
 
@@ -64,7 +73,11 @@ void LogView::flush() {
   QTextCursor cursor(document());
   cursor.movePosition(QTextCursor::End);
   // A plain format, so the new lines take textColor and not the colour of the text before.
+  const int before = document()->characterCount();
   cursor.insertText(text, QTextCharFormat());
+  // Lines that left from the top take the start of the initial text with them.
+  const int removed = before + static_cast<int>(text.size()) - document()->characterCount();
+  if (removed > 0) initialLength_ = std::max(0, initialLength_ - removed);
   lineCount_ += pending_.size();
   pending_.clear();
   verticalScrollBar()->setValue(verticalScrollBar()->maximum());

@@ -15,6 +15,8 @@
 #include "base/paths.h"
 #include "components/frame.h"
 #include "components/palette.h"
+#include "components/sized_png_icon.h"
+#include "platform/bundle.h"
 
 namespace vlmr {
 namespace {
@@ -36,10 +38,13 @@ const QRegularExpression& SizedPngName() {
 }
 
 // The image at `path` and, when its name gives its size, the other sizes of the
-// same icon in its folder, smallest first.
+// same icon in its folder, smallest first. Only the headers are read here:
+// each size is decoded when it is first drawn, so a page that draws the icon
+// at one size decodes one file.
 QIcon LoadSizedPngs(const QString& path, const QString& name) {
-  const QImage first(path);
-  if (first.isNull()) return QIcon();
+  QImageReader first(path);
+  ReadAsPngOnly(first);
+  if (!first.canRead()) return QIcon();
   const QDir dir = QFileInfo(path).dir();
   std::vector<std::pair<int, QString>> sizes;
   for (const QString& file : dir.entryList({name + QStringLiteral("-*.png")}, QDir::Files)) {
@@ -49,12 +54,14 @@ QIcon LoadSizedPngs(const QString& path, const QString& name) {
     }
   }
   std::sort(sizes.begin(), sizes.end());
-  QIcon icon;
+  QList<std::pair<QSize, QString>> files;
   for (const auto& [pixels, file] : sizes) {
-    const QImage image(file);
-    if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
+    QImageReader reader(file);
+    ReadAsPngOnly(reader);
+    const QSize size = reader.size();
+    if (size.isValid()) files.append({size, file});
   }
-  return icon;
+  return LazySizedIcon(files);
 }
 
 // Every image in the file, so the icon stays sharp at each size it is drawn,
@@ -123,18 +130,13 @@ Label* MakeRichLabel(const AttributedText& text, double x, double y, double widt
 }
 
 QStringList InstallerIconCandidates(const QString& executableDir, const QString& currentDir) {
-  // Inside "X.app/Contents/MacOS/" the bundle is X.app and its resources sit in
-  // "Contents/Resources"; a bare executable is its own bundle and resource directory.
-  QString bundle = executableDir;
-  QString resources = executableDir;
-  const QString macos = QStringLiteral(".app/Contents/MacOS");
-  QString dir = executableDir;
-  while (dir.size() > 1 && dir.endsWith(QLatin1Char('/'))) dir.chop(1);
-  if (dir.endsWith(macos)) {
-    bundle =
-        dir.left(dir.size() - static_cast<qsizetype>(QStringLiteral("/Contents/MacOS").size()));
-    resources = Join(bundle, QStringLiteral("Contents/Resources"));
-  }
+  // As the system's bundle lookup answers: inside "X.app/Contents/MacOS/" the
+  // bundle is X.app with its resources in "Contents/Resources"; a bare
+  // executable is its own bundle and resource directory.
+  const std::string around = BundleAround(executableDir.toStdString());
+  const QString bundle = around.empty() ? executableDir : QString::fromStdString(around);
+  const QString resources =
+      QString::fromStdString(ResourceDirectoryFor(executableDir.toStdString()));
   // In each place the PNG images first, then the .icns.
   QStringList candidates;
   auto both = [&candidates](const QString& folder) {
@@ -166,6 +168,18 @@ QIcon InstallerIconFrom(const QStringList& candidates) {
 QIcon InstallerIcon() {
   return InstallerIconFrom(
       InstallerIconCandidates(QCoreApplication::applicationDirPath(), QDir::currentPath()));
+}
+
+QIcon InstallerWindowIcon() {
+  const QIcon icon = InstallerIcon();
+  QIcon small;
+  for (const QSize& size : icon.availableSizes()) {
+    if (size.width() <= kWindowIconLargest && size.height() <= kWindowIconLargest) {
+      small.addPixmap(icon.pixmap(size));
+    }
+  }
+  // An icon with no size that small (or a drawn one, without sizes) is kept whole.
+  return small.isNull() ? icon : small;
 }
 
 }  // namespace vlmr

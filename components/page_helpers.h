@@ -45,4 +45,11 @@ QIcon InstallerIconFrom(const QStringList& candidates);
 /// The product icon, found from the running executable and the current directory.
 QIcon InstallerIcon();
 
+/// The product icon in the sizes a title bar and a window switcher draw (up to
+/// `kWindowIconLargest` pixels), for the window: the window system is handed
+/// every size the icon has, and the larger ones would only take memory.
+QIcon InstallerWindowIcon();
+/// The largest size InstallerWindowIcon keeps, in pixels.
+inline constexpr int kWindowIconLargest = 128;
+
 }  // namespace vlmr

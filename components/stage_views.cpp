@@ -41,15 +41,15 @@ StagePillView::StagePillView(const QRectF& frame, const QString& name, QWidget* 
   SetFrame(this, frame);
 }
 
-void StagePillView::setStageState(std::int64_t state) {
+void StagePillView::setStageState(StageState state) {
   if (state == stageState_) return;
-  const bool wasActive = stageState_ == StageStateActive;
+  const bool wasActive = stageState_ == StageState::Active;
   stageState_ = state;
   update();
   // The state is read as part of the name ("Compile the game: done"); "in progress" is also
   // the busy state.
   AnnounceAccessibleChange(this, QAccessible::NameChanged);
-  if (wasActive != (state == StageStateActive) && QAccessible::isActive()) {
+  if (wasActive != (state == StageState::Active) && QAccessible::isActive()) {
     QAccessible::State changed;
     changed.busy = true;
     QAccessibleStateChangeEvent event(this, changed);
@@ -68,17 +68,18 @@ struct PillLook {
   DynColor nameColor;
 };
 
-PillLook LookFor(std::int64_t state) {
+PillLook LookFor(StageState state) {
   switch (state) {
-    case StageStateDone:
+    case StageState::Done:
       return {StatusColor(),   std::nullopt,   0, QStringLiteral("\u2713"),
               GreenDotColor(), GreenDotColor()};
-    case StageStateActive:
+    case StageState::Active:
       return {StatusColor(), TealColor(), 1.5, QStringLiteral("\u25C9"), TealColor(), LabelColor()};
-    default:
-      return {PageColor(),          LineColor(), 1.0, QStringLiteral("\u25CB"),
-              TertiaryLabelColor(), LabelColor()};
+    case StageState::Pending:
+      break;
   }
+  return {PageColor(), LineColor(), 1.0, QStringLiteral("\u25CB"), TertiaryLabelColor(),
+          LabelColor()};
 }
 
 }  // namespace

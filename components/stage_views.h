@@ -26,10 +26,12 @@ class KeycapView : public QWidget {
   QString text_;
 };
 
-/// The states of a stage pill; any value other than Done and Active draws as Pending.
-constexpr std::int64_t StageStatePending = 0;
-constexpr std::int64_t StageStateDone = 1;
-constexpr std::int64_t StageStateActive = 2;
+/// The states of a stage pill.
+enum class StageState {
+  Pending,  ///< not reached yet: an empty circle
+  Done,     ///< finished: a green check mark
+  Active,   ///< running now: a teal outline and a filled circle
+};
 
 /// One row of the build's stage checklist: a rounded pill with a state glyph and the stage name.
 class StagePillView : public QWidget {
@@ -41,18 +43,18 @@ class StagePillView : public QWidget {
   /// The stage name shown in the pill.
   QString stageName() const { return stageName_; }
 
-  /// The stage state (StageStatePending, StageStateDone or StageStateActive).
-  std::int64_t stageState() const { return stageState_; }
+  /// The stage state.
+  StageState stageState() const { return stageState_; }
   /// Stores a new state, redraws and tells screen readers; setting the state the pill already
   /// has does nothing.
-  void setStageState(std::int64_t state);
+  void setStageState(StageState state);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   QString stageName_;
-  std::int64_t stageState_ = StageStatePending;
+  StageState stageState_ = StageState::Pending;
 };
 
 }  // namespace vlmr

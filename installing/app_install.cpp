@@ -13,7 +13,9 @@
 #include "base/paths.h"
 #include "base/text.h"
 #include "base/translatable.h"
+#include "platform/app_folders.h"
 #include "platform/home.h"
+#include "platform/link_target.h"
 #include "platform/queues.h"
 #include "platform/run_capturing.h"
 #include "platform/system_tools.h"
@@ -24,7 +26,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// YES when `destination` itself (not what it may link to) is the item that
+// true when `destination` itself (not what it may link to) is the item that
 // `source` names: replacing it would delete the app we are asked to copy.
 bool IsSameItem(const std::string& source, const std::string& destination) {
   struct stat from {
@@ -47,7 +49,7 @@ bool MoveIntoPlace(const std::string& from, const std::string& to) {
   return !ItemExists(to) && rename(from.c_str(), to.c_str()) == 0;
 }
 
-// The system's exchange of two existing items in one step. NO with errno
+// The system's exchange of two existing items in one step. false with errno
 // ENOTSUP when this system or file system has none.
 bool SystemSwap(const std::string& a, const std::string& b) {
 #if defined(__APPLE__)
@@ -66,7 +68,7 @@ bool SystemSwap(const std::string& a, const std::string& b) {
 #endif
 }
 
-// YES when every folder of the tree at `path` (links not followed) lets us
+// true when every folder of the tree at `path` (links not followed) lets us
 // remove what it holds: an earlier copy we could not delete after the
 // exchange would be left beside the new one.
 bool TreeIsRemovable(const std::string& path) {
@@ -87,10 +89,43 @@ bool TreeIsRemovable(const std::string& path) {
 
 constexpr MessageText kNotPutInPlace =
     VLMR_TRANSLATABLE("Installing", "The app was copied but couldn't be put in place.");
+// true when `destination` is a symbolic link or a Finder alias leading to
+// `source` or into the stage folder builds are made in: the player dragged
+// one there from "Show in Finder" in place of the app. It is ours to replace
+// by the real app, even when what it led to has gone.
+bool IsLinkToOurApp(const std::string& source, const std::string& destination) {
+  const std::optional<std::string> target = LinkTarget(destination);
+  if (!target) return false;
+  struct stat from {
+  }, to{};
+  if (stat(source.c_str(), &from) == 0 && stat(target->c_str(), &to) == 0 &&
+      from.st_dev == to.st_dev && from.st_ino == to.st_ino) {
+    return true;
+  }
+  return LiesWithin(*target, AppFolders::Current().stage());
+}
 
 bool Fail(Error* error, Error failure) {
   if (error != nullptr) *error = std::move(failure);
   return false;
+}
+
+// Why a copy to `destination` failed, as far as its folder tells: not a
+// folder, or one we may not write to. Anything else is most often a full
+// disk, which the sentence asks about.
+Message CopyFailure(const std::string& destination) {
+  const std::string folder = DeletingLastPathComponent(destination);
+  struct stat info {};
+  // A missing folder is made by the copy; a file in its place, or on its
+  // way, is not.
+  const bool found = stat(folder.c_str(), &info) == 0;
+  if ((found && !S_ISDIR(info.st_mode)) || (!found && errno == ENOTDIR)) {
+    return Message(kNotAFolderSentence, {FileName{folder}});
+  }
+  if (access(folder.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS || errno == EPERM)) {
+    return Message(kFolderReadOnlySentence, {FileName{folder}});
+  }
+  return Message(VLMR_TRANSLATABLE("Installing", "Copying the app failed. Is the disk full?"));
 }
 
 }  // namespace
@@ -135,9 +170,10 @@ bool AppInstaller::installBuiltAppFrom(const std::string& source, const std::str
                                        Error* error) const {
   if (IsSameItem(source, destination)) return true;  // already in place
 
+  const bool ourLink = IsLinkToOurApp(source, destination);
   struct stat followed {};
-  const bool replacing = stat(destination.c_str(), &followed) == 0;
-  if (replacing) {
+  const bool replacing = ourLink || stat(destination.c_str(), &followed) == 0;
+  if (replacing && !ourLink) {
     // Ours exactly when its Info.plist names our bundle identifier; a folder
     // or file without one makes PlistBuddy print an error, never the identifier.
     std::string identifier;
@@ -166,9 +202,7 @@ bool AppInstaller::installBuiltAppFrom(const std::string& source, const std::str
   const std::string& ditto = Tools().ditto;
   if (ditto.empty() || RunCapturing(ditto, AppCopyArguments(source, temporary)) != 0) {
     RemoveItem(temporary);
-    return Fail(
-        error,
-        {Message(VLMR_TRANSLATABLE("Installing", "Copying the app failed. Is the disk full?"))});
+    return Fail(error, {CopyFailure(destination)});
   }
   if (!replacing) {
     if (!MoveIntoPlace(temporary, destination)) {

@@ -28,6 +28,15 @@ inline constexpr MessageText kNotOursSentence = VLMR_TRANSLATABLE(
 inline constexpr MessageText kNotReplaceableSentence =
     VLMR_TRANSLATABLE("Installing", "%1 couldn't be replaced. Check its permissions.");
 
+/// A copy that failed because the destination's folder is read-only; "%1"
+/// takes the folder's path.
+inline constexpr MessageText kFolderReadOnlySentence =
+    VLMR_TRANSLATABLE("Installing", "Copying the app failed: %1 is read-only.");
+/// A copy that failed because the destination's folder is not a folder (or
+/// is missing); "%1" takes its path.
+inline constexpr MessageText kNotAFolderSentence =
+    VLMR_TRANSLATABLE("Installing", "Copying the app failed: %1 is not a folder.");
+
 /// Copies a built app into an Applications folder, replacing only an earlier
 /// copy made by this installer. Runs external tools synchronously and touches
 /// no window state, so it may be used on any thread.
@@ -46,7 +55,7 @@ class AppInstaller {
   /// Copies the app at `source` to `destination`: first, with ditto, to the
   /// temporary ".installing" sibling; only once that copy is complete does it
   /// take the destination's place, exchanged in one step with an earlier copy
-  /// of ours, which is removed afterwards. Returns YES on success; otherwise
+  /// of ours, which is removed afterwards. Returns true on success; otherwise
   /// `error` (when given) receives one sentence for the user, an earlier copy
   /// is exactly as it was and no temporary copy is left. The source is never
   /// changed.

@@ -9,15 +9,19 @@ namespace vlmr {
 /// every double quotation mark gets a backslash before it.
 std::string AppleScriptEscaped(std::string_view text);
 
-/// The Finder script that makes, inside `folder`, an alias of `appPath` named
-/// "Velmora 3000.app" and an alias of /Applications named "Applications".
-std::string FinderScript(const std::string& folder, const std::string& appPath);
+/// The Finder script that makes, inside `folder`, an alias of /Applications
+/// named "Applications".
+std::string FinderScript(const std::string& folder);
 
-/// The decision behind "Show in Finder": empties and recreates `folder`, asks
-/// Finder through osascript for the two aliases and, when that fails or there
-/// is no osascript, makes two symbolic links in their place. Returns YES when
-/// Finder made the aliases. Failures are silent; the caller opens `folder`
-/// in every case.
-bool PrepareFinderFolder(const std::string& appPath, const std::string& folder);
+/// The decision behind "Show in Finder": the folder to show, the one that
+/// holds the app at `appPath`, so the player drags the real app and never an
+/// alias of it. Unless that folder is an Applications folder already, an
+/// alias of /Applications named "Applications" is put beside the app
+/// (replacing an earlier one, never a real folder of that name), asked of
+/// Finder through osascript and made a symbolic link when that fails or there
+/// is no osascript. The folder earlier versions filled with aliases is
+/// removed, so no alias into the stage is left to drag. Failures are silent;
+/// the caller opens the folder in every case.
+std::string PrepareFinderFolder(const std::string& appPath);
 
 }  // namespace vlmr

@@ -4,6 +4,7 @@
 
 // What the bundle's own metadata shows people: Finder's and the Dock's name
 // for the app, the question macOS asks before we may control Finder, the
+// reasons it shows before we may read a chosen file in a protected folder, the
 // desktop entry's name and comment. The English texts are those of
 // Info.plist.in and velmora-installer.desktop.in; the build takes each
 // language's from the catalogues (InfoPlist.strings in <language>.lproj, the
@@ -23,8 +24,24 @@ inline constexpr MetadataText kInfoPlistTexts[] = {
     {"CFBundleName", QT_TRANSLATE_NOOP("InfoPlist", "Velmora 3000 Installer")},
     {"NSAppleEventsUsageDescription",
      QT_TRANSLATE_NOOP("InfoPlist",
-                       "Show in Finder asks Finder to make aliases of the app and of "
-                       "Applications, so you can drag the app into place.")},
+                       "Show in Finder asks Finder to put an alias of Applications beside the "
+                       "app, so you can drag the app into place.")},
+    {"NSDesktopFolderUsageDescription",
+     QT_TRANSLATE_NOOP("InfoPlist",
+                       "The installer reads the GOG installer you choose on your Desktop to build "
+                       "the game from it.")},
+    {"NSDocumentsFolderUsageDescription",
+     QT_TRANSLATE_NOOP("InfoPlist",
+                       "The installer reads the GOG installer you choose in your Documents folder "
+                       "to build the game from it.")},
+    {"NSDownloadsFolderUsageDescription",
+     QT_TRANSLATE_NOOP("InfoPlist",
+                       "The installer reads the GOG installer you choose in your Downloads folder "
+                       "to build the game from it.")},
+    {"NSRemovableVolumesUsageDescription",
+     QT_TRANSLATE_NOOP("InfoPlist",
+                       "The installer reads the GOG installer you choose on an external drive to "
+                       "build the game from it.")},
     {"Windows executable", QT_TRANSLATE_NOOP("InfoPlist", "Windows executable")},
 };
 

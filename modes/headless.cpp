@@ -3,6 +3,7 @@
 #include <csignal>
 
 #include "base/files.h"
+#include "base/text.h"
 #include "modes/options.h"
 #include "pipeline/pipeline.h"
 #include "platform/signal_relay.h"
@@ -17,7 +18,8 @@ std::optional<std::string> Expanded(const std::string& value) {
   bool ok = true;
   std::string path = ExpandPath(value, &ok);
   if (!ok) {
-    PrintError("error: cannot find " + value + ": the current directory no longer exists\n");
+    PrintError("error: cannot find " + EscapedForLog(value) +
+               ": the current directory no longer exists\n");
     return std::nullopt;
   }
   return path;
@@ -28,6 +30,12 @@ std::optional<std::string> Expanded(const std::string& value) {
 // termination status (its exit code, or the number of the signal that ended it).
 int ExitStatusOf(const BuildReport& report) {
   if (report.startFailure) return 1;
+  if (report.supervisorLost) {
+    PrintError(
+        "error: the build's supervisor ended unexpectedly; the build was stopped and did not "
+        "finish\n");
+    return 1;
+  }
   if (report.status < 0) {
     PrintError("error: the build script's exit status was lost\n");
     return 1;
@@ -52,7 +60,7 @@ int RunHeadlessBuild(const std::vector<std::string>& arguments) {
   if (cache && !cache->empty()) cachePath = Expanded(*cache);
   if (!installerPath || !outPath || (cache && !cache->empty() && !cachePath)) return 2;
   if (!IsFile(*installerPath)) {
-    PrintError("error: installer not found: " + *installerPath + "\n");
+    PrintError("error: installer not found: " + EscapedForLog(*installerPath) + "\n");
     return 2;
   }
 
@@ -62,11 +70,13 @@ int RunHeadlessBuild(const std::vector<std::string>& arguments) {
   PrintCLI("[installer] bundled tools: %@", {pipeline->tools().tools});
   PrintCLI("[installer] SDL3: %@", {pipeline->tools().sdl3});
   PrintCLI("[installer] wheels: %@", {pipeline->tools().wheels});
-  PrintCLI("[installer] output: %@", {pipeline->request().outputFolder});
+  // Paths are bytes we did not choose: escaped, each stays one readable line.
+  PrintCLI("[installer] output: %@", {EscapedForLog(pipeline->request().outputFolder)});
 
   // A preparation that failed is repeated by the run, which reports it.
   if (pipeline->prepareSources()) {
-    PrintCLI("[installer] build sources: %@", {pipeline->report().sourcesRoot.value_or("")});
+    PrintCLI("[installer] build sources: %@",
+             {EscapedForLog(pipeline->report().sourcesRoot.value_or(""))});
   }
 
   // The script leads its own process group, out of reach of the terminal's

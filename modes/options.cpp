@@ -1,5 +1,6 @@
 #include "modes/options.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -17,8 +18,8 @@ std::vector<std::string> ArgumentList(int argc, char** argv) {
   std::vector<std::string> arguments;
   arguments.reserve(static_cast<size_t>(argc));
   for (int i = 0; i < argc; ++i) {
-    std::string_view argument = argv[i] != nullptr ? argv[i] : "";
-    arguments.emplace_back(IsValidUtf8(argument) ? argument : std::string_view());
+    // A path is bytes: one that is not UTF-8 is still a path.
+    arguments.emplace_back(argv[i] != nullptr ? argv[i] : "");
   }
   return arguments;
 }
@@ -49,7 +50,8 @@ bool HasArgument(const std::vector<std::string>& arguments, std::string_view opt
 std::vector<std::string> ExistingFileArguments(const std::vector<std::string>& arguments) {
   std::vector<std::string> files;
   for (size_t i = 1; i < arguments.size(); ++i) {
-    if (arguments[i].empty()) continue;
+    // The window takes names as text: one that is not UTF-8 would reach it changed.
+    if (arguments[i].empty() || !IsValidUtf8(arguments[i])) continue;
     bool ok = false;
     std::string path = ExpandPath(arguments[i], &ok);
     if (!ok) continue;
@@ -59,6 +61,23 @@ std::vector<std::string> ExistingFileArguments(const std::vector<std::string>& a
   }
   return files;
 }
+
+namespace {
+
+// YES when `path` has a "." or ".." component, which `pwd` never trusts.
+bool HasDotComponent(std::string_view path) {
+  size_t start = 0;
+  while (start <= path.size()) {
+    size_t end = path.find('/', start);
+    if (end == std::string_view::npos) end = path.size();
+    std::string_view component = path.substr(start, end - start);
+    if (component == "." || component == "..") return true;
+    start = end + 1;
+  }
+  return false;
+}
+
+}  // namespace
 
 std::string ExpandPath(const std::string& path, bool* ok) {
   if (ok != nullptr) *ok = true;
@@ -76,6 +95,16 @@ std::string ExpandPath(const std::string& path, bool* ok) {
   if (current == nullptr) {
     if (ok != nullptr) *ok = false;
     return path;
+  }
+  // getcwd resolves links ("/private/var/..." on the Mac); the shell's $PWD
+  // keeps the spelling the user went there by, so it is used whenever it
+  // names this same directory, as `pwd` does.
+  const char* shown = std::getenv("PWD");
+  struct stat here {
+  }, named{};
+  if (shown != nullptr && shown[0] == '/' && !HasDotComponent(shown) && stat(".", &here) == 0 &&
+      stat(shown, &named) == 0 && here.st_dev == named.st_dev && here.st_ino == named.st_ino) {
+    return JoinPath(shown, path);
   }
   return JoinPath(current.get(), path);
 }

@@ -18,7 +18,7 @@ std::vector<std::string> ArgumentList(int argc, char** argv);
 std::optional<std::string> ValueForOption(const std::vector<std::string>& arguments,
                                           std::string_view option);
 
-/// YES when some argument is exactly `option`.
+/// true when some argument is exactly `option`.
 bool HasArgument(const std::vector<std::string>& arguments, std::string_view option);
 
 /// The arguments after the program path that name an existing regular file
@@ -30,7 +30,7 @@ std::vector<std::string> ExistingFileArguments(const std::vector<std::string>& a
 /// A path as typed by the user made absolute: "~" and "~user" expanded, "/..."
 /// unchanged, anything else appended to the current directory, however long.
 /// When there is no current directory (it was removed) a relative path is
-/// returned unchanged and `ok`, when given, is set to NO; otherwise to YES.
+/// returned unchanged and `ok`, when given, is set to false; otherwise to true.
 std::string ExpandPath(const std::string& path, bool* ok = nullptr);
 
 /// Prints one line, `format` filled with `values` (Format), to standard output

@@ -6,9 +6,12 @@
 #include <QLocale>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
-#include <mutex>
 
+#include "components/deferred_icon_style.h"
 #include "modes/options.h"
 #include "modes/windowed.h"
 #include "platform/qt/qt_main_queue.h"
@@ -21,43 +24,26 @@
 namespace vlmr {
 namespace {
 
-// Qt's main queue for as long as the application object lives. Background work
-// can still finish after the loop has ended (the pool is joined at exit); its
-// results are then dropped instead of reaching a destroyed application.
-class ApplicationMainQueue final : public MainQueue {
- public:
-  void async(Work work) override {
-    std::lock_guard lock(mutex_);
-    if (open_) qt_.async(std::move(work));
-  }
-  void after(std::chrono::nanoseconds delay, Work work) override {
-    std::lock_guard lock(mutex_);
-    if (open_) qt_.after(delay, std::move(work));
-  }
-  void close() {
-    std::lock_guard lock(mutex_);
-    open_ = false;
-  }
-
- private:
-  std::mutex mutex_;
-  bool open_ = true;
-  QtMainQueue qt_;
-};
+// How long background work may take to end once the loop has ended.
+constexpr std::chrono::seconds kBackgroundGrace{3};
 
 }  // namespace
 
 int RunWindowedApplication(int argc, char** argv,
                            const std::function<void(InstallerController&)>& launched) {
   // Bound for the rest of the process and never destroyed: worker threads may
-  // still hand over results while the program exits.
-  static auto* mainQueue = new ApplicationMainQueue;
+  // still hand over results while the program exits, which are dropped once
+  // the application object has gone.
+  static auto* mainQueue = new QtMainQueue;
 
   // A logout, a closed terminal or a `kill` must not leave the build running
   // without us: these end the application through its event loop, which
   // stops the build on the way out as Quit does.
   SignalRelay relay({SIGTERM, SIGHUP, SIGINT});
   QApplication app(argc, argv);
+  // The default style, but the menu bar's overflow icon is read only if it
+  // is ever drawn: reading it loads every image plug-in before the first paint.
+  QApplication::setStyle(new DeferredIconStyle);
   QApplication::setApplicationVersion(QStringLiteral(VLMR_APP_VERSION));
   // The first of the user's preferred languages that we ship, else English.
   InstallLanguage(ChooseLanguage(QLocale::system().uiLanguages()), BundledCatalogueDir());
@@ -88,10 +74,19 @@ int RunWindowedApplication(int argc, char** argv,
     QApplication::exec();
   }
   mainQueue->close();
+  // Background work may still run (a prerequisite probe waiting for its
+  // tool when Quit came at launch). It reads the program's static tables,
+  // which exit() destroys: it is waited for, briefly, and should it still
+  // run, the process ends without destroying anything under it.
+  const bool settled = FinishBackgroundWork(kBackgroundGrace);
   // Ended by a signal: end by it too, so whoever sent it sees it worked.
   if (int signal = relay.first()) {
     SignalRelay::EndBy(signal);
     return 128 + signal;
+  }
+  if (!settled) {
+    std::fflush(nullptr);
+    std::_Exit(0);
   }
   return 0;
 }

@@ -2,16 +2,33 @@
 
 #include <algorithm>
 
+#include "base/text.h"
 #include "platform/queues.h"
 
 namespace vlmr {
+namespace {
+
+// The room a waiting report's text takes; only lines have any.
+size_t LineBytes(const BuildEvent& event) {
+  const auto* line = std::get_if<BuildOutputLine>(&event);
+  return line != nullptr ? line->text.size() : 0;
+}
+
+}  // namespace
 
 std::shared_ptr<BuildEventRelay> BuildEventRelay::Create(Deliver deliver) {
   return std::shared_ptr<BuildEventRelay>(new BuildEventRelay(std::move(deliver)));
 }
 
 void BuildEventRelay::pushLine(std::string line) {
-  push(BuildEvent(std::move(line)));
+  BuildOutputLine event;
+  if (line.size() > kMaxShownLineBytes) {
+    event.wholeBytes = line.size();
+    line.resize(Utf8BoundaryAtOrBefore(line, kMaxShownLineBytes));
+    line.shrink_to_fit();
+  }
+  event.text = std::move(line);
+  push(BuildEvent(std::move(event)));
 }
 
 void BuildEventRelay::pushStage(int64_t stage, int64_t number, int64_t total) {
@@ -26,6 +43,15 @@ void BuildEventRelay::push(BuildEvent event) {
   bool first = false;
   {
     std::lock_guard lock(mutex_);
+    // The window shows only the newest lines and the latest stage: what a
+    // flood has pushed far behind is dropped rather than held.
+    const size_t bytes = LineBytes(event);
+    while (!events_.empty() &&
+           (events_.size() >= kMaxWaitingEvents || waitingBytes_ + bytes > kMaxWaitingBytes)) {
+      waitingBytes_ -= LineBytes(events_.front());
+      events_.pop_front();
+    }
+    waitingBytes_ += bytes;
     events_.push_back(std::move(event));
     first = !scheduled_;
     scheduled_ = true;
@@ -44,7 +70,8 @@ void BuildEventRelay::drain() {
     std::lock_guard lock(mutex_);
     size_t bytes = 0;
     while (!events_.empty() && batch.size() < batchLimit_ && bytes < kMaxBytesPerBatch) {
-      if (const auto* line = std::get_if<std::string>(&events_.front())) bytes += line->size();
+      bytes += LineBytes(events_.front());
+      waitingBytes_ -= LineBytes(events_.front());
       batch.push_back(std::move(events_.front()));
       events_.pop_front();
     }

@@ -15,6 +15,14 @@
 
 namespace vlmr {
 
+/// An output line of a running build, as the window is to show it.
+struct BuildOutputLine {
+  std::string text;
+  /// The line's whole length in bytes when `text` holds only its start (a
+  /// line longer than `BuildEventRelay::kMaxShownLineBytes`), else 0.
+  uint64_t wholeBytes = 0;
+};
+
 /// A running build reached the page's `stage`, the script's own `number` of
 /// `total`.
 struct BuildStageChange {
@@ -26,7 +34,8 @@ struct BuildStageChange {
 /// What a running build reports to the window: an output line, a stage
 /// change, or the end of the build with its report, whole. The report is
 /// held apart, so that a line costs no report's worth of room while it waits.
-using BuildEvent = std::variant<std::string, BuildStageChange, std::unique_ptr<const BuildReport>>;
+using BuildEvent =
+    std::variant<BuildOutputLine, BuildStageChange, std::unique_ptr<const BuildReport>>;
 
 /// Carries a build's reports from the pipeline's threads to the main queue in
 /// the order they were made. Reports that arrive while a hand-over is queued
@@ -47,11 +56,21 @@ class BuildEventRelay : public std::enable_shared_from_this<BuildEventRelay> {
   /// takes longer than the turn budget, as on a machine busy with the build.
   static constexpr size_t kMinEventsPerBatch = 200;
   static constexpr std::chrono::milliseconds kTurnBudget{20};
+  /// A longer line is queued cut to its start (at a character's edge), with
+  /// its whole length: the log file holds it whole, a window cannot lay it out.
+  static constexpr size_t kMaxShownLineBytes = 4096;
+  /// While more reports than this, or more bytes of lines, wait for the main
+  /// thread, the oldest waiting ones are dropped (the log view shows fewer
+  /// lines than that; the installer log keeps them all), so a flood faster
+  /// than the window costs bounded memory. The end is never dropped.
+  static constexpr size_t kMaxWaitingEvents = 50000;
+  static constexpr size_t kMaxWaitingBytes = 16 * 1024 * 1024;
 
   /// A relay handing its batches to `deliver`.
   static std::shared_ptr<BuildEventRelay> Create(Deliver deliver);
 
-  /// Queues an output line; callable from any thread.
+  /// Queues an output line (cut when overlong; the oldest waiting lines
+  /// dropped past `kMaxWaitingEvents`); callable from any thread.
   void pushLine(std::string line);
   /// Queues a stage change to the page's `stage` (the script's `number` of
   /// `total`); callable from any thread.
@@ -71,6 +90,7 @@ class BuildEventRelay : public std::enable_shared_from_this<BuildEventRelay> {
   Deliver deliver_;
   std::mutex mutex_;
   std::deque<BuildEvent> events_;
+  size_t waitingBytes_ = 0;
   bool scheduled_ = false;                  // a drain is queued on the main queue
   size_t batchLimit_ = kMinEventsPerBatch;  // main thread only; grows while hand-overs are quick
 };

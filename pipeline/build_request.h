@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "base/files.h"
 #include "base/message.h"
 
 namespace vlmr {
@@ -29,6 +30,9 @@ struct BuildRequest {
   /// The cache folder passed after "--cache"; unset or empty means none.
   std::optional<std::string> cacheFolder = std::nullopt;
   Mode mode = Mode::Live;
+  /// The installer's identity when it was checked: the build refuses a file
+  /// that no longer has it. Unset: the file is taken as it is.
+  std::optional<FileIdentity> installerIdentity = std::nullopt;
 };
 
 /// How a build ended, and what it said on the way: the one value of a build's
@@ -51,6 +55,9 @@ struct BuildReport {
   /// An output line said the disk was full (`SaysDiskIsFull`, live only):
   /// whatever the script's error says, that is what the player must fix.
   bool outOfSpace = false;
+  /// The build's supervisor ended without ending the build (killed, or not
+  /// answering): the installer ended it, and `status` is -1.
+  bool supervisorLost = false;
   /// Why the build could not start (its preparation or its launch failed);
   /// unset when the script ran, and when Cancel came before it started.
   std::optional<Message> startFailure;

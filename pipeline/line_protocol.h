@@ -14,7 +14,7 @@ struct StageLine {
   std::string name;
 };
 
-/// The leading integer of `text` as NSString's integerValue reads it: leading
+/// The leading integer of `text`, as the line protocol reads its numbers: leading
 /// whitespace skipped, an optional sign, the digits up to the first other
 /// character; 0 without digits; saturated at the 64-bit limits.
 int64_t IntegerValue(std::string_view text);

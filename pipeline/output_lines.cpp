@@ -16,8 +16,8 @@ constexpr std::string_view kErrorPrefix = "##error ";
 
 }  // namespace
 
-OutputLines::OutputLines(const BuildEvents& events, int logFd)
-    : onLine_(events.line), onStage_(events.stage), logFd_(logFd) {}
+OutputLines::OutputLines(const BuildEvents& events, int logFd, LogRotation rotate)
+    : onLine_(events.line), onStage_(events.stage), logFd_(logFd), rotate_(std::move(rotate)) {}
 
 void OutputLines::consume(std::string_view chunk) {
   if (chunk.empty()) return;
@@ -80,6 +80,7 @@ void OutputLines::writeLog() {
   if (pendingLog_.empty()) return;
   WriteAll(logFd_, pendingLog_);
   pendingLog_.clear();
+  if (rotate_) logFd_ = rotate_(logFd_);
 }
 
 }  // namespace vlmr

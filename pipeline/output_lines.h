@@ -20,9 +20,15 @@ class OutputLines {
   /// script that never ends its line cannot exhaust memory.
   static constexpr size_t kMaxLineBytes = 1024 * 1024;
 
+  /// Turns a log descriptor that has just been written to into the one to
+  /// write to from then on (the log may have been moved aside for a new one).
+  using LogRotation = std::function<int(int logFd)>;
+
   /// Reports to `events` (`line` and `stage`; either may be empty) and
-  /// appends every line to `logFd` unless it is -1. The descriptor is not owned.
-  explicit OutputLines(const BuildEvents& events, int logFd = -1);
+  /// appends every line to `logFd` unless it is -1, asking `rotate` (when
+  /// set) after each write which descriptor to go on with. The descriptor is
+  /// not owned.
+  explicit OutputLines(const BuildEvents& events, int logFd = -1, LogRotation rotate = nullptr);
   OutputLines(const OutputLines&) = delete;
   OutputLines& operator=(const OutputLines&) = delete;
 
@@ -33,7 +39,7 @@ class OutputLines {
   /// Emits an unterminated last line, if any; the output has ended.
   void finish();
 
-  /// YES while the start of a line whose end has not arrived is held.
+  /// true while the start of a line whose end has not arrived is held.
   bool holdsPartialLine() const { return !partial_.empty(); }
 
   /// The trimmed text after the last "##done ", unset before one.
@@ -50,6 +56,7 @@ class OutputLines {
   std::function<void(const std::string&)> onLine_;
   std::function<void(int64_t, int64_t, const std::string&)> onStage_;
   int logFd_;
+  LogRotation rotate_;
   // The line being emitted; reused, so a line costs no allocation.
   std::string line_;
   // The start of a line whose line feed has not arrived yet.

@@ -23,6 +23,11 @@ class SignalRelay;
 inline constexpr MessageText kAnotherBuildRunning =
     VLMR_TRANSLATABLE("Pipeline", "Another build is already running.");
 
+/// The sentence of a build refused because its installer was replaced or
+/// changed after it was checked.
+inline constexpr MessageText kInstallerChanged = VLMR_TRANSLATABLE(
+    "Pipeline", "The installer file changed after it was checked. Choose it again.");
+
 /// Takes `lock` on the build's folder `path`. False with `error` saying
 /// `kAnotherBuildRunning` when another build holds it, or a sentence naming
 /// the folder when it cannot be locked at all: a build never runs unlocked.

@@ -76,6 +76,8 @@ bool Pipeline::runHeadless(Error* error, SignalRelay* relay) {
   if (relay != nullptr) RelaySignalsUntilExit(process, *relay);
   report_.status = process.waitUntilExit();
   if (process.leftRefusingProcesses()) AppendInstallerLog(kRefusingProcessesLogLine);
+  report_.supervisorLost = process.supervisorLost();
+  if (report_.supervisorLost) AppendInstallerLog(kSupervisorLostLogLine);
   outputLock_.release();
   sourcesLock_.release();
   return true;

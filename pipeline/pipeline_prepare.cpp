@@ -54,6 +54,17 @@ bool Pipeline::prepareSources() {
     preparationError_ = std::move(failure);
     return false;
   };
+  // Last before the script would read it: a file replaced or rewritten since
+  // it was checked is refused, not built unseen.
+  auto ready = [this, &fail](const std::string& sourcesDir) {
+    if (request_.installerIdentity &&
+        IdentityOfFileAt(request_.installer) != request_.installerIdentity) {
+      sourcesLock_.release();
+      return fail({Message(kInstallerChanged)});
+    }
+    report_.sourcesRoot = sourcesDir;
+    return true;
+  };
   std::string snapshot = JoinPath(ResourceDirectory(), "src");
   if (!IsDirectory(snapshot)) {
     return fail({Message(VLMR_TRANSLATABLE(
@@ -77,10 +88,7 @@ bool Pipeline::prepareSources() {
   std::optional<std::string> markerBytes = ReadFileBytes(marker);
   std::string markerText =
       markerBytes && IsValidUtf8(*markerBytes) ? Trimmed(*markerBytes) : std::string();
-  if (markerText == snapshotId && IsFile(script)) {
-    report_.sourcesRoot = sourcesDir;
-    return true;
-  }
+  if (markerText == snapshotId && IsFile(script)) return ready(sourcesDir);
 
   // Copy afresh. Housekeeping failures are not reported: the checks after the
   // copy decide.
@@ -92,8 +100,7 @@ bool Pipeline::prepareSources() {
   int32_t status = RunCapturing(Tools().ditto, {"--noqtn", snapshot, sourcesDir});
   if (status == 0 && IsFile(script)) {
     WriteFileAtomically(marker, snapshotId);
-    report_.sourcesRoot = sourcesDir;
-    return true;
+    return ready(sourcesDir);
   }
   sourcesLock_.release();
   return fail({Message(VLMR_TRANSLATABLE(

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 #include "base/files.h"
@@ -30,6 +31,10 @@ constexpr size_t kReadBytes = 256 * 1024;
 // waiting for its end: only a descendant that left the group can hold it.
 constexpr auto kReleaseDelay = std::chrono::seconds(2);
 constexpr auto kQuitReleaseDelay = std::chrono::seconds(1);
+// How often the reader looks whether the supervisor has exited.
+constexpr auto kLookAtSupervisor = std::chrono::milliseconds(100);
+// How long output is still read once the supervisor has exited.
+constexpr auto kDrainAfterEnd = std::chrono::seconds(1);
 
 }  // namespace
 
@@ -166,7 +171,12 @@ bool Pipeline::startLive(Error* error) {
     outputLock_.release();
     return false;
   }
-  output_ = std::make_unique<OutputLines>(events_, logFile_);
+  // A chatty build's output moves the log aside as it fills, and goes on in
+  // a fresh one: the log holds the latest output, within its bound.
+  output_ = std::make_unique<OutputLines>(events_, logFile_, [this](int fd) {
+    logFile_ = RotatedInstallerLog(fd);
+    return logFile_;
+  });
   runActive_ = true;
   reader_ = control;
   std::weak_ptr<Pipeline> weak = weak_from_this();
@@ -178,27 +188,55 @@ bool Pipeline::startLive(Error* error) {
 
 void Pipeline::ReadOutput(std::weak_ptr<Pipeline> weak, std::shared_ptr<Process> process, int fd,
                           std::shared_ptr<ReaderControl> control) {
+  using Clock = std::chrono::steady_clock;
+  // The build ends when the script does, as the headless one does: what it
+  // leaves running is ended then, and a daemon holding the output cannot keep
+  // the page on "Building".
+  process->finishWithScript();
   std::vector<char> block(kReadBytes);
   pollfd watched[2] = {{fd, POLLIN, 0}, {control->stopFds[0], POLLIN, 0}};
+  std::optional<int32_t> status;
+  std::optional<Clock::time_point> drainUntil;
+  Clock::time_point nextLook = Clock::now() + kLookAtSupervisor;
   for (;;) {
-    if (poll(watched, 2, -1) < 0) {
+    const Clock::time_point due = drainUntil.value_or(nextLook);
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(due - Clock::now()).count();
+    if (poll(watched, 2, static_cast<int>(std::max<int64_t>(0, left))) < 0) {
       if (errno == EINTR) continue;
       break;
     }
     if (watched[1].revents != 0) break;  // released: the group is dead by now
-    ssize_t n = read(fd, block.data(), block.size());
-    if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
-    if (n <= 0) break;
-    // The pipeline may be gone; keep draining so the script never blocks on
-    // a full pipe.
-    if (std::shared_ptr<Pipeline> pipeline = weak.lock()) {
-      pipeline->output_->consume(std::string_view(block.data(), static_cast<size_t>(n)));
+    if (watched[0].revents != 0) {
+      ssize_t n = read(fd, block.data(), block.size());
+      if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+      if (n <= 0) break;
+      // The pipeline may be gone; keep draining so the script never blocks on
+      // a full pipe.
+      if (std::shared_ptr<Pipeline> pipeline = weak.lock()) {
+        pipeline->output_->consume(std::string_view(block.data(), static_cast<size_t>(n)));
+      }
     }
+    const Clock::time_point now = Clock::now();
+    if (!status && now >= nextLook) {
+      nextLook = now + kLookAtSupervisor;
+      process->tendSupervisor();
+      if (!process->isRunning()) {
+        // The supervisor has exited, its build ended (or, lost, ended here).
+        // Whatever still holds the output left the build: what it has
+        // written is read, for a moment, and then the run ends.
+        status = process->waitUntilExit();
+        drainUntil = Clock::now() + kDrainAfterEnd;
+      }
+    }
+    if (drainUntil && Clock::now() >= *drainUntil) break;
   }
   close(fd);
-  int32_t status = process->waitUntilExit();
+  // The output may end before the script does (it closed it): the wait goes
+  // on for as long as the script runs.
+  if (!status) status = process->waitUntilExit();
   if (process->leftRefusingProcesses()) AppendInstallerLog(kRefusingProcessesLogLine);
-  RunOnMain([weak, status] {
+  if (process->supervisorLost()) AppendInstallerLog(kSupervisorLostLogLine);
+  RunOnMain([weak, status = *status] {
     if (std::shared_ptr<Pipeline> pipeline = weak.lock()) pipeline->finishLive(status);
   });
   control->markDone();
@@ -211,6 +249,7 @@ void Pipeline::finishLive(int32_t status) {
   output_->finish();
   closeLog();
   report_.status = status;
+  report_.supervisorLost = task_->supervisorLost();
   report_.appPath = output_->appPath();
   report_.errorMessage = output_->errorMessage();
   report_.outOfSpace = output_->outOfSpace();
@@ -268,8 +307,9 @@ void Pipeline::stopBeforeQuit(std::chrono::milliseconds grace) {
   task_->signalGroupOrProcess(SIGKILL);
   if (reader_->waitDone(kQuitReleaseDelay)) return;
   reader_->requestStop();
-  // The shell is dead, so the reader only has to reap it.
-  reader_->waitDone(kQuitReleaseDelay);
+  // The group is dead, or is being ended by the reader's wait, which a
+  // supervisor that does not answer SIGKILL bounds too.
+  reader_->waitDone(kQuitReleaseDelay + Process::kSupervisorAnswer);
 }
 
 }  // namespace vlmr

@@ -27,7 +27,8 @@ class AppFolders {
   std::string installerLog() const;
   /// "build-timings" in Application Support: the last build's stage times.
   std::string buildTimings() const;
-  /// "Move to Applications" in Application Support: what "Show in Finder" fills.
+  /// "Move to Applications" in Application Support: the folder of aliases
+  /// earlier versions' "Show in Finder" filled, which it now removes.
   std::string finderFolder() const;
   /// "installer-src" in Application Support: the unpacked build sources.
   std::string sources() const;

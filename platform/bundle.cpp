@@ -29,16 +29,25 @@ std::string ExecutablePath() {
 #endif
 }
 
-std::string BundlePath() {
+std::string BundleAround(const std::string& executableDir) {
   // Inside "X.app/Contents/MacOS/exe" the bundle is three components up.
-  std::string macos = DeletingLastPathComponent(ExecutablePath());
-  if (LastPathComponent(macos) != "MacOS") return {};
-  std::string contents = DeletingLastPathComponent(macos);
+  if (LastPathComponent(executableDir) != "MacOS") return {};
+  std::string contents = DeletingLastPathComponent(executableDir);
   if (LastPathComponent(contents) != "Contents") return {};
   std::string bundle = DeletingLastPathComponent(contents);
   std::string name = LastPathComponent(bundle);
   if (name.size() < 5 || name.compare(name.size() - 4, 4, ".app") != 0) return {};
   return bundle;
+}
+
+std::string ResourceDirectoryFor(const std::string& executableDir) {
+  std::string bundle = BundleAround(executableDir);
+  if (!bundle.empty()) return JoinPath(bundle, "Contents/Resources");
+  return executableDir;
+}
+
+std::string BundlePath() {
+  return BundleAround(DeletingLastPathComponent(ExecutablePath()));
 }
 
 namespace {
@@ -58,9 +67,7 @@ std::string ResourceDirectory() {
     std::lock_guard lock(gOverrideMutex);
     if (!gResourceOverride.empty()) return gResourceOverride;
   }
-  std::string bundle = BundlePath();
-  if (!bundle.empty()) return JoinPath(bundle, "Contents/Resources");
-  return DeletingLastPathComponent(ExecutablePath());
+  return ResourceDirectoryFor(DeletingLastPathComponent(ExecutablePath()));
 }
 
 std::string HelpersDirectory() {

@@ -8,6 +8,14 @@ namespace vlmr {
 /// The absolute path of the running executable ("" when it cannot be found).
 std::string ExecutablePath();
 
+/// The application bundle around an executable in `executableDir` ("X.app"
+/// for "X.app/Contents/MacOS"), or "" when that folder is in none.
+std::string BundleAround(const std::string& executableDir);
+
+/// Where an executable in `executableDir` finds its resources: its bundle's
+/// "Contents/Resources", or the folder itself for a bare executable.
+std::string ResourceDirectoryFor(const std::string& executableDir);
+
 /// The application bundle holding the executable ("X.app" when the executable
 /// lives in "X.app/Contents/MacOS/"), or "" for a bare executable.
 std::string BundlePath();

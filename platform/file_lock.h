@@ -27,7 +27,7 @@ class FileLock {
   /// Gives the lock up; nothing happens when none is held.
   void release();
 
-  /// YES while the lock is held.
+  /// true while the lock is held.
   bool held() const { return fd_ >= 0; }
 
   /// The open descriptor that carries the lock while it is held, else -1. A

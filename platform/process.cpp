@@ -178,10 +178,18 @@ void Process::askToFinish() {
   if (lifeline_ >= 0 && !reaped_) SendOnLifeline(lifeline_, kFinishRequest);
 }
 
+void Process::finishWithScript() {
+  askToFinish();
+}
+
 void Process::waitForExit() {
   pid_t child = pid();
   if (child == 0) return;
   askToFinish();
+  if (launch_.supervision) {
+    superviseUntilExit(child);
+    return;
+  }
   for (;;) {
     siginfo_t info{};
     if (waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOWAIT) != 0) {
@@ -206,7 +214,7 @@ int Process::waitUntilExit() {
   // never races with the reap: an exited child stays a zombie (its id cannot
   // be reused) until we reap it under the lock.
   waitForExit();
-  std::lock_guard lock(mutex_);
+  std::unique_lock lock(mutex_);
   if (!reaped_) {
     int status = 0;
     pid_t reaped;
@@ -217,10 +225,22 @@ int Process::waitUntilExit() {
     reaped_ = true;
     if (lifeline_ >= 0) {
       // Whatever the supervisor wrote back is waiting: it has exited.
-      refusing_ = ReadsRefusedReport(lifeline_);
+      LifelineReports reports = ReadLifelineReports(lifeline_);
+      refusing_ = reports.refused;
+      // Without its own word the supervisor did not end the build: its
+      // status says how the supervisor died, not how the script ended.
+      lost_ = !reports.ended;
+      if (lost_) status_ = -1;
       close(lifeline_);
     }
     lifeline_ = -1;
+    if (lost_) {
+      // Outside the lock: ending the group takes a grace period, and a
+      // signal asked for meanwhile finds the process reaped and does nothing.
+      lock.unlock();
+      endLostBuild();
+      lock.lock();
+    }
   }
   return status_;
 }
@@ -228,6 +248,11 @@ int Process::waitUntilExit() {
 bool Process::leftRefusingProcesses() {
   std::lock_guard lock(mutex_);
   return refusing_;
+}
+
+bool Process::supervisorLost() {
+  std::lock_guard lock(mutex_);
+  return lost_;
 }
 
 bool Process::isRunning() {
@@ -248,6 +273,13 @@ void Process::signalGroupOrProcess(int signal) {
     // the write failing quietly (no SIGPIPE: see MakeLifeline).
     unsigned char number = static_cast<unsigned char>(signal);
     SendOnLifeline(lifeline_, number);
+    if (signal == SIGKILL) {
+      // It must answer this one at once; a supervisor that does not is
+      // ended by the waits, with its build.
+      killAsked_ = true;
+      auto by = std::chrono::steady_clock::now() + kSupervisorAnswer;
+      if (!exitBy_ || by < *exitBy_) exitBy_ = by;
+    }
     return;
   }
   // An exited child that we have not reaped yet is a zombie: its id is still

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -75,20 +76,47 @@ class Process {
   /// its script leaves running is ended once the script has exited.
   /// Returns -1 for a process that was never launched, and when its status
   /// was lost (someone else reaped it, as the kernel does for a parent that
-  /// ignores SIGCHLD): an unknown end is never taken for success.
+  /// ignores SIGCHLD, or the supervisor was lost): an unknown end is never
+  /// taken for success. A lost supervisor's build is ended here before this
+  /// returns (`supervisorLost`).
   int waitUntilExit();
 
   /// Blocks until the child has exited, without reaping it: its process id,
   /// and its process group while it leads one, stay ours to signal. Tells a
-  /// supervised child what `waitUntilExit` does.
+  /// supervised child what `waitUntilExit` does. A stopped supervisor is
+  /// continued (stopping it pauses nothing but its watch), and one that has
+  /// not exited by the time `expectExitWithin` set is killed.
   void waitForExit();
 
-  /// YES when the supervisor, before it exited, reported processes of the
+  /// Tells a supervised child now what the waits tell it: once the script
+  /// has exited, what it left running is ended and the supervisor exits.
+  void finishWithScript();
+
+  /// A supervised child that has not exited `bound` from now no longer
+  /// answers: the waits kill it and end the script's group themselves. The
+  /// earliest bound set holds. SIGKILL sets one of `kSupervisorAnswer`.
+  void expectExitWithin(std::chrono::milliseconds bound);
+
+  /// What the waits do on each look at a supervised child, for a caller that
+  /// watches it otherwise (the reader of its output): a stopped supervisor
+  /// is continued, and one past the bound of `expectExitWithin` is killed.
+  void tendSupervisor();
+
+  /// How long a supervisor may take to end its build on SIGKILL.
+  static constexpr std::chrono::milliseconds kSupervisorAnswer{1000};
+
+  /// true when the supervisor ended without ending its build (killed, or
+  /// killed by us for not answering): the installer ended the script's
+  /// group itself, and the script's status is unknown (known once
+  /// `waitUntilExit` has returned).
+  bool supervisorLost();
+
+  /// true when the supervisor, before it exited, reported processes of the
   /// build that refused even SIGKILL and were left running (known once
   /// `waitUntilExit` has returned).
   bool leftRefusingProcesses();
 
-  /// YES while the launched child has neither exited nor been reaped.
+  /// true while the launched child has neither exited nor been reaped.
   bool isRunning();
 
   /// Sends `signal` to the child's process group when the child leads one,
@@ -100,6 +128,8 @@ class Process {
  private:
   bool launchSupervised(Error* error);
   void askToFinish();
+  void superviseUntilExit(pid_t child);
+  void endLostBuild();
   TaskSpec launch_;
   std::mutex mutex_;  // orders launching and reaping against signalling
   pid_t pid_ = 0;
@@ -107,6 +137,12 @@ class Process {
   int status_ = 0;
   int lifeline_ = -1;  // our end of a supervised child's lifeline
   bool refusing_ = false;
+  // A supervised child's: the script's group, whether SIGKILL was asked for,
+  // the moment it must have exited by, and whether it was lost.
+  pid_t scriptGroup_ = 0;
+  bool killAsked_ = false;
+  std::optional<std::chrono::steady_clock::time_point> exitBy_;
+  bool lost_ = false;
 };
 
 /// The termination status of a wait status: exit code or signal number.

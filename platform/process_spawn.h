@@ -28,7 +28,13 @@ Error LaunchError(const std::string& program, int code);
 /// Writes one byte to a supervised child's lifeline; never raises SIGPIPE.
 void SendOnLifeline(int lifeline, unsigned char byte);
 
-/// YES when an exited supervisor left `kRefusedReport` on the lifeline.
-bool ReadsRefusedReport(int lifeline);
+/// What an exited supervisor left on the lifeline.
+struct LifelineReports {
+  bool refused = false;  ///< `kRefusedReport`
+  bool ended = false;    ///< `kEndedReport`
+};
+
+/// Reads what an exited supervisor left on the lifeline.
+LifelineReports ReadLifelineReports(int lifeline);
 
 }  // namespace vlmr

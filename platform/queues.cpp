@@ -42,6 +42,7 @@ class BackgroundPool {
 
   void submit(Work work) {
     std::lock_guard lock(mutex_);
+    if (stopping_) return;  // the program is ending: nobody is left to hear of it
     queue_.push_back(std::move(work));
     // Idle threads not yet claimed by earlier submissions can take this item.
     if (queue_.size() > idle_) {
@@ -61,15 +62,38 @@ class BackgroundPool {
       if (queue_.empty()) return;  // stopping with nothing left to do
       Work work = std::move(queue_.front());
       queue_.pop_front();
+      ++busy_;
       lock.unlock();
       work();
       work = nullptr;  // release captures before taking the lock again
       lock.lock();
+      --busy_;
+      finished_.notify_all();
     }
   }
 
+ public:
+  bool finish(std::chrono::milliseconds bound) {
+    std::deque<Work> dropped;
+    std::vector<std::thread> threads;
+    {
+      std::unique_lock lock(mutex_);
+      stopping_ = true;
+      dropped.swap(queue_);
+      wake_.notify_all();
+      if (!finished_.wait_for(lock, bound, [this] { return busy_ == 0; })) return false;
+      threads.swap(threads_);
+    }
+    // Every thread is idle or leaving now; none takes more work.
+    for (std::thread& thread : threads) thread.join();
+    return true;
+  }
+
+ private:
   std::mutex mutex_;
   std::condition_variable wake_;
+  std::condition_variable finished_;
+  size_t busy_ = 0;
   std::deque<Work> queue_;
   std::vector<std::thread> threads_;
   size_t idle_ = 0;
@@ -97,6 +121,10 @@ void RunOnMainAfter(std::chrono::nanoseconds delay, Work work) {
 
 void RunInBackground(Work work) {
   Pool().submit(std::move(work));
+}
+
+bool FinishBackgroundWork(std::chrono::milliseconds bound) {
+  return Pool().finish(bound);
 }
 
 }  // namespace vlmr

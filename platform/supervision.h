@@ -6,6 +6,8 @@
 // until every process of the build is gone, and ends the build when the
 // installer dies, however it dies.
 
+#include <cstdint>
+
 namespace vlmr {
 
 /// The supervisor's file name in the bundle's Helpers folder.
@@ -31,9 +33,22 @@ inline constexpr unsigned char kFinishRequest = 0;
 /// deadline has passed, so the build's locks are not held forever.
 inline constexpr unsigned char kRefusedReport = 'R';
 
-/// The launch report, written by the supervisor: nothing before end of file
-/// when the script started, or the `errno` of the failed start (an `int`).
+/// Written back on the lifeline by a supervisor that ends the way it means
+/// to: every process of the build it could end is gone (or refused it, see
+/// `kRefusedReport`). A supervisor that exits without it was killed or
+/// crashed, and the build's processes may still run.
+inline constexpr unsigned char kEndedReport = 'E';
+
+/// The launch report, written by the supervisor (a `LaunchReport`) before it
+/// closes the descriptor.
 inline constexpr int kReportDescriptor = 4;
+
+/// What the supervisor reports about the script's start: the `errno` of a
+/// failed start, or 0 and the script's process group.
+struct LaunchReport {
+  int32_t error = 0;
+  int32_t scriptGroup = 0;
+};
 
 /// The first of the N descriptors the supervisor holds open (the build's
 /// locks) until the script and everything it started have ended.

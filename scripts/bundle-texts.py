@@ -4,7 +4,8 @@
   bundle-texts.py lproj INFO_PLIST RESOURCES_DIR TS_FILE...
       writes RESOURCES_DIR/<language>.lproj/InfoPlist.strings for English and
       each catalogue: the display name, the bundle name, the question asked
-      before the app may control Finder, and the document type's name, each
+      before the app may control Finder, the reasons shown before it may read
+      a file in a protected folder, and the document type's name, each
       looked up by the English text INFO_PLIST carries.
   bundle-texts.py desktop ENTRY_IN ENTRY_OUT TS_FILE...
       copies the desktop entry ENTRY_IN to ENTRY_OUT with Name[...] and
@@ -20,7 +21,9 @@ import xml.etree.ElementTree as ElementTree
 
 # The Info.plist keys InfoPlist.strings localizes; a document type's name is
 # localized under its own English text.
-PLIST_KEYS = ["CFBundleDisplayName", "CFBundleName", "NSAppleEventsUsageDescription"]
+PLIST_KEYS = ["CFBundleDisplayName", "CFBundleName", "NSAppleEventsUsageDescription",
+              "NSDesktopFolderUsageDescription", "NSDocumentsFolderUsageDescription",
+              "NSDownloadsFolderUsageDescription", "NSRemovableVolumesUsageDescription"]
 
 
 def catalogue(path):

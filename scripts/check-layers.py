@@ -2,24 +2,13 @@
 """Fails on an include that the build's link graph does not allow.
 
 Each layer is a folder with a CMakeLists.txt of its own, and its targets link
-only the layers below it. From the bottom:
-
-    base          plain helpers: Error, paths, files, UTF-8 text
-    platform      bundle, home, system tools, queues, processes (Qt-free)
-    platform/qt   the Qt binding of the main queue and desktop services
-    pipeline      one run of the build script, the installer log (Qt-free)
-    checks        probe, validation, free space, hashing (Qt-free)
-    installing    installing into Applications, the Finder folder (Qt-free)
-    session       the session and its rules: advice, stage mapping, notification texts (Qt-free)
-    components    palette, appearance, custom-drawn views
-    window        the pages, the controller, the build's run
-    modes         main, options, headless build, windowed mode, snapshots
-
-That order is written nowhere but in the CMakeLists.txt files: a folder may
-include its own headers and those of the folders whose targets it links,
-directly or through the targets those link, and nothing else. platform/qt sits
-inside platform but is a layer of its own: only a folder that links
-velmora_platform_qt may include it, so the Qt-free core stays Qt-free.
+only the layers below it. The layers, their order and each one's job are
+written in one place, docs/design.md ("Layers"); what this check enforces is
+the link graph itself: a folder may include its own headers and those of the
+folders whose targets it links, directly or through the targets those link,
+and nothing else. platform/qt sits inside platform but is a layer of its own:
+only a folder that links velmora_platform_qt may include it, so the Qt-free
+core stays Qt-free.
 
 The graph comes from the configured build: the top-level CMakeLists.txt writes
 every target, its folder and what it links to <build>/layer_graph.json

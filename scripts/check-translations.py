@@ -19,12 +19,14 @@ import xml.etree.ElementTree as ElementTree
 
 
 def messages(path):
-    """(context, source) -> (numerus, [translations], unfinished) of one catalogue."""
+    """(context, source, disambiguation) -> (numerus, [translations], unfinished) of one
+    catalogue: one source may be two messages, told apart by their disambiguation."""
     found = {}
     for context in ElementTree.parse(path).getroot().iter("context"):
         name = context.findtext("name")
         for message in context.iter("message"):
             source = message.findtext("source")
+            comment = message.findtext("comment") or ""
             translation = message.find("translation")
             numerus = message.get("numerus") == "yes"
             if numerus:
@@ -32,7 +34,7 @@ def messages(path):
             else:
                 texts = [translation.text or ""]
             state = translation.get("type")
-            found[(name, source)] = (numerus, texts, state)
+            found[(name, source, comment)] = (numerus, texts, state)
     return found
 
 

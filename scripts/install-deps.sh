@@ -15,8 +15,9 @@ packages=(
   libgtest-dev googletest                             # tests
   libc++-dev libc++abi-dev                            # the libcxx preset (the Mac's C++ library)
   fonts-inter fonts-dejavu-core                       # the interface and log fonts
-  fonts-ipafont-gothic                                # Japanese, as the Mac's Hiragino sets it
+  fonts-noto-cjk                                      # Japanese in regular and bold, as the Mac's Hiragino sets it
   xvfb dbus-bin at-spi2-core python3-pyatspi          # what a screen reader hears (a11y tests)
+  libxcb1-dev                                         # the first-paint benchmark watches its virtual display
 )
 if [ "${1:-}" = "--with-display-tools" ]; then
   packages+=(xdotool imagemagick)

@@ -6,14 +6,19 @@
 #      the system (check-bundle-links.py), since macdeployqt leaves what it
 #      cannot resolve as it was;
 #   3. every Mach-O file inside (frameworks, plug-ins, Contents/Helpers, any
-#      binary under Contents/Resources) is signed, innermost first, then the app
-#      with its entitlements; with an identity, all with the hardened runtime
-#      and a secure timestamp;
+#      binary under Contents/Resources) is signed, innermost first, and so is
+#      every Mach-O file inside a wheel (unpacked, signed, packed again with
+#      its RECORD made anew: the notary service looks inside archives); no
+#      archive under Contents may still hold unsigned code; then the app with
+#      its entitlements; with an identity, all with the hardened runtime and a
+#      secure timestamp;
 #   4. a disk image holding the app and a link to /Applications, signed;
 #   5. with an identity, the image notarized by Apple and the ticket stapled;
 #   6. the image's app checked: codesign --verify --deep --strict, Gatekeeper's
-#      verdict (spctl --assess), and a launch: the app in the mounted image,
-#      run with --cli alone, must reach its usage error (status 2).
+#      verdict (spctl --assess), and two launches of the app in the mounted
+#      image: --cli alone must reach its usage error (status 2), and
+#      --snapshot must write its PNG files through the cocoa platform plug-in
+#      the bundle carries (QT_PLUGIN_PATH unset, so no Qt outside is found).
 #
 # Usage: scripts/package-macos.sh APP [OUTPUT_DIR]
 #   APP         the built bundle, e.g. "build/macos/Velmora 3000 Installer.app"
@@ -39,6 +44,7 @@ note() { echo "package-macos: $*"; }
 here="$(cd "$(dirname "$0")" && pwd)"
 entitlements="$here/package-macos.entitlements"
 link_check="$here/check-bundle-links.py"
+archive_code="$here/archive-code.py"
 
 if [ $# -lt 1 ] || [ $# -gt 2 ]; then die "usage: package-macos.sh APP [OUTPUT_DIR]"; fi
 app="${1%/}"
@@ -48,7 +54,7 @@ out="${2:-$(dirname "$app")/dist}"
 info="$app/Contents/Info.plist"
 [ -f "$info" ] || die "$app has no Contents/Info.plist; build the app first."
 
-for tool in python3 ditto file otool codesign hdiutil xcrun spctl; do
+for tool in python3 perl ditto file otool codesign hdiutil xcrun spctl; do
   command -v "$tool" >/dev/null || die "$tool was not found; install Xcode's command-line tools."
 done
 macdeployqt="${VLMR_MACDEPLOYQT:-macdeployqt}"
@@ -95,6 +101,10 @@ else
   signing=(--force --sign "$identity" --options runtime --timestamp)
 fi
 
+# hdiutil attach -mountpoint wants an absolute path, and the launches below
+# must not depend on the folder they are started from.
+mkdir -p "$out" || die "cannot make the output folder $out."
+out="$(cd "$out" && pwd)"
 name="$(basename "$app")"
 work="$out/.package"
 image_root="$work/image"
@@ -172,6 +182,35 @@ if [ ${#code_items[@]} -gt 0 ]; then
              cut -f2-)
 fi
 
+# Wheels with compiled code: each Mach-O member signed like the rest, the
+# wheel packed again in its own order with its RECORD hashes made anew, so
+# pip still accepts it. A wheel without code is left as it is.
+unpacked="$work/unpacked"
+members_list="$work/members"
+while IFS= read -r -d '' wheel; do
+  rm -rf "$unpacked"
+  python3 "$archive_code" unpack "$wheel" "$unpacked" >"$members_list" ||
+    die "cannot unpack ${wheel#"$staged/"}."
+  members=()
+  while IFS= read -r -d '' member; do members+=("$member"); done <"$members_list"
+  [ ${#members[@]} -gt 0 ] || continue
+  for member in "${members[@]}"; do
+    note "signing ${wheel#"$staged/"}: ${member#"$unpacked/"}"
+    codesign "${signing[@]}" "$member"
+  done
+  python3 "$archive_code" repack "$wheel" "$unpacked" || die "cannot pack ${wheel#"$staged/"} again."
+done < <(find "$staged/Contents" -type f -name '*.whl' -print0)
+rm -rf "$unpacked" "$members_list"
+
+note "checking that no archive holds unsigned code"
+archive_status=0
+archive_report="$(python3 "$archive_code" check "$staged/Contents")" || archive_status=$?
+if [ $archive_status -ne 0 ]; then
+  [ -n "$archive_report" ] || die "the archive check failed without saying why."
+  printf '%s\n' "$archive_report" | sed -n '2,$s/^/package-macos: also: /p'
+  die "Contents/$(printf '%s\n' "$archive_report" | sed -n 1p); the notary service would refuse it."
+fi
+
 note "signing $name"
 codesign "${signing[@]}" --entitlements "$entitlements" "$staged"
 
@@ -238,6 +277,30 @@ launch_output="$("$launched" --cli </dev/null 2>&1)" || launch_status=$?
 if [ $launch_status -ne 2 ]; then
   [ -z "$launch_output" ] || printf '%s\n' "$launch_output"
   die "the app in the disk image does not start: $executable --cli ended with status $launch_status instead of 2 (its usage error)."
+fi
+
+# --cli returns before Qt's GUI layer exists. The snapshots load it as a
+# player's start does: the cocoa plug-in found through the bundle's qt.conf
+# and accepted by library validation. QT_PLUGIN_PATH (which Qt's installers
+# export) is unset, or a plug-in missing from the bundle would come from there.
+# perl's alarm bounds the wait: a start that hangs must not hang the packaging.
+snapshots="$work/snapshots"
+mkdir -p "$snapshots"
+note "rendering the pages with $name from the disk image"
+snapshot_status=0
+snapshot_output="$(env -u QT_PLUGIN_PATH QT_QPA_PLATFORM=cocoa perl -e 'alarm shift; exec @ARGV or exit 127' 120 \
+  "$launched" --snapshot "$snapshots" </dev/null 2>&1)" || snapshot_status=$?
+# Six pages, each in the light and the dark appearance.
+expected_pngs=12
+pngs=0
+for png in "$snapshots"/*.png; do
+  if [ -f "$png" ] && [ "$(head -c 4 "$png" | od -An -tx1 | tr -d ' \n')" = "89504e47" ]; then
+    pngs=$((pngs + 1))
+  fi
+done
+if [ $snapshot_status -ne 0 ] || [ $pngs -ne $expected_pngs ]; then
+  [ -z "$snapshot_output" ] || printf '%s\n' "$snapshot_output"
+  die "the app in the disk image cannot draw its pages: $executable --snapshot ended with status $snapshot_status and wrote $pngs of $expected_pngs PNG files."
 fi
 
 hdiutil detach "$mount_point" -quiet

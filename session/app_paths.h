@@ -17,7 +17,7 @@ struct AppPaths {
   /// its path is not empty, otherwise the built app (possibly unset).
   std::optional<std::string> currentAppPath() const;
 
-  /// YES when there is a built app to move (its path set and not empty).
+  /// true when there is a built app to move (its path set and not empty).
   bool canMove() const;
 
   /// Records a successful move to `destination`.

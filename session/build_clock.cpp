@@ -1,6 +1,7 @@
 #include "session/build_clock.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <numeric>
 
@@ -13,6 +14,12 @@ std::string TwoDigits(int64_t value) {
 }
 
 }  // namespace
+
+double SteadySeconds() {
+  using Seconds = std::chrono::duration<double>;
+  return std::chrono::duration_cast<Seconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
 
 BuildStopwatch::BuildStopwatch(double start, int64_t stageCount)
     : start_(start),

@@ -17,6 +17,9 @@ inline constexpr MessageText kLessThanAMinuteLeft =
 inline constexpr MessageText kMinutesLeft =
     VLMR_TRANSLATABLE_N("BuildTimings", "about %n min left");
 
+/// Seconds on the machine's steady clock, the clock builds are timed on.
+double SteadySeconds();
+
 /// Follows the stages of a running build on a clock the caller reads (seconds
 /// on a steady clock), so the time shown and the timings kept come from one
 /// place. A build starts in stage 1.

@@ -13,11 +13,14 @@ uint64_t InstallerSession::select(const std::string& path) {
   appPaths_ = AppPaths{};
   selection_.verdict = Message(kCheckingSelection, {FileName{LastPathComponent(path)}});
   selection_.usable = false;
+  selection_.identity.reset();
   return selection_.generation;
 }
 
-bool InstallerSession::applyVerdict(uint64_t generation, const Message& summary, bool usable) {
+bool InstallerSession::applyVerdict(uint64_t generation, const Message& summary, bool usable,
+                                    std::optional<FileIdentity> identity) {
   if (generation != selection_.generation) return false;
+  selection_.identity = std::move(identity);
   selection_.verdict = summary;
   selection_.verdictIsError = !usable;
   selection_.usable = usable;

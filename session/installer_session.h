@@ -25,6 +25,8 @@ struct InstallerSelection {
   bool verdictIsError = false;
   /// The file may be built: "Build" is enabled exactly when this is set.
   bool usable = false;
+  /// The file as its check found it; a build refuses it once it differs.
+  std::optional<FileIdentity> identity;
 };
 
 /// Where the build is.
@@ -62,9 +64,11 @@ class InstallerSession {
   /// "Checking <name>…" (the line keeps its colour until the verdict) and
   /// disables "Build". Returns the generation to hand back with the verdict.
   uint64_t select(const std::string& path);
-  /// The check of selection `generation` ended. A stale verdict (a later
-  /// selection, even of the same file, has been made) is refused: false.
-  bool applyVerdict(uint64_t generation, const Message& summary, bool usable);
+  /// The check of selection `generation` ended, having found the file as
+  /// `identity` says. A stale verdict (a later selection, even of the same
+  /// file, has been made) is refused: false.
+  bool applyVerdict(uint64_t generation, const Message& summary, bool usable,
+                    std::optional<FileIdentity> identity = std::nullopt);
 
   /// The build phase.
   BuildPhase buildPhase() const { return phase_; }
@@ -91,7 +95,6 @@ class InstallerSession {
 
   /// The installer log that the copy and show log actions use (unset: none recorded).
   const std::optional<std::string>& logPath() const { return logPath_; }
-  void setLogPath(std::optional<std::string> path) { logPath_ = std::move(path); }
 
  private:
   std::optional<PrerequisiteReport> prerequisites_;

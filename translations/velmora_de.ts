@@ -5,38 +5,47 @@
     <name>Accessibility</name>
     <message>
         <source>done</source>
+        <extracomment>Spoken after a build stage&apos;s name (&quot;Compile the game: done&quot;): the stage is over.</extracomment>
         <translation>abgeschlossen</translation>
     </message>
     <message>
         <source>in progress</source>
+        <extracomment>Spoken after a build stage&apos;s name: the stage is running now.</extracomment>
         <translation>läuft</translation>
     </message>
     <message>
         <source>not started</source>
+        <extracomment>Spoken after a build stage&apos;s name: the stage has not begun yet.</extracomment>
         <translation>nicht gestartet</translation>
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>Read aloud as one line: %1 is what a row or key names, %2 its state or meaning (&quot;Python 3: Ready&quot;, &quot;Compile the game: done&quot;).</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
         <source>Command</source>
+        <extracomment>The ⌘ key as a screen reader names it, in the system&apos;s words. &quot;Command comma&quot; starts with the same word.</extracomment>
         <translation>Befehlstaste</translation>
     </message>
     <message>
         <source>Option</source>
+        <extracomment>The ⌥ key as a screen reader names it, in the system&apos;s words.</extracomment>
         <translation>Wahltaste</translation>
     </message>
     <message>
         <source>Shift</source>
+        <extracomment>The ⇧ key as a screen reader names it, in the system&apos;s words.</extracomment>
         <translation>Umschalttaste</translation>
     </message>
     <message>
         <source> to </source>
+        <extracomment>Read for the dash of a range of keys (&quot;1–4&quot;: &quot;1 to 4&quot;); keep the spaces.</extracomment>
         <translation> bis </translation>
     </message>
     <message>
         <source>Command comma</source>
+        <extracomment>The key combination ⌘ , (the settings shortcut) read aloud.</extracomment>
         <translation>Befehlstaste Komma</translation>
     </message>
 </context>
@@ -130,7 +139,7 @@
     </message>
     <message>
         <source>Compiling the native Mac app. This usually takes about 3 minutes.</source>
-        <translation>Die native Mac-App wird kompiliert. Das dauert meist etwa 3 Minuten.</translation>
+        <translation>Die native Mac-App wird kompiliert. Das dauert meist etwa 3&#xa0;Minuten.</translation>
     </message>
     <message>
         <source>Packaging the app and its resources.</source>
@@ -150,8 +159,8 @@
     <message numerus="yes">
         <source>about %n min left</source>
         <translation>
-            <numerusform>Noch etwa %n Min.</numerusform>
-            <numerusform>Noch etwa %n Min.</numerusform>
+            <numerusform>Noch etwa %n&#xa0;Min.</numerusform>
+            <numerusform>Noch etwa %n&#xa0;Min.</numerusform>
         </translation>
     </message>
 </context>
@@ -184,12 +193,28 @@
         <translation>Velmora 3000 Installer</translation>
     </message>
     <message>
-        <source>Show in Finder asks Finder to make aliases of the app and of Applications, so you can drag the app into place.</source>
-        <translation>„Im Finder zeigen“ lässt den Finder Aliasse der App und von „Programme“ erzeugen, damit du die App an ihren Platz ziehen kannst.</translation>
-    </message>
-    <message>
         <source>Windows executable</source>
         <translation>Ausführbare Windows-Datei</translation>
+    </message>
+    <message>
+        <source>Show in Finder asks Finder to put an alias of Applications beside the app, so you can drag the app into place.</source>
+        <translation>„Im Finder zeigen“ lässt den Finder neben der App einen Alias von „Programme“ erzeugen, damit du die App an ihren Platz ziehen kannst.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose on your Desktop to build the game from it.</source>
+        <translation>Der Installer liest den GOG-Installer, den du auf deinem Schreibtisch auswählst, um daraus das Spiel zu bauen.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose in your Documents folder to build the game from it.</source>
+        <translation>Der Installer liest den GOG-Installer, den du in deinem Ordner „Dokumente“ auswählst, um daraus das Spiel zu bauen.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose in your Downloads folder to build the game from it.</source>
+        <translation>Der Installer liest den GOG-Installer, den du in deinem Ordner „Downloads“ auswählst, um daraus das Spiel zu bauen.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose on an external drive to build the game from it.</source>
+        <translation>Der Installer liest den GOG-Installer, den du auf einem externen Laufwerk auswählst, um daraus das Spiel zu bauen.</translation>
     </message>
 </context>
 <context>
@@ -200,7 +225,7 @@
     </message>
     <message>
         <source>That file is too small to be the GOG installer (it should be about 560 MB).</source>
-        <translation>Die Datei ist zu klein für den GOG-Installer (er hat etwa 560 MB).</translation>
+        <translation>Die Datei ist zu klein für den GOG-Installer (er hat etwa 560&#xa0;MB).</translation>
     </message>
     <message>
         <source>That isn&apos;t a Windows installer (.exe) file.</source>
@@ -213,6 +238,10 @@
     <message>
         <source>The check was stopped.</source>
         <translation>Die Prüfung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>macOS doesn&apos;t let the installer read that file. Allow it in System Settings → Privacy &amp; Security → Files and Folders.</source>
+        <translation>macOS lässt den Installer diese Datei nicht lesen. Erlaube es in Systemeinstellungen → Datenschutz &amp; Sicherheit → Dateien und Ordner.</translation>
     </message>
     <message>
         <source>GOG 2.0.949(a) installer · %1 · ready to build</source>
@@ -241,6 +270,14 @@
         <source>%1 couldn&apos;t be replaced. Check its permissions.</source>
         <translation>%1 konnte nicht ersetzt werden. Prüfe die Zugriffsrechte.</translation>
     </message>
+    <message>
+        <source>Copying the app failed: %1 is read-only.</source>
+        <translation>Die App konnte nicht kopiert werden: %1 ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>Copying the app failed: %1 is not a folder.</source>
+        <translation>Die App konnte nicht kopiert werden: %1 ist kein Ordner.</translation>
+    </message>
 </context>
 <context>
     <name>NearMiss</name>
@@ -265,11 +302,16 @@
     <name>PageParts</name>
     <message>
         <source>%1, needs attention</source>
+        <extracomment>Read aloud after a checklist row whose state is not good; %1 is the row as read.</extracomment>
         <translation>%1, erfordert Aufmerksamkeit</translation>
     </message>
 </context>
 <context>
     <name>Pipeline</name>
+    <message>
+        <source>The installer file changed after it was checked. Choose it again.</source>
+        <translation>Die Installationsdatei wurde nach der Prüfung geändert. Wähle sie erneut aus.</translation>
+    </message>
     <message>
         <source>Another build is already running.</source>
         <translation>Es läuft bereits eine andere Erstellung.</translation>
@@ -311,11 +353,15 @@
     </message>
     <message>
         <source>Apple says the tools may already be installed or being installed. Choose Check again.</source>
-        <translation>Laut Apple sind die Werkzeuge schon installiert oder werden gerade installiert. Wähle „Erneut prüfen“.</translation>
+        <translation>Laut Apple sind die Werkzeuge vielleicht schon installiert oder werden gerade installiert. Wähle „Erneut prüfen“.</translation>
     </message>
     <message>
         <source>macOS could not open the installation. Run xcode-select --install in Terminal.</source>
         <translation>macOS konnte die Installation nicht starten. Gib im Terminal xcode-select --install ein.</translation>
+    </message>
+    <message>
+        <source>Accept Xcode&apos;s license first: open Xcode once, or run sudo xcodebuild -license accept.</source>
+        <translation>Akzeptiere erst die Xcode-Lizenz: Öffne Xcode einmal oder führe sudo xcodebuild -license accept aus.</translation>
     </message>
 </context>
 <context>
@@ -337,18 +383,20 @@
     </message>
     <message>
         <source>Checking %1…</source>
-        <translation>%1 wird geprüft …</translation>
+        <translation>%1 wird geprüft&#xa0;…</translation>
     </message>
 </context>
 <context>
     <name>Sizes</name>
     <message>
-        <source>%1 MB</source>
-        <translation>%1&#xa0;MB</translation>
+        <source>GB</source>
+        <extracomment>The unit of a size in 2^30 bytes, after its figure (&quot;30.0 GB&quot;): the language&apos;s own symbol.</extracomment>
+        <translation>GB</translation>
     </message>
     <message>
-        <source>%1 GB</source>
-        <translation>%1&#xa0;GB</translation>
+        <source>MB</source>
+        <extracomment>The unit of a size in 2^20 bytes, after its figure (&quot;650 MB&quot;): the language&apos;s own symbol.</extracomment>
+        <translation>MB</translation>
     </message>
 </context>
 <context>
@@ -369,11 +417,12 @@
     <name>vlmr::BuildPage</name>
     <message>
         <source>Stage %1 of 6</source>
+        <extracomment>Which of the build&apos;s six stages runs now; %1 is its number.</extracomment>
         <translation>Schritt %1 von 6</translation>
     </message>
     <message>
         <source>Building Velmora 3000…</source>
-        <translation>Velmora 3000 wird erstellt …</translation>
+        <translation>Velmora 3000 wird erstellt&#xa0;…</translation>
     </message>
     <message>
         <source>Build details</source>
@@ -381,6 +430,7 @@
     </message>
     <message>
         <source>Hide</source>
+        <extracomment>A small button beside &quot;Build details&quot;: hides the build log below it. Keep it short.</extracomment>
         <translation>Weniger</translation>
     </message>
     <message>
@@ -393,17 +443,23 @@
     </message>
     <message>
         <source>Show</source>
+        <extracomment>A small button beside &quot;Build details&quot;: shows the build log below it again. Keep it short.</extracomment>
         <translation>Mehr</translation>
     </message>
     <message>
         <source>Cancelling…</source>
-        <translation>Wird abgebrochen …</translation>
+        <translation>Wird abgebrochen&#xa0;…</translation>
+    </message>
+    <message>
+        <source>%1 … [a line of %2, cut here; the installer log has all of it]</source>
+        <translation>%1 … [eine Zeile von %2, hier gekürzt; das Protokoll enthält sie ganz]</translation>
     </message>
 </context>
 <context>
     <name>vlmr::DBusNotificationPoster</name>
     <message>
         <source>Show</source>
+        <extracomment>The button of a desktop notification about the build: brings the installer&apos;s window to the front.</extracomment>
         <translation>Anzeigen</translation>
     </message>
 </context>
@@ -411,6 +467,7 @@
     <name>vlmr::DonePage</name>
     <message>
         <source>⌘ Return</source>
+        <extracomment>A key cap: the Command key and the Return key, pressed together. Keep &quot;⌘&quot; and name Return as the system&apos;s keyboard menus do.</extracomment>
         <translation>⌘ Zeilenschalter</translation>
     </message>
     <message>
@@ -431,6 +488,7 @@
     </message>
     <message>
         <source>Set game speed</source>
+        <extracomment>What the keys 1 to 4 do in the game; an action, like the other shortcuts.</extracomment>
         <translation>Spieltempo einstellen</translation>
     </message>
     <message>
@@ -443,15 +501,17 @@
     </message>
     <message>
         <source>Moving…</source>
-        <translation>Wird bewegt …</translation>
+        <extracomment>The title of the &quot;Move to Applications&quot; button while the app is being moved.</extracomment>
+        <translation>Wird bewegt&#xa0;…</translation>
     </message>
     <message>
         <source>Moved ✓</source>
+        <extracomment>The title of the &quot;Move to Applications&quot; button once the app is there (the app is the subject).</extracomment>
         <translation>Bewegt ✓</translation>
     </message>
     <message>
         <source>Your city is built. Open it now, or keep it with your other apps.</source>
-        <translation>Deine Stadt steht. Öffne sie jetzt oder leg sie zu deinen Apps.</translation>
+        <translation>Deine Stadt steht. Öffne sie jetzt oder leg sie zu deinen anderen Apps.</translation>
     </message>
     <message>
         <source>Show in Finder</source>
@@ -470,26 +530,29 @@
         <translation>Falls macOS das Spiel blockiert:</translation>
     </message>
     <message>
-        <source> go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
-        <translation> Gehe zu Systemeinstellungen → Datenschutz &amp; Sicherheit → Dennoch öffnen. Das ist nur einmal nötig.</translation>
+        <source>This app contains your copy of the game. Please keep it on this Mac and don&apos;t share or upload it. Your saves and settings stay in your user folder.</source>
+        <translation>Diese App enthält deine Kopie des Spiels. Lass sie bitte auf diesem Mac, gib sie nicht weiter und lade sie nirgends hoch. Spielstände und Einstellungen bleiben in deinem Benutzerordner.</translation>
     </message>
     <message>
-        <source>This app contains your copy of the game. Please keep it on this Mac and don&apos;t share or upload it. Your saves and settings stay in your user folder.</source>
-        <translation>Diese App enthält deine Kopie des Spiels. Lass sie bitte auf diesem Mac und gib sie nicht weiter. Spielstände und Einstellungen bleiben in deinem Benutzerordner.</translation>
+        <source> go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
+        <translation> Gehe zu Systemeinstellungen → Datenschutz &amp; Sicherheit → Dennoch öffnen. Das ist nur einmal nötig.</translation>
     </message>
 </context>
 <context>
     <name>vlmr::ErrorPage</name>
     <message>
         <source>Log: %1</source>
+        <extracomment>Where the build log is; %1 is the path of its file.</extracomment>
         <translation>Protokoll: %1</translation>
     </message>
     <message>
         <source>Copy log</source>
+        <extracomment>A narrow button below &quot;Log: …&quot;: copies the whole build log to the clipboard.</extracomment>
         <translation>Kopieren</translation>
     </message>
     <message>
         <source>Show log in Finder</source>
+        <extracomment>Opens a Finder window with the build log&apos;s file selected.</extracomment>
         <translation>Protokoll im Finder zeigen</translation>
     </message>
     <message>
@@ -523,12 +586,24 @@
         <source>Quit %1</source>
         <translation>%1 beenden</translation>
     </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Im Dock ablegen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 <context>
     <name>vlmr::InstallerPage</name>
     <message>
         <source>Bring your GOG installer</source>
-        <translation>Bring deinen GOG-Installer mit</translation>
+        <translation>Füge deinen GOG-Installer hinzu</translation>
     </message>
     <message>
         <source>We&apos;ll turn your copy into a native Mac app.</source>
@@ -548,10 +623,11 @@
     </message>
     <message>
         <source>Choose…</source>
-        <translation>Auswählen …</translation>
+        <translation>Auswählen&#xa0;…</translation>
     </message>
     <message>
         <source>Build</source>
+        <extracomment>The button that starts building the app from the chosen installer (a verb).</extracomment>
         <translation>Erstellen</translation>
     </message>
     <message>
@@ -560,7 +636,7 @@
     </message>
     <message>
         <source>First build: about 3 minutes and %1 of free space. The finished app contains your game files; keep it on this Mac.</source>
-        <translation>Beim ersten Mal: etwa 3 Minuten und %1 freier Speicherplatz. Die fertige App enthält deine Spieldateien; lass sie auf diesem Mac.</translation>
+        <translation>Beim ersten Mal: etwa 3&#xa0;Minuten und %1 freier Speicherplatz. Die fertige App enthält deine Spieldateien; lass sie auf diesem Mac.</translation>
     </message>
 </context>
 <context>
@@ -589,6 +665,7 @@
     </message>
     <message>
         <source>Windows installer (%1)</source>
+        <extracomment>The file dialog&apos;s filter; %1 is the file pattern. Keep the parentheses plain ASCII.</extracomment>
         <translation>Windows-Installer (%1)</translation>
     </message>
 </context>
@@ -608,6 +685,7 @@
     </message>
     <message>
         <source>Supported</source>
+        <extracomment>The status of the Mac&apos;s row (&quot;Apple Silicon · macOS 15+&quot;): this Mac can build the game.</extracomment>
         <translation>Unterstützt</translation>
     </message>
     <message>
@@ -616,7 +694,8 @@
     </message>
     <message>
         <source>Checking…</source>
-        <translation>Wird geprüft …</translation>
+        <extracomment>The status of a checklist row while it is being checked.</extracomment>
+        <translation>Wird geprüft&#xa0;…</translation>
     </message>
     <message>
         <source>One thing to install first</source>
@@ -631,11 +710,8 @@
         <translation>Velmora 3000 erstellt das Spiel auf deinem Mac und braucht dafür Apples kostenlose Xcode Command Line Tools. Die komplette Xcode-App ist nicht nötig.</translation>
     </message>
     <message>
-        <source>Missing</source>
-        <translation>Fehlt</translation>
-    </message>
-    <message>
         <source>Ready</source>
+        <extracomment>The status of Python 3&apos;s row: it can be used.</extracomment>
         <translation>Bereit</translation>
     </message>
     <message>
@@ -663,10 +739,6 @@
         <translation>✓  Bereit zum Erstellen</translation>
     </message>
     <message>
-        <source>Installed</source>
-        <translation>Installiert</translation>
-    </message>
-    <message>
         <source>Everything happens on this Mac. Nothing is uploaded.</source>
         <translation>Alles passiert auf diesem Mac. Nichts wird hochgeladen.</translation>
     </message>
@@ -676,11 +748,29 @@
     </message>
     <message>
         <source>Checking again…</source>
-        <translation>Erneute Prüfung …</translation>
+        <translation>Erneute Prüfung&#xa0;…</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <comment>Command Line Tools</comment>
+        <extracomment>The status of the Command Line Tools&apos; row (a plural name): they are not installed.</extracomment>
+        <translation>Fehlen</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <comment>Python 3</comment>
+        <extracomment>The status of Python 3&apos;s row (one program): it is not installed.</extracomment>
+        <translation>Fehlt</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <comment>Command Line Tools</comment>
+        <extracomment>The status of the Command Line Tools&apos; row (a plural name): they are installed.</extracomment>
+        <translation>Installiert</translation>
     </message>
     <message>
         <source>About 3 minutes · %1 free space</source>
-        <translation>Etwa 3 Minuten · %1 freier Speicherplatz</translation>
+        <translation>Etwa 3&#xa0;Minuten · %1 freier Speicherplatz</translation>
     </message>
 </context>
 </TS>

@@ -5,38 +5,47 @@
     <name>Accessibility</name>
     <message>
         <source>done</source>
+        <extracomment>Spoken after a build stage&apos;s name (&quot;Compile the game: done&quot;): the stage is over.</extracomment>
         <translation>completado</translation>
     </message>
     <message>
         <source>in progress</source>
+        <extracomment>Spoken after a build stage&apos;s name: the stage is running now.</extracomment>
         <translation>en curso</translation>
     </message>
     <message>
         <source>not started</source>
+        <extracomment>Spoken after a build stage&apos;s name: the stage has not begun yet.</extracomment>
         <translation>sin empezar</translation>
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>Read aloud as one line: %1 is what a row or key names, %2 its state or meaning (&quot;Python 3: Ready&quot;, &quot;Compile the game: done&quot;).</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
         <source>Command</source>
+        <extracomment>The ⌘ key as a screen reader names it, in the system&apos;s words. &quot;Command comma&quot; starts with the same word.</extracomment>
         <translation>Comando</translation>
     </message>
     <message>
         <source>Option</source>
+        <extracomment>The ⌥ key as a screen reader names it, in the system&apos;s words.</extracomment>
         <translation>Opción</translation>
     </message>
     <message>
         <source>Shift</source>
+        <extracomment>The ⇧ key as a screen reader names it, in the system&apos;s words.</extracomment>
         <translation>Mayúsculas</translation>
     </message>
     <message>
         <source> to </source>
+        <extracomment>Read for the dash of a range of keys (&quot;1–4&quot;: &quot;1 to 4&quot;); keep the spaces.</extracomment>
         <translation> a </translation>
     </message>
     <message>
         <source>Command comma</source>
+        <extracomment>The key combination ⌘ , (the settings shortcut) read aloud.</extracomment>
         <translation>Comando coma</translation>
     </message>
 </context>
@@ -87,7 +96,7 @@
     </message>
     <message>
         <source>The build didn&apos;t finish</source>
-        <translation>La compilación no ha terminado</translation>
+        <translation>La compilación ha fallado</translation>
     </message>
 </context>
 <context>
@@ -130,7 +139,7 @@
     </message>
     <message>
         <source>Compiling the native Mac app. This usually takes about 3 minutes.</source>
-        <translation>Compilando la app nativa para Mac. Suele tardar unos 3 minutos.</translation>
+        <translation>Compilando la app nativa para Mac. Suele tardar unos 3&#xa0;minutos.</translation>
     </message>
     <message>
         <source>Packaging the app and its resources.</source>
@@ -150,8 +159,8 @@
     <message numerus="yes">
         <source>about %n min left</source>
         <translation>
-            <numerusform>queda aprox. %n min</numerusform>
-            <numerusform>quedan aprox. %n min</numerusform>
+            <numerusform>queda aprox. %n&#xa0;min</numerusform>
+            <numerusform>quedan aprox. %n&#xa0;min</numerusform>
         </translation>
     </message>
 </context>
@@ -184,12 +193,28 @@
         <translation>Instalador de Velmora 3000</translation>
     </message>
     <message>
-        <source>Show in Finder asks Finder to make aliases of the app and of Applications, so you can drag the app into place.</source>
-        <translation>Mostrar en Finder pide al Finder que cree alias de la app y de Aplicaciones para que puedas arrastrar la app a su sitio.</translation>
-    </message>
-    <message>
         <source>Windows executable</source>
         <translation>Ejecutable de Windows</translation>
+    </message>
+    <message>
+        <source>Show in Finder asks Finder to put an alias of Applications beside the app, so you can drag the app into place.</source>
+        <translation>Mostrar en Finder pide al Finder que cree un alias de Aplicaciones junto a la app para que puedas arrastrar la app a su sitio.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose on your Desktop to build the game from it.</source>
+        <translation>El instalador lee el instalador de GOG que elijas en tu escritorio para crear el juego a partir de él.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose in your Documents folder to build the game from it.</source>
+        <translation>El instalador lee el instalador de GOG que elijas en tu carpeta Documentos para crear el juego a partir de él.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose in your Downloads folder to build the game from it.</source>
+        <translation>El instalador lee el instalador de GOG que elijas en tu carpeta Descargas para crear el juego a partir de él.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose on an external drive to build the game from it.</source>
+        <translation>El instalador lee el instalador de GOG que elijas en un disco externo para crear el juego a partir de él.</translation>
     </message>
 </context>
 <context>
@@ -200,7 +225,7 @@
     </message>
     <message>
         <source>That file is too small to be the GOG installer (it should be about 560 MB).</source>
-        <translation>Ese archivo es demasiado pequeño para ser el instalador de GOG (debería ocupar unos 560 MB).</translation>
+        <translation>Ese archivo es demasiado pequeño para ser el instalador de GOG (debería ocupar unos 560&#xa0;MB).</translation>
     </message>
     <message>
         <source>That isn&apos;t a Windows installer (.exe) file.</source>
@@ -213,6 +238,10 @@
     <message>
         <source>The check was stopped.</source>
         <translation>Se ha detenido la comprobación.</translation>
+    </message>
+    <message>
+        <source>macOS doesn&apos;t let the installer read that file. Allow it in System Settings → Privacy &amp; Security → Files and Folders.</source>
+        <translation>macOS no deja que el instalador lea ese archivo. Permítelo en Ajustes del Sistema → Privacidad y seguridad → Archivos y carpetas.</translation>
     </message>
     <message>
         <source>GOG 2.0.949(a) installer · %1 · ready to build</source>
@@ -241,6 +270,14 @@
         <source>%1 couldn&apos;t be replaced. Check its permissions.</source>
         <translation>No se ha podido sustituir %1. Revisa sus permisos.</translation>
     </message>
+    <message>
+        <source>Copying the app failed: %1 is read-only.</source>
+        <translation>No se ha podido copiar la app: %1 es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>Copying the app failed: %1 is not a folder.</source>
+        <translation>No se ha podido copiar la app: %1 no es una carpeta.</translation>
+    </message>
 </context>
 <context>
     <name>NearMiss</name>
@@ -265,11 +302,16 @@
     <name>PageParts</name>
     <message>
         <source>%1, needs attention</source>
+        <extracomment>Read aloud after a checklist row whose state is not good; %1 is the row as read.</extracomment>
         <translation>%1, requiere atención</translation>
     </message>
 </context>
 <context>
     <name>Pipeline</name>
+    <message>
+        <source>The installer file changed after it was checked. Choose it again.</source>
+        <translation>El archivo del instalador cambió después de comprobarlo. Vuelve a elegirlo.</translation>
+    </message>
     <message>
         <source>Another build is already running.</source>
         <translation>Ya hay otra compilación en curso.</translation>
@@ -280,11 +322,11 @@
     </message>
     <message>
         <source>Could not unpack the build sources into Application Support.</source>
-        <translation>No se han podido extraer las fuentes de compilación en Application Support.</translation>
+        <translation>No se ha podido extraer el código fuente en Application Support.</translation>
     </message>
     <message>
         <source>The build sources are not prepared.</source>
-        <translation>Las fuentes de compilación no están preparadas.</translation>
+        <translation>El código fuente no está preparado.</translation>
     </message>
     <message>
         <source>Could not start the build.</source>
@@ -307,15 +349,19 @@
     <name>Prerequisites</name>
     <message>
         <source>Follow Apple&apos;s prompt, then choose Check again when it finishes.</source>
-        <translation>Sigue las indicaciones de Apple y, al terminar, elige Comprobar otra vez.</translation>
+        <translation>Sigue las indicaciones de Apple y, al terminar, elige Comprobar.</translation>
     </message>
     <message>
         <source>Apple says the tools may already be installed or being installed. Choose Check again.</source>
-        <translation>Según Apple, las herramientas ya están instaladas o instalándose. Elige Comprobar otra vez.</translation>
+        <translation>Según Apple, puede que las herramientas ya estén instaladas o se estén instalando. Elige Comprobar.</translation>
     </message>
     <message>
         <source>macOS could not open the installation. Run xcode-select --install in Terminal.</source>
         <translation>macOS no ha podido abrir la instalación. Ejecuta xcode-select --install en Terminal.</translation>
+    </message>
+    <message>
+        <source>Accept Xcode&apos;s license first: open Xcode once, or run sudo xcodebuild -license accept.</source>
+        <translation>Acepta antes la licencia de Xcode: abre Xcode una vez o ejecuta sudo xcodebuild -license accept.</translation>
     </message>
 </context>
 <context>
@@ -343,12 +389,14 @@
 <context>
     <name>Sizes</name>
     <message>
-        <source>%1 MB</source>
-        <translation>%1&#xa0;MB</translation>
+        <source>GB</source>
+        <extracomment>The unit of a size in 2^30 bytes, after its figure (&quot;30.0 GB&quot;): the language&apos;s own symbol.</extracomment>
+        <translation>GB</translation>
     </message>
     <message>
-        <source>%1 GB</source>
-        <translation>%1&#xa0;GB</translation>
+        <source>MB</source>
+        <extracomment>The unit of a size in 2^20 bytes, after its figure (&quot;650 MB&quot;): the language&apos;s own symbol.</extracomment>
+        <translation>MB</translation>
     </message>
 </context>
 <context>
@@ -369,6 +417,7 @@
     <name>vlmr::BuildPage</name>
     <message>
         <source>Stage %1 of 6</source>
+        <extracomment>Which of the build&apos;s six stages runs now; %1 is its number.</extracomment>
         <translation>Fase %1 de 6</translation>
     </message>
     <message>
@@ -381,6 +430,7 @@
     </message>
     <message>
         <source>Hide</source>
+        <extracomment>A small button beside &quot;Build details&quot;: hides the build log below it. Keep it short.</extracomment>
         <translation>Ocultar</translation>
     </message>
     <message>
@@ -393,17 +443,23 @@
     </message>
     <message>
         <source>Show</source>
+        <extracomment>A small button beside &quot;Build details&quot;: shows the build log below it again. Keep it short.</extracomment>
         <translation>Mostrar</translation>
     </message>
     <message>
         <source>Cancelling…</source>
         <translation>Cancelando…</translation>
     </message>
+    <message>
+        <source>%1 … [a line of %2, cut here; the installer log has all of it]</source>
+        <translation>%1 … [una línea de %2, cortada aquí; el log la tiene completa]</translation>
+    </message>
 </context>
 <context>
     <name>vlmr::DBusNotificationPoster</name>
     <message>
         <source>Show</source>
+        <extracomment>The button of a desktop notification about the build: brings the installer&apos;s window to the front.</extracomment>
         <translation>Mostrar</translation>
     </message>
 </context>
@@ -411,6 +467,7 @@
     <name>vlmr::DonePage</name>
     <message>
         <source>⌘ Return</source>
+        <extracomment>A key cap: the Command key and the Return key, pressed together. Keep &quot;⌘&quot; and name Return as the system&apos;s keyboard menus do.</extracomment>
         <translation>⌘ Retorno</translation>
     </message>
     <message>
@@ -431,7 +488,8 @@
     </message>
     <message>
         <source>Set game speed</source>
-        <translation>Velocidad del juego</translation>
+        <extracomment>What the keys 1 to 4 do in the game; an action, like the other shortcuts.</extracomment>
+        <translation>Ajustar la velocidad del juego</translation>
     </message>
     <message>
         <source>Turn the camera</source>
@@ -443,10 +501,12 @@
     </message>
     <message>
         <source>Moving…</source>
+        <extracomment>The title of the &quot;Move to Applications&quot; button while the app is being moved.</extracomment>
         <translation>Moviendo…</translation>
     </message>
     <message>
         <source>Moved ✓</source>
+        <extracomment>The title of the &quot;Move to Applications&quot; button once the app is there (the app is the subject).</extracomment>
         <translation>Movida ✓</translation>
     </message>
     <message>
@@ -470,26 +530,29 @@
         <translation>Si macOS bloquea el juego:</translation>
     </message>
     <message>
-        <source> go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
-        <translation> ve a Ajustes del Sistema → Privacidad y seguridad → Abrir igualmente. Solo hace falta una vez.</translation>
-    </message>
-    <message>
         <source>This app contains your copy of the game. Please keep it on this Mac and don&apos;t share or upload it. Your saves and settings stay in your user folder.</source>
         <translation>Esta app contiene tu copia del juego: tenla solo en este Mac y no la compartas ni la subas. Tus partidas y ajustes quedan en tu carpeta de usuario.</translation>
+    </message>
+    <message>
+        <source> go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
+        <translation> ve a Ajustes del Sistema → Privacidad y seguridad → Abrir igualmente. Solo hace falta una vez.</translation>
     </message>
 </context>
 <context>
     <name>vlmr::ErrorPage</name>
     <message>
         <source>Log: %1</source>
+        <extracomment>Where the build log is; %1 is the path of its file.</extracomment>
         <translation>Log: %1</translation>
     </message>
     <message>
         <source>Copy log</source>
+        <extracomment>A narrow button below &quot;Log: …&quot;: copies the whole build log to the clipboard.</extracomment>
         <translation>Copiar log</translation>
     </message>
     <message>
         <source>Show log in Finder</source>
+        <extracomment>Opens a Finder window with the build log&apos;s file selected.</extracomment>
         <translation>Mostrar log en Finder</translation>
     </message>
     <message>
@@ -523,6 +586,18 @@
         <source>Quit %1</source>
         <translation>Salir de %1</translation>
     </message>
+    <message>
+        <source>Window</source>
+        <translation>Ventana</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
 </context>
 <context>
     <name>vlmr::InstallerPage</name>
@@ -552,6 +627,7 @@
     </message>
     <message>
         <source>Build</source>
+        <extracomment>The button that starts building the app from the chosen installer (a verb).</extracomment>
         <translation>Compilar</translation>
     </message>
     <message>
@@ -560,7 +636,7 @@
     </message>
     <message>
         <source>First build: about 3 minutes and %1 of free space. The finished app contains your game files; keep it on this Mac.</source>
-        <translation>Primera compilación: unos 3 minutos y %1 de espacio libre. La app final contiene los archivos de tu juego; tenla solo en este Mac.</translation>
+        <translation>Primera compilación: unos 3&#xa0;minutos y %1 de espacio libre. La app final contiene los archivos de tu juego; tenla solo en este Mac.</translation>
     </message>
 </context>
 <context>
@@ -589,6 +665,7 @@
     </message>
     <message>
         <source>Windows installer (%1)</source>
+        <extracomment>The file dialog&apos;s filter; %1 is the file pattern. Keep the parentheses plain ASCII.</extracomment>
         <translation>Instalador de Windows (%1)</translation>
     </message>
 </context>
@@ -608,14 +685,16 @@
     </message>
     <message>
         <source>Supported</source>
+        <extracomment>The status of the Mac&apos;s row (&quot;Apple Silicon · macOS 15+&quot;): this Mac can build the game.</extracomment>
         <translation>Compatible</translation>
     </message>
     <message>
         <source>After Apple&apos;s installer finishes, choose Check again.</source>
-        <translation>Cuando acabe el instalador de Apple, elige Comprobar otra vez.</translation>
+        <translation>Cuando acabe el instalador de Apple, elige Comprobar.</translation>
     </message>
     <message>
         <source>Checking…</source>
+        <extracomment>The status of a checklist row while it is being checked.</extracomment>
         <translation>Comprobando…</translation>
     </message>
     <message>
@@ -628,14 +707,11 @@
     </message>
     <message>
         <source>Velmora 3000 builds the game on your Mac, so it needs Apple&apos;s free Xcode Command Line Tools. You don&apos;t need the full Xcode app.</source>
-        <translation>Velmora 3000 compila el juego en tu Mac, así que necesita las Command Line Tools de Xcode, gratuitas de Apple. No necesitas la app Xcode completa.</translation>
-    </message>
-    <message>
-        <source>Missing</source>
-        <translation>Falta</translation>
+        <translation>Velmora 3000 compila el juego en tu Mac, así que necesita las Command Line Tools de Xcode, que Apple ofrece gratis. No necesitas la app Xcode completa.</translation>
     </message>
     <message>
         <source>Ready</source>
+        <extracomment>The status of Python 3&apos;s row: it can be used.</extracomment>
         <translation>Listo</translation>
     </message>
     <message>
@@ -644,7 +720,7 @@
     </message>
     <message>
         <source>Check again</source>
-        <translation>Comprobar otra vez</translation>
+        <translation>Comprobar</translation>
     </message>
     <message>
         <source>No Homebrew or Terminal setup</source>
@@ -663,10 +739,6 @@
         <translation>✓  Listo para compilar</translation>
     </message>
     <message>
-        <source>Installed</source>
-        <translation>Instaladas</translation>
-    </message>
-    <message>
         <source>Everything happens on this Mac. Nothing is uploaded.</source>
         <translation>Todo ocurre en este Mac. No se sube nada.</translation>
     </message>
@@ -679,8 +751,26 @@
         <translation>Comprobando de nuevo…</translation>
     </message>
     <message>
+        <source>Missing</source>
+        <comment>Command Line Tools</comment>
+        <extracomment>The status of the Command Line Tools&apos; row (a plural name): they are not installed.</extracomment>
+        <translation>Faltan</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <comment>Python 3</comment>
+        <extracomment>The status of Python 3&apos;s row (one program): it is not installed.</extracomment>
+        <translation>Falta</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <comment>Command Line Tools</comment>
+        <extracomment>The status of the Command Line Tools&apos; row (a plural name): they are installed.</extracomment>
+        <translation>Instaladas</translation>
+    </message>
+    <message>
         <source>About 3 minutes · %1 free space</source>
-        <translation>Unos 3 minutos · %1 libres</translation>
+        <translation>Unos 3&#xa0;minutos · %1 libres</translation>
     </message>
 </context>
 </TS>

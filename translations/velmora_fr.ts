@@ -5,38 +5,47 @@
     <name>Accessibility</name>
     <message>
         <source>done</source>
+        <extracomment>Spoken after a build stage&apos;s name (&quot;Compile the game: done&quot;): the stage is over.</extracomment>
         <translation>terminé</translation>
     </message>
     <message>
         <source>in progress</source>
+        <extracomment>Spoken after a build stage&apos;s name: the stage is running now.</extracomment>
         <translation>en cours</translation>
     </message>
     <message>
         <source>not started</source>
+        <extracomment>Spoken after a build stage&apos;s name: the stage has not begun yet.</extracomment>
         <translation>à venir</translation>
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>Read aloud as one line: %1 is what a row or key names, %2 its state or meaning (&quot;Python 3: Ready&quot;, &quot;Compile the game: done&quot;).</extracomment>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Command</source>
+        <extracomment>The ⌘ key as a screen reader names it, in the system&apos;s words. &quot;Command comma&quot; starts with the same word.</extracomment>
         <translation>Commande</translation>
     </message>
     <message>
         <source>Option</source>
+        <extracomment>The ⌥ key as a screen reader names it, in the system&apos;s words.</extracomment>
         <translation>Option</translation>
     </message>
     <message>
         <source>Shift</source>
+        <extracomment>The ⇧ key as a screen reader names it, in the system&apos;s words.</extracomment>
         <translation>Maj</translation>
     </message>
     <message>
         <source> to </source>
+        <extracomment>Read for the dash of a range of keys (&quot;1–4&quot;: &quot;1 to 4&quot;); keep the spaces.</extracomment>
         <translation> à </translation>
     </message>
     <message>
         <source>Command comma</source>
+        <extracomment>The key combination ⌘ , (the settings shortcut) read aloud.</extracomment>
         <translation>Commande virgule</translation>
     </message>
 </context>
@@ -87,7 +96,7 @@
     </message>
     <message>
         <source>The build didn&apos;t finish</source>
-        <translation>La création n’a pas abouti</translation>
+        <translation>La création a échoué</translation>
     </message>
 </context>
 <context>
@@ -130,7 +139,7 @@
     </message>
     <message>
         <source>Compiling the native Mac app. This usually takes about 3 minutes.</source>
-        <translation>Compilation de l’app Mac native. Cela prend environ 3 minutes.</translation>
+        <translation>Compilation de l’app Mac native. Cela prend environ 3&#xa0;minutes.</translation>
     </message>
     <message>
         <source>Packaging the app and its resources.</source>
@@ -150,8 +159,8 @@
     <message numerus="yes">
         <source>about %n min left</source>
         <translation>
-            <numerusform>environ %n min restante</numerusform>
-            <numerusform>environ %n min restantes</numerusform>
+            <numerusform>environ %n&#xa0;min restante</numerusform>
+            <numerusform>environ %n&#xa0;min restantes</numerusform>
         </translation>
     </message>
 </context>
@@ -184,12 +193,28 @@
         <translation>Installer Velmora 3000</translation>
     </message>
     <message>
-        <source>Show in Finder asks Finder to make aliases of the app and of Applications, so you can drag the app into place.</source>
-        <translation>Le bouton Afficher dans le Finder demande au Finder de créer des alias de l’app et du dossier Applications, pour que vous puissiez y glisser l’app.</translation>
-    </message>
-    <message>
         <source>Windows executable</source>
         <translation>Exécutable Windows</translation>
+    </message>
+    <message>
+        <source>Show in Finder asks Finder to put an alias of Applications beside the app, so you can drag the app into place.</source>
+        <translation>Le bouton Voir dans le Finder demande au Finder de placer un alias du dossier Applications à côté de l’app, pour que vous puissiez y glisser l’app.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose on your Desktop to build the game from it.</source>
+        <translation>L’installateur lit l’installateur GOG que vous choisissez sur votre bureau pour en créer le jeu.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose in your Documents folder to build the game from it.</source>
+        <translation>L’installateur lit l’installateur GOG que vous choisissez dans votre dossier Documents pour en créer le jeu.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose in your Downloads folder to build the game from it.</source>
+        <translation>L’installateur lit l’installateur GOG que vous choisissez dans votre dossier Téléchargements pour en créer le jeu.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose on an external drive to build the game from it.</source>
+        <translation>L’installateur lit l’installateur GOG que vous choisissez sur un disque externe pour en créer le jeu.</translation>
     </message>
 </context>
 <context>
@@ -200,7 +225,7 @@
     </message>
     <message>
         <source>That file is too small to be the GOG installer (it should be about 560 MB).</source>
-        <translation>Ce fichier est trop petit pour être l’installateur GOG (il doit faire environ 560&#xa0;MB).</translation>
+        <translation>Ce fichier est trop petit pour être l’installateur GOG (il doit faire environ 560&#xa0;Mo).</translation>
     </message>
     <message>
         <source>That isn&apos;t a Windows installer (.exe) file.</source>
@@ -213,6 +238,10 @@
     <message>
         <source>The check was stopped.</source>
         <translation>La vérification a été interrompue.</translation>
+    </message>
+    <message>
+        <source>macOS doesn&apos;t let the installer read that file. Allow it in System Settings → Privacy &amp; Security → Files and Folders.</source>
+        <translation>macOS empêche l’installateur de lire ce fichier. Autorisez-le dans Réglages Système → Confidentialité et sécurité → Fichiers et dossiers.</translation>
     </message>
     <message>
         <source>GOG 2.0.949(a) installer · %1 · ready to build</source>
@@ -241,6 +270,14 @@
         <source>%1 couldn&apos;t be replaced. Check its permissions.</source>
         <translation>Impossible de remplacer %1. Vérifiez ses permissions.</translation>
     </message>
+    <message>
+        <source>Copying the app failed: %1 is read-only.</source>
+        <translation>La copie de l’app a échoué&#xa0;: %1 est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>Copying the app failed: %1 is not a folder.</source>
+        <translation>La copie de l’app a échoué&#xa0;: %1 n’est pas un dossier.</translation>
+    </message>
 </context>
 <context>
     <name>NearMiss</name>
@@ -265,11 +302,16 @@
     <name>PageParts</name>
     <message>
         <source>%1, needs attention</source>
+        <extracomment>Read aloud after a checklist row whose state is not good; %1 is the row as read.</extracomment>
         <translation>%1, action requise</translation>
     </message>
 </context>
 <context>
     <name>Pipeline</name>
+    <message>
+        <source>The installer file changed after it was checked. Choose it again.</source>
+        <translation>Le fichier de l’installateur a changé après sa vérification. Choisissez-le de nouveau.</translation>
+    </message>
     <message>
         <source>Another build is already running.</source>
         <translation>Une autre création est déjà en cours.</translation>
@@ -317,6 +359,10 @@
         <source>macOS could not open the installation. Run xcode-select --install in Terminal.</source>
         <translation>macOS n’a pas pu lancer l’installation. Exécutez xcode-select --install dans Terminal.</translation>
     </message>
+    <message>
+        <source>Accept Xcode&apos;s license first: open Xcode once, or run sudo xcodebuild -license accept.</source>
+        <translation>Acceptez la licence de Xcode : ouvrez Xcode une fois ou lancez sudo xcodebuild -license accept.</translation>
+    </message>
 </context>
 <context>
     <name>Process</name>
@@ -343,12 +389,14 @@
 <context>
     <name>Sizes</name>
     <message>
-        <source>%1 MB</source>
-        <translation>%1&#xa0;Mo</translation>
+        <source>GB</source>
+        <extracomment>The unit of a size in 2^30 bytes, after its figure (&quot;30.0 GB&quot;): the language&apos;s own symbol.</extracomment>
+        <translation>Go</translation>
     </message>
     <message>
-        <source>%1 GB</source>
-        <translation>%1&#xa0;Go</translation>
+        <source>MB</source>
+        <extracomment>The unit of a size in 2^20 bytes, after its figure (&quot;650 MB&quot;): the language&apos;s own symbol.</extracomment>
+        <translation>Mo</translation>
     </message>
 </context>
 <context>
@@ -369,6 +417,7 @@
     <name>vlmr::BuildPage</name>
     <message>
         <source>Stage %1 of 6</source>
+        <extracomment>Which of the build&apos;s six stages runs now; %1 is its number.</extracomment>
         <translation>Étape %1 sur 6</translation>
     </message>
     <message>
@@ -381,7 +430,8 @@
     </message>
     <message>
         <source>Hide</source>
-        <translation>Masquer</translation>
+        <extracomment>A small button beside &quot;Build details&quot;: hides the build log below it. Keep it short.</extracomment>
+        <translation>Replier</translation>
     </message>
     <message>
         <source>You can keep this window open.</source>
@@ -393,17 +443,23 @@
     </message>
     <message>
         <source>Show</source>
-        <translation>Afficher</translation>
+        <extracomment>A small button beside &quot;Build details&quot;: shows the build log below it again. Keep it short.</extracomment>
+        <translation>Déplier</translation>
     </message>
     <message>
         <source>Cancelling…</source>
         <translation>Annulation…</translation>
+    </message>
+    <message>
+        <source>%1 … [a line of %2, cut here; the installer log has all of it]</source>
+        <translation>%1 … [une ligne de %2, coupée ici&#xa0;; le journal la contient en entier]</translation>
     </message>
 </context>
 <context>
     <name>vlmr::DBusNotificationPoster</name>
     <message>
         <source>Show</source>
+        <extracomment>The button of a desktop notification about the build: brings the installer&apos;s window to the front.</extracomment>
         <translation>Afficher</translation>
     </message>
 </context>
@@ -411,6 +467,7 @@
     <name>vlmr::DonePage</name>
     <message>
         <source>⌘ Return</source>
+        <extracomment>A key cap: the Command key and the Return key, pressed together. Keep &quot;⌘&quot; and name Return as the system&apos;s keyboard menus do.</extracomment>
         <translation>⌘ Retour</translation>
     </message>
     <message>
@@ -419,7 +476,7 @@
     </message>
     <message>
         <source>Pause or resume</source>
-        <translation>Pause ou reprise</translation>
+        <translation>Mettre en pause ou reprendre</translation>
     </message>
     <message>
         <source>Move the camera</source>
@@ -431,7 +488,8 @@
     </message>
     <message>
         <source>Set game speed</source>
-        <translation>Vitesse du jeu</translation>
+        <extracomment>What the keys 1 to 4 do in the game; an action, like the other shortcuts.</extracomment>
+        <translation>Régler la vitesse du jeu</translation>
     </message>
     <message>
         <source>Turn the camera</source>
@@ -443,10 +501,12 @@
     </message>
     <message>
         <source>Moving…</source>
+        <extracomment>The title of the &quot;Move to Applications&quot; button while the app is being moved.</extracomment>
         <translation>Déplacement…</translation>
     </message>
     <message>
         <source>Moved ✓</source>
+        <extracomment>The title of the &quot;Move to Applications&quot; button once the app is there (the app is the subject).</extracomment>
         <translation>Déplacée ✓</translation>
     </message>
     <message>
@@ -455,7 +515,7 @@
     </message>
     <message>
         <source>Show in Finder</source>
-        <translation>Afficher dans le Finder</translation>
+        <translation>Voir dans le Finder</translation>
     </message>
     <message>
         <source>Open</source>
@@ -470,27 +530,30 @@
         <translation>Si macOS bloque le jeu&#xa0;:</translation>
     </message>
     <message>
-        <source> go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
-        <translation> allez dans Réglages Système → Confidentialité et sécurité → Ouvrir quand même. À ne faire qu’une fois.</translation>
-    </message>
-    <message>
         <source>This app contains your copy of the game. Please keep it on this Mac and don&apos;t share or upload it. Your saves and settings stay in your user folder.</source>
         <translation>Cette app contient votre copie du jeu. Gardez-la sur ce Mac, sans la partager ni la mettre en ligne. Vos sauvegardes et réglages restent dans votre dossier de départ.</translation>
+    </message>
+    <message>
+        <source> go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
+        <translation> allez dans Réglages Système → Confidentialité et sécurité → Ouvrir quand même. À ne faire qu’une fois.</translation>
     </message>
 </context>
 <context>
     <name>vlmr::ErrorPage</name>
     <message>
         <source>Log: %1</source>
+        <extracomment>Where the build log is; %1 is the path of its file.</extracomment>
         <translation>Journal&#xa0;: %1</translation>
     </message>
     <message>
         <source>Copy log</source>
+        <extracomment>A narrow button below &quot;Log: …&quot;: copies the whole build log to the clipboard.</extracomment>
         <translation>Copier</translation>
     </message>
     <message>
         <source>Show log in Finder</source>
-        <translation>Afficher dans le Finder</translation>
+        <extracomment>Opens a Finder window with the build log&apos;s file selected.</extracomment>
+        <translation>Voir dans le Finder</translation>
     </message>
     <message>
         <source>Choose another installer</source>
@@ -523,6 +586,18 @@
         <source>Quit %1</source>
         <translation>Quitter %1</translation>
     </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Placer dans le Dock</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
 </context>
 <context>
     <name>vlmr::InstallerPage</name>
@@ -552,6 +627,7 @@
     </message>
     <message>
         <source>Build</source>
+        <extracomment>The button that starts building the app from the chosen installer (a verb).</extracomment>
         <translation>Créer</translation>
     </message>
     <message>
@@ -560,7 +636,7 @@
     </message>
     <message>
         <source>First build: about 3 minutes and %1 of free space. The finished app contains your game files; keep it on this Mac.</source>
-        <translation>Première création&#xa0;: environ 3 minutes et %1 libres. L’app finale contient vos fichiers de jeu&#xa0;; gardez-la sur ce Mac.</translation>
+        <translation>Première création&#xa0;: environ 3&#xa0;minutes et %1 libres. L’app finale contient vos fichiers de jeu&#xa0;; gardez-la sur ce Mac.</translation>
     </message>
 </context>
 <context>
@@ -589,6 +665,7 @@
     </message>
     <message>
         <source>Windows installer (%1)</source>
+        <extracomment>The file dialog&apos;s filter; %1 is the file pattern. Keep the parentheses plain ASCII.</extracomment>
         <translation>Installateur Windows (%1)</translation>
     </message>
 </context>
@@ -608,6 +685,7 @@
     </message>
     <message>
         <source>Supported</source>
+        <extracomment>The status of the Mac&apos;s row (&quot;Apple Silicon · macOS 15+&quot;): this Mac can build the game.</extracomment>
         <translation>Compatible</translation>
     </message>
     <message>
@@ -616,6 +694,7 @@
     </message>
     <message>
         <source>Checking…</source>
+        <extracomment>The status of a checklist row while it is being checked.</extracomment>
         <translation>Vérification…</translation>
     </message>
     <message>
@@ -631,11 +710,8 @@
         <translation>Velmora 3000 crée le jeu sur votre Mac et a donc besoin des Command Line Tools de Xcode, gratuits. L’app Xcode complète n’est pas nécessaire.</translation>
     </message>
     <message>
-        <source>Missing</source>
-        <translation>Manquant</translation>
-    </message>
-    <message>
         <source>Ready</source>
+        <extracomment>The status of Python 3&apos;s row: it can be used.</extracomment>
         <translation>Prêt</translation>
     </message>
     <message>
@@ -663,10 +739,6 @@
         <translation>✓  Prêt pour la création</translation>
     </message>
     <message>
-        <source>Installed</source>
-        <translation>Installé</translation>
-    </message>
-    <message>
         <source>Everything happens on this Mac. Nothing is uploaded.</source>
         <translation>Tout se passe sur ce Mac. Rien n’est envoyé en ligne.</translation>
     </message>
@@ -679,8 +751,26 @@
         <translation>Nouvelle vérification…</translation>
     </message>
     <message>
+        <source>Missing</source>
+        <comment>Command Line Tools</comment>
+        <extracomment>The status of the Command Line Tools&apos; row (a plural name): they are not installed.</extracomment>
+        <translation>Manquants</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <comment>Python 3</comment>
+        <extracomment>The status of Python 3&apos;s row (one program): it is not installed.</extracomment>
+        <translation>Manquant</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <comment>Command Line Tools</comment>
+        <extracomment>The status of the Command Line Tools&apos; row (a plural name): they are installed.</extracomment>
+        <translation>Installés</translation>
+    </message>
+    <message>
         <source>About 3 minutes · %1 free space</source>
-        <translation>Environ 3 minutes · %1 d’espace libre</translation>
+        <translation>Environ 3&#xa0;minutes · %1 d’espace libre</translation>
     </message>
 </context>
 </TS>

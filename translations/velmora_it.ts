@@ -5,38 +5,47 @@
     <name>Accessibility</name>
     <message>
         <source>done</source>
+        <extracomment>Spoken after a build stage&apos;s name (&quot;Compile the game: done&quot;): the stage is over.</extracomment>
         <translation>completata</translation>
     </message>
     <message>
         <source>in progress</source>
+        <extracomment>Spoken after a build stage&apos;s name: the stage is running now.</extracomment>
         <translation>in corso</translation>
     </message>
     <message>
         <source>not started</source>
+        <extracomment>Spoken after a build stage&apos;s name: the stage has not begun yet.</extracomment>
         <translation>non iniziata</translation>
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>Read aloud as one line: %1 is what a row or key names, %2 its state or meaning (&quot;Python 3: Ready&quot;, &quot;Compile the game: done&quot;).</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
         <source>Command</source>
+        <extracomment>The ⌘ key as a screen reader names it, in the system&apos;s words. &quot;Command comma&quot; starts with the same word.</extracomment>
         <translation>Comando</translation>
     </message>
     <message>
         <source>Option</source>
+        <extracomment>The ⌥ key as a screen reader names it, in the system&apos;s words.</extracomment>
         <translation>Opzione</translation>
     </message>
     <message>
         <source>Shift</source>
+        <extracomment>The ⇧ key as a screen reader names it, in the system&apos;s words.</extracomment>
         <translation>Maiuscole</translation>
     </message>
     <message>
         <source> to </source>
+        <extracomment>Read for the dash of a range of keys (&quot;1–4&quot;: &quot;1 to 4&quot;); keep the spaces.</extracomment>
         <translation> a </translation>
     </message>
     <message>
         <source>Command comma</source>
+        <extracomment>The key combination ⌘ , (the settings shortcut) read aloud.</extracomment>
         <translation>Comando virgola</translation>
     </message>
 </context>
@@ -87,7 +96,7 @@
     </message>
     <message>
         <source>The build didn&apos;t finish</source>
-        <translation>La compilazione non è terminata</translation>
+        <translation>La compilazione non è riuscita</translation>
     </message>
 </context>
 <context>
@@ -130,7 +139,7 @@
     </message>
     <message>
         <source>Compiling the native Mac app. This usually takes about 3 minutes.</source>
-        <translation>Compilazione dell&apos;app nativa per Mac. Di solito servono circa 3 minuti.</translation>
+        <translation>Compilazione dell&apos;app nativa per Mac. Di solito servono circa 3&#xa0;minuti.</translation>
     </message>
     <message>
         <source>Packaging the app and its resources.</source>
@@ -150,8 +159,8 @@
     <message numerus="yes">
         <source>about %n min left</source>
         <translation>
-            <numerusform>manca circa %n min</numerusform>
-            <numerusform>mancano circa %n min</numerusform>
+            <numerusform>manca circa %n&#xa0;min</numerusform>
+            <numerusform>mancano circa %n&#xa0;min</numerusform>
         </translation>
     </message>
 </context>
@@ -184,12 +193,28 @@
         <translation>Installer di Velmora 3000</translation>
     </message>
     <message>
-        <source>Show in Finder asks Finder to make aliases of the app and of Applications, so you can drag the app into place.</source>
-        <translation>Mostra nel Finder chiede al Finder di creare alias dell&apos;app e di Applicazioni, così puoi trascinare l&apos;app al suo posto.</translation>
-    </message>
-    <message>
         <source>Windows executable</source>
         <translation>Eseguibile Windows</translation>
+    </message>
+    <message>
+        <source>Show in Finder asks Finder to put an alias of Applications beside the app, so you can drag the app into place.</source>
+        <translation>Mostra nel Finder chiede al Finder di creare un alias di Applicazioni accanto all&apos;app, così puoi trascinare l&apos;app al suo posto.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose on your Desktop to build the game from it.</source>
+        <translation>L&apos;installer legge l&apos;installer GOG che scegli sulla tua scrivania per creare il gioco a partire da esso.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose in your Documents folder to build the game from it.</source>
+        <translation>L&apos;installer legge l&apos;installer GOG che scegli nella tua cartella Documenti per creare il gioco a partire da esso.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose in your Downloads folder to build the game from it.</source>
+        <translation>L&apos;installer legge l&apos;installer GOG che scegli nella tua cartella Download per creare il gioco a partire da esso.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose on an external drive to build the game from it.</source>
+        <translation>L&apos;installer legge l&apos;installer GOG che scegli su un disco esterno per creare il gioco a partire da esso.</translation>
     </message>
 </context>
 <context>
@@ -200,7 +225,7 @@
     </message>
     <message>
         <source>That file is too small to be the GOG installer (it should be about 560 MB).</source>
-        <translation>Il file è troppo piccolo per essere l&apos;installer GOG (dovrebbe essere di circa 560 MB).</translation>
+        <translation>Il file è troppo piccolo per essere l&apos;installer GOG (dovrebbe essere di circa 560&#xa0;MB).</translation>
     </message>
     <message>
         <source>That isn&apos;t a Windows installer (.exe) file.</source>
@@ -213,6 +238,10 @@
     <message>
         <source>The check was stopped.</source>
         <translation>Il controllo è stato interrotto.</translation>
+    </message>
+    <message>
+        <source>macOS doesn&apos;t let the installer read that file. Allow it in System Settings → Privacy &amp; Security → Files and Folders.</source>
+        <translation>macOS non permette all&apos;installer di leggere quel file. Consentilo in Impostazioni di Sistema → Privacy e sicurezza → File e cartelle.</translation>
     </message>
     <message>
         <source>GOG 2.0.949(a) installer · %1 · ready to build</source>
@@ -241,6 +270,14 @@
         <source>%1 couldn&apos;t be replaced. Check its permissions.</source>
         <translation>Impossibile sostituire %1. Controlla i permessi.</translation>
     </message>
+    <message>
+        <source>Copying the app failed: %1 is read-only.</source>
+        <translation>Copia dell&apos;app non riuscita: %1 è di sola lettura.</translation>
+    </message>
+    <message>
+        <source>Copying the app failed: %1 is not a folder.</source>
+        <translation>Copia dell&apos;app non riuscita: %1 non è una cartella.</translation>
+    </message>
 </context>
 <context>
     <name>NearMiss</name>
@@ -265,11 +302,16 @@
     <name>PageParts</name>
     <message>
         <source>%1, needs attention</source>
+        <extracomment>Read aloud after a checklist row whose state is not good; %1 is the row as read.</extracomment>
         <translation>%1, richiede attenzione</translation>
     </message>
 </context>
 <context>
     <name>Pipeline</name>
+    <message>
+        <source>The installer file changed after it was checked. Choose it again.</source>
+        <translation>Il file di installazione è cambiato dopo il controllo. Sceglilo di nuovo.</translation>
+    </message>
     <message>
         <source>Another build is already running.</source>
         <translation>È già in corso un&apos;altra compilazione.</translation>
@@ -317,6 +359,10 @@
         <source>macOS could not open the installation. Run xcode-select --install in Terminal.</source>
         <translation>macOS non è riuscito ad aprire l&apos;installazione. Esegui xcode-select --install nel Terminale.</translation>
     </message>
+    <message>
+        <source>Accept Xcode&apos;s license first: open Xcode once, or run sudo xcodebuild -license accept.</source>
+        <translation>Accetta prima la licenza di Xcode: apri Xcode una volta o esegui sudo xcodebuild -license accept.</translation>
+    </message>
 </context>
 <context>
     <name>Process</name>
@@ -343,12 +389,14 @@
 <context>
     <name>Sizes</name>
     <message>
-        <source>%1 MB</source>
-        <translation>%1&#xa0;MB</translation>
+        <source>GB</source>
+        <extracomment>The unit of a size in 2^30 bytes, after its figure (&quot;30.0 GB&quot;): the language&apos;s own symbol.</extracomment>
+        <translation>GB</translation>
     </message>
     <message>
-        <source>%1 GB</source>
-        <translation>%1&#xa0;GB</translation>
+        <source>MB</source>
+        <extracomment>The unit of a size in 2^20 bytes, after its figure (&quot;650 MB&quot;): the language&apos;s own symbol.</extracomment>
+        <translation>MB</translation>
     </message>
 </context>
 <context>
@@ -369,6 +417,7 @@
     <name>vlmr::BuildPage</name>
     <message>
         <source>Stage %1 of 6</source>
+        <extracomment>Which of the build&apos;s six stages runs now; %1 is its number.</extracomment>
         <translation>Fase %1 di 6</translation>
     </message>
     <message>
@@ -381,7 +430,8 @@
     </message>
     <message>
         <source>Hide</source>
-        <translation>Nascondi</translation>
+        <extracomment>A small button beside &quot;Build details&quot;: hides the build log below it. Keep it short.</extracomment>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>You can keep this window open.</source>
@@ -393,17 +443,23 @@
     </message>
     <message>
         <source>Show</source>
+        <extracomment>A small button beside &quot;Build details&quot;: shows the build log below it again. Keep it short.</extracomment>
         <translation>Mostra</translation>
     </message>
     <message>
         <source>Cancelling…</source>
         <translation>Annullamento…</translation>
     </message>
+    <message>
+        <source>%1 … [a line of %2, cut here; the installer log has all of it]</source>
+        <translation>%1 … [una riga di %2, tagliata qui; il log la contiene per intero]</translation>
+    </message>
 </context>
 <context>
     <name>vlmr::DBusNotificationPoster</name>
     <message>
         <source>Show</source>
+        <extracomment>The button of a desktop notification about the build: brings the installer&apos;s window to the front.</extracomment>
         <translation>Mostra</translation>
     </message>
 </context>
@@ -411,6 +467,7 @@
     <name>vlmr::DonePage</name>
     <message>
         <source>⌘ Return</source>
+        <extracomment>A key cap: the Command key and the Return key, pressed together. Keep &quot;⌘&quot; and name Return as the system&apos;s keyboard menus do.</extracomment>
         <translation>⌘ A capo</translation>
     </message>
     <message>
@@ -431,7 +488,8 @@
     </message>
     <message>
         <source>Set game speed</source>
-        <translation>Velocità di gioco</translation>
+        <extracomment>What the keys 1 to 4 do in the game; an action, like the other shortcuts.</extracomment>
+        <translation>Imposta la velocità di gioco</translation>
     </message>
     <message>
         <source>Turn the camera</source>
@@ -443,10 +501,12 @@
     </message>
     <message>
         <source>Moving…</source>
+        <extracomment>The title of the &quot;Move to Applications&quot; button while the app is being moved.</extracomment>
         <translation>Spostamento…</translation>
     </message>
     <message>
         <source>Moved ✓</source>
+        <extracomment>The title of the &quot;Move to Applications&quot; button once the app is there (the app is the subject).</extracomment>
         <translation>Spostata ✓</translation>
     </message>
     <message>
@@ -470,26 +530,29 @@
         <translation>Se macOS blocca il gioco:</translation>
     </message>
     <message>
-        <source> go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
-        <translation> vai in Impostazioni di Sistema → Privacy e sicurezza → Apri comunque. Basta farlo una volta.</translation>
-    </message>
-    <message>
         <source>This app contains your copy of the game. Please keep it on this Mac and don&apos;t share or upload it. Your saves and settings stay in your user folder.</source>
         <translation>Quest&apos;app contiene la tua copia del gioco: tienila su questo Mac e non condividerla né caricarla online. Salvataggi e impostazioni restano nella tua cartella utente.</translation>
+    </message>
+    <message>
+        <source> go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
+        <translation> vai in Impostazioni di Sistema → Privacy e sicurezza → Apri comunque. Basta farlo una volta.</translation>
     </message>
 </context>
 <context>
     <name>vlmr::ErrorPage</name>
     <message>
         <source>Log: %1</source>
+        <extracomment>Where the build log is; %1 is the path of its file.</extracomment>
         <translation>Log: %1</translation>
     </message>
     <message>
         <source>Copy log</source>
+        <extracomment>A narrow button below &quot;Log: …&quot;: copies the whole build log to the clipboard.</extracomment>
         <translation>Copia log</translation>
     </message>
     <message>
         <source>Show log in Finder</source>
+        <extracomment>Opens a Finder window with the build log&apos;s file selected.</extracomment>
         <translation>Mostra log nel Finder</translation>
     </message>
     <message>
@@ -523,6 +586,18 @@
         <source>Quit %1</source>
         <translation>Esci da %1</translation>
     </message>
+    <message>
+        <source>Window</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Contrai</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
 </context>
 <context>
     <name>vlmr::InstallerPage</name>
@@ -552,6 +627,7 @@
     </message>
     <message>
         <source>Build</source>
+        <extracomment>The button that starts building the app from the chosen installer (a verb).</extracomment>
         <translation>Compila</translation>
     </message>
     <message>
@@ -560,7 +636,7 @@
     </message>
     <message>
         <source>First build: about 3 minutes and %1 of free space. The finished app contains your game files; keep it on this Mac.</source>
-        <translation>Prima compilazione: circa 3 minuti e %1 liberi. L&apos;app finita contiene i tuoi file di gioco: tienila su questo Mac.</translation>
+        <translation>Prima compilazione: circa 3&#xa0;minuti e %1 liberi. L&apos;app finita contiene i tuoi file di gioco: tienila su questo Mac.</translation>
     </message>
 </context>
 <context>
@@ -589,6 +665,7 @@
     </message>
     <message>
         <source>Windows installer (%1)</source>
+        <extracomment>The file dialog&apos;s filter; %1 is the file pattern. Keep the parentheses plain ASCII.</extracomment>
         <translation>Installer Windows (%1)</translation>
     </message>
 </context>
@@ -608,6 +685,7 @@
     </message>
     <message>
         <source>Supported</source>
+        <extracomment>The status of the Mac&apos;s row (&quot;Apple Silicon · macOS 15+&quot;): this Mac can build the game.</extracomment>
         <translation>Supportato</translation>
     </message>
     <message>
@@ -616,6 +694,7 @@
     </message>
     <message>
         <source>Checking…</source>
+        <extracomment>The status of a checklist row while it is being checked.</extracomment>
         <translation>Controllo…</translation>
     </message>
     <message>
@@ -631,11 +710,8 @@
         <translation>Velmora 3000 compila il gioco sul tuo Mac, quindi servono i Command Line Tools di Xcode, gratuiti e forniti da Apple. Non serve l&apos;intera app Xcode.</translation>
     </message>
     <message>
-        <source>Missing</source>
-        <translation>Da installare</translation>
-    </message>
-    <message>
         <source>Ready</source>
+        <extracomment>The status of Python 3&apos;s row: it can be used.</extracomment>
         <translation>Pronto</translation>
     </message>
     <message>
@@ -663,10 +739,6 @@
         <translation>✓  Tutto pronto per compilare</translation>
     </message>
     <message>
-        <source>Installed</source>
-        <translation>Installati</translation>
-    </message>
-    <message>
         <source>Everything happens on this Mac. Nothing is uploaded.</source>
         <translation>Tutto avviene su questo Mac. Non viene caricato nulla.</translation>
     </message>
@@ -679,8 +751,26 @@
         <translation>Nuovo controllo…</translation>
     </message>
     <message>
+        <source>Missing</source>
+        <comment>Command Line Tools</comment>
+        <extracomment>The status of the Command Line Tools&apos; row (a plural name): they are not installed.</extracomment>
+        <translation>Da installare</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <comment>Python 3</comment>
+        <extracomment>The status of Python 3&apos;s row (one program): it is not installed.</extracomment>
+        <translation>Da installare</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <comment>Command Line Tools</comment>
+        <extracomment>The status of the Command Line Tools&apos; row (a plural name): they are installed.</extracomment>
+        <translation>Installati</translation>
+    </message>
+    <message>
         <source>About 3 minutes · %1 free space</source>
-        <translation>Circa 3 minuti · %1 di spazio libero</translation>
+        <translation>Circa 3&#xa0;minuti · %1 di spazio libero</translation>
     </message>
 </context>
 </TS>

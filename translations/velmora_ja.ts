@@ -5,38 +5,47 @@
     <name>Accessibility</name>
     <message>
         <source>done</source>
+        <extracomment>Spoken after a build stage&apos;s name (&quot;Compile the game: done&quot;): the stage is over.</extracomment>
         <translation>完了</translation>
     </message>
     <message>
         <source>in progress</source>
+        <extracomment>Spoken after a build stage&apos;s name: the stage is running now.</extracomment>
         <translation>進行中</translation>
     </message>
     <message>
         <source>not started</source>
+        <extracomment>Spoken after a build stage&apos;s name: the stage has not begun yet.</extracomment>
         <translation>未開始</translation>
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>Read aloud as one line: %1 is what a row or key names, %2 its state or meaning (&quot;Python 3: Ready&quot;, &quot;Compile the game: done&quot;).</extracomment>
         <translation>%1：%2</translation>
     </message>
     <message>
         <source>Command</source>
+        <extracomment>The ⌘ key as a screen reader names it, in the system&apos;s words. &quot;Command comma&quot; starts with the same word.</extracomment>
         <translation>コマンド</translation>
     </message>
     <message>
         <source>Option</source>
+        <extracomment>The ⌥ key as a screen reader names it, in the system&apos;s words.</extracomment>
         <translation>オプション</translation>
     </message>
     <message>
         <source>Shift</source>
+        <extracomment>The ⇧ key as a screen reader names it, in the system&apos;s words.</extracomment>
         <translation>シフト</translation>
     </message>
     <message>
         <source> to </source>
+        <extracomment>Read for the dash of a range of keys (&quot;1–4&quot;: &quot;1 to 4&quot;); keep the spaces.</extracomment>
         <translation> から </translation>
     </message>
     <message>
         <source>Command comma</source>
+        <extracomment>The key combination ⌘ , (the settings shortcut) read aloud.</extracomment>
         <translation>コマンド カンマ</translation>
     </message>
 </context>
@@ -56,7 +65,7 @@
     </message>
     <message>
         <source>The Xcode Command Line Tools got out of date or incomplete. Run xcode-select --install, then reopen this installer.</source>
-        <translation>Xcode Command Line Toolsが古いか不完全です。「xcode-select --install」を実行してから、このインストーラを開き直してください。</translation>
+        <translation>Xcode&#xa0;Command&#xa0;Line&#xa0;Toolsが古いか不完全です。「xcode-select --install」を実行してから、このインストーラを開き直してください。</translation>
     </message>
     <message>
         <source>Your disk is full. Free about %1, then build again.</source>
@@ -87,7 +96,7 @@
     </message>
     <message>
         <source>The build didn&apos;t finish</source>
-        <translation>ビルドが完了しませんでした</translation>
+        <translation>ビルドに失敗しました</translation>
     </message>
 </context>
 <context>
@@ -183,12 +192,28 @@
         <translation>Velmora 3000 インストーラ</translation>
     </message>
     <message>
-        <source>Show in Finder asks Finder to make aliases of the app and of Applications, so you can drag the app into place.</source>
-        <translation>「Finderに表示」では、FinderにAppと「アプリケーション」フォルダのエイリアスを作成してもらい、Appをドラッグして移動できるようにします。</translation>
-    </message>
-    <message>
         <source>Windows executable</source>
         <translation>Windows実行ファイル</translation>
+    </message>
+    <message>
+        <source>Show in Finder asks Finder to put an alias of Applications beside the app, so you can drag the app into place.</source>
+        <translation>「Finderに表示」では、Appの隣に「アプリケーション」フォルダのエイリアスをFinderに作成してもらい、Appをドラッグして移動できるようにします。</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose on your Desktop to build the game from it.</source>
+        <translation>デスクトップで選んだGOGインストーラを読み込み、そこからゲームをビルドします。</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose in your Documents folder to build the game from it.</source>
+        <translation>「書類」フォルダで選んだGOGインストーラを読み込み、そこからゲームをビルドします。</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose in your Downloads folder to build the game from it.</source>
+        <translation>「ダウンロード」フォルダで選んだGOGインストーラを読み込み、そこからゲームをビルドします。</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose on an external drive to build the game from it.</source>
+        <translation>外部ドライブで選んだGOGインストーラを読み込み、そこからゲームをビルドします。</translation>
     </message>
 </context>
 <context>
@@ -199,7 +224,7 @@
     </message>
     <message>
         <source>That file is too small to be the GOG installer (it should be about 560 MB).</source>
-        <translation>GOGのインストーラにしてはファイルが小さすぎます（約560 MBのはずです）。</translation>
+        <translation>GOGのインストーラにしてはファイルが小さすぎます（約560&#xa0;MBのはずです）。</translation>
     </message>
     <message>
         <source>That isn&apos;t a Windows installer (.exe) file.</source>
@@ -212,6 +237,10 @@
     <message>
         <source>The check was stopped.</source>
         <translation>確認を中止しました。</translation>
+    </message>
+    <message>
+        <source>macOS doesn&apos;t let the installer read that file. Allow it in System Settings → Privacy &amp; Security → Files and Folders.</source>
+        <translation>macOSがこのファイルの読み込みを許可していません。システム設定→プライバシーとセキュリティ→ファイルとフォルダで許可してください。</translation>
     </message>
     <message>
         <source>GOG 2.0.949(a) installer · %1 · ready to build</source>
@@ -240,6 +269,14 @@
         <source>%1 couldn&apos;t be replaced. Check its permissions.</source>
         <translation>%1を置き換えられませんでした。アクセス権を確認してください。</translation>
     </message>
+    <message>
+        <source>Copying the app failed: %1 is read-only.</source>
+        <translation>Appをコピーできませんでした。%1は読み出し専用です。</translation>
+    </message>
+    <message>
+        <source>Copying the app failed: %1 is not a folder.</source>
+        <translation>Appをコピーできませんでした。%1はフォルダではありません。</translation>
+    </message>
 </context>
 <context>
     <name>NearMiss</name>
@@ -264,11 +301,16 @@
     <name>PageParts</name>
     <message>
         <source>%1, needs attention</source>
+        <extracomment>Read aloud after a checklist row whose state is not good; %1 is the row as read.</extracomment>
         <translation>%1、対応が必要です</translation>
     </message>
 </context>
 <context>
     <name>Pipeline</name>
+    <message>
+        <source>The installer file changed after it was checked. Choose it again.</source>
+        <translation>インストーラファイルが確認後に変更されました。もう一度選択してください。</translation>
+    </message>
     <message>
         <source>Another build is already running.</source>
         <translation>別のビルドがすでに実行中です。</translation>
@@ -316,6 +358,10 @@
         <source>macOS could not open the installation. Run xcode-select --install in Terminal.</source>
         <translation>macOSでインストールを開けませんでした。ターミナルで「xcode-select --install」を実行してください。</translation>
     </message>
+    <message>
+        <source>Accept Xcode&apos;s license first: open Xcode once, or run sudo xcodebuild -license accept.</source>
+        <translation>先にXcodeのライセンスに同意してください。Xcodeを一度開くか、sudo xcodebuild -license acceptを実行します。</translation>
+    </message>
 </context>
 <context>
     <name>Process</name>
@@ -342,12 +388,14 @@
 <context>
     <name>Sizes</name>
     <message>
-        <source>%1 MB</source>
-        <translation>%1&#xa0;MB</translation>
+        <source>GB</source>
+        <extracomment>The unit of a size in 2^30 bytes, after its figure (&quot;30.0 GB&quot;): the language&apos;s own symbol.</extracomment>
+        <translation>GB</translation>
     </message>
     <message>
-        <source>%1 GB</source>
-        <translation>%1&#xa0;GB</translation>
+        <source>MB</source>
+        <extracomment>The unit of a size in 2^20 bytes, after its figure (&quot;650 MB&quot;): the language&apos;s own symbol.</extracomment>
+        <translation>MB</translation>
     </message>
 </context>
 <context>
@@ -368,6 +416,7 @@
     <name>vlmr::BuildPage</name>
     <message>
         <source>Stage %1 of 6</source>
+        <extracomment>Which of the build&apos;s six stages runs now; %1 is its number.</extracomment>
         <translation>ステップ %1/6</translation>
     </message>
     <message>
@@ -380,6 +429,7 @@
     </message>
     <message>
         <source>Hide</source>
+        <extracomment>A small button beside &quot;Build details&quot;: hides the build log below it. Keep it short.</extracomment>
         <translation>非表示</translation>
     </message>
     <message>
@@ -392,17 +442,23 @@
     </message>
     <message>
         <source>Show</source>
+        <extracomment>A small button beside &quot;Build details&quot;: shows the build log below it again. Keep it short.</extracomment>
         <translation>表示</translation>
     </message>
     <message>
         <source>Cancelling…</source>
         <translation>キャンセル中…</translation>
     </message>
+    <message>
+        <source>%1 … [a line of %2, cut here; the installer log has all of it]</source>
+        <translation>%1 … [%2の行をここで切り詰めました。ログには全体が残っています]</translation>
+    </message>
 </context>
 <context>
     <name>vlmr::DBusNotificationPoster</name>
     <message>
         <source>Show</source>
+        <extracomment>The button of a desktop notification about the build: brings the installer&apos;s window to the front.</extracomment>
         <translation>表示</translation>
     </message>
 </context>
@@ -410,6 +466,7 @@
     <name>vlmr::DonePage</name>
     <message>
         <source>⌘ Return</source>
+        <extracomment>A key cap: the Command key and the Return key, pressed together. Keep &quot;⌘&quot; and name Return as the system&apos;s keyboard menus do.</extracomment>
         <translation>⌘ Return</translation>
     </message>
     <message>
@@ -430,6 +487,7 @@
     </message>
     <message>
         <source>Set game speed</source>
+        <extracomment>What the keys 1 to 4 do in the game; an action, like the other shortcuts.</extracomment>
         <translation>ゲーム速度を設定</translation>
     </message>
     <message>
@@ -442,15 +500,17 @@
     </message>
     <message>
         <source>Moving…</source>
+        <extracomment>The title of the &quot;Move to Applications&quot; button while the app is being moved.</extracomment>
         <translation>移動中…</translation>
     </message>
     <message>
         <source>Moved ✓</source>
+        <extracomment>The title of the &quot;Move to Applications&quot; button once the app is there (the app is the subject).</extracomment>
         <translation>移動済み ✓</translation>
     </message>
     <message>
         <source>Your city is built. Open it now, or keep it with your other apps.</source>
-        <translation>街が完成しました。今すぐ開くか、ほかのAppと一緒に保管できます。</translation>
+        <translation>街が完成しました。今すぐ開くか、ほかのAppと一緒に保管してください。</translation>
     </message>
     <message>
         <source>Show in Finder</source>
@@ -469,26 +529,29 @@
         <translation>macOSでゲームがブロックされた場合：</translation>
     </message>
     <message>
-        <source> go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
-        <translation>「システム設定」→「プライバシーとセキュリティ」→「このまま開く」の順に進みます。この操作は最初の1回だけです。</translation>
-    </message>
-    <message>
         <source>This app contains your copy of the game. Please keep it on this Mac and don&apos;t share or upload it. Your saves and settings stay in your user folder.</source>
         <translation>このAppにはお持ちのゲームが含まれています。このMacに保管し、共有やアップロードはしないでください。セーブデータと設定はユーザフォルダに保存されます。</translation>
+    </message>
+    <message>
+        <source> go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
+        <translation>「システム設定」→「プライバシーとセキュリティ」→「このまま開く」の順に進みます。この操作は最初の1回だけです。</translation>
     </message>
 </context>
 <context>
     <name>vlmr::ErrorPage</name>
     <message>
         <source>Log: %1</source>
+        <extracomment>Where the build log is; %1 is the path of its file.</extracomment>
         <translation>ログ：%1</translation>
     </message>
     <message>
         <source>Copy log</source>
-        <translation>ログをコピー</translation>
+        <extracomment>A narrow button below &quot;Log: …&quot;: copies the whole build log to the clipboard.</extracomment>
+        <translation>コピー</translation>
     </message>
     <message>
         <source>Show log in Finder</source>
+        <extracomment>Opens a Finder window with the build log&apos;s file selected.</extracomment>
         <translation>ログをFinderに表示</translation>
     </message>
     <message>
@@ -522,6 +585,18 @@
         <source>Quit %1</source>
         <translation>%1を終了</translation>
     </message>
+    <message>
+        <source>Window</source>
+        <translation>ウインドウ</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>しまう</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
 </context>
 <context>
     <name>vlmr::InstallerPage</name>
@@ -551,6 +626,7 @@
     </message>
     <message>
         <source>Build</source>
+        <extracomment>The button that starts building the app from the chosen installer (a verb).</extracomment>
         <translation>ビルド</translation>
     </message>
     <message>
@@ -588,6 +664,7 @@
     </message>
     <message>
         <source>Windows installer (%1)</source>
+        <extracomment>The file dialog&apos;s filter; %1 is the file pattern. Keep the parentheses plain ASCII.</extracomment>
         <translation>Windowsインストーラ (%1)</translation>
     </message>
 </context>
@@ -607,6 +684,7 @@
     </message>
     <message>
         <source>Supported</source>
+        <extracomment>The status of the Mac&apos;s row (&quot;Apple Silicon · macOS 15+&quot;): this Mac can build the game.</extracomment>
         <translation>対応</translation>
     </message>
     <message>
@@ -615,6 +693,7 @@
     </message>
     <message>
         <source>Checking…</source>
+        <extracomment>The status of a checklist row while it is being checked.</extracomment>
         <translation>確認中…</translation>
     </message>
     <message>
@@ -627,14 +706,11 @@
     </message>
     <message>
         <source>Velmora 3000 builds the game on your Mac, so it needs Apple&apos;s free Xcode Command Line Tools. You don&apos;t need the full Xcode app.</source>
-        <translation>Velmora 3000はお使いのMacでゲームをビルドするため、Appleの無料のXcode Command Line Toolsが必要です。Xcode App本体は不要です。</translation>
-    </message>
-    <message>
-        <source>Missing</source>
-        <translation>未インストール</translation>
+        <translation>Velmora 3000はお使いのMacでゲームをビルドするため、Appleの無料のXcode&#xa0;Command&#xa0;Line&#xa0;Toolsが必要です。Xcode App本体は不要です。</translation>
     </message>
     <message>
         <source>Ready</source>
+        <extracomment>The status of Python 3&apos;s row: it can be used.</extracomment>
         <translation>準備完了</translation>
     </message>
     <message>
@@ -662,10 +738,6 @@
         <translation>✓  ビルドの準備ができました</translation>
     </message>
     <message>
-        <source>Installed</source>
-        <translation>インストール済み</translation>
-    </message>
-    <message>
         <source>Everything happens on this Mac. Nothing is uploaded.</source>
         <translation>すべてこのMac上で行われ、何もアップロードされません。</translation>
     </message>
@@ -676,6 +748,24 @@
     <message>
         <source>Checking again…</source>
         <translation>再確認中…</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <comment>Command Line Tools</comment>
+        <extracomment>The status of the Command Line Tools&apos; row (a plural name): they are not installed.</extracomment>
+        <translation>未インストール</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <comment>Python 3</comment>
+        <extracomment>The status of Python 3&apos;s row (one program): it is not installed.</extracomment>
+        <translation>未インストール</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <comment>Command Line Tools</comment>
+        <extracomment>The status of the Command Line Tools&apos; row (a plural name): they are installed.</extracomment>
+        <translation>インストール済み</translation>
     </message>
     <message>
         <source>About 3 minutes · %1 free space</source>

@@ -5,38 +5,47 @@
     <name>Accessibility</name>
     <message>
         <source>done</source>
+        <extracomment>Spoken after a build stage&apos;s name (&quot;Compile the game: done&quot;): the stage is over.</extracomment>
         <translation>concluído</translation>
     </message>
     <message>
         <source>in progress</source>
+        <extracomment>Spoken after a build stage&apos;s name: the stage is running now.</extracomment>
         <translation>em andamento</translation>
     </message>
     <message>
         <source>not started</source>
+        <extracomment>Spoken after a build stage&apos;s name: the stage has not begun yet.</extracomment>
         <translation>não iniciado</translation>
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>Read aloud as one line: %1 is what a row or key names, %2 its state or meaning (&quot;Python 3: Ready&quot;, &quot;Compile the game: done&quot;).</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
         <source>Command</source>
+        <extracomment>The ⌘ key as a screen reader names it, in the system&apos;s words. &quot;Command comma&quot; starts with the same word.</extracomment>
         <translation>Command</translation>
     </message>
     <message>
         <source>Option</source>
+        <extracomment>The ⌥ key as a screen reader names it, in the system&apos;s words.</extracomment>
         <translation>Option</translation>
     </message>
     <message>
         <source>Shift</source>
+        <extracomment>The ⇧ key as a screen reader names it, in the system&apos;s words.</extracomment>
         <translation>Shift</translation>
     </message>
     <message>
         <source> to </source>
+        <extracomment>Read for the dash of a range of keys (&quot;1–4&quot;: &quot;1 to 4&quot;); keep the spaces.</extracomment>
         <translation> a </translation>
     </message>
     <message>
         <source>Command comma</source>
+        <extracomment>The key combination ⌘ , (the settings shortcut) read aloud.</extracomment>
         <translation>Command vírgula</translation>
     </message>
 </context>
@@ -87,7 +96,7 @@
     </message>
     <message>
         <source>The build didn&apos;t finish</source>
-        <translation>A compilação não terminou</translation>
+        <translation>A compilação falhou</translation>
     </message>
 </context>
 <context>
@@ -130,7 +139,7 @@
     </message>
     <message>
         <source>Compiling the native Mac app. This usually takes about 3 minutes.</source>
-        <translation>Compilando o app nativo para Mac. Costuma levar uns 3 minutos.</translation>
+        <translation>Compilando o app nativo para Mac. Costuma levar uns 3&#xa0;minutos.</translation>
     </message>
     <message>
         <source>Packaging the app and its resources.</source>
@@ -150,8 +159,8 @@
     <message numerus="yes">
         <source>about %n min left</source>
         <translation>
-            <numerusform>falta cerca de %n min</numerusform>
-            <numerusform>faltam cerca de %n min</numerusform>
+            <numerusform>falta cerca de %n&#xa0;min</numerusform>
+            <numerusform>faltam cerca de %n&#xa0;min</numerusform>
         </translation>
     </message>
 </context>
@@ -184,12 +193,28 @@
         <translation>Instalador do Velmora 3000</translation>
     </message>
     <message>
-        <source>Show in Finder asks Finder to make aliases of the app and of Applications, so you can drag the app into place.</source>
-        <translation>Mostrar no Finder pede ao Finder que crie atalhos do app e da pasta Aplicativos, para você arrastar o app até o lugar certo.</translation>
-    </message>
-    <message>
         <source>Windows executable</source>
         <translation>Executável do Windows</translation>
+    </message>
+    <message>
+        <source>Show in Finder asks Finder to put an alias of Applications beside the app, so you can drag the app into place.</source>
+        <translation>Mostrar no Finder pede ao Finder que crie um atalho da pasta Aplicativos ao lado do app, para você arrastar o app até o lugar certo.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose on your Desktop to build the game from it.</source>
+        <translation>O instalador lê o instalador GOG que você escolher na sua Mesa para criar o jogo a partir dele.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose in your Documents folder to build the game from it.</source>
+        <translation>O instalador lê o instalador GOG que você escolher na sua pasta Documentos para criar o jogo a partir dele.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose in your Downloads folder to build the game from it.</source>
+        <translation>O instalador lê o instalador GOG que você escolher na sua pasta Downloads para criar o jogo a partir dele.</translation>
+    </message>
+    <message>
+        <source>The installer reads the GOG installer you choose on an external drive to build the game from it.</source>
+        <translation>O instalador lê o instalador GOG que você escolher em um disco externo para criar o jogo a partir dele.</translation>
     </message>
 </context>
 <context>
@@ -200,7 +225,7 @@
     </message>
     <message>
         <source>That file is too small to be the GOG installer (it should be about 560 MB).</source>
-        <translation>Esse arquivo é pequeno demais para ser o instalador GOG (deveria ter cerca de 560 MB).</translation>
+        <translation>Esse arquivo é pequeno demais para ser o instalador GOG (deveria ter cerca de 560&#xa0;MB).</translation>
     </message>
     <message>
         <source>That isn&apos;t a Windows installer (.exe) file.</source>
@@ -213,6 +238,10 @@
     <message>
         <source>The check was stopped.</source>
         <translation>A verificação foi interrompida.</translation>
+    </message>
+    <message>
+        <source>macOS doesn&apos;t let the installer read that file. Allow it in System Settings → Privacy &amp; Security → Files and Folders.</source>
+        <translation>O macOS não deixa o instalador ler esse arquivo. Permita em Ajustes do Sistema → Privacidade e Segurança → Arquivos e Pastas.</translation>
     </message>
     <message>
         <source>GOG 2.0.949(a) installer · %1 · ready to build</source>
@@ -241,6 +270,14 @@
         <source>%1 couldn&apos;t be replaced. Check its permissions.</source>
         <translation>Não foi possível substituir %1. Verifique as permissões.</translation>
     </message>
+    <message>
+        <source>Copying the app failed: %1 is read-only.</source>
+        <translation>Falha ao copiar o app: %1 é somente leitura.</translation>
+    </message>
+    <message>
+        <source>Copying the app failed: %1 is not a folder.</source>
+        <translation>Falha ao copiar o app: %1 não é uma pasta.</translation>
+    </message>
 </context>
 <context>
     <name>NearMiss</name>
@@ -265,11 +302,16 @@
     <name>PageParts</name>
     <message>
         <source>%1, needs attention</source>
+        <extracomment>Read aloud after a checklist row whose state is not good; %1 is the row as read.</extracomment>
         <translation>%1, requer atenção</translation>
     </message>
 </context>
 <context>
     <name>Pipeline</name>
+    <message>
+        <source>The installer file changed after it was checked. Choose it again.</source>
+        <translation>O arquivo do instalador mudou depois de verificado. Escolha-o novamente.</translation>
+    </message>
     <message>
         <source>Another build is already running.</source>
         <translation>Outra compilação já está em andamento.</translation>
@@ -317,6 +359,10 @@
         <source>macOS could not open the installation. Run xcode-select --install in Terminal.</source>
         <translation>O macOS não conseguiu abrir a instalação. Execute xcode-select --install no Terminal.</translation>
     </message>
+    <message>
+        <source>Accept Xcode&apos;s license first: open Xcode once, or run sudo xcodebuild -license accept.</source>
+        <translation>Aceite antes a licença do Xcode: abra o Xcode uma vez ou execute sudo xcodebuild -license accept.</translation>
+    </message>
 </context>
 <context>
     <name>Process</name>
@@ -343,12 +389,14 @@
 <context>
     <name>Sizes</name>
     <message>
-        <source>%1 MB</source>
-        <translation>%1&#xa0;MB</translation>
+        <source>GB</source>
+        <extracomment>The unit of a size in 2^30 bytes, after its figure (&quot;30.0 GB&quot;): the language&apos;s own symbol.</extracomment>
+        <translation>GB</translation>
     </message>
     <message>
-        <source>%1 GB</source>
-        <translation>%1&#xa0;GB</translation>
+        <source>MB</source>
+        <extracomment>The unit of a size in 2^20 bytes, after its figure (&quot;650 MB&quot;): the language&apos;s own symbol.</extracomment>
+        <translation>MB</translation>
     </message>
 </context>
 <context>
@@ -369,6 +417,7 @@
     <name>vlmr::BuildPage</name>
     <message>
         <source>Stage %1 of 6</source>
+        <extracomment>Which of the build&apos;s six stages runs now; %1 is its number.</extracomment>
         <translation>Etapa %1 de 6</translation>
     </message>
     <message>
@@ -381,6 +430,7 @@
     </message>
     <message>
         <source>Hide</source>
+        <extracomment>A small button beside &quot;Build details&quot;: hides the build log below it. Keep it short.</extracomment>
         <translation>Ocultar</translation>
     </message>
     <message>
@@ -393,17 +443,23 @@
     </message>
     <message>
         <source>Show</source>
+        <extracomment>A small button beside &quot;Build details&quot;: shows the build log below it again. Keep it short.</extracomment>
         <translation>Mostrar</translation>
     </message>
     <message>
         <source>Cancelling…</source>
         <translation>Cancelando…</translation>
     </message>
+    <message>
+        <source>%1 … [a line of %2, cut here; the installer log has all of it]</source>
+        <translation>%1 … [uma linha de %2, cortada aqui; o log a tem inteira]</translation>
+    </message>
 </context>
 <context>
     <name>vlmr::DBusNotificationPoster</name>
     <message>
         <source>Show</source>
+        <extracomment>The button of a desktop notification about the build: brings the installer&apos;s window to the front.</extracomment>
         <translation>Mostrar</translation>
     </message>
 </context>
@@ -411,6 +467,7 @@
     <name>vlmr::DonePage</name>
     <message>
         <source>⌘ Return</source>
+        <extracomment>A key cap: the Command key and the Return key, pressed together. Keep &quot;⌘&quot; and name Return as the system&apos;s keyboard menus do.</extracomment>
         <translation>⌘ Return</translation>
     </message>
     <message>
@@ -431,7 +488,8 @@
     </message>
     <message>
         <source>Set game speed</source>
-        <translation>Velocidade do jogo</translation>
+        <extracomment>What the keys 1 to 4 do in the game; an action, like the other shortcuts.</extracomment>
+        <translation>Ajustar a velocidade do jogo</translation>
     </message>
     <message>
         <source>Turn the camera</source>
@@ -443,15 +501,17 @@
     </message>
     <message>
         <source>Moving…</source>
+        <extracomment>The title of the &quot;Move to Applications&quot; button while the app is being moved.</extracomment>
         <translation>Movendo…</translation>
     </message>
     <message>
         <source>Moved ✓</source>
+        <extracomment>The title of the &quot;Move to Applications&quot; button once the app is there (the app is the subject).</extracomment>
         <translation>Movido ✓</translation>
     </message>
     <message>
         <source>Your city is built. Open it now, or keep it with your other apps.</source>
-        <translation>Sua cidade está pronta. Abra agora ou guarde junto com seus outros apps.</translation>
+        <translation>Sua cidade está pronta. Abra-a agora ou guarde-a com seus outros apps.</translation>
     </message>
     <message>
         <source>Show in Finder</source>
@@ -470,26 +530,29 @@
         <translation>Se o macOS bloquear o jogo:</translation>
     </message>
     <message>
-        <source> go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
-        <translation> vá em Ajustes do Sistema → Privacidade e Segurança → Abrir Mesmo Assim. Basta fazer isso uma vez.</translation>
+        <source>This app contains your copy of the game. Please keep it on this Mac and don&apos;t share or upload it. Your saves and settings stay in your user folder.</source>
+        <translation>Este app contém sua cópia do jogo. Mantenha-o neste Mac e não o compartilhe nem o envie para a internet. Seus jogos salvos e ajustes ficam na sua pasta de usuário.</translation>
     </message>
     <message>
-        <source>This app contains your copy of the game. Please keep it on this Mac and don&apos;t share or upload it. Your saves and settings stay in your user folder.</source>
-        <translation>Este app contém sua cópia do jogo. Mantenha-o neste Mac e não o compartilhe nem envie. Seus jogos salvos e ajustes ficam na sua pasta de usuário.</translation>
+        <source> go to System Settings → Privacy &amp; Security → Open Anyway. You only need to do this once.</source>
+        <translation> vá em Ajustes do Sistema → Privacidade e Segurança → Abrir Mesmo Assim. Basta fazer isso uma vez.</translation>
     </message>
 </context>
 <context>
     <name>vlmr::ErrorPage</name>
     <message>
         <source>Log: %1</source>
+        <extracomment>Where the build log is; %1 is the path of its file.</extracomment>
         <translation>Log: %1</translation>
     </message>
     <message>
         <source>Copy log</source>
+        <extracomment>A narrow button below &quot;Log: …&quot;: copies the whole build log to the clipboard.</extracomment>
         <translation>Copiar log</translation>
     </message>
     <message>
         <source>Show log in Finder</source>
+        <extracomment>Opens a Finder window with the build log&apos;s file selected.</extracomment>
         <translation>Mostrar log no Finder</translation>
     </message>
     <message>
@@ -523,12 +586,24 @@
         <source>Quit %1</source>
         <translation>Encerrar %1</translation>
     </message>
+    <message>
+        <source>Window</source>
+        <translation>Janela</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
 </context>
 <context>
     <name>vlmr::InstallerPage</name>
     <message>
         <source>Bring your GOG installer</source>
-        <translation>Traga seu instalador GOG</translation>
+        <translation>Adicione seu instalador GOG</translation>
     </message>
     <message>
         <source>We&apos;ll turn your copy into a native Mac app.</source>
@@ -552,6 +627,7 @@
     </message>
     <message>
         <source>Build</source>
+        <extracomment>The button that starts building the app from the chosen installer (a verb).</extracomment>
         <translation>Compilar</translation>
     </message>
     <message>
@@ -560,7 +636,7 @@
     </message>
     <message>
         <source>First build: about 3 minutes and %1 of free space. The finished app contains your game files; keep it on this Mac.</source>
-        <translation>Primeira compilação: uns 3 minutos e %1 livres. O app contém os arquivos do jogo; mantenha-o neste Mac.</translation>
+        <translation>Primeira compilação: uns 3&#xa0;minutos e %1 livres. O app contém os arquivos do jogo; mantenha-o neste Mac.</translation>
     </message>
 </context>
 <context>
@@ -589,6 +665,7 @@
     </message>
     <message>
         <source>Windows installer (%1)</source>
+        <extracomment>The file dialog&apos;s filter; %1 is the file pattern. Keep the parentheses plain ASCII.</extracomment>
         <translation>Instalador do Windows (%1)</translation>
     </message>
 </context>
@@ -608,6 +685,7 @@
     </message>
     <message>
         <source>Supported</source>
+        <extracomment>The status of the Mac&apos;s row (&quot;Apple Silicon · macOS 15+&quot;): this Mac can build the game.</extracomment>
         <translation>Compatível</translation>
     </message>
     <message>
@@ -616,6 +694,7 @@
     </message>
     <message>
         <source>Checking…</source>
+        <extracomment>The status of a checklist row while it is being checked.</extracomment>
         <translation>Verificando…</translation>
     </message>
     <message>
@@ -631,11 +710,8 @@
         <translation>O Velmora 3000 compila o jogo no seu Mac e, por isso, precisa das Xcode Command Line Tools, gratuitas da Apple. O app Xcode completo não é necessário.</translation>
     </message>
     <message>
-        <source>Missing</source>
-        <translation>Ausente</translation>
-    </message>
-    <message>
         <source>Ready</source>
+        <extracomment>The status of Python 3&apos;s row: it can be used.</extracomment>
         <translation>Pronto</translation>
     </message>
     <message>
@@ -663,10 +739,6 @@
         <translation>✓  Pronto para compilar</translation>
     </message>
     <message>
-        <source>Installed</source>
-        <translation>Instalado</translation>
-    </message>
-    <message>
         <source>Everything happens on this Mac. Nothing is uploaded.</source>
         <translation>Tudo acontece neste Mac. Nada é enviado.</translation>
     </message>
@@ -679,8 +751,26 @@
         <translation>Verificando de novo…</translation>
     </message>
     <message>
+        <source>Missing</source>
+        <comment>Command Line Tools</comment>
+        <extracomment>The status of the Command Line Tools&apos; row (a plural name): they are not installed.</extracomment>
+        <translation>Ausentes</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <comment>Python 3</comment>
+        <extracomment>The status of Python 3&apos;s row (one program): it is not installed.</extracomment>
+        <translation>Ausente</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <comment>Command Line Tools</comment>
+        <extracomment>The status of the Command Line Tools&apos; row (a plural name): they are installed.</extracomment>
+        <translation>Instaladas</translation>
+    </message>
+    <message>
         <source>About 3 minutes · %1 free space</source>
-        <translation>Cerca de 3 minutos · %1 livres</translation>
+        <translation>Cerca de 3&#xa0;minutos · %1 livres</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 
 #include "platform/app_folders.h"
 #include "platform/installer_log.h"
+#include "platform/qt/desktop_presence.h"
 #include "platform/queues.h"
 #include "session/build_advice.h"
 #include "session/build_clock.h"
@@ -11,33 +12,14 @@
 #include "session/build_timings.h"
 #include "session/installer_session.h"
 #include "session/stage_mapping.h"
+#include "window/app_identity.h"
 #include "window/build_page.h"
 #include "window/build_presence.h"
 #include "window/build_run.h"
-#include "window/installer_controller.h"
 #include "window/localization.h"
 #include "window/page_stack.h"
-#ifdef Q_OS_MACOS
-#include "platform/mac/user_notification_poster.h"
-#else
-#include "platform/qt/dbus_notification_poster.h"
-#endif
 
 namespace vlmr {
-namespace {
-
-// The desktop's notifications: the user-notification centre on the Mac (none
-// when run outside the bundle), the freedesktop service over D-Bus elsewhere.
-std::unique_ptr<NotificationPoster> DesktopNotificationPoster() {
-#ifdef Q_OS_MACOS
-  return MakeUserNotificationPoster();
-#else
-  return std::make_unique<DBusNotificationPoster>(InstallerController::windowTitle());
-#endif
-}
-
-}  // namespace
-
 BuildCoordinator::BuildCoordinator(InstallerSession& session, PageStack& pages, QObject* parent)
     : QObject(parent), session_(session), pages_(pages), presence_(new BuildPresence(this)) {}
 
@@ -51,14 +33,15 @@ void BuildCoordinator::setNotificationPoster(std::unique_ptr<NotificationPoster>
 NotificationPoster* BuildCoordinator::notificationPoster() {
   // Made on first use (on the Mac at launch, for its permission question):
   // most runs never post, and need no bus connection.
-  if (!posterChosen_) setNotificationPoster(DesktopNotificationPoster());
+  if (!posterChosen_) setNotificationPoster(MakeDesktopNotificationPoster(WindowTitle()));
   return poster_.get();
 }
 
 void BuildCoordinator::beginBuild() {
   if (!session_.canStartBuild() || run_ != nullptr) return;
   const std::string stageDir = AppFolders::Current().stage();
-  auto* run = new BuildRun(session_.selection().path, stageDir, this);
+  const InstallerSelection& selection = session_.selection();
+  auto* run = new BuildRun(selection.path, stageDir, selection.identity, this);
   if (clock_) run->setClock(clock_);
   run_ = run;
   AppendInstallerLog("build start: out " + stageDir);
@@ -71,10 +54,7 @@ void BuildCoordinator::beginBuild() {
   // The Dock's bar follows the page's, from the same empty start.
   presence_->buildStarted();
   connect(run, &BuildRun::stageReached, presence_, [presence = presence_](qint64 stage) {
-    // As the page: a stage out of range moves nothing.
-    if (stage >= 0 && stage < kBuildStageCount) {
-      presence->progressChanged(BuildStageProgress(stage));
-    }
+    presence->progressChanged(BuildStageProgress(stage));
   });
 
   // The clock beside the stage counter, on the main thread; it goes with the page.
@@ -125,9 +105,7 @@ void BuildCoordinator::recordFinishedBuild(const BuildRun& run) {
 }
 
 void BuildCoordinator::announce(const BuildOutcome& outcome) {
-  // The stack's window: the application's window once the stack is in it.
-  QPointer<QWidget> window = pages_.window();
-  if (window == &pages_) window = nullptr;
+  QWidget* window = pages_.hostWindow();
   presence_->buildEnded(outcome.end, window != nullptr && window->isActiveWindow());
   if (window == nullptr || window->isActiveWindow()) return;
   NotificationPoster* poster = notificationPoster();
@@ -137,11 +115,9 @@ void BuildCoordinator::announce(const BuildOutcome& outcome) {
   // language names the failure in the player's words.
   const bool ownWords = outcome.message.isVerbatim() && CurrentLanguage() != QStringLiteral("en");
   poster->post(Shown(text.title).toStdString(),
-               (ownWords ? Shown(kSomethingWentWrong) : Shown(text.body)).toStdString(), [window] {
-                 if (window == nullptr) return;
-                 window->showNormal();
-                 window->raise();
-                 window->activateWindow();
+               (ownWords ? Shown(kSomethingWentWrong) : Shown(text.body)).toStdString(),
+               [pages = QPointer<PageStack>(&pages_)] {
+                 if (pages != nullptr) pages->bringWindowForward();
                });
 }
 

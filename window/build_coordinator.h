@@ -37,8 +37,6 @@ class BuildCoordinator : public QObject {
   /// The poster set, else the desktop's, made now (on the Mac this asks the
   /// player's permission).
   NotificationPoster* notificationPoster();
-  /// The build's Dock tile and sleep inhibitor.
-  BuildPresence* presence() const { return presence_; }
   /// The build in progress, or none.
   const BuildRun* run() const { return run_; }
 

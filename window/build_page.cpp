@@ -18,15 +18,16 @@ namespace vlmr {
 namespace {
 
 QString StageCounterText(int64_t stage, const std::optional<BuildPageTime>& time) {
+  //: Which of the build's six stages runs now; %1 is its number.
   const QString counter = BuildPage::tr("Stage %1 of 6").arg(stage + 1);
   return time ? counter + QStringLiteral(" · ") + time->elapsed : counter;
 }
 
 // Pill i at stage s: done before it, active at it, pending after it.
-int64_t PillState(int64_t pill, int64_t stage) {
-  if (pill < stage) return StageStateDone;
-  if (pill == stage) return StageStateActive;
-  return StageStatePending;
+StageState PillState(int64_t pill, int64_t stage) {
+  if (pill < stage) return StageState::Done;
+  if (pill == stage) return StageState::Active;
+  return StageState::Pending;
 }
 
 }  // namespace
@@ -81,6 +82,7 @@ BuildPage::BuildPage(const BuildPageState& state) : PageView(kPageFrame) {
   auto* separator = new SeparatorLine(QRectF(0, panel->height() - 1, panel->width(), 1));
   HideFromAccessibility(separator);
   AddSubview(panel, separator);
+  //: A small button beside "Build details": hides the build log below it. Keep it short.
   auto* toggle = new BadgeButton(tr("Hide"));
   toggle->setContentTintColor(LabelColor());
   SetFrame(toggle, panel->width() - 80, 191, 66, 24);
@@ -125,7 +127,9 @@ void BuildPage::toggleLog() {
   // Asked of the parent, so the answer is right before the page is on screen.
   const bool show = !log_->isVisibleTo(log_->parentWidget());
   log_->setVisible(show);
-  toggle_->setTitle(show ? tr("Hide") : tr("Show"));
+  //: A small button beside "Build details": shows the build log below it again. Keep it short.
+  const QString showTitle = tr("Show");
+  toggle_->setTitle(show ? tr("Hide") : showTitle);
 }
 
 void BuildPage::setCancelling() {

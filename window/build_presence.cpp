@@ -2,44 +2,13 @@
 #include "window/build_presence.h"
 
 #include <QCoreApplication>
-#include <chrono>
 #include <cmath>
 
-#if defined(Q_OS_MACOS)
-#include "platform/dock_tile.h"
-#else
-#include "platform/qt/dbus_launcher_entry.h"
-#include "platform/qt/dbus_logind_inhibitor.h"
-#include "window/installer_controller.h"
-#endif
+#include "platform/qt/desktop_presence.h"
+#include "session/build_clock.h"
+#include "window/app_identity.h"
 
 namespace vlmr {
-namespace {
-
-double SteadySeconds() {
-  using Seconds = std::chrono::duration<double>;
-  return std::chrono::duration_cast<Seconds>(std::chrono::steady_clock::now().time_since_epoch())
-      .count();
-}
-
-std::unique_ptr<DockTile> DesktopDockTile() {
-#if defined(Q_OS_MACOS)
-  return MakeApplicationDockTile();
-#else
-  return std::make_unique<LauncherEntry>();
-#endif
-}
-
-std::unique_ptr<SleepInhibitor> DesktopSleepInhibitor() {
-#if defined(Q_OS_MACOS)
-  return MakePowerAssertion();
-#else
-  // Under the application's English name, as the installer log names it.
-  return std::make_unique<LogindInhibitor>(QString::fromUtf8(kWindowTitle));
-#endif
-}
-
-}  // namespace
 
 BuildPresence::BuildPresence(QObject* parent) : QObject(parent), clock_(SteadySeconds) {
   flushTimer_.setSingleShot(true);
@@ -67,12 +36,13 @@ void BuildPresence::setSleepInhibitor(std::unique_ptr<SleepInhibitor> inhibitor)
 
 DockTile* BuildPresence::dockTile() {
   // Made on first use: most runs never build, and need no bus connection.
-  if (!tileChosen_) setDockTile(DesktopDockTile());
+  if (!tileChosen_) setDockTile(MakeDesktopDockTile());
   return tile_.get();
 }
 
 SleepInhibitor* BuildPresence::sleepInhibitor() {
-  if (!inhibitorChosen_) setSleepInhibitor(DesktopSleepInhibitor());
+  // Under the application's English name, as the installer log names it.
+  if (!inhibitorChosen_) setSleepInhibitor(MakeDesktopSleepInhibitor(QString::fromUtf8(kWindowTitle)));
   return inhibitor_.get();
 }
 

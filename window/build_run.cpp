@@ -5,9 +5,11 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QRegularExpression>
 #include <chrono>
 
 #include "base/files.h"
+#include "base/text.h"
 #include "pipeline/build_event_relay.h"
 #include "pipeline/pipeline.h"
 #include "platform/queues.h"
@@ -16,23 +18,45 @@
 
 namespace vlmr {
 
-BuildRun::BuildRun(const std::string& installerPath, const std::string& stageDir, QObject* parent)
+namespace {
+
+// A line as a terminal would leave it: what a carriage return redraws over
+// is gone, and colour and cursor sequences (ESC [ … letter) are not text.
+QString AsTerminalShowsIt(QString line) {
+  if (line.endsWith(QLatin1Char('\r'))) line.chop(1);  // a Windows line end
+  if (const qsizetype redraw = line.lastIndexOf(QLatin1Char('\r')); redraw >= 0) {
+    line.remove(0, redraw + 1);
+  }
+  if (line.contains(QChar(0x1B))) {
+    static const QRegularExpression sequence(QStringLiteral("\x1B\\[[0-?]*[ -/]*[@-~]"));
+    line.remove(sequence);
+  }
+  return line;
+}
+
+// An output line as the log view shows it: a line the relay cut to its start
+// says so, with its whole size (the installer log holds it whole).
+QString ShownLine(const BuildOutputLine& event) {
+  QString line = AsTerminalShowsIt(QString::fromStdString(event.text));
+  if (event.wholeBytes == 0) return line;
+  return BuildPage::tr("%1 … [a line of %2, cut here; the installer log has all of it]")
+      .arg(line, ShownSize(HumanSizeFigure(event.wholeBytes)));
+}
+
+}  // namespace
+
+BuildRun::BuildRun(const std::string& installerPath, const std::string& stageDir,
+                   std::optional<FileIdentity> installerIdentity, QObject* parent)
     : QObject(parent) {
-  pipeline_ = Pipeline::Create(
-      BuildRequest{installerPath, stageDir, std::nullopt, BuildRequest::Mode::Live},
-      relayedEvents());
+  pipeline_ = Pipeline::Create(BuildRequest{installerPath, stageDir, std::nullopt,
+                                            BuildRequest::Mode::Live, installerIdentity},
+                               relayedEvents());
   if (QCoreApplication* app = QCoreApplication::instance()) {
     connect(app, &QCoreApplication::aboutToQuit, this, &BuildRun::stopBeforeQuit);
   }
 }
 
 BuildRun::~BuildRun() = default;
-
-double BuildRun::SteadySeconds() {
-  using Seconds = std::chrono::duration<double>;
-  return std::chrono::duration_cast<Seconds>(std::chrono::steady_clock::now().time_since_epoch())
-      .count();
-}
 
 BuildEvents BuildRun::relayedEvents() {
   QPointer<BuildRun> weak(this);
@@ -44,8 +68,8 @@ BuildEvents BuildRun::relayedEvents() {
     };
     for (BuildEvent& event : batch) {
       if (weak == nullptr) return;
-      if (const auto* line = std::get_if<std::string>(&event)) {
-        lines << QString::fromStdString(*line);
+      if (const auto* line = std::get_if<BuildOutputLine>(&event)) {
+        lines << ShownLine(*line);
       } else if (const auto* change = std::get_if<BuildStageChange>(&event)) {
         deliverLines();
         weak->stopwatch_->stageBegan(change->number, change->total, weak->now());

@@ -27,9 +27,10 @@ class BuildRun : public QObject {
 
  public:
   /// A run of the bundled build for `installerPath` into `stageDir`; nothing
-  /// happens before start().
+  /// happens before start(). With `installerIdentity` (the file as it was
+  /// checked) a file changed since then is refused.
   BuildRun(const std::string& installerPath, const std::string& stageDir,
-           QObject* parent = nullptr);
+           std::optional<FileIdentity> installerIdentity = std::nullopt, QObject* parent = nullptr);
   ~BuildRun() override;
 
   /// Prepares the sources in the background, then starts the script.
@@ -43,8 +44,6 @@ class BuildRun : public QObject {
 
   /// Seconds on a steady clock; tests pass their own.
   using Clock = std::function<double()>;
-  /// The steady clock of the machine, in seconds.
-  static double SteadySeconds();
   /// The clock the run's time is read on; set before start().
   void setClock(Clock clock) { clock_ = std::move(clock); }
   /// The time the run has taken so far (until its end once it has ended) and,

@@ -33,6 +33,8 @@ struct ShortcutRow {
 // Two columns in the hints card; the long settings line wraps onto two lines,
 // so its row starts a little higher than its neighbour on the left.
 const ShortcutRow kShortcutRows[] = {
+    //: A key cap: the Command key and the Return key, pressed together. Keep "⌘" and name
+    //: Return as the system's keyboard menus do.
     {QT_TRANSLATE_NOOP("vlmr::DonePage", "⌘ Return"),
      QT_TRANSLATE_NOOP("vlmr::DonePage", "Fullscreen"), 22, 152, 260},
     {"P", QT_TRANSLATE_NOOP("vlmr::DonePage", "Pause or resume"), 22, 114, 260},
@@ -42,6 +44,7 @@ const ShortcutRow kShortcutRows[] = {
                        "Settings: resolution, scaling, text, camera, autosave, speed "
                        "keys and simulation options"),
      344, 158, 290},
+    //: What the keys 1 to 4 do in the game; an action, like the other shortcuts.
     {"1–4", QT_TRANSLATE_NOOP("vlmr::DonePage", "Set game speed"), 344, 114, 290},
     {"Q E", QT_TRANSLATE_NOOP("vlmr::DonePage", "Turn the camera"), 344, 78, 290},
 };
@@ -51,10 +54,13 @@ QString MoveTitle(MoveState state) {
     case MoveState::Ready:
       return DonePage::tr("Move to Applications");
     case MoveState::Moving:
+      //: The title of the "Move to Applications" button while the app is being moved.
       return DonePage::tr("Moving…");
     case MoveState::Moved:
       break;
   }
+  //: The title of the "Move to Applications" button once the app is there (the app is the
+  //: subject).
   return DonePage::tr("Moved ✓");
 }
 

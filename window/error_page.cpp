@@ -88,14 +88,17 @@ ErrorPage::ErrorPage(const ErrorPageState& state) : PageView(kPageFrame) {
   AddSubview(panel, title);
   AddSubview(panel, body);
 
+  //: Where the build log is; %1 is the path of its file.
   Label* log = MakeLabel(tr("Log: %1").arg(ShownName(state.logShown)), false, SecondaryLabelColor(),
                          36, 368 - growth, 668, 20, 11);
   log->setLineBreakMode(Label::LineBreakMode::TruncateMiddle);
   AddSubview(this, log);
 
   const double buttons = 304 - growth;
+  //: A narrow button below "Log: …": copies the whole build log to the clipboard.
   PushButton* copy = AddSecondaryButtonTo(this, tr("Copy log"), 36, buttons, 104);
   connect(copy, &QAbstractButton::clicked, this, &ErrorPage::copyLogRequested);
+  //: Opens a Finder window with the build log's file selected.
   auto* reveal = new BorderlessButton(tr("Show log in Finder"));
   reveal->setContentTintColor(TealColor());
   SetFrame(reveal, 156, buttons, 190, 36);

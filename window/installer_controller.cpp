@@ -30,6 +30,9 @@
 namespace vlmr {
 namespace {
 
+// How long the window's icon waits for the first page to be painted.
+constexpr std::chrono::milliseconds kIconWaitsForPaintAtMost{250};
+
 // Where the application runs from: its bundle, else the executable's folder.
 std::string ApplicationLocation() {
   std::string bundle = BundlePath();
@@ -41,22 +44,25 @@ std::string ApplicationLocation() {
 
 InstallerController::InstallerController(QObject* parent)
     : QObject(parent),
-      pages_(new PageStack),
-      welcome_(new WelcomeFlow(session_, *pages_, this)),
-      selection_(new SelectionFlow(session_, *pages_, this)),
-      build_(new BuildCoordinator(session_, *pages_, this)),
-      outcome_(new OutcomePages(session_, *pages_, this)) {
-  connect(welcome_, &WelcomeFlow::continueRequested, selection_, &SelectionFlow::showInstallerPage);
-  connect(welcome_, &WelcomeFlow::prerequisitesChecked, selection_,
+      unplacedPages_(std::make_unique<PageStack>()),
+      pages_(unplacedPages_.get()),
+      outcome_(std::make_unique<OutcomePages>(session_, *pages_)),
+      build_(std::make_unique<BuildCoordinator>(session_, *pages_)),
+      welcome_(std::make_unique<WelcomeFlow>(session_, *pages_)),
+      selection_(std::make_unique<SelectionFlow>(session_, *pages_)),
+      fileOpen_(std::make_unique<FileOpenFilter>(
+          [this](const std::string& path) { selection_->openInstallerFile(path); })) {
+  connect(welcome_.get(), &WelcomeFlow::continueRequested, selection_.get(),
+          &SelectionFlow::showInstallerPage);
+  connect(welcome_.get(), &WelcomeFlow::prerequisitesChecked, selection_.get(),
           &SelectionFlow::openPendingInstallerFile);
-  connect(selection_, &SelectionFlow::buildRequested, build_, &BuildCoordinator::beginBuild);
-  connect(build_, &BuildCoordinator::ended, this, &InstallerController::showOutcome);
-  connect(outcome_, &OutcomePages::chooseAnotherRequested, selection_, [this] {
+  connect(selection_.get(), &SelectionFlow::buildRequested, build_.get(),
+          &BuildCoordinator::beginBuild);
+  connect(build_.get(), &BuildCoordinator::ended, this, &InstallerController::showOutcome);
+  connect(outcome_.get(), &OutcomePages::chooseAnotherRequested, selection_.get(), [this] {
     selection_->showInstallerPage();
     selection_->chooseInstaller();
   });
-  new FileOpenFilter([this](const std::string& path) { selection_->openInstallerFile(path); },
-                     this);
   // The Dock's badge and request for attention go once the player is back.
   if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
     focusWatch_ = connect(app, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focus) {
@@ -68,27 +74,13 @@ InstallerController::InstallerController(QObject* parent)
 }
 
 InstallerController::~InstallerController() {
-  // The window's focus goes as it is deleted: nothing to clear then.
+  // The window's focus goes as it is deleted: nothing to clear then. The
+  // members go in the order their declarations give.
   disconnect(focusWatch_);
-  // The flows go first: a check still running hears that nobody waits for it.
-  delete selection_;
-  delete welcome_;
-  delete build_;
-  delete outcome_;
-  delete window_.data();
-  // A stack that never went into a window is ours.
-  delete pages_.data();
-  // A menu bar that never went into a window (the Mac's global one) is ours;
-  // one inside the window went with it.
-  delete menuBar_.data();
-}
-
-QString InstallerController::windowTitle() {
-  return tr(kWindowTitle);
 }
 
 QWidget* InstallerController::currentPage() const {
-  return pages_ != nullptr ? pages_->page() : nullptr;
+  return pages_->page();
 }
 
 bool InstallerController::prerequisiteCheckRunning() const {
@@ -112,10 +104,6 @@ void InstallerController::setNotificationPoster(std::unique_ptr<NotificationPost
   build_->setNotificationPoster(std::move(poster));
 }
 
-BuildPresence* InstallerController::buildPresence() const {
-  return build_->presence();
-}
-
 void InstallerController::applicationDidFinishLaunching() {
 #ifndef Q_OS_MACOS
   // Docks match the window and its launcher entry to our desktop entry by this id.
@@ -129,8 +117,14 @@ void InstallerController::applicationDidFinishLaunching() {
   AppendInstallerLog("window: " + std::to_string(kPageWidth) + "x" + std::to_string(kPageHeight) +
                      " content, title '" + kWindowTitle + "'");
   welcome_->checkPrerequisites();
-  window_->raise();
-  window_->activateWindow();
+  // The title bar's icon reads its sizes from disk: once the window shows its page.
+  pages_->whenPainted(
+      this,
+      [this] {
+        if (window_ != nullptr) window_->setWindowIcon(InstallerWindowIcon());
+      },
+      kIconWaitsForPaintAtMost);
+  pages_->bringWindowForward();
 #ifdef Q_OS_MACOS
   // The Mac asks the player once whether the app may notify. Asked now, the
   // answer is in long before the first build ends.
@@ -141,42 +135,56 @@ void InstallerController::applicationDidFinishLaunching() {
 void InstallerController::buildMenu() {
   // Without a parent the bar is the Mac's global menu bar; elsewhere
   // buildWindow puts it at the top of the window.
-  menuBar_ = new QMenuBar(nullptr);
-  QMenu* menu = menuBar_->addMenu(windowTitle());
+  menuBar_ = std::make_unique<QMenuBar>(nullptr);
+  QMenu* menu = menuBar_->addMenu(WindowTitle());
 
-  const QString aboutTitle = tr("About %1").arg(windowTitle());
+  const QString aboutTitle = tr("About %1").arg(WindowTitle());
   QAction* about = menu->addAction(aboutTitle);
   about->setMenuRole(QAction::AboutRole);
   connect(about, &QAction::triggered, this, [this, aboutTitle] {
-    QString text = QStringLiteral("<b>") + windowTitle() + QStringLiteral("</b>");
+    QString text = QStringLiteral("<b>") + WindowTitle() + QStringLiteral("</b>");
     if (!QCoreApplication::applicationVersion().isEmpty()) {
       text += QStringLiteral("<br>") + tr("Version %1").arg(QCoreApplication::applicationVersion());
     }
-    QMessageBox::about(window_, aboutTitle, text);
+    QMessageBox::about(window_.get(), aboutTitle, text);
   });
 
   menu->addSeparator();
 
-  QAction* quit = menu->addAction(tr("Quit %1").arg(windowTitle()));
+  QAction* quit = menu->addAction(tr("Quit %1").arg(WindowTitle()));
   quit->setMenuRole(QAction::QuitRole);
   quit->setShortcut(QKeySequence::Quit);
   quit->setShortcutContext(Qt::ApplicationShortcut);
   connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+
+  // The Window menu every Mac app has. Close goes the way of the window's
+  // close button (the window's close event), so a build is treated alike.
+  // Qt's Ctrl is the Mac's Command key.
+  QMenu* windowMenu = menuBar_->addMenu(tr("Window"));
+  QAction* minimize = windowMenu->addAction(tr("Minimize"));
+  minimize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+  connect(minimize, &QAction::triggered, this, [this] {
+    if (window_ != nullptr) window_->showMinimized();
+  });
+  QAction* close = windowMenu->addAction(tr("Close"));
+  close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+  connect(close, &QAction::triggered, this, [this] {
+    if (window_ != nullptr) window_->close();
+  });
 }
 
 void InstallerController::buildWindow() {
   // Titled, closable and minimisable; no maximise button and a fixed size.
-  auto* main =
-      new QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-  main->setWindowTitle(windowTitle());
-  main->setWindowIcon(InstallerIcon());
-  main->setCentralWidget(pages_);
+  window_ = std::make_unique<QMainWindow>(
+      nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  QMainWindow* main = window_.get();
+  main->setWindowTitle(WindowTitle());
+  main->setCentralWidget(unplacedPages_.release());
 #ifndef Q_OS_MACOS
-  if (menuBar_ != nullptr) main->setMenuBar(menuBar_);
+  if (menuBar_ != nullptr) main->setMenuBar(menuBar_.release());
 #endif
   main->setFixedSize(main->sizeHint());
-  window_ = main;
 
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     QRect frame = main->frameGeometry();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -9,6 +8,7 @@
 #include "checks/free_space.h"
 #include "platform/notifications.h"
 #include "session/installer_session.h"
+#include "window/app_identity.h"
 
 #include <QMainWindow>
 
@@ -16,13 +16,9 @@ class QMenuBar;
 
 namespace vlmr {
 
-/// The window's title in English, as the installer log names it.
-inline constexpr char kWindowTitle[] =
-    QT_TRANSLATE_NOOP("vlmr::InstallerController", "Velmora 3000 Installer");
-
 class BuildCoordinator;
-class BuildPresence;
 class BuildRun;
+class FileOpenFilter;
 class OutcomePages;
 class PageStack;
 class SelectionFlow;
@@ -43,13 +39,11 @@ class InstallerController : public QObject {
   /// Menu, window, the two launch log lines, the prerequisite check with its
   /// welcome page, then brings the window to the front.
   void applicationDidFinishLaunching();
-  /// The window's title, in the current language.
-  static QString windowTitle();
 
   // What tests and the desktop may read.
 
   /// The application's only window (none before the launch).
-  QMainWindow* window() const { return window_; }
+  QMainWindow* window() const { return window_.get(); }
   /// The page on screen, or none.
   QWidget* currentPage() const;
   /// What the window knows: selection, verdict, build phase, app and log paths.
@@ -68,28 +62,33 @@ class InstallerController : public QObject {
   /// Where the end of a build is announced while the window is not active
   /// (the desktop's notifications unless set). Null: nowhere.
   void setNotificationPoster(std::unique_ptr<NotificationPoster> poster);
-  /// The build's Dock tile and sleep inhibitor.
-  BuildPresence* buildPresence() const;
 
  private:
   // The main menu: About, a separator and Quit on the platform's Quit shortcut.
   void buildMenu();
-  // The window of one page's size titled `windowTitle()`: closable,
+  // The window of one page's size titled `WindowTitle()`: closable,
   // minimisable, not resizable; centred and shown.
   void buildWindow();
   // The page that follows a build's end.
   void showOutcome(const BuildOutcome& outcome);
 
+  // Members go in the reverse of this order. The flows hold the session and
+  // the page stack, so they go before both, the selection (which hears
+  // opened files) and a check still running first; the window takes the
+  // stack with it.
   InstallerSession session_;
-  // Made with the controller, so the flows can hold it; the window takes it
-  // at launch.
-  QPointer<PageStack> pages_;
-  QPointer<QMainWindow> window_;
-  QPointer<QMenuBar> menuBar_;
-  WelcomeFlow* welcome_ = nullptr;
-  SelectionFlow* selection_ = nullptr;
-  BuildCoordinator* build_ = nullptr;
-  OutcomePages* outcome_ = nullptr;
+  // Ours until buildWindow puts it in the window; the Mac's global bar stays ours.
+  std::unique_ptr<QMenuBar> menuBar_;
+  // Ours until buildWindow makes it the window's content.
+  std::unique_ptr<PageStack> unplacedPages_;
+  // The stack, wherever it is owned: the flows and the window's content.
+  PageStack* pages_ = nullptr;
+  std::unique_ptr<QMainWindow> window_;
+  std::unique_ptr<OutcomePages> outcome_;
+  std::unique_ptr<BuildCoordinator> build_;
+  std::unique_ptr<WelcomeFlow> welcome_;
+  std::unique_ptr<SelectionFlow> selection_;
+  std::unique_ptr<FileOpenFilter> fileOpen_;
   QMetaObject::Connection focusWatch_;
 };
 

@@ -29,12 +29,21 @@ DynColor ToneColor(VerdictTone tone) {
   return tone == VerdictTone::Error ? SystemRedColor() : SecondaryLabelColor();
 }
 
+// The file chip's colour: the label colour for a chosen file, fainter for the placeholder.
+DynColor FileColor(const InstallerPageState& state) {
+  return state.name.isEmpty() ? TertiaryLabelColor() : LabelColor();
+}
+
 }  // namespace
 
 QString InstallerPage::NameAndSize(const QString& name, const QString& size) {
   // A size that could not be read leaves the name alone, without a dangling " · ".
   if (size.isEmpty()) return ShownName(name);
   return ShownName(name) + QStringLiteral(" · ") + size;
+}
+
+QString InstallerPage::fileText(const InstallerPageState& state) {
+  return state.name.isEmpty() ? tr("No file chosen yet") : NameAndSize(state.name, state.size);
 }
 
 InstallerPage::InstallerPage(const InstallerPageState& state) : PageView(kPageFrame) {
@@ -70,9 +79,7 @@ InstallerPage::InstallerPage(const InstallerPageState& state) : PageView(kPageFr
   chip->setLineColor(LineColor());
   chip->setRadius(8);
   AddSubview(zone, chip);
-  const bool named = !state.name.isEmpty();
-  file_ = MakeLabel(named ? NameAndSize(state.name, state.size) : tr("No file chosen yet"), false,
-                    named ? LabelColor() : TertiaryLabelColor(), 10, 7, 360, 20, 12);
+  file_ = MakeLabel(fileText(state), false, FileColor(state), 10, 7, 360, 20, 12);
   file_->setAlignment(Qt::AlignHCenter);
   file_->setLineBreakMode(Label::LineBreakMode::TruncateMiddle);
   AddSubview(chip, file_);
@@ -82,6 +89,7 @@ InstallerPage::InstallerPage(const InstallerPageState& state) : PageView(kPageFr
 
   PushButton* choose = AddSecondaryButtonTo(this, tr("Choose…"), 36, 190, 120);
   connect(choose, &QAbstractButton::clicked, this, &InstallerPage::chooseRequested);
+  //: The button that starts building the app from the chosen installer (a verb).
   PrimaryButton* build = AddPrimaryButtonTo(this, tr("Build"), 584, 190, 120);
   build->setEnabled(state.buildEnabled);
   build->setKeyEquivalent(QStringLiteral("\r"));
@@ -96,22 +104,12 @@ InstallerPage::InstallerPage(const InstallerPageState& state) : PageView(kPageFr
                              TertiaryLabelColor(), 36, 150, 668, 40, 12));
 }
 
-void InstallerPage::setFile(const QString& name, const QString& size) {
-  file_->setText(name.isEmpty() ? QString("") : NameAndSize(name, size));
-  file_->setTextColor(LabelColor());
-}
-
-void InstallerPage::setVerdict(const QString& text) {
-  verdict_->setText(text);
-}
-
-void InstallerPage::setVerdict(const QString& text, VerdictTone tone) {
-  verdict_->setText(text);
-  verdict_->setTextColor(ToneColor(tone));
-}
-
-void InstallerPage::setBuildEnabled(bool enabled) {
-  build_->setEnabled(enabled);
+void InstallerPage::setState(const InstallerPageState& state) {
+  file_->setText(fileText(state));
+  file_->setTextColor(FileColor(state));
+  verdict_->setText(state.verdict);
+  verdict_->setTextColor(ToneColor(state.tone));
+  build_->setEnabled(state.buildEnabled);
 }
 
 }  // namespace vlmr

@@ -16,7 +16,8 @@ enum class VerdictTone {
   Error,  ///< red: the file was rejected
 };
 
-/// What the installer page shows.
+/// What the installer page shows; the window makes it from the session's
+/// selection in one place (`InstallerPageStateFor`).
 struct InstallerPageState {
   /// The chosen file's name; empty: "No file chosen yet".
   QString name;
@@ -38,15 +39,9 @@ class InstallerPage : public PageView {
   /// Builds the page showing `state`.
   explicit InstallerPage(const InstallerPageState& state);
 
-  /// The file chip shows a just-selected file: NameAndSize in the label
-  /// colour, or nothing without a name.
-  void setFile(const QString& name, const QString& size);
-  /// The verdict line's text; its colour stays as it is.
-  void setVerdict(const QString& text);
-  /// The verdict line's text and colour.
-  void setVerdict(const QString& text, VerdictTone tone);
-  /// Enables or disables "Build".
-  void setBuildEnabled(bool enabled);
+  /// Shows `state` on the page built earlier: the file chip, the verdict
+  /// line in its tone, and whether "Build" is enabled.
+  void setState(const InstallerPageState& state);
 
   /// The file chip's label.
   const Label* fileLabel() const { return file_; }
@@ -68,6 +63,9 @@ class InstallerPage : public PageView {
   void installerDropped(const QUrl& url);
 
  private:
+  // The file chip's text: the file's name and size, or the placeholder.
+  static QString fileText(const InstallerPageState& state);
+
   Label* file_ = nullptr;
   Label* verdict_ = nullptr;
   ButtonBase* build_ = nullptr;

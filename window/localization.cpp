@@ -17,7 +17,12 @@ namespace {
 // One line per language; a new language also needs its catalogue in translations/.
 const QStringList kShipped = {"de", "fr", "es", "it", "pt_BR", "ja"};
 
-QString gLanguage = QStringLiteral("en");
+// The installed language; made on first use, so that a text shown while
+// another file's globals are made already finds it.
+QString& InstalledLanguage() {
+  static QString language = QStringLiteral("en");
+  return language;
+}
 std::unique_ptr<QTranslator> gOwn;
 std::unique_ptr<QTranslator> gQt;
 
@@ -37,18 +42,22 @@ void RemoveTranslators() {
   }
 }
 
-// The units of sizes, as each language writes them after the figure.
-constexpr const char* kSizeUnits[] = {
-    QT_TRANSLATE_NOOP("Sizes", "%1 MB"),
-    QT_TRANSLATE_NOOP("Sizes", "%1 GB"),
-};
-
 QString ShownArg(const MessageArg& arg) {
   if (const auto* text = std::get_if<std::string>(&arg)) return QString::fromStdString(*text);
   if (const auto* name = std::get_if<FileName>(&arg)) {
     return QString::fromStdString(IsolatedName(name->path));
   }
   return ShownSize(std::get<SizeFigure>(arg));
+}
+
+// The units of a size, in the context sizes are translated in.
+//: The unit of a size in 2^30 bytes, after its figure ("30.0 GB"): the language's own symbol.
+constexpr char kGigabytes[] = QT_TRANSLATE_NOOP("Sizes", "GB");
+//: The unit of a size in 2^20 bytes, after its figure ("650 MB"): the language's own symbol.
+constexpr char kMegabytes[] = QT_TRANSLATE_NOOP("Sizes", "MB");
+
+QString SizeUnitTr(const char* unit) {
+  return QCoreApplication::translate("Sizes", unit);
 }
 
 }  // namespace
@@ -76,13 +85,13 @@ QString ChooseLanguage(const QStringList& preferred) {
 
 bool InstallLanguage(const QString& language, const QString& catalogueDir) {
   RemoveTranslators();
-  gLanguage = QStringLiteral("en");
+  InstalledLanguage() = QStringLiteral("en");
   QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
   if (language == QStringLiteral("en")) return true;
   if (language == QString::fromLatin1(kPseudoLanguage)) {
     gOwn = std::make_unique<PseudoTranslator>();
     QCoreApplication::installTranslator(gOwn.get());
-    gLanguage = language;
+    InstalledLanguage() = language;
     return true;
   }
   auto own = std::make_unique<QTranslator>();
@@ -102,12 +111,12 @@ bool InstallLanguage(const QString& language, const QString& catalogueDir) {
     QCoreApplication::installTranslator(gQt.get());
   }
   QLocale::setDefault(QLocale(language));
-  gLanguage = language;
+  InstalledLanguage() = language;
   return true;
 }
 
 QString CurrentLanguage() {
-  return gLanguage;
+  return InstalledLanguage();
 }
 
 QString BundledCatalogueDir() {
@@ -142,11 +151,13 @@ QString Shown(MessageText text) {
 }
 
 QString ShownSize(const SizeFigure& size) {
+  // English reads as the log and the command line write it.
+  if (InstalledLanguage() == QStringLiteral("en")) return QString::fromStdString(size.english());
   QLocale locale;
   locale.setNumberOptions(QLocale::OmitGroupSeparator);
-  const char* unit = kSizeUnits[size.unit == SizeFigure::Unit::GB ? 1 : 0];
-  return QCoreApplication::translate("Sizes", unit)
-      .arg(locale.toString(size.value, 'f', size.decimals));
+  // The unit as the language writes it (French "Go"), kept on the figure's line.
+  const QString unit = SizeUnitTr(size.unit == SizeFigure::Unit::GB ? kGigabytes : kMegabytes);
+  return locale.toString(size.value, 'f', size.decimals) + QChar(0x00A0) + unit;
 }
 
 QString PseudoText(const QString& source) {

@@ -26,7 +26,7 @@ QString ChooseLanguage(const QStringList& preferred);
 /// Makes `language` ("en", a shipped code, or the pseudo-language) the
 /// application's: its catalogue and Qt's own from `catalogueDir` (Qt's also
 /// from Qt's translations folder), and its number format. Replaces what an
-/// earlier call installed. Returns NO, leaving English, for a language
+/// earlier call installed. Returns false, leaving English, for a language
 /// without a catalogue there.
 bool InstallLanguage(const QString& language, const QString& catalogueDir);
 
@@ -45,8 +45,9 @@ QString Shown(const Message& message);
 /// A marked text without values in the current language.
 QString Shown(MessageText text);
 
-/// A size in the current language: the figure in its number format, the unit
-/// as the language names it ("650 MB", "30,0 Go").
+/// A size in the current language: the figure in its number format, then a
+/// no-break space and the unit as the language names it ("30,0 Go"); in
+/// English as `SizeFigure::english` writes it ("650 MB").
 QString ShownSize(const SizeFigure& size);
 
 /// The pseudo-language's form of `source`: 40 % longer, accented, bracketed;

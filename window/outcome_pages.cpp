@@ -11,13 +11,14 @@
 #include "installing/finder_folder.h"
 #include "platform/app_folders.h"
 #include "platform/home.h"
+#include "platform/installer_log.h"
 #include "platform/qt/app_launch.h"
 #include "platform/qt/desktop_services.h"
 #include "platform/queues.h"
 #include "session/installer_session.h"
+#include "window/app_identity.h"
 #include "window/done_page.h"
 #include "window/error_page.h"
-#include "window/installer_controller.h"
 #include "window/localization.h"
 #include "window/page_stack.h"
 
@@ -73,14 +74,21 @@ void OutcomePages::showErrorPage(const BuildOutcome& outcome) {
 
 void OutcomePages::copyLog() {
   const std::string path = LogFilePath(session_.logPath());
-  QString text;
-  // Only a log that is valid UTF-8 is copied as text; anything else gives its path.
-  if (std::optional<std::string> bytes = ReadFileBytes(path); bytes && IsValidUtf8(*bytes)) {
-    text = QString::fromStdString(*bytes);
-  }
-  if (QClipboard* clipboard = QGuiApplication::clipboard()) {
-    clipboard->setText(text.isEmpty() ? QString::fromStdString(path) : text);
-  }
+  QPointer<OutcomePages> weak(this);
+  // Read in the background, and only its end: the log may be large, or lie
+  // on a disk that is slow to answer.
+  RunInBackground([weak, path] {
+    std::optional<std::string> tail = ReadLogTail(path, kCopiedLogBytes);
+    RunOnMain([weak, path, tail = std::move(tail)] {
+      if (weak == nullptr) return;
+      QString text;
+      // Only a log that is valid UTF-8 is copied as text; anything else gives its path.
+      if (tail && IsValidUtf8(*tail)) text = QString::fromStdString(*tail);
+      if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+        clipboard->setText(text.isEmpty() ? QString::fromStdString(path) : text);
+      }
+    });
+  });
 }
 
 void OutcomePages::revealLog() {
@@ -115,7 +123,7 @@ void OutcomePages::moveToApplications() {
           if (page != nullptr) page->setMoveState(MoveState::Ready);
           QMessageBox alert(weak->pages_.window());
           alert.setIcon(QMessageBox::Warning);
-          alert.setWindowTitle(InstallerController::windowTitle());
+          alert.setWindowTitle(WindowTitle());
           alert.setText(tr("Couldn't move the app"));
           alert.setInformativeText(Shown(error.message));
           alert.setStandardButtons(QMessageBox::Ok);
@@ -138,12 +146,11 @@ void OutcomePages::revealInFinder() {
   const std::optional<std::string> app = session_.appPaths().currentAppPath();
   if (!app || finderFolderRunning_) return;
   finderFolderRunning_ = true;
-  const std::string folder = AppFolders::Current().finderFolder();
   // Asking Finder runs osascript, and the first time macOS asks the player
   // whether we may control Finder while it waits: never on the main thread.
   QPointer<OutcomePages> weak(this);
-  RunInBackground([weak, app = *app, folder] {
-    PrepareFinderFolder(app, folder);
+  RunInBackground([weak, app = *app] {
+    const std::string folder = PrepareFinderFolder(app);
     RunOnMain([weak, folder] {
       if (weak == nullptr) return;
       weak->finderFolderRunning_ = false;

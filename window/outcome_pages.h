@@ -24,6 +24,9 @@ class OutcomePages : public QObject {
   Q_OBJECT
 
  public:
+  /// The most of the installer log's end that "Copy log" copies.
+  static constexpr size_t kCopiedLogBytes = 1024 * 1024;
+
   /// Pages shown on `pages`, acting on the app and log paths of `session`.
   OutcomePages(InstallerSession& session, PageStack& pages, QObject* parent = nullptr);
 
@@ -43,7 +46,8 @@ class OutcomePages : public QObject {
  private:
   void showErrorPage(const BuildOutcome& outcome);
   void showDonePage();
-  // "Copy log": the installer log's text (or its path) on the clipboard.
+  // "Copy log": the installer log's last kCopiedLogBytes as text (or its
+  // path) on the clipboard, read in the background.
   void copyLog();
   // "Show log in Finder": the file manager with the log selected.
   void revealLog();

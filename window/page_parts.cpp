@@ -73,6 +73,7 @@ Label* AddRowTo(QWidget* parent, double x, double y, const QString& label, const
   // Heard as one line, "Python 3: Ready". The dot is hidden from the reader, so
   // what only its colour tells (a "Ready" whose own test failed) goes in words.
   QString heard = QCoreApplication::translate("Accessibility", "%1: %2").arg(label, value);
+  //: Read aloud after a checklist row whose state is not good; %1 is the row as read.
   if (!ok) heard = QCoreApplication::translate("PageParts", "%1, needs attention").arg(heard);
   GroupForAccessibility(row, heard, {dot});
   return row;

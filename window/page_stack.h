@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QStackedWidget>
+#include <chrono>
+#include <functional>
 
 namespace vlmr {
 
@@ -19,6 +21,16 @@ class PageStack : public QStackedWidget {
   void showPage(QWidget* page);
   /// The page on screen, or none.
   QWidget* page() const { return currentWidget(); }
+  /// The application's window once the stack is in one, else none.
+  QWidget* hostWindow() const;
+  /// Brings the stack's window forward for the player: shown again when
+  /// minimised, raised and made active. Nothing while the stack is in no window.
+  void bringWindowForward();
+  /// Runs `work` from the event loop once the page on screen has been
+  /// painted, or after `bound` at the latest (a stack in no window, a window
+  /// not shown), unless `context` has gone by then. Once.
+  void whenPainted(QObject* context, std::function<void()> work,
+                   std::chrono::milliseconds bound);
   /// The page on screen when it is a `Page`, else none.
   template <class Page>
   Page* pageAs() const {

@@ -9,6 +9,7 @@
 #include "base/text.h"
 #include "checks/installer_validation.h"
 #include "checks/selection_check.h"
+#include "pipeline/pipeline.h"
 #include "platform/app_folders.h"
 #include "platform/installer_log.h"
 #include "platform/queues.h"
@@ -20,15 +21,14 @@
 namespace vlmr {
 namespace {
 
-// The selection's size for people, or "" when its attributes cannot be read.
-QString SelectionSize(const std::string& path) {
-  if (path.empty()) return QString("");
-  const std::optional<uint64_t> size = SizeOfFileAt(path);
-  return size ? ShownSize(HumanSizeFigure(*size)) : QString("");
-}
-
-QString SelectionName(const std::string& path) {
-  return path.empty() ? QString("") : QString::fromStdString(LastPathComponent(path));
+// What the installer page shows for `selection`: its name and size (no size
+// when its attributes cannot be read), the verdict line and whether it builds.
+InstallerPageState InstallerPageStateFor(const InstallerSelection& selection) {
+  if (selection.path.empty()) return {};
+  const std::optional<uint64_t> size = SizeOfFileAt(selection.path);
+  return {QString::fromStdString(LastPathComponent(selection.path)),
+          size ? ShownSize(HumanSizeFigure(*size)) : QString(""), Shown(selection.verdict),
+          selection.verdictIsError ? VerdictTone::Error : VerdictTone::Plain, selection.usable};
 }
 
 }  // namespace
@@ -41,13 +41,7 @@ SelectionFlow::~SelectionFlow() {
 }
 
 void SelectionFlow::showInstallerPage() {
-  const InstallerSelection& selection = session_.selection();
-  InstallerPageState state;
-  if (!selection.path.empty()) {
-    state = {SelectionName(selection.path), SelectionSize(selection.path), Shown(selection.verdict),
-             selection.verdictIsError ? VerdictTone::Error : VerdictTone::Plain, selection.usable};
-  }
-  auto* page = new InstallerPage(state);
+  auto* page = new InstallerPage(InstallerPageStateFor(session_.selection()));
   connect(page, &InstallerPage::chooseRequested, this, &SelectionFlow::chooseInstaller);
   connect(page, &InstallerPage::buildRequested, this, &SelectionFlow::buildRequested);
   connect(page, &InstallerPage::installerDropped, this,
@@ -62,6 +56,7 @@ void SelectionFlow::chooseInstaller() {
   dialog.setLabelText(QFileDialog::Accept, tr("Use this installer"));
   // Windows names the extension in any case, and so does the drop zone: one pattern that
   // matches ".exe" in every mix of letter cases.
+  //: The file dialog's filter; %1 is the file pattern. Keep the parentheses plain ASCII.
   dialog.setNameFilter(tr("Windows installer (%1)").arg(QStringLiteral("*.[eE][xX][eE]")));
   if (dialog.exec() != QDialog::Accepted) return;
   const QList<QUrl> urls = dialog.selectedUrls();
@@ -72,11 +67,9 @@ void SelectionFlow::chooseInstaller() {
 void SelectionFlow::useInstaller(const std::string& path) {
   const uint64_t selection = session_.select(path);
   AppendInstallerLog("installer chosen: " + path);
+  // "Checking …", in the colour of the verdict before until this one arrives.
   if (auto* page = pages_.pageAs<InstallerPage>()) {
-    page->setFile(SelectionName(path), SelectionSize(path));
-    // The line keeps its colour until the verdict arrives.
-    page->setVerdict(Shown(session_.selection().verdict));
-    page->setBuildEnabled(false);
+    page->setState(InstallerPageStateFor(session_.selection()));
   }
 
   // The previous selection's check is no longer wanted.
@@ -88,14 +81,21 @@ void SelectionFlow::useInstaller(const std::string& path) {
     // Where a build prepares its sources and puts its output: the disk holding
     // them needs room for a build.
     const AppFolders folders = AppFolders::Current();
-    const SelectionVerdict verdict = CheckSelection(
+    // The file as it was before its check: the build takes it only as it was
+    // checked, and one changed while it was read has no verdict to rely on.
+    const std::optional<FileIdentity> identity = IdentityOfFileAt(path);
+    SelectionVerdict verdict = CheckSelection(
         path, InstallerValidator(), {folders.sources(), folders.stage()}, measure, cancel);
-    RunOnMain([weak, selection, summary = verdict.summary, usable = verdict.usable] {
+    if (verdict.usable && (!identity || IdentityOfFileAt(path) != identity)) {
+      verdict = {false, Message(kInstallerChanged)};
+    }
+    RunOnMain([weak, selection, summary = verdict.summary, usable = verdict.usable, identity] {
       // A later selection, even of the same file, has taken over: drop this one.
-      if (weak == nullptr || !weak->session_.applyVerdict(selection, summary, usable)) return;
+      if (weak == nullptr || !weak->session_.applyVerdict(selection, summary, usable, identity)) {
+        return;
+      }
       if (auto* page = weak->pages_.pageAs<InstallerPage>()) {
-        page->setVerdict(Shown(summary), usable ? VerdictTone::Plain : VerdictTone::Error);
-        page->setBuildEnabled(usable);
+        page->setState(InstallerPageStateFor(weak->session_.selection()));
       }
       AppendInstallerLog(std::string("installer check: ") + (usable ? "usable" : "rejected") +
                          " (" + summary.english() + ")");
@@ -122,11 +122,7 @@ void SelectionFlow::openInstallerFile(const std::string& path) {
   if (pages_.pageAs<InstallerPage>() == nullptr) showInstallerPage();
   useInstaller(path);
   // The player asked for this file: the window comes forward to show it.
-  if (QWidget* window = pages_.window(); window != &pages_) {
-    if (window->isMinimized()) window->showNormal();
-    window->raise();
-    window->activateWindow();
-  }
+  pages_.bringWindowForward();
 }
 
 void SelectionFlow::openPendingInstallerFile() {

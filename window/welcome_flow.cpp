@@ -9,6 +9,13 @@
 #include "window/welcome_page.h"
 
 namespace vlmr {
+namespace {
+
+// How long a check waits for its page's paint: a window never shown does not
+// hold it up for longer.
+constexpr std::chrono::milliseconds kProbeWaitsForPaintAtMost{250};
+
+}  // namespace
 
 WelcomeFlow::WelcomeFlow(InstallerSession& session, PageStack& pages, QObject* parent)
     : QObject(parent), session_(session), pages_(pages) {}
@@ -22,6 +29,12 @@ void WelcomeFlow::checkPrerequisites() {
   } else {
     pages_.showPage(new WelcomePage({.checking = true}));
   }
+  // The probes start processes, python3 among them: they wait until the page
+  // saying so is on screen, so the window never waits for them to appear.
+  pages_.whenPainted(this, [this] { probe(); }, kProbeWaitsForPaintAtMost);
+}
+
+void WelcomeFlow::probe() {
   // The probes run external tools, and the first xcrun after Apple's tools
   // arrive takes seconds: never on the main thread.
   QPointer<WelcomeFlow> weak(this);
@@ -37,13 +50,16 @@ void WelcomeFlow::checked(PrerequisiteReport report) {
   checkRunning_ = false;
   session_.setPrerequisites(std::move(report));
   // A build started meanwhile (an opened file cannot start one) keeps its page.
-  if (pages_.pageAs<WelcomePage>() != nullptr || pages_.page() == nullptr) {
+  if (session_.buildPhase() == BuildPhase::Idle) {
     // The Python row shows the check's own, lighter test; the page runs nothing.
     auto* page =
         new WelcomePage({session_.prerequisitesMissing(), session_.prerequisites()->pythonReady});
     connect(page, &WelcomePage::continueRequested, this, &WelcomeFlow::continueRequested);
     connect(page, &WelcomePage::installToolsRequested, this, &WelcomeFlow::installCommandLineTools);
     connect(page, &WelcomePage::checkAgainRequested, this, &WelcomeFlow::checkPrerequisites);
+    if (const Message& hint = session_.prerequisites()->hint; !hint.empty()) {
+      page->setHint(Shown(hint));
+    }
     pages_.showPage(page);
   }
   emit prerequisitesChecked();

@@ -20,11 +20,11 @@ class WelcomeFlow : public QObject {
   /// A flow showing its pages on `pages` and keeping the verdict in `session`.
   WelcomeFlow(InstallerSession& session, PageStack& pages, QObject* parent = nullptr);
 
-  /// Probes the prerequisites in the background (the welcome page says it is
-  /// checking meanwhile); the verdict, logged, brings the matching welcome
-  /// page unless a build has taken the window. One check at a time.
+  /// Probes the prerequisites in the background once the welcome page saying
+  /// it is checking has been painted; the verdict, logged, brings the matching
+  /// welcome page unless a build has taken the window. One check at a time.
   void checkPrerequisites();
-  /// A prerequisite check runs.
+  /// A prerequisite check runs (or waits for its page's paint).
   bool checkRunning() const { return checkRunning_; }
 
  signals:
@@ -34,6 +34,8 @@ class WelcomeFlow : public QObject {
   void prerequisitesChecked();
 
  private:
+  // The probes themselves, in the background.
+  void probe();
   void checked(PrerequisiteReport report);
   void installCommandLineTools();
 

@@ -22,6 +22,7 @@ namespace {
 constexpr char kToolsRow[] = QT_TRANSLATE_NOOP("vlmr::WelcomePage", "Xcode Command Line Tools");
 constexpr char kPythonRow[] = QT_TRANSLATE_NOOP("vlmr::WelcomePage", "Python 3");
 constexpr char kMacRow[] = QT_TRANSLATE_NOOP("vlmr::WelcomePage", "Apple Silicon · macOS 15+");
+//: The status of the Mac's row ("Apple Silicon · macOS 15+"): this Mac can build the game.
 constexpr char kSupported[] = QT_TRANSLATE_NOOP("vlmr::WelcomePage", "Supported");
 // What a first build takes, below the checklist.
 // "%1" takes the room a build needs.
@@ -35,6 +36,7 @@ QString WelcomePage::defaultHint() {
 }
 
 QString WelcomePage::checkingText() {
+  //: The status of a checklist row while it is being checked.
   return tr("Checking…");
 }
 
@@ -58,8 +60,16 @@ void WelcomePage::buildMissing(bool pythonReady) {
   auto* panel = new PanelView(QRectF(36, 254, 668, 186));
   panel->setFillColor(ChipColor());
   AddSubview(this, panel);
-  AddStatusRowTo(panel, 22, 132, tr(kToolsRow), tr("Missing"), false);
-  AddStatusRowTo(panel, 22, 94, tr(kPythonRow), pythonReady ? tr("Ready") : tr("Missing"),
+  // Each row has its own status words: the tools are plural, Python singular, and
+  // languages agree with them.
+  //: The status of the Command Line Tools' row (a plural name): they are not installed.
+  const QString toolsMissing = tr("Missing", "Command Line Tools");
+  //: The status of Python 3's row (one program): it is not installed.
+  const QString pythonMissing = tr("Missing", "Python 3");
+  //: The status of Python 3's row: it can be used.
+  const QString pythonReadyText = tr("Ready");
+  AddStatusRowTo(panel, 22, 132, tr(kToolsRow), toolsMissing, false);
+  AddStatusRowTo(panel, 22, 94, tr(kPythonRow), pythonReady ? pythonReadyText : pythonMissing,
                  pythonReady);
   AddStatusRowTo(panel, 22, 56, tr(kMacRow), tr(kSupported), true);
   const double inner = panel->width() - 44;
@@ -97,7 +107,9 @@ void WelcomePage::buildAllPresent(bool pythonReady) {
   auto* card = new PanelView(QRectF(36, 268, 668, 184));
   card->setFillColor(ChipColor());
   AddSubview(this, card);
-  AddStatusRowTo(card, 22, 130, tr(kToolsRow), tr("Installed"), true);
+  //: The status of the Command Line Tools' row (a plural name): they are installed.
+  const QString toolsInstalled = tr("Installed", "Command Line Tools");
+  AddStatusRowTo(card, 22, 130, tr(kToolsRow), toolsInstalled, true);
   // "Ready" whatever the test says: only the dot tells.
   AddStatusRowTo(card, 22, 92, tr(kPythonRow), tr("Ready"), pythonReady);
   AddStatusRowTo(card, 22, 54, tr(kMacRow), tr(kSupported), true);

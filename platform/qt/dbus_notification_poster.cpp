@@ -81,8 +81,11 @@ void DBusNotificationPoster::send(Notification notification) {
   // Notify(app_name, replaces_id, app_icon, summary, body, actions, hints, expire_timeout).
   // The summary is plain text to every service; only the body may be markup.
   // The "default" action is what a click on the notification itself invokes.
+  //: The button of a desktop notification about the build: brings the installer's window to
+  //: the front.
+  const QString show = tr("Show");
   notify << appName_ << uint(0) << QString() << notification.title << body
-         << QStringList{kDefaultAction, tr("Show")} << QVariantMap() << int(-1);
+         << QStringList{kDefaultAction, show} << QVariantMap() << int(-1);
   // Asynchronous: the main thread never waits for the notification service.
   auto* watcher =
       new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(notify), this);

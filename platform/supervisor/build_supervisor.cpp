@@ -111,9 +111,15 @@ int StartScript(char** command, pid_t* pid) {
   _exit(kSupervisorFailed);
 }
 
+void Report(int error, pid_t script) {
+  LaunchReport report{static_cast<int32_t>(error), static_cast<int32_t>(script)};
+  (void)!write(kReportDescriptor, &report, sizeof report);
+  close(kReportDescriptor);
+}
+
 [[noreturn]] void Refuse(const char* why, int error) {
   std::fprintf(stderr, "build-supervisor: %s\n", why);
-  (void)!write(kReportDescriptor, &error, sizeof error);
+  Report(error, 0);
   _exit(kSupervisorFailed);
 }
 
@@ -137,10 +143,12 @@ int main(int argc, char** argv) {
 
   pid_t script = 0;
   if (int rc = StartScript(argv + 4, &script); rc != 0) {
-    (void)!write(kReportDescriptor, &rc, sizeof rc);
+    Report(rc, 0);
     _exit(kSupervisorFailed);
   }
-  close(kReportDescriptor);  // end of file: the script has started
+  // The installer learns the script's group, to end it itself should we be
+  // killed before we could.
+  Report(0, script);
   // Our copy of the script's output must not keep it open: its end is the
   // installer's sign that the script and its descendants are done writing.
   int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
@@ -160,14 +168,14 @@ int main(int argc, char** argv) {
   auto killBy = [&killAt](Clock::time_point when) {
     if (!killAt || when < *killAt) killAt = when;
   };
-  // A signal for the build: to the script's group while the script runs;
-  // once it has exited, what it left is ended outright instead.
+  // A signal for the build: to the script's group, and to whatever left it,
+  // while the script runs; once it has exited, what it left is ended outright.
   auto deliver = [&](int signal) {
     stopping = true;
     if (signal == SIGKILL || scriptReaped) {
       killBy(Clock::now());
     } else {
-      killpg(script, signal);
+      SignalBuild(script, false, signal);
     }
   };
 
@@ -244,6 +252,11 @@ int main(int argc, char** argv) {
       }
     }
   }
-  // Everything is gone: the held locks may go with us.
+  // Everything is gone: the held locks may go with us. The installer is told
+  // that this end is ours, not a kill that left the build running.
+  if (lifeline) {
+    unsigned char report = kEndedReport;
+    (void)!send(kLifelineDescriptor, &report, 1, 0);
+  }
   ExitLike(scriptReaped, scriptStatus);
 }

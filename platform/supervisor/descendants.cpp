@@ -14,6 +14,12 @@
 #include <cstdlib>
 #include <map>
 #include <vector>
+#elif defined(__APPLE__)
+#include <libproc.h>
+
+#include <vector>
+
+#include "platform/supervisor/descendant_walk.h"
 #endif
 
 namespace vlmr::supervisor {
@@ -77,7 +83,12 @@ void SignalBuild(pid_t group, bool scriptReaped, int signal) {
   // While the script is an unreaped child its process id, and so its group
   // id, cannot be reused: the group is signalled at once, whatever forks.
   if (!scriptReaped) killpg(group, signal);
-  for (pid_t pid : Descendants()) kill(pid, signal);
+  for (pid_t pid : Descendants()) {
+    // A member of the group had its signal already: a second SIGTERM would
+    // end a script that reset its trap while it cleans up.
+    if (!scriptReaped && getpgid(pid) == group) continue;
+    kill(pid, signal);
+  }
 }
 
 BuildRemains BuildLeft(pid_t, bool scriptReaped) {
@@ -89,19 +100,58 @@ BuildRemains BuildLeft(pid_t, bool scriptReaped) {
   return none ? BuildRemains::Gone : BuildRemains::Running;
 }
 
-#else
+#elif defined(__APPLE__)
+namespace {
+
+// The children of `parent` as the kernel lists them now.
+std::vector<pid_t> SystemChildren(pid_t parent) {
+  std::vector<pid_t> pids(64);
+  for (;;) {
+    const int capacity = static_cast<int>(pids.size());
+    const int count =
+        proc_listchildpids(parent, pids.data(), capacity * static_cast<int>(sizeof(pid_t)));
+    if (count <= 0) return {};
+    // A full buffer may have cut the list short: ask again with room to spare.
+    if (count >= capacity && pids.size() < 65536) {
+      pids.assign(pids.size() * 4, 0);
+      continue;
+    }
+    pids.resize(static_cast<size_t>(count < capacity ? count : capacity));
+    return pids;
+  }
+}
+
+}  // namespace
 
 void BecomeSubreaper() {
-#if defined(__APPLE__)
-  // macOS has no subreaper: an orphan goes to launchd. What remains possible
-  // there is said in SignalBuild.
-#endif
+  // macOS has no subreaper: an orphan goes to launchd. Our descendants are
+  // followed instead for as long as their chain of parents reaches us.
 }
+
+void SignalBuild(pid_t group, bool, int signal) {
+  // The script's group, then every process below us, found anew on every
+  // sweep: one that left the group (`setsid`) is reached while its parent
+  // lives. Once that parent has ended it belongs to launchd and is out of
+  // reach; signalling on every sweep, from the first signal on, narrows that
+  // window to what a process does before its parent is ended.
+  killpg(group, signal);
+  SignalDescendants(getpid(), signal, group, SystemChildren);
+}
+
+BuildRemains BuildLeft(pid_t group, bool scriptReaped) {
+  // The build's folders stay held while a descendant we can still reach lives.
+  if (!scriptReaped) return BuildRemains::Running;
+  return BothRemain(GroupRemains(group, scriptReaped), DescendantsRemain(getpid(), SystemChildren));
+}
+
+#else
+
+void BecomeSubreaper() {}
 
 void SignalBuild(pid_t group, bool, int signal) {
   // Only the script's process group is reached. A process that left it
   // (`setsid`, or its own `setpgid`) and whose parent has ended belongs to
-  // launchd and outlives the build; one whose parent still runs in the group
+  // init and outlives the build; one whose parent still runs in the group
   // ends with that parent only if it reacts to its parent's end. The group id
   // stays reserved while the group has a member (the kernel never hands out
   // a process id still used as a group id), and once the group is empty

@@ -13,7 +13,7 @@ namespace vlmr::supervisor {
 /// the platform offers that, so none can slip away by losing its parent.
 void BecomeSubreaper();
 
-/// Sends `signal` to every process of the build we can reach: the script's
+/// Sends `signal` once to every process of the build we can reach: the script's
 /// process group `group` (`scriptReaped` says whether its leader, the
 /// script, has been reaped, after which the group is reached through its
 /// members alone) and every other descendant of this process.
@@ -31,7 +31,8 @@ enum class BuildRemains {
 };
 
 /// What is left of the build: on Linux every descendant (we are their
-/// subreaper), elsewhere the script's process group.
+/// subreaper), on the Mac the script's process group and every descendant
+/// still below us, elsewhere the script's process group.
 BuildRemains BuildLeft(pid_t group, bool scriptReaped);
 
 /// Sends a signal to a process group, as `killpg` does.

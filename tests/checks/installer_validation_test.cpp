@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdint>
 #include <optional>
 #include <ostream>
@@ -48,7 +49,7 @@ struct Case {
   const char* name;  // under the candidate folder
   Item item;
   const char* list;  // nullptr: no list file
-  bool hashReads;    // NO: the read fails during hashing, which gives no digest
+  bool hashReads;    // false: the read fails during hashing, which gives no digest
   bool usable;
   std::string summary;
   std::optional<bool> known;  // unset: rejected before the digest was looked up
@@ -288,6 +289,24 @@ TEST(InstallerValidationOverride, ReplacesTheDigestOfValidatorsWithoutTheirOwn) 
   ASSERT_TRUE(InstallerValidator(dir / "list").validateInstaller(path, &accepted, nullptr));
   const bool known = accepted.known;
   EXPECT_FALSE(known) << "the real digest of the file is back";
+}
+
+// The Mac's privacy settings refuse the open (EPERM) of a file that access()
+// allows: the sentence then says where to allow it, never "not an .exe".
+TEST(InstallerValidationUnreadable, ThePrivacyRefusalPointsToItsSetting) {
+  const struct {
+    int error;
+    std::string sentence;
+  } rows[] = {
+      {EPERM,
+       "macOS doesn't let the installer read that file. Allow it in System Settings → Privacy & "
+       "Security → Files and Folders."},
+      {EACCES, kUnreadable},
+      {ENOENT, kUnreadable},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(Message(UnreadableReason(row.error)).english(), row.sentence) << row.error;
+  }
 }
 
 }  // namespace

@@ -138,6 +138,48 @@ TEST(PrerequisiteProbe, CheckTellsThePythonRowWithoutRunningTheShim) {
   }
 }
 
+// Xcode installed but its license not accepted: xcode-select -p passes, and
+// xcrun and the python3 shim refuse with Apple's license text. The verdict
+// stays what it was; the hint says how to accept, and nothing else does.
+TEST(PrerequisiteProbe, TheLicenseRefusalGivesTheAcceptHintAndNothingElse) {
+  const std::string kRefusal =
+      "echo 'You have not agreed to the Xcode license agreements, please run \"sudo "
+      "xcodebuild -license\" from within a Terminal window to review and agree to the Xcode "
+      "license agreements.' >&2; exit 69";
+  const std::string kAdminRefusal =
+      "echo 'Agreeing to the Xcode/iOS license requires admin privileges, please run "
+      "\"sudo xcodebuild -license\" and then retry this command.'; exit 69";
+  const std::string kNoClang = "echo 'xcrun: error: unable to find utility \"clang\"' >&2; exit 72";
+  struct Row {
+    std::string xcrun, python;
+    std::vector<std::string> missing;
+    std::string hint;
+  };
+  const std::string kAccept =
+      "Accept Xcode's license first: open Xcode once, or run sudo xcodebuild -license accept.";
+  const Row rows[] = {
+      {kRefusal, kRefusal, {kTools, kPython}, kAccept},
+      {kAdminRefusal, kAdminRefusal, {kTools, kPython}, kAccept},
+      {"exit 0", kRefusal, {kPython}, kAccept},
+      {kNoClang, "exit 0", {kTools}, ""},
+      {kNoClang, "echo 'license expired for another product'; exit 1", {kTools, kPython}, ""},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.xcrun + " | " + row.python);
+    TempDir home;
+    ScopedHome scopedHome(home.path());
+    FakeTools fakes;
+    InstallProbeFakes(fakes, {true, true, true, true, {}, {}});
+    fakes.table().xcrun = fakes.make("xcrun", row.xcrun);
+    fakes.table().python3 = fakes.make("python3", row.python);
+    fakes.install();
+    PrerequisiteReport report = PrerequisiteProbe().checkPrerequisites();
+    EXPECT_EQ(report.missing, row.missing);
+    EXPECT_EQ(report.hint.english(), row.hint);
+    EXPECT_EQ(PrerequisitesLogLine(report.missing).find("license"), std::string::npos);
+  }
+}
+
 TEST(PrerequisiteProbe, InstallRequestPicksTheHintByHowXcodeSelectWent) {
   struct Row {
     const char* body;  // nullptr: no tool there

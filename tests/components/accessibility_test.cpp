@@ -54,9 +54,9 @@ class AccessibilityTest : public QObject {
     auto* bar = new ProgressBar(QRectF(36, 506, 668, 10));
     bar->setValue(3.5 / 6);
     auto* done = new StagePillView(QRectF(36, 460, 328, 34), "Check game installer");
-    done->setStageState(StageStateDone);
+    done->setStageState(StageState::Done);
     auto* active = new StagePillView(QRectF(376, 460, 328, 34), "Compile the game");
-    active->setStageState(StageStateActive);
+    active->setStageState(StageState::Active);
     auto* pending = new StagePillView(QRectF(36, 418, 328, 34), "Sign for this Mac");
     auto* cap = new KeycapView(QRectF(22, 152, 80, 20), "⌘ Return");
     Label* meaning = MakeLabel("Fullscreen", false, std::nullopt, 110, 154, 170, 18, 12);
@@ -161,7 +161,7 @@ class AccessibilityTest : public QObject {
 
     label->setText("GOG 2.0.949(a) installer · 560 MB · ready to build");
     bar->setValue(1.5 / 6);
-    pill->setStageState(StageStateActive);
+    pill->setStageState(StageState::Active);
     QCOMPARE(AnnouncementsFor(label, QAccessible::NameChanged), 1);
     QCOMPARE(AnnouncementsFor(bar, QAccessible::ValueChanged), 1);
     QCOMPARE(AnnouncementsFor(pill, QAccessible::NameChanged), 1);
@@ -171,7 +171,7 @@ class AccessibilityTest : public QObject {
     announcements.clear();
     label->setText("GOG 2.0.949(a) installer · 560 MB · ready to build");
     bar->setValue(1.5 / 6);
-    pill->setStageState(StageStateActive);
+    pill->setStageState(StageState::Active);
     QCOMPARE(announcements.size(), 0);
 
     QAccessible::installUpdateHandler(nullptr);

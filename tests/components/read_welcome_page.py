@@ -34,8 +34,11 @@ def find_app(name, seconds):
             app = desktop.getChildAtIndex(i)
             if app is not None and name in (app.name or ""):
                 objects = tree(app)
-                # The page is up once one of its titles is there.
-                if any(n in VARIANTS for _, n, _ in objects):
+                # The page is up once one of its titles is there with its
+                # variant's button: the page shown while the check runs has
+                # the same title and no button yet.
+                buttons = {n for r, n, _ in objects if r == "push button"}
+                if any(n in VARIANTS and VARIANTS[n] in buttons for _, n, _ in objects):
                     return objects
         time.sleep(0.5)
     return None

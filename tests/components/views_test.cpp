@@ -75,29 +75,14 @@ class ViewsTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&pill));
     QCoreApplication::processEvents();
     pill.paints = 0;
-    pill.setStageState(StageStatePending);
+    pill.setStageState(StageState::Pending);
     QTest::qWait(30);
     QCOMPARE(pill.paints, 0);
-    pill.setStageState(StageStateActive);
+    pill.setStageState(StageState::Active);
     QTRY_VERIFY(pill.paints > 0);
-    QCOMPARE(pill.stageState(), StageStateActive);
+    QCOMPARE(pill.stageState(), StageState::Active);
   }
 
-  void unknownStagesDrawAsPending_data() {
-    QTest::addColumn<qint64>("state");
-    QTest::newRow("3") << qint64(3);
-    QTest::newRow("-1") << qint64(-1);
-  }
-  void unknownStagesDrawAsPending() {
-    QFETCH(qint64, state);
-    StagePillView pending(QRectF(0, 0, 200, 34), "Sign for this Mac");
-    StagePillView odd(QRectF(0, 0, 200, 34), "Sign for this Mac");
-    odd.setStageState(state);
-    QCOMPARE(test::Render(&odd), test::Render(&pending));
-    StagePillView done(QRectF(0, 0, 200, 34), "Sign for this Mac");
-    done.setStageState(StageStateDone);
-    QVERIFY(test::Render(&done) != test::Render(&pending));
-  }
 
   void panelOutlineIsOptional_data() {
     QTest::addColumn<bool>("outlined");
@@ -172,13 +157,27 @@ class ViewsTest : public QObject {
   void logKeepsEveryLineOnItsOwnLine() {
     LogView log(QRectF(0, 0, 666, 180));
     log.setLines({"Checking…", "Game files verified."});
-    const int count = 200000;
-    for (int i = 0; i < count; ++i) log.appendLine(QString("line %1").arg(i));
-    QCOMPARE(log.lineCount(), count + 2);
-    const QString text = log.text();
-    QCOMPARE(log.document()->blockCount(), count + 2);
-    QVERIFY(text.startsWith("Checking…\nGame files verified.\nline 0\n"));
-    QVERIFY(text.endsWith(QString("\nline %1").arg(count - 1)));
+    for (int i = 0; i < 3; ++i) log.appendLine(QString("line %1").arg(i));
+    QCOMPARE(log.text(), QString("Checking…\nGame files verified.\nline 0\nline 1\nline 2"));
+  }
+
+  // A flood keeps only the newest lines, whether they arrive between two
+  // insertions or across many.
+  void logKeepsTheNewestLinesOfAFlood() {
+    for (int perFlush : {200000, 3000}) {
+      LogView log(QRectF(0, 0, 666, 180));
+      log.setLines({"Checking…", "Game files verified."});
+      const int count = 200000;
+      for (int i = 0; i < count; ++i) {
+        log.appendLine(QString("line %1").arg(i));
+        if ((i + 1) % perFlush == 0) log.flush();
+      }
+      QCOMPARE(log.lineCount(), count + 2);
+      const QString text = log.text();
+      QCOMPARE(log.document()->blockCount(), LogView::kMaxLines);
+      QVERIFY(text.startsWith(QString("line %1\n").arg(count - LogView::kMaxLines)));
+      QVERIFY(text.endsWith(QString("\nline %1").arg(count - 1)));
+    }
   }
 
   void logStaysScrolledToTheEnd() {

@@ -38,6 +38,11 @@ class Cli : public ::testing::Test {
   }
   std::string executable() const { return in("Contents/MacOS/VelmoraInstaller"); }
   std::string resources(const std::string& name) const { return in("Contents/Resources/" + name); }
+  // A resource as the program finds it: through its own resolved path, so the
+  // Mac's /var -> /private/var shows in it.
+  std::string foundResources(const std::string& name) const {
+    return fs::canonical(bundle_).string() + "/Contents/Resources/" + name;
+  }
   void script(const std::string& body) {
     WriteFile(resources("src/tools/package_app.sh"), body, true);
   }
@@ -98,11 +103,11 @@ TEST_F(Cli, PrintsFiveInstallerLinesBeforeTheScriptAndPassesItsStatusThrough) {
   Result result =
       run("--snapshot /snap --out '~/stage' --cli --installer setup.exe --cache=c", work_.path());
   EXPECT_EQ(result.status, 3);
-  std::string tools = resources("tools");
+  std::string tools = foundResources("tools");
   std::string sources = home_ / "Library/Application Support/Velmora 3000/installer-src/9.9";
   std::string expected =
-      "[installer] bundled tools: " + tools + "\n" + "[installer] SDL3: " + resources("sdl3") +
-      "\n" + "[installer] wheels: " + resources("wheels") + "\n" +
+      "[installer] bundled tools: " + tools + "\n" + "[installer] SDL3: " + foundResources("sdl3") +
+      "\n" + "[installer] wheels: " + foundResources("wheels") + "\n" +
       "[installer] output: " + home_ / "stage" + "\n" + "[installer] build sources: " + sources +
       "\n" + "args:--installer " + installer_ + " --out " + home_ / "stage" + " --cache " +
       work_ / "c" + "\n";
@@ -170,11 +175,23 @@ TEST_F(Cli, RelativePathFromARemovedDirectoryIsBadUsage) {
   EXPECT_EQ(output, "error: cannot find out: the current directory no longer exists");
 }
 
-TEST_F(Cli, NonUtf8ArgumentCountsAsEmpty) {
-  script("exit 0\n");
-  Result result = run("--cli --installer " + Quote(installer_) + " --out $'\\xff'");
+// A POSIX path is bytes: names that are not UTF-8 reach the script as they
+// are, and are shown escaped.
+TEST_F(Cli, PathsThatAreNotUtf8AreTakenAsTheirBytes) {
+  script(
+      "[ -f \"$2\" ] && [ \"$(basename \"$4\")\" = \"out-$(printf '\\377')\" ] || exit 7; echo "
+      "ok\n");
+  const std::string odd = work_ / "setup-\xff.exe";
+  WriteFile(odd, "MZ fake");
+  Result result = run("--cli --installer " + Quote(odd) + " --out $'out-\\xff'", work_.path());
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_NE(result.out.find("[installer] output: " + work_ / "out-\\xFF\n"), std::string::npos)
+      << result.out;
+  EXPECT_NE(result.out.find("ok\n"), std::string::npos);
+  fs::remove(odd);
+  result = run("--cli --installer " + Quote(odd) + " --out /o");
   EXPECT_EQ(result.status, 2);
-  EXPECT_EQ(result.err, kUsage);
+  EXPECT_EQ(result.err, "error: installer not found: " + work_ / "setup-\\xFF.exe\n");
 }
 
 // The real demo bundle from the build tree with a sample installer.

@@ -1,17 +1,22 @@
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "base/files.h"
+#include "base/paths.h"
 #include "base/text.h"
 #include "installing/app_install.h"
+#include "platform/app_folders.h"
 #include "tests/support/fake_tools.h"
 
 namespace vlmr {
@@ -126,6 +131,42 @@ TEST_F(Installing, RefusesAnythingItDidNotMakeAndChangesNothing) {
   }
 }
 
+// A link the player dragged into Applications in place of the app (as an
+// earlier "Show in Finder" offered): ours when it leads to the built app or
+// into the stage builds are made in, even once the stage was cleared. The
+// real app takes its place; what it led to is left alone.
+TEST_F(Installing, ALinkToOurStageAppIsReplacedByTheRealApp) {
+  ScopedHome home(dir_ / "home");
+  const std::string stageApp = AppFolders::Current().stage() + "/Velmora 3000.app";
+  const struct {
+    const char* what;
+    std::string target;
+    bool stageAppExists;
+  } rows[] = {
+      {"the built app", source_, false},
+      {"an app in the stage", stageApp, true},
+      {"a stage app that was cleared", stageApp, false},
+      {"a relative link into the stage",
+       "../home/Library/Application Support/Velmora 3000/"
+       "installer-stage/Velmora 3000.app",
+       true},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    std::filesystem::remove_all(applications_);
+    std::filesystem::remove_all(AppFolders::Current().stage());
+    if (row.stageAppExists) MakeApp(stageApp, kGameBundleIdentifier, "staged");
+    std::filesystem::create_directories(applications_);
+    std::filesystem::create_directory_symlink(row.target, destination_);
+    EXPECT_EQ(Install(), std::nullopt);
+    EXPECT_FALSE(std::filesystem::is_symlink(destination_));
+    ExpectNewCopyInPlace();
+    if (row.stageAppExists) {
+      EXPECT_EQ(ReadFile(stageApp + "/Contents/MacOS/mark"), "staged");
+    }
+  }
+}
+
 TEST_F(Installing, FailedCopyKeepsTheInstalledAppExactlyAsItWasAndLeavesNoTemporary) {
   struct Row {
     const char* what;
@@ -159,6 +200,59 @@ TEST_F(Installing, FailedCopyKeepsTheInstalledAppExactlyAsItWasAndLeavesNoTempor
     EXPECT_EQ(TreeListing(applications_), before);
     EXPECT_EQ(ReadFile(source_ + "/Contents/MacOS/mark"), "new build");
   }
+}
+
+// A copy that fails because of its folder says what is wrong with the
+// folder; a full disk is only asked about when the folder is fine.
+TEST_F(Installing, FailedCopyNamesAFolderThatIsNoneOrReadOnly) {
+  fakes_.table().ditto = fakes_.make("ditto", "exit 1");
+  fakes_.install();
+  // Not a folder at all.
+  WriteFile(applications_ + ".file", "a file");
+  std::string folder = applications_ + ".file";
+  destination_ = folder + "/Velmora 3000.app";
+  EXPECT_EQ(Install(), "Copying the app failed: " + folder + " is not a folder.");
+
+  // Read-only: tried as a user the folder's mode bars (root writes anywhere).
+  folder = applications_;
+  destination_ = folder + "/Velmora 3000.app";
+  CreateDirectories(folder);
+  ASSERT_EQ(chmod(folder.c_str(), 0555), 0);
+  std::string said;
+  if (geteuid() != 0) {
+    said = Install().value_or("");
+  } else {
+    for (std::string path = source_; path.size() > 1; path = DeletingLastPathComponent(path)) {
+      struct stat info {};
+      if (stat(path.c_str(), &info) == 0) chmod(path.c_str(), info.st_mode | 0555);
+    }
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      const uid_t nobody = 65534;
+      if (setgroups(0, nullptr) != 0 || setresgid(nobody, nobody, nobody) != 0 ||
+          setresuid(nobody, nobody, nobody) != 0) {
+        _exit(1);
+      }
+      Error error;
+      AppInstaller().installBuiltAppFrom(source_, destination_, &error);
+      const std::string sentence = error.message.english();
+      (void)!write(fds[1], sentence.data(), sentence.size());
+      _exit(0);
+    }
+    close(fds[1]);
+    char buffer[512];
+    for (ssize_t n; (n = read(fds[0], buffer, sizeof buffer)) > 0;) said.append(buffer, n);
+    close(fds[0]);
+    waitpid(child, nullptr, 0);
+  }
+  chmod(folder.c_str(), 0755);
+  EXPECT_EQ(said, "Copying the app failed: " + folder + " is read-only.");
+
+  // A writable folder: the disk is the likely cause.
+  EXPECT_EQ(Install(), "Copying the app failed. Is the disk full?");
 }
 
 TEST_F(Installing, OnlyTheApplicationsCopyDropsTheQuarantineAttribute) {

@@ -35,13 +35,9 @@ std::vector<std::string> StringLiterals(const std::string& script) {
 }
 
 TEST(FinderScript, FillsTheTemplateExactly) {
-  EXPECT_EQ(FinderScript("/Users/p/F", "/Users/p/out/Velmora 3000.app"),
+  EXPECT_EQ(FinderScript("/Users/p/stage"),
             "tell application \"Finder\"\n"
-            "  set dest to POSIX file \"/Users/p/F\"\n"
-            "  set box to POSIX file \"/Users/p/F\"\n"
-            "  set a to make new alias file at box to (POSIX file \"/Users/p/out/Velmora "
-            "3000.app\")\n"
-            "  set name of a to \"Velmora 3000.app\"\n"
+            "  set box to POSIX file \"/Users/p/stage\"\n"
             "  set b to make alias file at box to (POSIX file \"/Applications\")\n"
             "  set name of b to \"Applications\"\n"
             "end tell");
@@ -50,23 +46,20 @@ TEST(FinderScript, FillsTheTemplateExactly) {
 // A path must stay inside its string literal whatever it holds; with quotes
 // escaped alone, a trailing backslash or a \" would end the literal early.
 TEST(FinderScript, NoPathCanBreakOutOfItsStringLiteral) {
-  const std::pair<std::string, std::string> rows[] = {
-      {"/Users/p/F", "/tmp/ends with backslash\\"},
-      {"/Users/p/a\\\"b", "/tmp/\"quoted\" app.app"},
-      {"/Users/p/\\\\", "/tmp/x\\\" & (do shell script \"rm\") & \"\\"},
-      {"/Users/p/%@", "/tmp/ü\nnewline.app"},
-  };
-  for (const auto& [folder, app] : rows) {
-    SCOPED_TRACE(folder + " | " + app);
-    EXPECT_EQ(StringLiterals(FinderScript(folder, app)),
-              (std::vector<std::string>{"Finder", folder, folder, app, "Velmora 3000.app",
-                                        "/Applications", "Applications"}));
+  for (const std::string folder :
+       {"/tmp/ends with backslash\\", "/Users/p/a\\\"b",
+        "/tmp/x\\\" & (do shell script \"rm\") & \"\\", "/Users/p/%@/ü\nnewline"}) {
+    SCOPED_TRACE(folder);
+    EXPECT_EQ(StringLiterals(FinderScript(folder)),
+              (std::vector<std::string>{"Finder", folder, "/Applications", "Applications"}));
   }
   EXPECT_EQ(AppleScriptEscaped("a\"b\\c\\\"d"), "a\\\"b\\\\c\\\\\\\"d");
 }
 
-TEST(FinderFolder, FallsBackToTwoLinksWhenOsascriptFailsOrIsAbsent) {
-  const std::string app = "/tmp/out \"q\" \\/Velmora 3000.app";
+// The player drags the real app: the folder shown is the one holding it, with
+// Applications beside it; no alias of the app is made anywhere, and the
+// folder of aliases earlier versions made is gone.
+TEST(FinderFolder, ShowsTheAppsOwnFolderWithApplicationsBesideIt) {
   for (bool present : {true, false}) {
     SCOPED_TRACE(present ? "osascript fails" : "no osascript");
     TempDir home;
@@ -74,42 +67,63 @@ TEST(FinderFolder, FallsBackToTwoLinksWhenOsascriptFailsOrIsAbsent) {
     FakeTools fakes;
     fakes.table().osascript = present ? fakes.make("osascript", "exit 1") : std::string();
     fakes.install();
-    std::string folder = AppFolders::Current().finderFolder();
-    EXPECT_EQ(folder,
-              home.path() + "/Library/Application Support/Velmora 3000/Move to Applications");
-    EXPECT_FALSE(PrepareFinderFolder(app, folder));
-    EXPECT_EQ(TreeListing(folder), (std::vector<std::string>{"Applications link /Applications",
-                                                             "Velmora 3000.app link " + app}));
-    EXPECT_EQ(fakes.runLog(), present ? "osascript -e " + FinderScript(folder, app) + "\n" : "");
+    const std::string old = AppFolders::Current().finderFolder();
+    std::filesystem::create_directories(old);
+    std::filesystem::create_directory_symlink(home / "stage/Velmora 3000.app",
+                                              old + "/Velmora 3000.app");
+    const std::string stage = home / "stage \"q\" \\";
+    WriteFile(stage + "/Velmora 3000.app/Contents/Info.plist", "plist");
+
+    EXPECT_EQ(PrepareFinderFolder(stage + "/Velmora 3000.app"), stage);
+    EXPECT_EQ(TreeListing(stage),
+              (std::vector<std::string>{"Applications link /Applications", "Velmora 3000.app dir",
+                                        "Velmora 3000.app/Contents dir",
+                                        "Velmora 3000.app/Contents/Info.plist file plist"}));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(old)));
+    EXPECT_EQ(fakes.runLog(), present ? "osascript -e " + FinderScript(stage) + "\n" : "");
   }
 }
 
-TEST(FinderFolder, EachPressStartsEmptyAndNeverFollowsTheOldLinks) {
+TEST(FinderFolder, EachPressReplacesTheEarlierAliasButNeverARealFolder) {
   TempDir dir;
+  ScopedHome scopedHome(dir.path());
   FakeTools fakes;
   fakes.install();  // no osascript
-  std::string folder = dir / "F";
-  // An earlier folder whose "Applications" link leads somewhere with contents.
-  WriteFile(dir / "target/keep.txt", "keep");
-  PrepareFinderFolder(dir / "old.app", folder);
-  std::filesystem::remove(folder + "/Applications");
-  std::filesystem::create_directory_symlink(dir / "target", folder + "/Applications");
-  WriteFile(folder + "/stray.txt", "left over");
+  const std::string app = dir / "out/Velmora 3000.app";
+  std::filesystem::create_directories(app);
+  WriteFile(dir / "out/Applications", "an alias file from an earlier press");
+  for (int press = 0; press < 2; ++press) PrepareFinderFolder(app);
+  EXPECT_EQ(TreeListing(dir / "out"),
+            (std::vector<std::string>{"Applications link /Applications", "Velmora 3000.app dir"}));
 
-  for (int press = 0; press < 2; ++press) PrepareFinderFolder(dir / "new.app", folder);
-  EXPECT_EQ(TreeListing(folder),
-            (std::vector<std::string>{"Applications link /Applications",
-                                      "Velmora 3000.app link " + dir / "new.app"}));
-  EXPECT_EQ(ReadFile(dir / "target/keep.txt"), "keep");
+  std::filesystem::remove(dir / "out/Applications");
+  WriteFile(dir / "out/Applications/keep.txt", "keep");
+  EXPECT_EQ(PrepareFinderFolder(app), dir / "out");
+  EXPECT_EQ(ReadFile(dir / "out/Applications/keep.txt"), "keep");
 }
 
-TEST(FinderFolder, FinderAliasesReplaceTheLinks) {
-  TempDir dir;
+// An installed app is shown where it is, among the other apps.
+TEST(FinderFolder, AnInstalledAppIsShownInItsApplicationsFolderAsItIs) {
+  TempDir home;
+  ScopedHome scopedHome(home.path());
   FakeTools fakes;
   fakes.table().osascript = fakes.make("osascript", "exit 0");
   fakes.install();
-  EXPECT_TRUE(PrepareFinderFolder(dir / "V.app", dir / "F"));
-  EXPECT_EQ(TreeListing(dir / "F"), std::vector<std::string>{});
+  std::filesystem::create_directories(home / "Applications/Velmora 3000.app");
+  EXPECT_EQ(PrepareFinderFolder(home / "Applications/Velmora 3000.app"), home / "Applications");
+  EXPECT_EQ(TreeListing(home / "Applications"), std::vector<std::string>{"Velmora 3000.app dir"});
+  EXPECT_EQ(fakes.runLog(), "");
+}
+
+TEST(FinderFolder, FinderAliasReplacesTheLink) {
+  TempDir dir;
+  ScopedHome scopedHome(dir.path());
+  FakeTools fakes;
+  fakes.table().osascript = fakes.make("osascript", "exit 0");
+  fakes.install();
+  std::filesystem::create_directories(dir / "out/V.app");
+  EXPECT_EQ(PrepareFinderFolder(dir / "out/V.app"), dir / "out");
+  EXPECT_EQ(TreeListing(dir / "out"), std::vector<std::string>{"V.app dir"});
 }
 
 }  // namespace

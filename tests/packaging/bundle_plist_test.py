@@ -77,9 +77,57 @@ class InfoPlistNamesWhatTheBundleHolds(unittest.TestCase):
         exe = [entry for entry in types
                if "com.microsoft.windows-executable" in entry.get("LSItemContentTypes", [])]
         self.assertEqual(len(exe), 1, types)
+        # The current identifier of .exe files beside the older one.
+        self.assertIn("public.windows-executable", exe[0]["LSItemContentTypes"])
         self.assertEqual(exe[0]["CFBundleTypeRole"], "Viewer")
         # Alternate: offered under "Open With", never taking .exe files over.
         self.assertEqual(exe[0]["LSHandlerRank"], "Alternate")
+
+
+PURPOSE_KEYS = ["NSDesktopFolderUsageDescription", "NSDocumentsFolderUsageDescription",
+                "NSDownloadsFolderUsageDescription", "NSRemovableVolumesUsageDescription"]
+
+
+def strings_file(path):
+    """The key = value pairs of an InfoPlist.strings file as bundle-texts.py writes it."""
+    pairs = {}
+    with open(path, encoding="utf-8") as handle:
+        for line in handle:
+            found = re.match(r'^"((?:[^"\\]|\\.)*)" = "((?:[^"\\]|\\.)*)";$', line.rstrip("\n"))
+            if found:
+                pairs[found.group(1)] = found.group(2).replace('\\"', '"').replace("\\\\", "\\")
+    return pairs
+
+
+class FinderAndPrivacyTexts(unittest.TestCase):
+    """What Finder, the Dock and the privacy prompts show, in every language."""
+
+    def setUp(self):
+        self.plist = load_plist()
+
+    def test_finder_and_the_dock_show_the_localized_name(self):
+        self.assertIs(self.plist.get("LSHasLocalizedDisplayName"), True)
+
+    def test_a_reason_for_each_protected_place_a_chosen_installer_may_lie(self):
+        for key in PURPOSE_KEYS:
+            with self.subTest(key=key):
+                self.assertIn("GOG installer", self.plist.get(key, ""))
+
+    def test_every_language_carries_the_name_and_the_reasons_translated(self):
+        resources = os.path.join(CONTENTS, "Resources")
+        english = strings_file(os.path.join(resources, "en.lproj", "InfoPlist.strings"))
+        keys = ["CFBundleDisplayName", "NSAppleEventsUsageDescription"] + PURPOSE_KEYS
+        for key in keys:
+            self.assertEqual(english.get(key), self.plist[key], key)
+        folders = [name for name in os.listdir(resources)
+                   if name.endswith(".lproj") and name != "en.lproj"]
+        self.assertGreaterEqual(len(folders), 6, folders)
+        for folder in folders:
+            texts = strings_file(os.path.join(resources, folder, "InfoPlist.strings"))
+            for key in keys[1:]:
+                with self.subTest(language=folder, key=key):
+                    self.assertTrue(texts.get(key), texts)
+                    self.assertNotEqual(texts[key], english[key])
 
 
 class PkgInfoMarksAnApplication(unittest.TestCase):

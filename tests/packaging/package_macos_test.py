@@ -15,7 +15,10 @@ launch), the arguments that matter (hardened runtime and timestamp with an
 identity only, entitlements, identity, keychain profile) and the refusals.
 """
 
+import base64
 import copy
+import hashlib
+import importlib.util
 import json
 import os
 import plistlib
@@ -23,6 +26,7 @@ import shutil
 import subprocess
 import tempfile
 import unittest
+import zipfile
 
 REPO = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 SCRIPT = os.path.join(REPO, "scripts", "package-macos.sh")
@@ -46,6 +50,40 @@ def macho(kind):
 
 SEPARATOR = "\x1f"
 
+# The archive helper the script runs, for reading signatures as it does.
+_spec = importlib.util.spec_from_file_location("archive_code",
+                                               os.path.join(REPO, "scripts", "archive-code.py"))
+archive_code = importlib.util.module_from_spec(_spec)
+_spec.loader.exec_module(archive_code)
+
+# A wheel with compiled code, and one without; members in the order written.
+NATIVE_WHEEL = "Resources/wheels/velmora_native-1.0-cp39-abi3-macosx_11_0_arm64.whl"
+PURE_WHEEL = "Resources/wheels/velmora_pure-1.0-py3-none-any.whl"
+
+
+def record_line(name, data):
+    digest = base64.urlsafe_b64encode(hashlib.sha256(data).digest()).rstrip(b"=").decode()
+    return f"{name},sha256={digest},{len(data)}"
+
+
+def write_zip(path, members, modes=None):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as archive:
+        for name, data in members.items():
+            info = zipfile.ZipInfo(name, date_time=(2024, 5, 1, 12, 0, 0))
+            info.external_attr = ((modes or {}).get(name, 0o644) | 0o100000) << 16
+            info.compress_type = zipfile.ZIP_DEFLATED
+            archive.writestr(info, data)
+
+
+def write_wheel(path, package, members, modes=None):
+    info = f"{package}-1.0.dist-info"
+    members = dict(members)
+    members[f"{info}/METADATA"] = f"Name: {package}\nVersion: 1.0\n".encode()
+    record = [record_line(name, data) for name, data in members.items()]
+    members[f"{info}/RECORD"] = ("\n".join(record + [f"{info}/RECORD,,"]) + "\n").encode()
+    write_zip(path, members, modes)
+
 STANDINS = {
     "macdeployqt": r"""
 log macdeployqt "$@"
@@ -64,6 +102,13 @@ fi
 """,
     "codesign": r"""
 log codesign "$@"
+# Signing a Mach-O file gives it a code signature load command, as the real
+# codesign does, so the archive check can tell signed code from unsigned.
+eval "target=\${$#}"
+case " $* " in
+  *" --sign "*) [ -f "$target" ] && python3 "$FAKE_SIGN" "$target" ;;
+esac
+exit 0
 """,
     "ditto": r"""
 log ditto "$@"
@@ -123,10 +168,38 @@ log sleep "$@"
 """,
 }
 
-# The app's executable as started from the mounted image.
+# The app's executable as started from the mounted image. With --snapshot it
+# notes the Qt environment it was given and writes FAKE_SNAPSHOT_PNGS (12)
+# PNG files.
 FAKE_APP = r"""
 log app "$0" "$@"
+if [ "${1:-}" = --snapshot ]; then
+  printf '%s\n' "QT_PLUGIN_PATH=${QT_PLUGIN_PATH-<unset>}" \
+    "QT_QPA_PLATFORM=${QT_QPA_PLATFORM-<unset>}" > "$FAKE_STATE/snapshot-env"
+  written=0
+  for page in welcome missing drop building done error; do
+    for look in light dark; do
+      [ $written -lt "${FAKE_SNAPSHOT_PNGS:-12}" ] || break
+      printf '\211PNG\r\n\032\n' > "$2/$page-$look.png"
+      written=$((written + 1))
+    done
+  done
+  exit "${FAKE_SNAPSHOT_EXIT:-0}"
+fi
 exit "${FAKE_APP_EXIT:-2}"
+"""
+
+# codesign's mark on a signed 64-bit Mach-O file: an LC_CODE_SIGNATURE load
+# command after the others.
+FAKE_SIGN = r"""
+import struct, sys
+path = sys.argv[1]
+data = bytearray(open(path, "rb").read())
+if data[:4] == bytes([0xCF, 0xFA, 0xED, 0xFE]):
+    count, size = struct.unpack_from("<II", data, 16)
+    data[32 + size:32 + size] = struct.pack("<IIII", 0x1D, 16, 0, 0)
+    struct.pack_into("<II", data, 16, count + 1, size + 16)
+    open(path, "wb").write(data)
 """
 
 # otool, answering from the table in FAKE_LINKS for the file's path inside
@@ -231,6 +304,9 @@ class PackagingFixture(unittest.TestCase):
         with open(os.path.join(cls.bin, "otool"), "w") as handle:
             handle.write(OTOOL)
         os.chmod(os.path.join(cls.bin, "otool"), 0o755)
+        cls.fake_sign = os.path.join(cls.temp, "fake-sign.py")
+        with open(cls.fake_sign, "w") as handle:
+            handle.write(FAKE_SIGN)
         cls.fake_app = os.path.join(cls.temp, "fake-app")
         with open(cls.fake_app, "w") as handle:
             handle.write(PRELUDE + FAKE_APP)
@@ -262,13 +338,19 @@ class PackagingFixture(unittest.TestCase):
             with open(path, "wb") as handle:
                 handle.write(data)
             os.chmod(path, mode)
+        write_wheel(os.path.join(contents, NATIVE_WHEEL), "velmora_native", {
+            "velmora_native/__init__.py": b"from ._speedups import *\n",
+            "velmora_native/_speedups.abi3.so": macho(BUNDLE),
+        }, modes={"velmora_native/_speedups.abi3.so": 0o755})
+        write_wheel(os.path.join(contents, PURE_WHEEL), "velmora_pure",
+                    {"velmora_pure/__init__.py": b"VALUE = 1\n"})
         with open(os.path.join(contents, "Info.plist"), "wb") as handle:
             plistlib.dump({"CFBundleExecutable": "VelmoraInstaller",
                            "CFBundleShortVersionString": "1.0.0",
                            "CFBundleIdentifier": "org.velmora.installer"}, handle)
         return app
 
-    def run_script(self, env=None, app=None, links=None):
+    def run_script(self, env=None, app=None, links=None, out=None, cwd=None):
         links_file = os.path.join(self.temp, "links.json")
         with open(links_file, "w") as handle:
             json.dump(LINKS if links is None else links, handle)
@@ -283,12 +365,15 @@ class PackagingFixture(unittest.TestCase):
             "FAKE_STATE": self.state,
             "FAKE_LINKS": links_file,
             "FAKE_APP": self.fake_app,
+            "FAKE_SIGN": self.fake_sign,
+            # The runner's Qt exports it; the launch check must not be helped by it.
+            "QT_PLUGIN_PATH": os.path.join(self.temp, "runner-qt", "plugins"),
             "DYLIB_HEX": macho(DYLIB).hex(),
             "BUNDLE_HEX": macho(BUNDLE).hex(),
         }
         environment.update(env or {})
-        result = subprocess.run([BASH, SCRIPT, app or self.app, self.out], env=environment,
-                                capture_output=True, text=True, timeout=60)
+        result = subprocess.run([BASH, SCRIPT, app or self.app, out or self.out], env=environment,
+                                capture_output=True, text=True, timeout=60, cwd=cwd)
         return result
 
     def calls(self):
@@ -364,11 +449,17 @@ class ReleasePackaging(PackagingFixture):
         self.assertLess(assess, launch)
         self.assertLess(launch, detach)
 
-    def test_the_app_in_the_mounted_image_is_started_with_cli_alone(self):
+    def test_the_app_in_the_mounted_image_starts_headless_and_draws_its_pages(self):
         launches = [c for c in self.log_calls if c[0] == "app"]
-        mounted = os.path.join(self.out, ".package", "mount", APP_NAME, "Contents", "MacOS",
-                               "VelmoraInstaller")
-        self.assertEqual(launches, [["app", mounted, "--cli"]])
+        package = os.path.join(self.out, ".package")
+        mounted = os.path.join(package, "mount", APP_NAME, "Contents", "MacOS", "VelmoraInstaller")
+        self.assertEqual(launches, [["app", mounted, "--cli"],
+                                    ["app", mounted, "--snapshot",
+                                     os.path.join(package, "snapshots")]])
+        # The GUI layer through the cocoa plug-in the bundle carries, not the runner's Qt.
+        with open(os.path.join(self.state, "snapshot-env")) as handle:
+            self.assertEqual(handle.read().splitlines(),
+                             ["QT_PLUGIN_PATH=<unset>", "QT_QPA_PLATFORM=cocoa"])
 
     def test_libraries_of_every_mach_o_file_are_read_the_app_included(self):
         read = {}
@@ -441,6 +532,35 @@ class ReleasePackaging(PackagingFixture):
             self.assertIn(flag, verify)
         self.assertTrue(verify[-1].endswith(os.path.join("mount", APP_NAME)), verify)
 
+    def test_code_inside_a_wheel_is_signed_and_its_record_stays_true(self):
+        image_app = os.path.join(self.state, "image", APP_NAME, "Contents")
+        built = os.path.join(self.app, "Contents")
+        with zipfile.ZipFile(os.path.join(built, NATIVE_WHEEL)) as before, \
+                zipfile.ZipFile(os.path.join(image_app, NATIVE_WHEEL)) as after:
+            self.assertEqual([(i.filename, i.external_attr, i.date_time) for i in after.infolist()],
+                             [(i.filename, i.external_attr, i.date_time)
+                              for i in before.infolist()])
+            native = "velmora_native/_speedups.abi3.so"
+            self.assertFalse(archive_code.is_signed(before.read(native)))
+            self.assertTrue(archive_code.is_signed(after.read(native)))
+            self.assertEqual(after.read("velmora_native/__init__.py"),
+                             before.read("velmora_native/__init__.py"))
+            # Every RECORD line names the member's hash and size as they now are.
+            lines = after.read("velmora_native-1.0.dist-info/RECORD").decode().splitlines()
+            for line in lines:
+                name = line.split(",")[0]
+                expected = (f"{name},," if name.endswith("/RECORD")
+                            else record_line(name, after.read(name)))
+                self.assertEqual(line, expected)
+        # The member was signed like the rest of the code, and nothing of the
+        # unpacked wheel is left.
+        members = [c for c in self.log_calls if is_signing(c) and c[-1].endswith(native)]
+        self.assertEqual(len(members), 1, self.log_calls)
+        self.assertIn("runtime", members[0])
+        with open(os.path.join(built, PURE_WHEEL), "rb") as before, \
+                open(os.path.join(image_app, PURE_WHEEL), "rb") as after:
+            self.assertEqual(after.read(), before.read(), "a wheel without code was repacked")
+
     def test_the_built_bundle_is_left_as_built(self):
         self.assertFalse(os.path.exists(os.path.join(self.app, "Contents", "Frameworks")))
         self.assertFalse(os.path.exists(os.path.join(self.app, "Contents", "PlugIns")))
@@ -470,7 +590,20 @@ class AdHocPackaging(PackagingFixture):
         self.assertFalse([c for c in calls if c[0] == "xcrun"], calls)
         self.assertTrue([c for c in calls if c[:2] == ["hdiutil", "create"]])
         self.assertTrue([c for c in calls if c[0] == "spctl"])
-        self.assertEqual([c[2:] for c in calls if c[0] == "app"], [["--cli"]])
+        self.assertEqual([c[2] for c in calls if c[0] == "app"], ["--cli", "--snapshot"])
+
+    def test_a_relative_output_folder_is_made_absolute_before_mounting(self):
+        result = self.run_script(out="dist-relative", cwd=self.temp)
+        self.assertEqual(result.returncode, 0, result.stderr + result.stdout)
+        out = os.path.join(self.temp, "dist-relative")
+        attach = next(c for c in self.calls() if c[:2] == ["hdiutil", "attach"])
+        mount = attach[attach.index("-mountpoint") + 1]
+        self.assertTrue(os.path.isabs(mount), mount)
+        # The shell resolves the folder it went to; compared as both resolve.
+        self.assertEqual(os.path.realpath(mount),
+                         os.path.realpath(os.path.join(out, ".package", "mount")))
+        self.assertEqual(os.listdir(out), ["Velmora3000Installer-1.0.0.dmg"])
+        shutil.rmtree(out)
 
     def test_a_busy_device_fails_hdiutil_once_and_the_next_try_makes_the_image(self):
         result = self.run_script({"FAKE_CREATE_FAILURES": "1"})
@@ -508,6 +641,16 @@ class RefusedPackaging(PackagingFixture):
              "ended with status 1 instead of 2", "app"),
             ("dyld stops the app", {"FAKE_APP_EXIT": "134"}, None,
              "ended with status 134 instead of 2", "app"),
+            # The GUI layer fails to load (no platform plug-in: Qt aborts, 134), or
+            # pages go missing.
+            ("the cocoa plug-in does not load", dict(release, FAKE_SNAPSHOT_EXIT="134",
+                                                     FAKE_SNAPSHOT_PNGS="0"), None,
+             "cannot draw its pages: VelmoraInstaller --snapshot ended with status 134 "
+             "and wrote 0 of 12 PNG files", "app"),
+            ("a page is not drawn", {"FAKE_SNAPSHOT_PNGS": "11"}, None,
+             "ended with status 0 and wrote 11 of 12 PNG files", "app"),
+            ("an archive holds unsigned code", {}, "Contents/Resources/extra/blob.zip",
+             "Contents/Resources/extra/blob.zip holds unsigned code: lib/native.so", "codesign"),
             ("the device stays busy", {"FAKE_CREATE_FAILURES": "99"}, None,
              "hdiutil could not make the disk image in 4 tries", "hdiutil"),
             ("no cocoa plug-in deployed", dict(release, FAKE_NO_COCOA="1"), None,
@@ -531,6 +674,8 @@ class RefusedPackaging(PackagingFixture):
                     shutil.rmtree(app)
                 elif change and change.startswith("-"):
                     os.remove(os.path.join(app, change[1:]))
+                elif change and change.endswith(".zip"):
+                    write_zip(os.path.join(app, change), {"lib/native.so": macho(BUNDLE)})
                 elif change:
                     with open(os.path.join(app, change), "w") as handle:
                         handle.write("#!/bin/sh\n")

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <filesystem>
 
 #include "pipeline/pipeline.h"
@@ -60,6 +61,35 @@ TEST_F(Preparation, FirstBuildCopiesAndWritesTheMarkerThenReuses) {
   ASSERT_TRUE(prepare());
   EXPECT_EQ(ReadFile(sourcesDir("2.1") + "/data/readme.txt"), "snapshot v1");
   EXPECT_TRUE(std::filesystem::exists(sourcesDir("2.1") + "/left-by-script"));
+}
+
+// An installer that is not the file it was checked as is refused, on the
+// first copy and on a reuse alike, and its refusal holds no lock: the next
+// build of the file as it now is prepares at once.
+TEST_F(Preparation, InstallerChangedSinceItsCheckIsRefused) {
+  const std::string installer = home_ / "setup.exe";
+  for (const bool reuse : {false, true}) {
+    SCOPED_TRACE(reuse ? "reuse" : "first copy");
+    WriteFile(installer, "MZ checked");
+    const std::optional<FileIdentity> checked = IdentityOfFileAt(installer);
+    ASSERT_TRUE(checked.has_value());
+    const std::string other = home_ / "other.exe";
+    WriteFile(other, "MZ checked");
+    ASSERT_EQ(std::rename(other.c_str(), installer.c_str()), 0);
+
+    auto refused = Pipeline::Create(
+        BuildRequest{installer, home_ / "out", std::nullopt, BuildRequest::Mode::Live, checked});
+    EXPECT_FALSE(refused->prepareSources());
+    EXPECT_FALSE(refused->report().sourcesRoot.has_value());
+    EXPECT_FALSE(refused->run());
+    EXPECT_EQ(refused->report().startFailure.value_or(Message()).english(),
+              "The installer file changed after it was checked. Choose it again.");
+
+    auto next =
+        Pipeline::Create(BuildRequest{installer, home_ / "out", std::nullopt,
+                                      BuildRequest::Mode::Live, IdentityOfFileAt(installer)});
+    EXPECT_TRUE(next->prepareSources());
+  }
 }
 
 TEST_F(Preparation, TheSnapshotCopyLeavesTheQuarantineAttributeBehind) {

@@ -3,7 +3,9 @@
 // Applications, Cancel before and during the script, a failing script, and
 // quitting while a build runs.
 
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -28,6 +30,7 @@
 #include "window/installer_controller.h"
 
 using namespace vlmr;
+using enum vlmr::StageState;
 using test::BuildSandbox;
 using test::CurrentPage;
 using test::FindByText;
@@ -41,8 +44,8 @@ constexpr char kCancelled[] = "Build cancelled. You can try again.";
 using test::BuildToTheEnd;
 
 
-QList<int64_t> PillStates(const BuildPage* page) {
-  QList<int64_t> states;
+QList<StageState> PillStates(const BuildPage* page) {
+  QList<StageState> states;
   for (int64_t i = 0; i < kBuildStageCount; ++i) states << page->pill(i)->stageState();
   return states;
 }
@@ -105,7 +108,7 @@ class BuildFlowTest : public QObject {
 
     // What the build page shows when the build ends, before the page changes.
     QString counter, log;
-    QList<int64_t> pills;
+    QList<StageState> pills;
     QPointer<BuildPage> buildPage = PageOf<BuildPage>(controller);
     connect(controller.buildRun(), &BuildRun::ended, this, [&] {
       if (buildPage == nullptr) return;
@@ -127,7 +130,7 @@ class BuildFlowTest : public QObject {
     QVERIFY(controller.buildRun() == nullptr);
     // The build page was left at the last stage, with the whole output in order.
     QVERIFY2(counter.startsWith("Stage 6 of 6 · 0:"), qPrintable(counter));
-    QCOMPARE(pills, (QList<int64_t>{1, 1, 1, 1, 1, 2}));
+    QCOMPARE(pills, (QList<StageState>{Done, Done, Done, Done, Done, Active}));
     const QStringList lines = log.split('\n');
     QVERIFY2(lines.first().startsWith("[installer] sources: " +
                                       sandbox.home("Library/Application Support/Velmora 3000/")),
@@ -162,7 +165,8 @@ class BuildFlowTest : public QObject {
     // Stage 4 of the script is the page's second stage: the page follows live.
     QTRY_VERIFY_WITH_TIMEOUT(
         PageOf<BuildPage>(controller)->counterLabel()->text().startsWith("Stage 2 of 6 · "), 20000);
-    QCOMPARE(PillStates(PageOf<BuildPage>(controller)), (QList<int64_t>{1, 2, 0, 0, 0, 0}));
+    QCOMPARE(PillStates(PageOf<BuildPage>(controller)),
+             (QList<StageState>{Done, Active, Pending, Pending, Pending, Pending}));
 
     PageOf<BuildPage>(controller)->cancelButton()->click();
     QVERIFY(!PageOf<BuildPage>(controller)->cancelButton()->isEnabled());
@@ -218,6 +222,62 @@ class BuildFlowTest : public QObject {
         qPrintable(sandbox.logText()));
   }
 
+  // An installer replaced, rewritten or removed after its check and before
+  // Build is refused with one sentence: the script never sees it.
+  void installerChangedAfterItsCheckIsRefused_data() {
+    QTest::addColumn<QString>("change");
+    QTest::newRow("another file moved over it") << "replaced";
+    QTest::newRow("rewritten in place, times set back") << "rewritten";
+    QTest::newRow("removed") << "removed";
+  }
+  void installerChangedAfterItsCheckIsRefused() {
+    QFETCH(QString, change);
+    BuildSandbox sandbox;
+    const QString installer = sandbox.path(kSampleName);
+    QVERIFY(test::MakeSampleInstaller(installer));
+    InstallerController controller;
+    test::ReadyToBuild(controller, installer);
+
+    const QByteArray path = QFile::encodeName(installer);
+    if (change == "replaced") {
+      // The same bytes, but not the file that was checked.
+      const QString other = sandbox.path("other.exe");
+      QVERIFY(QFile::copy(installer, other));
+      QVERIFY(::rename(QFile::encodeName(other).constData(), path.constData()) == 0);
+    } else if (change == "rewritten") {
+      // Same size and modification time: only its change time tells.
+      struct stat before {};
+      QCOMPARE(::stat(path.constData(), &before), 0);
+      QFile file(installer);
+      QVERIFY(file.open(QIODevice::ReadWrite));
+      QVERIFY(file.seek(1 << 20));
+      QCOMPARE(file.write("not the checked bytes"), qint64(21));
+      file.close();
+#ifdef __APPLE__
+      const struct timespec modified = before.st_mtimespec;
+#else
+      const struct timespec modified = before.st_mtim;
+#endif
+      const struct timespec times[2] = {{0, UTIME_OMIT}, modified};
+      QCOMPARE(::utimensat(AT_FDCWD, path.constData(), times, 0), 0);
+    } else {
+      QVERIFY(QFile::remove(installer));
+    }
+
+    PageOf<InstallerPage>(controller)->buildButton()->click();
+    QTRY_VERIFY_WITH_TIMEOUT(controller.buildRun() == nullptr, 30000);
+    QWidget* page = CurrentPage(controller);
+    QVERIFY(FindByText<Label>(page, "The build didn't finish") != nullptr);
+    const QString refused = "The installer file changed after it was checked. Choose it again.";
+    QVERIFY(FindByText<Label>(page, refused) != nullptr);
+    QVERIFY2(sandbox.logEvents().contains("build failed to start: " + refused),
+             qPrintable(sandbox.logText()));
+    // Refused before the script: nothing of a run in the log, no output folder.
+    QVERIFY(!sandbox.logText().contains("##stage"));
+    QVERIFY(!QFileInfo::exists(
+        sandbox.home("Library/Application Support/Velmora 3000/installer-stage")));
+  }
+
   // A script that fails ends on the error page with the advice for its
   // error; "Copy log" copies the log.
   void failingScriptShowsTheAdviceOnTheErrorPage() {
@@ -242,7 +302,9 @@ class BuildFlowTest : public QObject {
             nullptr);
     QVERIFY(controller.session().appPaths().builtAppPath == std::nullopt);
 
+    QGuiApplication::clipboard()->setText("before");
     FindByText<ButtonBase>(page, "Copy log")->click();
+    QTRY_VERIFY(QGuiApplication::clipboard()->text() != "before");
     const QString copied = QGuiApplication::clipboard()->text();
     QCOMPARE(copied, sandbox.logText());
     QVERIFY(copied.contains("##error The installer does not contain Apps/SC3U.exe."));
@@ -298,6 +360,35 @@ class BuildFlowTest : public QObject {
     QVERIFY(controller.buildRun() == nullptr);
     QVERIFY(FindByText<Label>(CurrentPage(controller),
                               "Your disk is full. Free about 5 GB, then build again.") != nullptr);
+  }
+
+  // Output no terminal would print as it stands reaches the log view as a
+  // terminal shows it, an overlong line cut with its size, and the build
+  // still reaches its end page; the installer log keeps every byte.
+  void oddOutputIsShownAsATerminalWouldAndTheBuildEnds() {
+    BuildSandbox sandbox;
+    sandbox.useScript(
+        "#!/bin/bash\n"
+        "printf '\\033[1;31mred\\033[0m\\n10%%\\r50%%\\r100%%\\nwindows\\r\\n' >&2\n"
+        "head -c 3000000 /dev/zero | tr '\\0' x; echo\n"
+        "echo '##error Step 1 failed.'\n"
+        "exit 1\n");
+    InstallerController controller;
+    test::ReadyToBuild(controller, sample_);
+    QVERIFY(test::Click(controller, "Build"));
+    QStringList shown;
+    QVERIFY(controller.buildRun() != nullptr);
+    connect(controller.buildRun(), &BuildRun::linesArrived,
+            [&shown](const QStringList& lines) { shown << lines; });
+    QTRY_VERIFY_WITH_TIMEOUT(controller.buildRun() == nullptr, 30000);
+    QVERIFY(shown.contains("red"));
+    QVERIFY(shown.contains("100%"));
+    QVERIFY(shown.contains("windows"));
+    const QString cut = QString(4096, 'x') + " … [a line of 1 MB, cut here; the installer log has all of it]";
+    // Delivered in pieces of 1 MiB (the last one shorter), each cut for the view.
+    QCOMPARE(shown.count(cut), 3);
+    QVERIFY(sandbox.logText().contains(QString(100000, 'x')));
+    QVERIFY(sandbox.logText().contains("10%\r50%\r100%"));
   }
 
   // Quitting while the script runs stops its whole process group before the

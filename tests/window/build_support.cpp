@@ -81,11 +81,6 @@ bool MakeSampleInstaller(const QString& path) {
                            {QStringLiteral(VLMR_TEST_SAMPLE_GENERATOR), path}) == 0;
 }
 
-QWidget* CurrentPage(InstallerController& controller) {
-  const QList<QWidget*> pages = PagesOf(controller);
-  return pages.size() == 1 ? pages.first() : nullptr;
-}
-
 QString AppScript(const QString& executable, const QString& mark, int status) {
   return QStringLiteral(
              "#!/bin/bash\n"

@@ -47,9 +47,6 @@ inline constexpr char kSampleName[] = "setup_simcity_3000_unlimited_2.0.949(a).e
 /// Writes the demo's sample installer (60 MiB, known to the demo bundle) to `path`.
 bool MakeSampleInstaller(const QString& path);
 
-/// The single page in the controller's window, or null.
-QWidget* CurrentPage(InstallerController& controller);
-
 /// A build script that makes "Velmora 3000.app" in its output folder, whose
 /// Info.plist names `executable`; the app's own program leaves a mark at
 /// `mark` when run. The script says "##done" with the app and exits with `status`.

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextLayout>
 #include <QThread>
@@ -31,6 +32,8 @@ using vlmr::test::FindByText;
 using vlmr::test::Isolated;
 using vlmr::test::PageOf;
 using vlmr::test::PagesIn;
+using vlmr::test::CurrentPage;
+using vlmr::test::DropFiles;
 
 namespace {
 
@@ -46,26 +49,6 @@ QString NameCheckVerdict(const QString& size) {
          "extraction";
 }
 
-// Drops `files` on the page's drop zone as the platform would deliver them.
-void DropFiles(QWidget* page, const QStringList& files) {
-  auto* zone = page->findChild<DropZoneView*>();
-  QVERIFY(zone != nullptr);
-  QMimeData data;
-  QList<QUrl> urls;
-  for (const QString& file : files) urls << QUrl::fromLocalFile(file);
-  data.setUrls(urls);
-  const QPointF at(zone->width() / 2.0, zone->height() / 2.0);
-  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(zone, &enter);
-  QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(zone, &drop);
-}
-
-QWidget* OnlyPage(InstallerController& controller) {
-  const QList<QWidget*> pages = test::PagesOf(controller);
-  return pages.size() == 1 ? pages.first() : nullptr;
-}
-
 int CountStarting(const QStringList& events, const QString& prefix) {
   int count = 0;
   for (const QString& event : events) count += event.startsWith(prefix) ? 1 : 0;
@@ -78,7 +61,7 @@ using test::LaunchToInstallerPage;
 // (the sandbox's bundle is empty), and comes back by "Choose another
 // installer", the dialog turned down: the installer page is built anew.
 void LeaveAndComeBack(InstallerController& controller) {
-  QPointer<QWidget> old = OnlyPage(controller);
+  QPointer<QWidget> old = CurrentPage(controller);
   QVERIFY(test::Click(controller, "Build"));
   QTRY_VERIFY_WITH_TIMEOUT(PageOf<ErrorPage>(controller) != nullptr, 20000);
   QTRY_VERIFY(old == nullptr);
@@ -141,7 +124,7 @@ class FlowsTest : public QObject {
 
     QCOMPARE(controller.window()->windowTitle(), "Velmora 3000 Installer");
     QVERIFY(controller.window()->isVisible());
-    QWidget* page = OnlyPage(controller);
+    QWidget* page = CurrentPage(controller);
     QVERIFY(page != nullptr);
     QWidget* content = page->parentWidget();
     QCOMPARE(content->size(), QSize(740, 630));
@@ -151,15 +134,47 @@ class FlowsTest : public QObject {
     QCOMPARE(page->geometry(), content->rect());
     QVERIFY(FindByText<ButtonBase>(page, primary) != nullptr);
 
-    // One menu: About, a separator, Quit on the platform's Quit shortcut.
+    // The app's menu: About, a separator, Quit on the platform's Quit shortcut;
+    // then the Window menu.
     const QList<QAction*> menus = controller.window()->menuBar()->actions();
-    QCOMPARE(menus.size(), 1);
+    QCOMPARE(menus.size(), 2);
     const QList<QAction*> items = menus.first()->menu()->actions();
     QCOMPARE(items.size(), 3);
     QCOMPARE(items[0]->text(), "About Velmora 3000 Installer");
     QVERIFY(items[1]->isSeparator());
     QCOMPARE(items[2]->text(), "Quit Velmora 3000 Installer");
     QCOMPARE(items[2]->shortcut(), QKeySequence(QKeySequence::Quit));
+  }
+
+  // The Window menu: Minimize on Command-M, Close on Command-W, and Close ends
+  // the window the way its close button does, quitting the application.
+  void windowMenuMinimizesAndCloses() {
+    test::Sandbox sandbox;
+    InstallerController controller;
+    test::LaunchChecked(controller);
+    const QList<QAction*> menus = controller.window()->menuBar()->actions();
+    QCOMPARE(menus.size(), 2);
+    QCOMPARE(menus[1]->text(), "Window");
+    const QList<QAction*> items = menus[1]->menu()->actions();
+    QCOMPARE(items.size(), 2);
+    QCOMPARE(items[0]->text(), "Minimize");
+    QCOMPARE(items[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
+    QCOMPARE(items[1]->text(), "Close");
+    QCOMPARE(items[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_W));
+
+    items[0]->trigger();
+    QTRY_VERIFY(controller.window()->windowState() & Qt::WindowMinimized);
+    controller.window()->showNormal();
+
+    QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
+    QTimer::singleShot(0, items[1], &QAction::trigger);
+    QTimer::singleShot(8000, qApp, &QCoreApplication::quit);  // bounds a Close that did nothing
+    QElapsedTimer timer;
+    timer.start();
+    QApplication::exec();
+    QVERIFY(timer.elapsed() < 5000);
+    QVERIFY(!controller.window()->isVisible());
+    QCOMPARE(quitting.count(), 1);
   }
 
   // The probes run external tools that can take seconds (the first xcrun
@@ -177,15 +192,15 @@ class FlowsTest : public QObject {
     QVERIFY2(clock.elapsed() < 700, "the launch waited for the probe");
     QVERIFY(controller.prerequisiteCheckRunning());
     int checkingRows = 0;
-    for (Label* label : OnlyPage(controller)->findChildren<Label*>()) {
+    for (Label* label : CurrentPage(controller)->findChildren<Label*>()) {
       checkingRows += label->text().contains(WelcomePage::checkingText()) ? 1 : 0;
     }
     QCOMPARE(checkingRows, 2);
-    QVERIFY(FindByText<ButtonBase>(OnlyPage(controller), "Continue") == nullptr);
+    QVERIFY(FindByText<ButtonBase>(CurrentPage(controller), "Continue") == nullptr);
     QTRY_VERIFY_WITH_TIMEOUT(!controller.prerequisiteCheckRunning(), 10000);
     QCOMPARE(CountStarting(sandbox.logEvents(), "prerequisites: missing"), 1);
 
-    auto* again = FindByText<ButtonBase>(OnlyPage(controller), "Check again");
+    auto* again = FindByText<ButtonBase>(CurrentPage(controller), "Check again");
     QVERIFY(again != nullptr);
     clock.restart();
     again->click();
@@ -193,12 +208,34 @@ class FlowsTest : public QObject {
     QCOMPARE(PageOf<WelcomePage>(controller)->hint(), "Checking again…");
     QVERIFY(!again->isEnabled());
     QVERIFY(
-        !FindByText<ButtonBase>(OnlyPage(controller), "Install Command Line Tools")->isEnabled());
+        !FindByText<ButtonBase>(CurrentPage(controller), "Install Command Line Tools")->isEnabled());
     again->click();  // disabled, and one check at a time anyway
     QTRY_VERIFY_WITH_TIMEOUT(!controller.prerequisiteCheckRunning(), 10000);
     QCOMPARE(CountStarting(sandbox.logEvents(), "prerequisites: missing"), 2);
     QCOMPARE(PageOf<WelcomePage>(controller)->hint(),
              "After Apple's installer finishes, choose Check again.");
+  }
+
+  // Xcode present, its license not accepted: the page keeps its verdict and
+  // says how to accept; once accepted, Check again clears it.
+  void anUnacceptedLicenseSaysHowToAcceptIt() {
+    test::ToolScript tools;
+    tools.xcrun = tools.python3 =
+        "echo 'You have not agreed to the Xcode license agreements, please run "
+        "\"sudo xcodebuild -license\" from within a Terminal window.' >&2; exit 69";
+    test::Sandbox sandbox(tools);
+    InstallerController controller;
+    test::LaunchChecked(controller);
+    QCOMPARE(PageOf<WelcomePage>(controller)->hint(),
+             "Accept Xcode's license first: open Xcode once, or run sudo xcodebuild -license "
+             "accept.");
+    QVERIFY(FindByText<ButtonBase>(CurrentPage(controller), "Install Command Line Tools"));
+
+    sandbox.setTool("xcrun", "exit 0");
+    sandbox.setTool("python3", "exit 0");
+    FindByText<ButtonBase>(CurrentPage(controller), "Check again")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!controller.prerequisiteCheckRunning(), 10000);
+    QVERIFY(FindByText<ButtonBase>(CurrentPage(controller), "Continue") != nullptr);
   }
 
   // Return presses the page's primary button: Continue leads to the installer page.
@@ -207,10 +244,10 @@ class FlowsTest : public QObject {
     InstallerController controller;
     test::LaunchChecked(controller);
     QVERIFY(QTest::qWaitForWindowActive(controller.window()));
-    QPointer<QWidget> welcome = OnlyPage(controller);
+    QPointer<QWidget> welcome = CurrentPage(controller);
     QTest::keyClick(controller.window(), Qt::Key_Return);
 
-    QWidget* page = OnlyPage(controller);
+    QWidget* page = CurrentPage(controller);
     QVERIFY(page != nullptr && page != welcome);
     QCOMPARE(PageOf<InstallerPage>(controller)->fileLabel()->text(), "No file chosen yet");
     QCOMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(), "");
@@ -245,11 +282,11 @@ class FlowsTest : public QObject {
       table.xcodeSelect = sandbox.path("tools/absent").toStdString();
       SetTools(table);
     }
-    FindByText<ButtonBase>(OnlyPage(controller), "Install Command Line Tools")->click();
+    FindByText<ButtonBase>(CurrentPage(controller), "Install Command Line Tools")->click();
     QTRY_COMPARE_WITH_TIMEOUT(PageOf<WelcomePage>(controller)->hint(), hint, 10000);
 
     // "Check again" rebuilds the page with the hint back at its default.
-    FindByText<ButtonBase>(OnlyPage(controller), "Check again")->click();
+    FindByText<ButtonBase>(CurrentPage(controller), "Check again")->click();
     QTRY_VERIFY_WITH_TIMEOUT(!controller.prerequisiteCheckRunning(), 10000);
     QCOMPARE(PageOf<WelcomePage>(controller)->hint(),
              "After Apple's installer finishes, choose Check again.");
@@ -309,7 +346,7 @@ class FlowsTest : public QObject {
     InstallerController controller;
     controller.setFreeSpaceMeasure(test::PlentyOfRoom);
     LaunchToInstallerPage(controller);
-    DropFiles(OnlyPage(controller), {path});
+    DropFiles(CurrentPage(controller), {path});
 
     QCOMPARE(controller.session().selection().path, path.toStdString());
     QCOMPARE(PageOf<InstallerPage>(controller)->fileLabel()->text(), chip);
@@ -365,8 +402,8 @@ class FlowsTest : public QObject {
     InstallerController controller;
     controller.setFreeSpaceMeasure(test::PlentyOfRoom);
     LaunchToInstallerPage(controller);
-    DropFiles(OnlyPage(controller), {sandbox.path(first)});
-    DropFiles(OnlyPage(controller), {sandbox.path(second)});
+    DropFiles(CurrentPage(controller), {sandbox.path(first)});
+    DropFiles(CurrentPage(controller), {sandbox.path(second)});
 
     QTRY_COMPARE(QFile(QString::fromStdString(marks)).size(), 2);
     QTest::qWait(100);  // both results have reached the main queue
@@ -378,6 +415,32 @@ class FlowsTest : public QObject {
     QCOMPARE(events.last(), "installer check: usable (" + expected + ")");
   }
 
+  // A file rewritten while it is hashed has no verdict to build on: it is
+  // named as changed, in red, and "Build" stays off.
+  void installerChangedDuringItsCheckIsNotUsable() {
+    test::ToolScript tools;
+    test::Sandbox sandbox(tools);
+    const QString installer = sandbox.path("simcity3000.exe");
+    test::WriteSparseFile(installer, 60 * kMiB, "MZ");
+    SetFileDigestForTesting([](const std::string& file) {
+      std::optional<std::string> digest = Sha256OfFile(file);
+      std::ofstream(file, std::ios::app) << "appended while hashed";
+      return digest;
+    });
+    struct Restore {
+      ~Restore() { SetFileDigestForTesting({}); }
+    } restore;
+
+    InstallerController controller;
+    controller.setFreeSpaceMeasure(test::PlentyOfRoom);
+    LaunchToInstallerPage(controller);
+    DropFiles(CurrentPage(controller), {installer});
+    const QString verdict = "The installer file changed after it was checked. Choose it again.";
+    QTRY_COMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(), verdict);
+    QVERIFY(PageOf<InstallerPage>(controller)->verdictLabel()->textColor() == SystemRedColor());
+    QVERIFY(!PageOf<InstallerPage>(controller)->buildButton()->isEnabled());
+  }
+
   // Any file may be dropped: a near miss is named in red at once, without
   // hashing, and logged as the check's verdict. Of several files the first counts.
   void droppedNearMissIsNamed() {
@@ -386,7 +449,7 @@ class FlowsTest : public QObject {
     test::WriteSparseFile(sandbox.path("setup_simcity_3000_unlimited.exe"), 60 * kMiB, "MZ");
     InstallerController controller;
     LaunchToInstallerPage(controller);
-    DropFiles(OnlyPage(controller),
+    DropFiles(CurrentPage(controller),
               {sandbox.path("setup.exe.zip"), sandbox.path("setup_simcity_3000_unlimited.exe")});
     const QString verdict = "That's an archive. Open it and use the installer (.exe) inside.";
     QTRY_COMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(), verdict);
@@ -411,7 +474,7 @@ class FlowsTest : public QObject {
     controller.setFreeSpaceMeasure(test::PlentyOfRoom);
     LaunchToInstallerPage(controller);
 
-    DropFiles(OnlyPage(controller), {sandbox.path(override)});
+    DropFiles(CurrentPage(controller), {sandbox.path(override)});
     const Label* chip = PageOf<InstallerPage>(controller)->fileLabel();
     const QString shown = Isolated(QStringLiteral("a\\u{202E}exe.zip"));
     QCOMPARE(chip->text(), shown + " · 60 MB");
@@ -426,7 +489,7 @@ class FlowsTest : public QObject {
     QTRY_COMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(),
                  "That's an archive. Open it and use the installer (.exe) inside.");
 
-    DropFiles(OnlyPage(controller), {sandbox.path(lineFeed)});
+    DropFiles(CurrentPage(controller), {sandbox.path(lineFeed)});
     QCOMPARE(PageOf<InstallerPage>(controller)->fileLabel()->text(),
              Isolated("set\\nup.exe") + " · 60 MB");
     QTRY_VERIFY(!PageOf<InstallerPage>(controller)->verdictLabel()->text().startsWith("Checking"));
@@ -454,7 +517,7 @@ class FlowsTest : public QObject {
       return std::optional<uint64_t>(uint64_t{3} << 30);
     });
     LaunchToInstallerPage(controller);
-    DropFiles(OnlyPage(controller), {path});
+    DropFiles(CurrentPage(controller), {path});
     const QString verdict =
         "Only 3.0 GB free on this disk; the build needs about 5 GB. Free some space, then choose "
         "the installer again.";
@@ -474,7 +537,7 @@ class FlowsTest : public QObject {
     InstallerController controller;
     LaunchToInstallerPage(controller);
     const int before = sandbox.logEvents().size();
-    DropFiles(OnlyPage(controller), {sandbox.path("Downloads")});
+    DropFiles(CurrentPage(controller), {sandbox.path("Downloads")});
     QTest::qWait(50);
     QVERIFY(controller.session().selection().path.empty());
     QCOMPARE(PageOf<InstallerPage>(controller)->fileLabel()->text(), "No file chosen yet");
@@ -488,13 +551,13 @@ class FlowsTest : public QObject {
     InstallerController controller;
     LaunchToInstallerPage(controller);
     QVERIFY(QTest::qWaitForWindowActive(controller.window()));
-    DropFiles(OnlyPage(controller), {sandbox.path("x.exe")});
+    DropFiles(CurrentPage(controller), {sandbox.path("x.exe")});
     QTRY_COMPARE(PageOf<InstallerPage>(controller)->verdictLabel()->text(), kTooSmall);
-    QWidget* page = OnlyPage(controller);
+    QWidget* page = CurrentPage(controller);
 
     QTest::keyClick(controller.window(), Qt::Key_Return);
     QTest::qWait(50);
-    QCOMPARE(OnlyPage(controller), page);
+    QCOMPARE(CurrentPage(controller), page);
     QVERIFY(controller.buildRun() == nullptr);
   }
 
@@ -507,7 +570,7 @@ class FlowsTest : public QObject {
     InstallerController controller;
     controller.setFreeSpaceMeasure(test::PlentyOfRoom);
     LaunchToInstallerPage(controller);
-    DropFiles(OnlyPage(controller), {sandbox.path("simcity3000.exe")});
+    DropFiles(CurrentPage(controller), {sandbox.path("simcity3000.exe")});
     QTRY_VERIFY(PageOf<InstallerPage>(controller)->buildButton()->isEnabled());
     const QString verdict = PageOf<InstallerPage>(controller)->verdictLabel()->text();
 

@@ -35,6 +35,7 @@ std::vector<Message> SampleMessages() {
   messages.push_back(error.message);
   InstallerValidator().validateInstaller("/nonexistent/setup.exe", nullptr, &error);
   messages.push_back(error.message);
+  messages.push_back(Message(UnreadableReason(EPERM)));
   auto pipeline = Pipeline::Create(BuildRequest{"/in/setup.exe", "/nonexistent/out", std::nullopt,
                                                 BuildRequest::Mode::Headless});
   pipeline->run();
@@ -165,6 +166,8 @@ class LocalizationTest : public QObject {
     QCoreApplication::removeTranslator(&fixed);
   }
 
+  // The number format and unit symbol of each language, with a no-break space between figure
+  // and unit so a line never ends on a bare figure.
   void sizesTakeTheLanguagesNumberFormat_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<double>("value");
@@ -173,9 +176,11 @@ class LocalizationTest : public QObject {
     QTest::addColumn<QString>("shown");
     QTest::newRow("English") << "en" << 30.0 << 1 << true << "30.0 GB";
     QTest::newRow("German decimal comma") << "de" << 30.0 << 1 << true << "30,0\u00a0GB";
-    QTest::newRow("French units") << "fr" << 0.125 << 3 << true << "0,125\u00a0Go";
+    QTest::newRow("French octets") << "fr" << 0.125 << 3 << true << "0,125\u00a0Go";
+    QTest::newRow("French megaoctets") << "fr" << 650.0 << 0 << false << "650\u00a0Mo";
     QTest::newRow("no group separator") << "de" << 1024.0 << 0 << false << "1024\u00a0MB";
     QTest::newRow("Japanese point") << "ja" << 30.0 << 1 << true << "30.0\u00a0GB";
+    QTest::newRow("Brazilian comma") << "pt_BR" << 4.9 << 1 << true << "4,9\u00a0GB";
   }
   void sizesTakeTheLanguagesNumberFormat() {
     QFETCH(QString, language);

@@ -107,7 +107,7 @@ class OpenFileTest : public QObject {
       InstallerController controller;
       Launch(controller);
       QVERIFY(test::Click(controller, "Continue"));
-      test::DropFile(controller.currentPage(), file);
+      test::DropFiles(controller.currentPage(), {file});
       dropped = AfterTheCheck(controller, sandbox);
     }
     {

@@ -2,6 +2,8 @@
 // end brings its page, the desktop hears of it while the window is inactive,
 // and the error page shows, copies and reveals the log.
 
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -269,7 +271,8 @@ class OutcomeTest : public QObject {
                               "Your build log can help if the problem continues.") != nullptr);
   }
 
-  // "Copy log": the log's text when there is some, else its path.
+  // "Copy log": the log's text (its end, when it is long) when there is
+  // some, else its path; a log that is no regular file blocks nothing.
   void copyLogCopiesTheTextOrThePath() {
     test::Sandbox sandbox;
     InstallerController controller;
@@ -284,16 +287,36 @@ class OutcomeTest : public QObject {
         {"no log", "-", false},
         {"empty log", "", false},
         {"not UTF-8", "bad \xff\xfe bytes", false},
+        {"a FIFO", "fifo", false},
     };
     for (const auto& row : rows) {
       QFile::remove(log);
-      if (row.contents != "-") WriteBytes(log, row.contents);
+      if (row.contents == "fifo") {
+        QCOMPARE(mkfifo(QFile::encodeName(log).constData(), 0644), 0);
+      } else if (row.contents != "-") {
+        WriteBytes(log, row.contents);
+      }
       QGuiApplication::clipboard()->setText("before");
       QVERIFY(Click(controller, "Copy log"));
-      QVERIFY2(QGuiApplication::clipboard()->text() ==
-                   (row.textCopied ? QString::fromUtf8(row.contents) : log),
-               row.name);
+      QTRY_VERIFY2(QGuiApplication::clipboard()->text() ==
+                       (row.textCopied ? QString::fromUtf8(row.contents) : log),
+                   row.name);
     }
+    // A long log: its last lines, whole, up to the bound.
+    QFile::remove(log);
+    QByteArray lines;
+    for (int i = 0; lines.size() <= qsizetype(2 * OutcomePages::kCopiedLogBytes); ++i) {
+      lines += "line " + QByteArray::number(i) + " é\n";
+    }
+    WriteBytes(log, lines);
+    QGuiApplication::clipboard()->setText("before");
+    QVERIFY(Click(controller, "Copy log"));
+    QTRY_VERIFY(QGuiApplication::clipboard()->text() != "before");
+    const QString copied = QGuiApplication::clipboard()->text();
+    QVERIFY(copied.toUtf8().size() <= qsizetype(OutcomePages::kCopiedLogBytes));
+    QVERIFY(copied.toUtf8().size() > qsizetype(OutcomePages::kCopiedLogBytes) - 100);
+    QVERIFY(copied.startsWith("line "));
+    QVERIFY(QString::fromUtf8(lines).endsWith(copied));
   }
 
   // "Show log in Finder" opens the log's folder here (no file manager offers

@@ -346,7 +346,7 @@ class PageAccessTest : public QObject {
     };
 
     InstallerPage installer(InstallerPageState{});
-    installer.setVerdict("Checking setup.exe…");
+    installer.setState({"setup.exe", "", "Checking setup.exe…", VerdictTone::Plain, false});
     QVERIFY(heard(installer.verdictLabel(), QAccessible::NameChanged));
 
     BuildPage building({0, {}, 0.0});

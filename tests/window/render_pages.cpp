@@ -42,9 +42,7 @@ int main(int argc, char** argv) {
   const QString name = "setup_simcity_3000_unlimited_2.0.949(a).exe";
   // A page whose verdict line is red, as after a rejection.
   auto rejected = [&](const QString& file, const QString& size, const Message& verdict) {
-    auto* page = new InstallerPage({file, size, "", VerdictTone::Plain, false});
-    page->setVerdict(Shown(verdict), VerdictTone::Error);
-    return page;
+    return new InstallerPage({file, size, Shown(verdict), VerdictTone::Error, false});
   };
   auto building = [&](BuildPageTime time) {
     auto* page = new BuildPage({3, {"Compiling Velmora 3000 · 63%"}, std::nullopt, std::nullopt});
@@ -70,11 +68,9 @@ int main(int argc, char** argv) {
        [&] {
          const QString verdict =
              "That file is too small to be the GOG installer (it should be about 560 MB).";
-         auto* page = new InstallerPage(
+         return new InstallerPage(
              {"a-very-long-file-name-for-something-else-entirely-that-keeps-going-on-and-on.exe",
-              "1 MB", verdict, VerdictTone::Plain, false});
-         page->setVerdict(verdict, VerdictTone::Error);
-         return page;
+              "1 MB", verdict, VerdictTone::Error, false});
        }},
       {"installer-archive",
        [&] {

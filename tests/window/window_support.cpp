@@ -78,6 +78,11 @@ QList<QWidget*> PagesOf(const InstallerController& controller) {
   return page == nullptr ? QList<QWidget*>() : PagesIn(page->parentWidget());
 }
 
+QWidget* CurrentPage(const InstallerController& controller) {
+  const QList<QWidget*> pages = PagesOf(controller);
+  return pages.size() == 1 ? pages.first() : nullptr;
+}
+
 void LaunchToInstallerPage(InstallerController& controller) {
   LaunchChecked(controller);
   QVERIFY(QTest::qWaitForWindowExposed(controller.window()));
@@ -85,11 +90,14 @@ void LaunchToInstallerPage(InstallerController& controller) {
   QVERIFY(PageOf<InstallerPage>(controller) != nullptr);
 }
 
-void DropFile(QWidget* page, const QString& file) {
+void DropFiles(QWidget* page, const QStringList& files) {
+  QVERIFY(page != nullptr);
   auto* zone = page->findChild<DropZoneView*>();
-  if (zone == nullptr) return;
+  QVERIFY(zone != nullptr);
   QMimeData data;
-  data.setUrls({QUrl::fromLocalFile(file)});
+  QList<QUrl> urls;
+  for (const QString& file : files) urls << QUrl::fromLocalFile(file);
+  data.setUrls(urls);
   const QPointF at(zone->width() / 2.0, zone->height() / 2.0);
   QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(zone, &enter);
@@ -98,8 +106,7 @@ void DropFile(QWidget* page, const QString& file) {
 }
 
 void SelectUsableInstaller(InstallerController& controller, const QString& installer) {
-  QVERIFY(controller.currentPage()->findChild<DropZoneView*>() != nullptr);
-  DropFile(controller.currentPage(), installer);
+  DropFiles(controller.currentPage(), {installer});
   QTRY_VERIFY_WITH_TIMEOUT(PageOf<InstallerPage>(controller)->buildButton()->isEnabled(), 20000);
 }
 

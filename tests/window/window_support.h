@@ -117,12 +117,17 @@ void LaunchChecked(InstallerController& controller);
 /// The pages of `controller`'s window: one, once the page before has gone.
 QList<QWidget*> PagesOf(const InstallerController& controller);
 
+/// The single page in the controller's window, or null (none yet, or the page
+/// before still there).
+QWidget* CurrentPage(const InstallerController& controller);
+
 /// Launches `controller` until its window is up and the check has answered,
 /// then presses "Continue" on the welcome page (all present): the installer page.
 void LaunchToInstallerPage(InstallerController& controller);
 
-/// Drops `file` on the page's drop zone as the platform would deliver it.
-void DropFile(QWidget* page, const QString& file);
+/// Drops `files` on the page's drop zone as the platform would deliver them;
+/// fails the test when the page has no zone.
+void DropFiles(QWidget* page, const QStringList& files);
 
 /// From the installer page, drops `installer` and waits until "Build" is enabled.
 void SelectUsableInstaller(InstallerController& controller, const QString& installer);
