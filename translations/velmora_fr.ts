@@ -280,6 +280,39 @@
     </message>
 </context>
 <context>
+    <name>MAC_APPLICATION_MENU</name>
+    <message>
+        <source>About %1</source>
+        <extracomment>The Mac&apos;s application menu, worded as macOS words it in this language: opens the app&apos;s About panel; %1 is the app&apos;s name.</extracomment>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>Services</source>
+        <extracomment>The Mac&apos;s application menu, worded as macOS words it in this language: the submenu of the system&apos;s services.</extracomment>
+        <translation>Services</translation>
+    </message>
+    <message>
+        <source>Hide %1</source>
+        <extracomment>The Mac&apos;s application menu, worded as macOS words it in this language: hides the app&apos;s windows (Command-H); %1 is the app&apos;s name.</extracomment>
+        <translation>Masquer %1</translation>
+    </message>
+    <message>
+        <source>Hide Others</source>
+        <extracomment>The Mac&apos;s application menu, worded as macOS words it in this language: hides every other app (Option-Command-H).</extracomment>
+        <translation>Masquer les autres</translation>
+    </message>
+    <message>
+        <source>Show All</source>
+        <extracomment>The Mac&apos;s application menu, worded as macOS words it in this language: shows the apps that were hidden.</extracomment>
+        <translation>Tout afficher</translation>
+    </message>
+    <message>
+        <source>Quit %1</source>
+        <extracomment>The Mac&apos;s application menu, worded as macOS words it in this language: quits the app (Command-Q); %1 is the app&apos;s name.</extracomment>
+        <translation>Quitter %1</translation>
+    </message>
+</context>
+<context>
     <name>NearMiss</name>
     <message>
         <source>That download hasn&apos;t finished yet. Wait for it, then try again.</source>

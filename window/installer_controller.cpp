@@ -16,6 +16,7 @@
 #include "components/surfaces.h"
 #include "platform/bundle.h"
 #include "platform/installer_log.h"
+#include "window/app_menu_texts.h"
 #include "window/build_coordinator.h"
 #include "window/localization.h"
 #include "window/open_file.h"
@@ -138,7 +139,15 @@ void InstallerController::buildMenu() {
   menuBar_ = std::make_unique<QMenuBar>(nullptr);
   QMenu* menu = menuBar_->addMenu(WindowTitle());
 
+#ifdef Q_OS_MACOS
+  // The Mac moves these two into its application menu and names them with
+  // the rest of it, in the system's words: the actions say the same.
+  const QString aboutTitle = AppMenuTitle(AppMenuItem::About);
+  const QString quitTitle = AppMenuTitle(AppMenuItem::Quit);
+#else
   const QString aboutTitle = tr("About %1").arg(WindowTitle());
+  const QString quitTitle = tr("Quit %1").arg(WindowTitle());
+#endif
   QAction* about = menu->addAction(aboutTitle);
   about->setMenuRole(QAction::AboutRole);
   connect(about, &QAction::triggered, this, [this, aboutTitle] {
@@ -151,7 +160,7 @@ void InstallerController::buildMenu() {
 
   menu->addSeparator();
 
-  QAction* quit = menu->addAction(tr("Quit %1").arg(WindowTitle()));
+  QAction* quit = menu->addAction(quitTitle);
   quit->setMenuRole(QAction::QuitRole);
   quit->setShortcut(QKeySequence::Quit);
   quit->setShortcutContext(Qt::ApplicationShortcut);

@@ -99,8 +99,6 @@ bool InstallLanguage(const QString& language, const QString& catalogueDir) {
       !own->load(QStringLiteral("velmora_") + language, catalogueDir)) {
     return false;
   }
-  gOwn = std::move(own);
-  QCoreApplication::installTranslator(gOwn.get());
   // Qt's own texts (the file dialog, standard buttons): beside ours in the
   // bundle on the Mac, in Qt's translations folder elsewhere.
   auto qt = std::make_unique<QTranslator>();
@@ -110,6 +108,10 @@ bool InstallLanguage(const QString& language, const QString& catalogueDir) {
     gQt = std::move(qt);
     QCoreApplication::installTranslator(gQt.get());
   }
+  // Ours last, so it is asked first: where both carry a text (the Mac's
+  // application menu, window/app_menu_texts.h), ours speaks as macOS does.
+  gOwn = std::move(own);
+  QCoreApplication::installTranslator(gOwn.get());
   QLocale::setDefault(QLocale(language));
   InstalledLanguage() = language;
   return true;

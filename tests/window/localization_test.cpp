@@ -17,6 +17,8 @@
 #include "session/build_clock.h"
 #include "session/build_notification.h"
 #include "session/installer_session.h"
+#include "window/app_identity.h"
+#include "window/app_menu_texts.h"
 #include "window/error_page.h"
 #include "window/localization.h"
 
@@ -214,6 +216,53 @@ class LocalizationTest : public QObject {
     QCOMPARE(germanAdvice.logShown, log);
   }
 
+  // The Mac's application menu reads as macOS words it in each language, not
+  // as Qt's own catalogue does (pt-BR "Sair", ja "隠す"): each item is in our
+  // catalogue, and ours is asked before Qt's, which is installed beside it.
+  void appMenuSpeaksAsMacOSDoes_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("shown");  // "%1" stands for the app's name
+    const struct {
+      const char* language;
+      const char* texts[6];  // in the order of kAppMenuItems
+    } menus[] = {
+        {"de",
+         {"Über %1", "Dienste", "%1 ausblenden", "Andere ausblenden", "Alle einblenden",
+          "%1 beenden"}},
+        {"fr",
+         {"À propos de %1", "Services", "Masquer %1", "Masquer les autres", "Tout afficher",
+          "Quitter %1"}},
+        {"es",
+         {"Acerca de %1", "Servicios", "Ocultar %1", "Ocultar otros", "Mostrar todo",
+          "Salir de %1"}},
+        {"it",
+         {"Informazioni su %1", "Servizi", "Nascondi %1", "Nascondi altre", "Mostra tutte",
+          "Esci da %1"}},
+        {"pt_BR",
+         {"Sobre o %1", "Serviços", "Ocultar %1", "Ocultar Outros", "Mostrar Tudo", "Encerrar %1"}},
+        {"ja",
+         {"%1について", "サービス", "%1を非表示", "ほかを非表示", "すべてを表示", "%1を終了"}},
+    };
+    for (const auto& menu : menus) {
+      for (int i = 0; i < 6; ++i) {
+        QTest::addRow("%s %s", menu.language, AppMenuSource(kAppMenuItems[i]))
+            << menu.language << i << QString::fromUtf8(menu.texts[i]);
+      }
+    }
+  }
+  void appMenuSpeaksAsMacOSDoes() {
+    QFETCH(QString, language);
+    QFETCH(int, item);
+    QFETCH(QString, shown);
+    const char* source = AppMenuSource(kAppMenuItems[item]);
+    QTranslator ours;
+    QVERIFY(ours.load(QStringLiteral("velmora_") + language, kCatalogues));
+    QVERIFY2(!ours.translate(kAppMenuContext, source).isEmpty(), "missing from our catalogue");
+    QVERIFY(InstallLanguage(language, kCatalogues));
+    QCOMPARE(AppMenuTitle(kAppMenuItems[item]), QString(shown).replace("%1", WindowTitle()));
+  }
+
   // The pseudo-language is 40 % longer, and keeps every place a value goes.
   void pseudoTextKeepsPlaces() {
     const QString source = QStringLiteral("Only %1 free of %2, about %n min");
@@ -235,8 +284,8 @@ class LocalizationTest : public QObject {
       QVERIFY2(!message.empty() && !message.isVerbatim(), message.english().c_str());
     }
     // The window's own contexts: its classes, and the explicit ones of the Qt layers.
-    const QSet<QString> qtSide = {"Accessibility", "PageParts",    "Snapshot",
-                                  "InfoPlist",     "DesktopEntry", "Sizes"};
+    const QSet<QString> qtSide = {"Accessibility", "PageParts", "Snapshot",     "InfoPlist",
+                                  "DesktopEntry",  "Sizes",     kAppMenuContext};
     std::vector<QByteArray> kept;  // the marked texts' bytes, alive while rendered
     for (auto it = sources.begin(); it != sources.end(); ++it) {
       if (it.key().startsWith("vlmr::") || qtSide.contains(it.key())) continue;
