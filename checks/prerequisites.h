@@ -39,7 +39,7 @@ inline constexpr char kAcceptLicenseHint[] =
                       "Accept Xcode's license first: open Xcode once, or run sudo xcodebuild "
                       "-license accept.");
 
-/// YES when a tool's output is Apple's refusal to run before the Xcode license
+/// True when a tool's output is Apple's refusal to run before the Xcode license
 /// is accepted (xcrun and the python3 shim print it and fail).
 bool SaysLicenseNotAccepted(std::string_view output);
 

@@ -87,7 +87,7 @@ bool TreeIsRemovable(const std::string& path) {
   return !error;
 }
 
-// YES when `destination` is a symbolic link or a Finder alias leading to
+// True when `destination` is a symbolic link or a Finder alias leading to
 // `source` or into the stage folder builds are made in: the player dragged
 // one there from "Show in Finder" in place of the app. It is ours to replace
 // by the real app, even when what it led to has gone.

@@ -57,7 +57,7 @@ bool ReadStat(pid_t pid, Stat* stat) {
   return true;
 }
 
-// YES while the process known by `id` and `start` has not ended.
+// True while the process known by `id` and `start` has not ended.
 bool StillRuns(pid_t id, unsigned long long start) {
   Stat stat;
   return ReadStat(id, &stat) && stat.start == start && stat.state != 'Z';
