@@ -49,6 +49,8 @@ void LostBuild::findStrays() {
       std::pair<pid_t, unsigned long long> known{child, entry.start};
       if (std::find(strays_.begin(), strays_.end(), known) == strays_.end()) {
         strays_.push_back(known);
+        // Left the group after the others were signalled: sent the same.
+        if (sent_ != 0) kill(child, sent_);
       }
       pending.push_back(child);
     }
@@ -57,8 +59,12 @@ void LostBuild::findStrays() {
 }
 
 bool LostBuild::alive() {
-  // The group's id stays the group's while it has a member.
-  if (killpg(group_, 0) == 0) return true;
+  // The group's id stays the group's while it has a member. While it has one,
+  // a process that leaves the group now is still found below it.
+  if (killpg(group_, 0) == 0) {
+    findStrays();
+    return true;
+  }
 #if defined(__linux__)
   for (const auto& [id, start] : strays_) {
     if (StillRuns(id, start)) return true;
@@ -70,7 +76,9 @@ bool LostBuild::alive() {
 void LostBuild::signal(int signal) {
   // Found while their ancestors in the group still live: once those have
   // ended, a stray's parent is init and it can no longer be told apart.
+  sent_ = 0;  // those found now are signalled below, once
   findStrays();
+  sent_ = signal;
   killpg(group_, signal);
 #if defined(__linux__)
   for (const auto& [id, start] : strays_) {

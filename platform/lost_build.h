@@ -33,6 +33,7 @@ class LostBuild {
 
   pid_t group_;
   std::vector<std::pair<pid_t, unsigned long long>> strays_;  // id, start time
+  int sent_ = 0;  // the last signal sent, for strays found after it
 };
 
 }  // namespace vlmr
