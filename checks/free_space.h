@@ -63,7 +63,7 @@ std::pair<SizeFigure, SizeFigure> DistinctSizes(uint64_t free, uint64_t needed);
 /// output's) are measured at their nearest existing ancestors and the
 /// smallest figure counts. Returns false when it is below `kBuildSpaceNeeded`,
 /// with `error` (when given) saying `kNoRoomToBuild`.
-/// true when there is room, or when no folder could be measured (the build
+/// True when there is room, or when no folder could be measured (the build
 /// then finds out for itself).
 bool CheckBuildSpace(const std::vector<std::string>& folders, Error* error,
                      const FreeSpaceMeasure& measure = MeasureFreeBytes);

@@ -40,7 +40,7 @@ inline constexpr MessageText kAcceptLicenseHint =
                       "Accept Xcode's license first: open Xcode once, or run sudo xcodebuild "
                       "-license accept.");
 
-/// true when a tool's output is Apple's refusal to run before the Xcode license
+/// True when a tool's output is Apple's refusal to run before the Xcode license
 /// is accepted (xcrun and the python3 shim print it and fail).
 bool SaysLicenseNotAccepted(std::string_view output);
 

@@ -89,7 +89,8 @@ bool TreeIsRemovable(const std::string& path) {
 
 constexpr MessageText kNotPutInPlace =
     VLMR_TRANSLATABLE("Installing", "The app was copied but couldn't be put in place.");
-// true when `destination` is a symbolic link or a Finder alias leading to
+
+// True when `destination` is a symbolic link or a Finder alias leading to
 // `source` or into the stage folder builds are made in: the player dragged
 // one there from "Show in Finder" in place of the app. It is ours to replace
 // by the real app, even when what it led to has gone.

@@ -37,7 +37,7 @@ constexpr std::string_view kFinderScript =
     "  set name of b to \"Applications\"\n"
     "end tell";
 
-// YES when `folder` is one of the Applications folders an app is installed into.
+// True when `folder` is one of the Applications folders an app is installed into.
 bool IsApplicationsFolder(const std::string& folder) {
   for (const std::string& applications :
        {std::string(kSystemApplicationsFolder), HomePath("Applications")}) {

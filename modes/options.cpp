@@ -64,7 +64,7 @@ std::vector<std::string> ExistingFileArguments(const std::vector<std::string>& a
 
 namespace {
 
-// YES when `path` has a "." or ".." component, which `pwd` never trusts.
+// True when `path` has a "." or ".." component, which `pwd` never trusts.
 bool HasDotComponent(std::string_view path) {
   size_t start = 0;
   while (start <= path.size()) {

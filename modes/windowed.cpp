@@ -64,11 +64,14 @@ int RunWindowedApplication(int argc, char** argv,
     // Closing the window quits the application: Qt's quitOnLastWindowClosed,
     // left at its default.
     InstallerController controller;
-    // Launch runs from the loop, as the platform's finished-launching notice does.
-    QTimer::singleShot(0, &controller, [&controller, &launched] {
-      controller.applicationDidFinishLaunching();
-      if (launched) launched(controller);
-    });
+    // The window goes up before the loop starts, as a plain Qt program's
+    // does: starting the loop sets up the accessibility bridge, which may
+    // wait for a session bus, and that wait then overlaps the window's first
+    // round trip to the display instead of coming before it.
+    controller.applicationDidFinishLaunching();
+    if (launched) {
+      QTimer::singleShot(0, &controller, [&controller, &launched] { launched(controller); });
+    }
     // Installers named on the command line arrive as the Mac's file-open events do.
     PostFileOpenEvents(ExistingFileArguments(ArgumentList(argc, argv)));
     QApplication::exec();

@@ -11,7 +11,7 @@ namespace vlmr {
 /// is neither. The target need not exist.
 std::optional<std::string> LinkTarget(const std::string& path);
 
-/// YES when `path` lies at or below `folder`, both compared as written and as
+/// True when `path` lies at or below `folder`, both compared as written and as
 /// the file system resolves them (so "/var/..." matches "/private/var/...").
 bool LiesWithin(const std::string& path, const std::string& folder);
 

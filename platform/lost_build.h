@@ -21,11 +21,11 @@ class LostBuild {
   /// The build whose script leads process group `group`.
   explicit LostBuild(pid_t group) : group_(group) {}
 
-  /// YES while a member of the group or a known stray has not ended.
+  /// True while a member of the group or a known stray has not ended.
   bool alive();
   /// Sends `signal` once to every process of the build found now.
   void signal(int signal);
-  /// Waits until nothing of the build is left, or `until`; YES when nothing is.
+  /// Waits until nothing of the build is left, or `until`; true when nothing is.
   bool goneBy(Clock::time_point until);
 
  private:
@@ -33,6 +33,7 @@ class LostBuild {
 
   pid_t group_;
   std::vector<std::pair<pid_t, unsigned long long>> strays_;  // id, start time
+  int sent_ = 0;  // the last signal sent, for strays found after it
 };
 
 }  // namespace vlmr

@@ -53,7 +53,7 @@ constexpr auto kLostGrace = std::chrono::seconds(3);
 // How long its members may take to be gone after SIGKILL.
 constexpr auto kLostKillWait = std::chrono::seconds(2);
 
-// YES when `child`, our unreaped child, is stopped now.
+// True when `child`, our unreaped child, is stopped now.
 bool Stopped(pid_t child) {
   siginfo_t info{};
   info.si_pid = 0;

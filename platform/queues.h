@@ -35,7 +35,7 @@ void RunInBackground(Work work);
 
 /// Ends the background queue before the program ends: work not started yet
 /// is dropped (and so is any submitted from now on), and the work running is
-/// waited for up to `bound`. Returns NO when some is still running then; the
+/// waited for up to `bound`. Returns false when some is still running then; the
 /// caller must then end the process without running static destructors,
 /// which that work may still be using. Main thread, once, after the loop.
 bool FinishBackgroundWork(std::chrono::milliseconds bound);

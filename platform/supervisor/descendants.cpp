@@ -7,13 +7,12 @@
 #include <cerrno>
 
 #if defined(__linux__)
-#include <dirent.h>
 #include <sys/prctl.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <map>
 #include <vector>
+
+#include "platform/process_table.h"
 #elif defined(__APPLE__)
 #include <libproc.h>
 
@@ -32,32 +31,7 @@ namespace {
 // their sweeps until nothing is left.
 std::vector<pid_t> Descendants() {
   std::map<pid_t, std::vector<pid_t>> children;
-  if (DIR* proc = opendir("/proc")) {
-    while (dirent* entry = readdir(proc)) {
-      char* end = nullptr;
-      long pid = std::strtol(entry->d_name, &end, 10);
-      if (pid <= 0 || *end != '\0') continue;
-      char path[64];
-      std::snprintf(path, sizeof path, "/proc/%ld/stat", pid);
-      FILE* file = std::fopen(path, "re");
-      if (file == nullptr) continue;
-      char line[1024];
-      size_t length = std::fread(line, 1, sizeof line - 1, file);
-      std::fclose(file);
-      line[length] = '\0';
-      // "pid (name) state ppid ...": the name may hold anything, so read after its last ")".
-      char* close = nullptr;
-      for (char* at = line; *at != '\0'; ++at) {
-        if (*at == ')') close = at;
-      }
-      char state = 0;
-      int ppid = 0;
-      if (close != nullptr && std::sscanf(close + 1, " %c %d", &state, &ppid) == 2) {
-        children[ppid].push_back(static_cast<pid_t>(pid));
-      }
-    }
-    closedir(proc);
-  }
+  for (const ProcessEntry& entry : ProcessTable()) children[entry.parent].push_back(entry.pid);
   std::vector<pid_t> found;
   std::vector<pid_t> pending = {getpid()};
   while (!pending.empty()) {

@@ -94,10 +94,12 @@ TEST_F(SupervisorFaults, ScriptCleaningUpOnTermFinishesItsCleanup) {
 // supervisor as the script's.
 TEST_F(SupervisorFaults, SupervisorKilledAloneEndsTheBuildAsAFailure) {
   // Holds out a while against SIGTERM, so the folders must stay locked, and
-  // has a descendant that left its group.
+  // has a descendant that left its group before the installer looked, and
+  // one that leaves it only once the group has been sent SIGTERM.
   const std::string strays = state_ / "strays";
   const std::string body = recordedRunner(
-      "trap 'sleep 0.5; exit 1' TERM\nsetsid sleep 60 & echo $! >> '" + strays + "'\n");
+      "trap 'setsid sleep 60 & echo $! >> \"" + strays + "\"; sleep 0.5; exit 1' TERM\n" +
+      "setsid sleep 60 & echo $! >> '" + strays + "'\n");
   for (bool window : {false, true}) {
     SCOPED_TRACE(window ? "window" : "--cli");
     fs::remove(pgidFile());

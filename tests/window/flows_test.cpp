@@ -618,7 +618,7 @@ class FlowsTest : public QObject {
       auto* files = dialog->findChild<QListView*>("listView");
       if (files == nullptr) return dialog->reject();
       // The folder is read in the background.
-      QTest::qWaitFor([&] { return files->model()->rowCount(files->rootIndex()) >= 3; });
+      (void)QTest::qWaitFor([&] { return files->model()->rowCount(files->rootIndex()) >= 3; });
       QTest::qWait(100);
       for (int row = 0; row < files->model()->rowCount(files->rootIndex()); ++row) {
         const QModelIndex index = files->model()->index(row, 0, files->rootIndex());

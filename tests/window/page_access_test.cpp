@@ -349,7 +349,7 @@ class PageAccessTest : public QObject {
     installer.setState({"setup.exe", "", "Checking setup.exe…", VerdictTone::Plain, false});
     QVERIFY(heard(installer.verdictLabel(), QAccessible::NameChanged));
 
-    BuildPage building({0, {}, 0.0});
+    BuildPage building({0, {}, 0.0, std::nullopt});
     events.clear();
     building.setStage(3);
     QVERIFY(heard(building.pill(3), QAccessible::NameChanged));
